@@ -1,0 +1,16 @@
+#include "common/Message.h"
+
+namespace volmar {
+
+const char* MessageIconName(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return "information";
+    case MessageIcon::Warning: return "warning";
+    case MessageIcon::Error: return "error";
+    case MessageIcon::None: break;
+    }
+    return "message";
+}
+
+}  // namespace volmar
