@@ -1,0 +1,44 @@
+#pragma once
+// What a simulated unit holds and does, independent of the link it is
+// reached over. The serial, plain TCP and encrypted TCP endpoints of the
+// simulator translate their frames and packets into these calls.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace volmar::sim {
+
+// Result of a put as the unit reports it: code 0 accepted; otherwise the
+// unit's result code (3 failed to save, 101 unsupported values, ...) and an
+// optional UTF-8 text.
+struct PutOutcome {
+    int code = 0;
+    std::string text;
+};
+
+// Answer to the serial result query 'A': echo code of the last put object,
+// status (0 done, 1 still processing, other: result code) and optional text.
+struct ResultReply {
+    uint8_t echo = 0;
+    uint8_t status = 0;
+    std::string text;
+};
+
+class UnitModel {
+public:
+    virtual ~UnitModel() = default;
+    // The 6-byte status record: device code, major, minor, build (big-endian), flags.
+    virtual std::array<uint8_t, 6> Status() = 0;
+    // Checks a login ID and password (plain TCP headers and encrypted login).
+    virtual bool Login(const std::string& id, const std::string& password) = 0;
+    // Reads an object ("CONFIG_P", "MAC", "LOG", "SD", ...). On refusal returns
+    // false and sets code to the unit's result code.
+    virtual bool Get(const std::string& object, std::vector<uint8_t>& out, int& code) = 0;
+    // Writes an object.
+    virtual PutOutcome Put(const std::string& object, const std::vector<uint8_t>& data) = 0;
+    // The serial result query after a put.
+    virtual ResultReply QueryResult() = 0;
+};
+
+}  // namespace volmar::sim
