@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "cli/Args.h"
+
+namespace volmar::cli {
+
+// Exit codes shared by the commands.
+constexpr int kExitOk = 0;
+constexpr int kExitUnsupportedInfo = 1;
+constexpr int kExitUnsupportedParam = 2;
+constexpr int kExitFailed = 3;
+constexpr int kExitUsage = 64;
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // one line for the overview
+    const char* help;      // the command's --help text
+    int (*run)(const Args&);
+};
+
+const std::vector<Command>& FileCommands();
+
+// Writes bytes to the -o file (atomically) or to stdout; reports failures.
+bool WriteOutput(const Args& args, const std::string& bytes);
+
+}  // namespace volmar::cli

@@ -1,0 +1,228 @@
+// The file commands of volmar-cli: new, check, convert, network, access,
+// diff, compress and decompress.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/Command.h"
+#include "common/FileIo.h"
+#include "settings/DocumentReader.h"
+#include "settings/DocumentWriter.h"
+#include "settings/Gzlib.h"
+
+namespace volmar::cli {
+namespace {
+
+// No settings document is anywhere near this size; larger files are refused
+// before they are parsed.
+constexpr size_t kMaxDocumentFile = 16u << 20;
+
+void PrintMessage(const Message& m)
+{
+    std::fprintf(stderr, "%s\n", m.text.c_str());
+}
+
+bool NeedArgs(const Args& args, size_t count, const char* usage)
+{
+    if (args.positional.size() == count) return true;
+    std::fprintf(stderr, "usage: volmar-cli %s\n", usage);
+    return false;
+}
+
+// A record read from a settings file, with the load verdict.
+struct Loaded {
+    std::unique_ptr<SettingRecord> record = std::make_unique<SettingRecord>();
+    ConvertResult verdict;
+    bool readable = false;
+};
+
+Loaded Load(const std::string& path, bool showInfo)
+{
+    Loaded l;
+    std::string bytes, error;
+    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
+        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        return l;
+    }
+    l.readable = true;
+    ResetSettingRecord(*l.record);
+    l.verdict = ConvertSettingDocument(*l.record, bytes.data(), bytes.size(), showInfo);
+    return l;
+}
+
+// check's exit code for a load.
+int ExitFor(const Loaded& l)
+{
+    if (!l.readable || (l.verdict.flags & kReadFailed)) return kExitFailed;
+    if (l.verdict.flags & kReadUnsupportedParam) return kExitUnsupportedParam;
+    if (l.verdict.flags & kReadUnsupportedInfo) return kExitUnsupportedInfo;
+    return kExitOk;
+}
+
+// Loads IN and reports the verdict; returns the exit code check would give.
+int LoadAndReport(const Args& args, const std::string& path, Loaded& l)
+{
+    l = Load(path, !args.Has("no-info-message"));
+    if (l.readable && l.verdict.hasMessage) PrintMessage(l.verdict.message);
+    return ExitFor(l);
+}
+
+int CmdNew(const Args& args)
+{
+    if (!NeedArgs(args, 0, "new [-o FILE]")) return kExitUsage;
+    auto r = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*r);
+    return WriteOutput(args, WriteSettingDocument(*r)) ? kExitOk : kExitFailed;
+}
+
+int CmdCheck(const Args& args)
+{
+    if (!NeedArgs(args, 1, "check FILE")) return kExitUsage;
+    Loaded l;
+    int code = LoadAndReport(args, args.positional[0], l);
+    if (code == kExitUnsupportedInfo || code == kExitUnsupportedParam) std::printf("%s\n", l.verdict.path.c_str());
+    if (code == kExitOk) std::fputs("Setting is valid.\n", stderr);
+    return code;
+}
+
+// Loads IN and, when it is usable, writes what make() forms of the record.
+int WriteFromFile(const Args& args, const char* usage, std::string (*make)(const SettingRecord&))
+{
+    if (!NeedArgs(args, 1, usage)) return kExitUsage;
+    Loaded l;
+    int code = LoadAndReport(args, args.positional[0], l);
+    if (code != kExitOk && code != kExitUnsupportedInfo) return code;
+    return WriteOutput(args, make(*l.record)) ? code : kExitFailed;
+}
+
+int CmdConvert(const Args& args)
+{
+    return WriteFromFile(args, "convert IN [-o OUT]", [](const SettingRecord& r) { return WriteSettingDocument(r); });
+}
+
+int CmdNetwork(const Args& args)
+{
+    return WriteFromFile(args, "network IN [-o OUT]", [](const SettingRecord& r) {
+        std::string out;
+        WriteNetworkDocument(out, r);
+        return out;
+    });
+}
+
+int CmdAccess(const Args& args)
+{
+    return WriteFromFile(args, "access IN [-o OUT]", [](const SettingRecord& r) {
+        std::string out;
+        WriteAccessDocument(r, out);
+        return out;
+    });
+}
+
+int CmdDiff(const Args& args)
+{
+    if (!NeedArgs(args, 2, "diff A B")) return kExitUsage;
+    Loaded a, b;
+    if (ExitFor(a = Load(args.positional[0], false)) == kExitFailed) {
+        if (a.readable) PrintMessage(a.verdict.message);
+        return kExitFailed;
+    }
+    if (ExitFor(b = Load(args.positional[1], false)) == kExitFailed) {
+        if (b.readable) PrintMessage(b.verdict.message);
+        return kExitFailed;
+    }
+    std::vector<std::pair<std::string, std::string>> left;
+    VisitSettingValues(*a.record, [&](const std::string& path, std::string_view value) {
+        left.emplace_back(path, std::string(value));
+    });
+    size_t i = 0, differences = 0;
+    VisitSettingValues(*b.record, [&](const std::string& path, std::string_view value) {
+        const auto& [leftPath, leftValue] = left[i++];
+        if (leftValue == value) return;
+        std::printf("%s: %s -> %.*s\n", leftPath.c_str(), leftValue.c_str(), static_cast<int>(value.size()),
+                    value.data());
+        ++differences;
+        (void)path;
+    });
+    return differences == 0 ? kExitOk : 1;
+}
+
+int CmdCompress(const Args& args)
+{
+    if (!NeedArgs(args, 1, "compress IN -o OUT")) return kExitUsage;
+    std::string bytes, error;
+    if (!ReadWholeFile(args.positional[0], kMaxDocumentFile, bytes, &error)) {
+        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        return kExitFailed;
+    }
+    CGzlib zip;
+    Message m;
+    if (!PackSettingDocument(bytes, zip, &m)) {
+        PrintMessage(m);
+        return kExitFailed;
+    }
+    std::string out(reinterpret_cast<const char*>(zip.Compressed()), zip.CompressedLength());
+    return WriteOutput(args, out) ? kExitOk : kExitFailed;
+}
+
+int CmdDecompress(const Args& args)
+{
+    if (!NeedArgs(args, 1, "decompress IN -o OUT")) return kExitUsage;
+    std::string bytes, error;
+    if (!ReadWholeFile(args.positional[0], kGzlibBufferSize, bytes, &error)) {
+        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        return kExitFailed;
+    }
+    CGzlib zip;
+    Message m;
+    if (!UnpackSettingPayload(bytes.data(), bytes.size(), zip, &m)) {
+        PrintMessage(m);
+        return kExitFailed;
+    }
+    std::string out(reinterpret_cast<const char*>(zip.Decompressed()), zip.DecompressedLength());
+    return WriteOutput(args, out) ? kExitOk : kExitFailed;
+}
+
+const char* const kCheckHelp =
+    "usage: volmar-cli check FILE\n\n"
+    "Reads a settings file into a new setting and prints the verdict on stderr.\n"
+    "Exit 0: everything accepted; 1: unsupported information was found (the\n"
+    "setting is usable); 2: an unsupported parameter; 3: the file cannot be read\n"
+    "or converted. For 1 and 2 the path of the first offending element is\n"
+    "printed on stdout, e.g. <VOL_MAR><IO><AI><AI1><CARD_NO>.\n";
+
+}  // namespace
+
+const std::vector<Command>& FileCommands()
+{
+    static const std::vector<Command> commands = {
+        {"new", "write the default settings document",
+         "usage: volmar-cli new [-o FILE]\n\nWrites the settings document of a new setting to FILE or stdout.\n",
+         CmdNew},
+        {"check", "read a settings file and print the verdict", kCheckHelp, CmdCheck},
+        {"convert", "read a settings file and write it anew",
+         "usage: volmar-cli convert IN [-o OUT]\n\nReads IN into a new setting and, when it is usable (check exit 0\n"
+         "or 1), writes the full settings document of the result. Otherwise writes\n"
+         "nothing and exits as check would.\n",
+         CmdConvert},
+        {"network", "write the network-address document of a settings file",
+         "usage: volmar-cli network IN [-o OUT]\n\nWrites the partial document with the unit's network addresses.\n",
+         CmdNetwork},
+        {"access", "write the configurator-access document of a settings file",
+         "usage: volmar-cli access IN [-o OUT]\n\nWrites the partial document with the network access block and\n"
+         "the eight login accounts.\n",
+         CmdAccess},
+        {"diff", "list the values two settings files differ in",
+         "usage: volmar-cli diff A B\n\nOne line per differing value, 'element-path: value-in-A -> value-in-B',\n"
+         "in document order. Exit 0 equal, 1 different, 3 when either cannot be read.\n",
+         CmdDiff},
+        {"compress", "compress a settings document for upload",
+         "usage: volmar-cli compress IN -o OUT\n\nWrites the zlib payload of the document IN (at most 2 MiB).\n",
+         CmdCompress},
+        {"decompress", "decompress a payload received from a unit",
+         "usage: volmar-cli decompress IN -o OUT\n\nWrites the document inside the zlib payload IN (at most 4 MiB).\n",
+         CmdDecompress},
+    };
+    return commands;
+}
+
+}  // namespace volmar::cli
