@@ -178,7 +178,6 @@ TEST(DocumentReader, SpecialValues)
     EXPECT_EQ(part.record->IO.PI[0].WIDTH.HIGH, 123u) << "the integer part is stored";
     auto over = Read(ReplaceFirst(doc, "<HIGH>100000000</HIGH>", "<HIGH>4294967295.5</HIGH>"));
     EXPECT_EQ(over.flags, kReadFailed);
-    EXPECT_EQ(over.path, "<VOL_MAR><IO><PI><PI1><WIDTH><HIGH>");
 
     auto input = Read(ReplaceFirst(doc, "<X0>AI1</X0>", "<X0>PI32</X0>"));
     EXPECT_EQ(input.flags, 0);
