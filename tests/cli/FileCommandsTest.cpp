@@ -1,0 +1,147 @@
+// volmar-cli's file commands, run as a separate process as a user would.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Process.h"
+#include "RecordFactory.h"
+#include "settings/DocumentWriter.h"
+
+namespace volmar {
+namespace {
+
+using testing::ReadFile;
+using testing::ReplaceFirst;
+using testing::RunProcess;
+using testing::TempDir;
+using testing::WriteFile;
+
+testing::ProcessResult Cli(const std::vector<std::string>& args)
+{
+    return RunProcess(VOLMAR_CLI_PATH, args);
+}
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        def = dir.File("default.xml");
+        ASSERT_EQ(Cli({"new", "-o", def}).exitCode, 0);
+        doc = ReadFile(def);
+    }
+    std::string Variant(const std::string& name, const std::string& from, const std::string& to)
+    {
+        std::string path = dir.File(name);
+        WriteFile(path, ReplaceFirst(doc, from, to));
+        return path;
+    }
+    TempDir dir;
+    std::string def, doc;
+};
+
+TEST_F(FileCommands, NewWritesTheDefaultDocument)
+{
+    EXPECT_EQ(doc, WriteSettingDocument(*testing::MakeDefaultRecord()));
+    auto out = Cli({"new"});
+    EXPECT_EQ(out.exitCode, 0);
+    EXPECT_EQ(out.out, doc);
+}
+
+TEST_F(FileCommands, CheckVerdicts)
+{
+    auto ok = Cli({"check", def});
+    EXPECT_EQ(ok.exitCode, 0);
+    EXPECT_EQ(ok.out, "");
+
+    auto info = Cli({"check", Variant("info.xml", "<AI1>", "<AI65></AI65><AI1>")});
+    EXPECT_EQ(info.exitCode, 1);
+    EXPECT_EQ(info.out, "<VOL_MAR><IO><AI><AI65>\n");
+
+    auto param = Cli({"--no-info-message", "check", Variant("param.xml", "<CARD_NO>1</CARD_NO>", "<CARD_NO>17</CARD_NO>")});
+    EXPECT_EQ(param.exitCode, 2) << "options may stand before the command";
+    EXPECT_EQ(param.out, "<VOL_MAR><IO><AI><AI1><CARD_NO>\n");
+    EXPECT_NE(param.err.find("Cannot edit: Setting contains unsupported parameter(s). Update VOLMAR."),
+              std::string::npos);
+
+    auto failed = Cli({"check", Variant("bad.xml", "</VOL_MAR>", "")});
+    EXPECT_EQ(failed.exitCode, 3);
+    EXPECT_NE(failed.err.find("Failed to convert into setting data."), std::string::npos);
+    EXPECT_EQ(Cli({"check", dir.File("missing.xml")}).exitCode, 3);
+    EXPECT_EQ(Cli({"check", dir.path()}).exitCode, 3);
+    EXPECT_EQ(Cli({"check"}).exitCode, 64);
+    EXPECT_EQ(Cli({"check", "--bogus", def}).exitCode, 64);
+    EXPECT_EQ(Cli({"check", "--help"}).exitCode, 0);
+}
+
+TEST_F(FileCommands, ConvertWritesOnlyUsableSettings)
+{
+    std::string out = dir.File("out.xml");
+    std::string spaced = Variant("spaced.xml", "<NAME1>QN70-G</NAME1>", "<NAME1>Line 4</NAME1>\n\n");
+    EXPECT_EQ(Cli({"convert", spaced, "-o", out}).exitCode, 0);
+    EXPECT_EQ(ReadFile(out), ReplaceFirst(doc, "QN70-G", "Line 4"));
+
+    std::string info = Variant("info.xml", "<AI1>", "<AI65></AI65><AI1>");
+    EXPECT_EQ(Cli({"convert", info, "--output", out}).exitCode, 1);
+    EXPECT_EQ(ReadFile(out), doc);
+
+    std::filesystem::remove(out);
+    std::string param = Variant("param.xml", "<CARD_NO>1</CARD_NO>", "<CARD_NO>17</CARD_NO>");
+    EXPECT_EQ(Cli({"convert", param, "-o", out}).exitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(out)) << "nothing is written on failure";
+    // A failed write leaves no half file and no temporary behind.
+    EXPECT_EQ(Cli({"convert", def, "-o", dir.File("no/such/dir/out.xml")}).exitCode, 3);
+}
+
+TEST_F(FileCommands, PartialDocuments)
+{
+    auto net = Cli({"network", def});
+    EXPECT_EQ(net.exitCode, 0);
+    EXPECT_NE(net.out.find("<MY>192.168.0.1</MY>"), std::string::npos);
+    EXPECT_TRUE(net.out.ends_with("</VOL_MAR>\r\n\r\n"));
+    std::string acc = dir.File("acc.xml");
+    EXPECT_EQ(Cli({"access", def, "-o", acc}).exitCode, 0);
+    EXPECT_NE(ReadFile(acc).find("<AUTH7>"), std::string::npos);
+    EXPECT_EQ(Cli({"check", acc}).exitCode, 0) << "a partial document reads back";
+}
+
+TEST_F(FileCommands, DiffListsChangedValuesInDocumentOrder)
+{
+    EXPECT_EQ(Cli({"diff", def, def}).exitCode, 0);
+    std::string changed = dir.File("changed.xml");
+    std::string text = ReplaceFirst(doc, "<NAME1>QN70-G</NAME1>", "<NAME1>A&amp;B</NAME1>");
+    text = ReplaceFirst(text, "<TIMEZONE>9<", "<TIMEZONE>-5<");
+    text = ReplaceFirst(text, "<VOL_MAR>\r\n", "<VOL_MAR><VOLMAR><PORT>40000</PORT></VOLMAR>");
+    WriteFile(changed, text);
+    auto d = Cli({"diff", def, changed});
+    EXPECT_EQ(d.exitCode, 1);
+    EXPECT_EQ(d.out,
+              "<VOL_MAR><VOLMAR><PORT>: 30321 -> 40000\n"
+              "<VOL_MAR><SYSTEM><NAME1>: QN70-G -> B\n"
+              "<VOL_MAR><SYSTEM><TIMEZONE>: 9 -> -5\n");
+    EXPECT_EQ(Cli({"diff", def, dir.File("missing.xml")}).exitCode, 3);
+}
+
+TEST_F(FileCommands, CompressAndDecompress)
+{
+    std::string z = dir.File("payload.z"), back = dir.File("back.xml");
+    ASSERT_EQ(Cli({"compress", def, "-o", z}).exitCode, 0);
+    std::string payload = ReadFile(z);
+    ASSERT_GE(payload.size(), 2u);
+    EXPECT_EQ(static_cast<unsigned char>(payload[0]), 0x78);
+    ASSERT_EQ(Cli({"decompress", z, "-o", back}).exitCode, 0);
+    EXPECT_EQ(ReadFile(back), doc);
+
+    WriteFile(z, payload.substr(0, payload.size() - 3));
+    auto broken = Cli({"decompress", z, "-o", back});
+    EXPECT_EQ(broken.exitCode, 3);
+    EXPECT_NE(broken.err.find("Failed to decompress setting data"), std::string::npos);
+
+    std::string big = dir.File("big.xml");
+    WriteFile(big, std::string(2097137, 'x'));
+    auto over = Cli({"compress", big, "-o", z});
+    EXPECT_EQ(over.exitCode, 3);
+    EXPECT_NE(over.err.find("Setting data size is over capacity."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace volmar
