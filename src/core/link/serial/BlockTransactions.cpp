@@ -147,8 +147,13 @@ bool SendTransaction(ByteStream& line, Clock& clock, std::atomic<int32_t>& progr
                 clock.SleepMs(kSilencePauseMs);
             } else if (reply == kAck && !last) {
                 done = true;
+            } else if (reply == kNak && !last) {
+                // rejected: send it again
             } else if (reply == kNak) {
-                // The unit rejected the block, the last one included: send it again.
+                // The unit follows its answer to the last block with one more
+                // byte; take it off the line. A rejected last block is sent
+                // again whatever that byte is: NAK then EOT is no success.
+                ReadOneByte(line, clock, kByteTimeoutMs);
             } else if (reply == kAck) {
                 const int end = ReadOneByte(line, clock, kByteTimeoutMs);
                 if (end < 0) return false;
