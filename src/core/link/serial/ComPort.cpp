@@ -6,7 +6,6 @@
 #include <termios.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "link/serial/BlockTransactions.h"
 
@@ -91,25 +90,6 @@ bool CComPort::Send(const uint8_t* param, size_t paramLen, const uint8_t* data, 
 {
     if (!IsOpen()) return false;
     return SendTransaction(*this, clock_, progress_, param, paramLen, data, len);
-}
-
-std::string DescribePortOpenError(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "Permission denied: the user needs access to the port (member of the dialout group).";
-    case EBUSY:
-        return "The port is in use by another program.";
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-        return "No such port: the device is not connected.";
-    case ENOTTY:
-        return "The device is not a serial port.";
-    default:
-        return std::string("System error: ") + std::strerror(error);
-    }
 }
 
 }  // namespace volmar

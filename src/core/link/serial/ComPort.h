@@ -8,6 +8,7 @@
 
 #include "link/Clock.h"
 #include "link/serial/FdStream.h"
+#include "link/serial/PortOpenError.h"
 
 namespace volmar {
 
@@ -43,11 +44,12 @@ public:
     int32_t Progress() const { return progress_.load(std::memory_order_relaxed); }
 
 private:
+    // Only Open and Close change the descriptor.
+    using FdStream::Adopt;
+    using FdStream::CloseFd;
+
     Clock& clock_;
     std::atomic<int32_t> progress_{0};
 };
-
-// The cause of an open failure in words, for the line after "Cannot open COM port %d".
-std::string DescribePortOpenError(int error);
 
 }  // namespace volmar
