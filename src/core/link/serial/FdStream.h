@@ -1,0 +1,34 @@
+#pragma once
+// A byte stream over a non-blocking terminal descriptor: the serial port
+// on the tool's side, the master of a pseudo-terminal on the simulator's.
+#include "common/UniqueFd.h"
+#include "link/ByteStream.h"
+
+namespace volmar {
+
+class FdStream : public ByteStream {
+public:
+    FdStream() = default;
+    explicit FdStream(UniqueFd fd) : fd_(std::move(fd)) {}
+
+    // Takes over fd (which must be non-blocking); closes the previous one.
+    void Adopt(UniqueFd fd) { fd_ = std::move(fd); }
+    void CloseFd() { fd_.Reset(); }
+    bool IsOpen() const { return fd_.Valid(); }
+    int Fd() const { return fd_.Get(); }
+
+    // A write that cannot go on for this long fails.
+    static constexpr int kWriteTimeoutMs = 5000;
+
+    size_t Write(const uint8_t* data, size_t len) override;
+    bool Flush() override;
+    size_t Queued() override;
+    size_t Read(uint8_t* data, size_t len) override;
+    void Purge() override;
+    bool WaitReadable(int timeoutMs) override;
+
+private:
+    UniqueFd fd_;
+};
+
+}  // namespace volmar

@@ -1,0 +1,24 @@
+#pragma once
+// Faults the simulated unit puts on its serial link, for tests and demos.
+#include <cstddef>
+
+namespace volmar::sim {
+
+struct SerialFaultPlan {
+    // Answer the first N good frames from the tool with NAK.
+    int nakFirstFrames = 0;
+    // Send the reply block with this index (counted from 0 over all blocks
+    // the unit sends) once with a wrong check value; -1 for none.
+    int corruptBlock = -1;
+    // Send this many bytes of line noise (never STX) before every reply block.
+    size_t garbageBeforeStx = 0;
+    // Never answer anything.
+    bool silent = false;
+    // Send at the line rate, 38400 baud 8N1 (3840 bytes per second), instead
+    // of as fast as the descriptor takes the bytes.
+    bool paceAtLineRate = false;
+};
+
+inline constexpr int kLineBytesPerSecond = 3840;
+
+}  // namespace volmar::sim

@@ -1,0 +1,31 @@
+#pragma once
+// Serves the serial block protocol on a byte stream, normally the master of
+// a pseudo-terminal whose slave the tool opens as its COM port.
+#include <atomic>
+#include <vector>
+
+#include "link/ByteStream.h"
+#include "link/Clock.h"
+#include "sim/serial/SerialUnitSession.h"
+
+namespace volmar::sim {
+
+class SerialUnitEndpoint {
+public:
+    // Serve looks at the stop flag at least this often.
+    static constexpr int kStopCheckMs = 50;
+
+    explicit SerialUnitEndpoint(UnitModel& model, SerialFaultPlan plan = {});
+
+    // Answers the tool until stop is set or a write to the line fails.
+    void Serve(ByteStream& line, Clock& clock, const std::atomic<bool>& stop);
+
+private:
+    bool SendOut(ByteStream& line, Clock& clock, const std::vector<uint8_t>& bytes,
+                 const std::atomic<bool>& stop);
+
+    SerialUnitSession session_;
+    bool paced_;
+};
+
+}  // namespace volmar::sim

@@ -1,0 +1,69 @@
+#pragma once
+// The unit's side of the serial block protocol as a state machine: fed with
+// the bytes the tool sends, it answers through the unit model and leaves the
+// bytes to send in its output. It does no I/O and keeps no clock of its own,
+// so it runs on a pseudo-terminal (SerialUnitEndpoint) and on in-memory
+// streams in tests alike.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/UnitModel.h"
+#include "sim/serial/SerialFaultPlan.h"
+
+namespace volmar::sim {
+
+class SerialUnitSession {
+public:
+    // The largest object the unit takes in one put.
+    static constexpr size_t kMaxPutBytes = 2 * 1024 * 1024;
+    // A frame that stops arriving for this long is dropped.
+    static constexpr int kFrameGapMs = 500;
+
+    explicit SerialUnitSession(UnitModel& model, SerialFaultPlan plan = {});
+
+    // Takes bytes received at nowMs.
+    void Receive(const uint8_t* data, size_t len, int64_t nowMs);
+    // Hands over the bytes to send and clears them.
+    std::vector<uint8_t> TakeOutput();
+
+    // Good frames received from the tool, and blocks sent (with resends).
+    int FramesReceived() const { return framesReceived_; }
+    int BlocksSent() const { return blocksSent_; }
+
+private:
+    enum class State { Idle, AwaitEnq, Replying, AwaitEot, ReceivingPut };
+
+    void TakeByte(uint8_t b, int64_t nowMs);
+    void TakeControl(uint8_t b);
+    void TakeFrame(uint8_t block, uint8_t command, const uint8_t* data, size_t len, bool last);
+    void PrepareReply(uint8_t command, const std::string& param);
+    void SplitReply(uint8_t code, const std::vector<uint8_t>& payload);
+    void TakePutBlock(uint8_t block, const uint8_t* data, size_t len, bool last);
+    void CommitPut();
+    void SendBlock();
+    void SendControl(uint8_t b);
+
+    UnitModel& model_;
+    SerialFaultPlan plan_;
+    State state_ = State::Idle;
+    std::vector<uint8_t> rx_;
+    int64_t lastByteMs_ = 0;
+    std::vector<uint8_t> out_;
+
+    std::vector<std::vector<uint8_t>> reply_;  // encoded reply frames
+    size_t replyIndex_ = 0;
+
+    bool putOpen_ = false;
+    std::string putObject_;
+    std::vector<uint8_t> putData_;
+    uint8_t putExpected_ = 1;
+    int lastPutBlock_ = -1;  // number of the last block of the committed put
+
+    int naksLeft_ = 0;
+    int framesReceived_ = 0;
+    int blocksSent_ = 0;
+};
+
+}  // namespace volmar::sim
