@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -65,6 +66,8 @@ void LoopbackServer::Run()
         if (r <= 0 || !(p[0].revents & POLLIN)) continue;
         volmar::UniqueFd conn(::accept4(listen_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
         if (!conn) continue;
+        int noDelay = 1;
+        setsockopt(conn.Get(), IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
         ++accepted_;
         {
             std::lock_guard lock(mutex_);
