@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
+#include <thread>
 #include <vector>
 
 #include "FakeUnitModel.h"
@@ -251,6 +252,34 @@ TEST(PlainTcpHostile, ShortReplyBodyFails)
     TcpCallState st;
     EXPECT_EQ(TcpGetObject(target, "LOG", buf, st), -1);
     EXPECT_EQ(st.outcome, kTcpFailed);
+}
+
+// A get over a link that keeps delivering, but slowly, succeeds however long
+// it takes in total; only a pause longer than the time-out ends it.
+TEST(PlainTcpSlowLink, SlowButSteadyReplyIsReceivedWhole)
+{
+    constexpr size_t kSize = 2048;
+    test::ScriptedPeer peer([](int fd) {
+        test::DrainPeer(fd, kTcpRequestHeaderSize + 3, 2000);
+        const auto ack = BuildTcpReplyHeader(kTcpReplyAccepted, 0, 0);
+        const auto reply = BuildTcpReplyHeader(kTcpReplyObject, 0, kSize);
+        SendAll(fd, ack.data(), ack.size(), 1000);
+        SendAll(fd, reply.data(), reply.size(), 1000);
+        const auto data = Pattern(kSize);
+        for (size_t i = 0; i < kSize; i += 128) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            SendAll(fd, data.data() + i, 128, 1000);
+        }
+    });
+    ASSERT_TRUE(peer.Started());
+    TcpTarget target{"127.0.0.1", peer.Port(), "a", "b", {}};
+    target.timeouts.inactivityMs = 200;  // the whole reply takes four times as long
+    std::vector<uint8_t> buf(kMaxObjectSize);
+    TcpCallState st;
+    EXPECT_EQ(TcpGetObject(target, "LOG", buf, st), static_cast<int>(kSize));
+    EXPECT_EQ(st.outcome, kTcpOk);
+    EXPECT_EQ(TcpProgress().load(), kSize);
+    EXPECT_TRUE(std::equal(buf.begin(), buf.begin() + kSize, Pattern(kSize).begin()));
 }
 
 TEST(PlainTcpHostile, OperationsLeakNoDescriptors)
