@@ -44,20 +44,6 @@ TEST(CipherPacket, HeaderLayoutAndPaddedParts)
     EXPECT_EQ(empty.bytes[3], 0xBC);
 }
 
-TEST(CipherPacket, ReplyClassification)
-{
-    CipherPacketHeader h;
-    h.code = 'o';
-    h.check = 0x90;
-    EXPECT_EQ(ClassifyCipherReply(h), CipherReplyKind::Accepted);
-    h.check = 0x91;
-    EXPECT_EQ(ClassifyCipherReply(h), CipherReplyKind::Bad);
-    h.code = 'n';
-    EXPECT_EQ(ClassifyCipherReply(h), CipherReplyKind::Refused);
-    h.code = 'x';
-    EXPECT_EQ(ClassifyCipherReply(h), CipherReplyKind::Bad);
-}
-
 TEST(CipherPacket, HugeLengthsPadWithoutOverflowAndAreRefused)
 {
     CipherPacketHeader h;
@@ -92,18 +78,6 @@ TEST(CipherPacket, SplitterKeepsOnlyWhatFits)
     }
 }
 
-TEST(CipherErrors, TextsAsStored)
-{
-    EXPECT_STREQ(CipherErrorText(493), "Error:CODE NG");
-    EXPECT_STREQ(CipherErrorText(503), "Error:nencryption");
-    EXPECT_STREQ(CipherErrorText(505), "Error:neath Password");
-    EXPECT_STREQ(CipherErrorText(507), "Error:Failed to obtain the status.");
-    EXPECT_STREQ(CipherErrorText(512), "Error:Each password");
-    EXPECT_STREQ(CipherErrorText(513), "Error:Failed");
-    EXPECT_STREQ(CipherErrorText(492), "");
-    EXPECT_STREQ(CipherErrorText(514), "");
-}
-
 TEST(CipherErrors, ShowLinkErrorPicksSecondLineAndIcon)
 {
     struct Case {
@@ -122,6 +96,9 @@ TEST(CipherErrors, ShowLinkErrorPicksSecondLineAndIcon)
         {499, 501, "Error:Download\nError:Recv size", MessageIcon::Error},
         {502, 493, "Error:Upload\nError:CODE NG", MessageIcon::Error},
         {506, 512, "Error:Connection\nError:Each password", MessageIcon::Error},
+        {504, 503, "Error:Login\nError:nencryption", MessageIcon::Error},
+        {506, 507, "Error:Connection\nError:Failed to obtain the status.", MessageIcon::Error},
+        {499, 514, "Error:Download\nError:Failed", MessageIcon::Error},
     };
     for (const Case& c : cases) {
         const Message m = ShowLinkError(c.heading, c.last);
