@@ -32,6 +32,11 @@ public:
     virtual std::array<uint8_t, 6> Status() = 0;
     // Checks a login ID and password (plain TCP headers and encrypted login).
     virtual bool Login(const std::string& id, const std::string& password) = 0;
+    // The passwords the unit accepts. The encrypted endpoint needs them before
+    // it can read a login packet: the link key comes from the password, so it
+    // tries the key of each in turn. A model without accounts returns none and
+    // no encrypted login succeeds.
+    virtual std::vector<std::string> LoginPasswords() { return {}; }
     // Reads an object ("CONFIG_P", "MAC", "LOG", "SD", ...). On refusal returns
     // false and sets code to the unit's result code.
     virtual bool Get(const std::string& object, std::vector<uint8_t>& out, int& code) = 0;

@@ -1,6 +1,7 @@
 #pragma once
-// A unit model with a few objects in memory, for link tests. Safe to use
-// from the simulator's serving thread and the test's thread at once.
+// A unit model for link tests: one account, objects held in a map, a put
+// outcome and result-query answers set by the test, and a record of what
+// was put. The serving thread and the test's thread may use it at once.
 #include <array>
 #include <deque>
 #include <map>
@@ -13,14 +14,23 @@
 
 namespace volmar::test {
 
-class FakeUnitModel final : public sim::UnitModel {
+class FakeUnitModel : public sim::UnitModel {
 public:
     using Bytes = std::vector<uint8_t>;
+
+    // Set by the test before the link runs.
+    std::array<uint8_t, 6> status{0x29, 1, 2, 0x01, 0x2C, 0x0B};
+    std::string loginId = "admin";
+    std::string password = "secret";
+    std::map<std::string, Bytes> objects;
+    // Code of a refused get of an unknown object; -1: refused without a code.
+    int getRefusal = 7;
+    sim::PutOutcome putOutcome;
 
     void SetObject(const std::string& name, Bytes data)
     {
         std::lock_guard lock(mutex_);
-        objects_[name] = std::move(data);
+        objects[name] = std::move(data);
     }
     void RefuseGet(const std::string& name, int code)
     {
@@ -33,14 +43,10 @@ public:
         std::lock_guard lock(mutex_);
         results_.push_back(std::move(reply));
     }
-    std::vector<std::pair<std::string, Bytes>> Puts() const
-    {
-        std::lock_guard lock(mutex_);
-        return puts_;
-    }
 
-    std::array<uint8_t, 6> Status() override { return {0x29, 1, 2, 0x01, 0x2C, 0x09}; }
-    bool Login(const std::string&, const std::string&) override { return true; }
+    std::array<uint8_t, 6> Status() override { return status; }
+    bool Login(const std::string& id, const std::string& pw) override { return id == loginId && pw == password; }
+    std::vector<std::string> LoginPasswords() override { return {"other", password}; }
     bool Get(const std::string& object, Bytes& out, int& code) override
     {
         std::lock_guard lock(mutex_);
@@ -48,19 +54,19 @@ public:
             code = r->second;
             return false;
         }
-        auto o = objects_.find(object);
-        if (o == objects_.end()) {
-            code = 0xFF;
+        auto it = objects.find(object);
+        if (it == objects.end()) {
+            code = getRefusal;
             return false;
         }
-        out = o->second;
+        out = it->second;
         return true;
     }
     sim::PutOutcome Put(const std::string& object, const Bytes& data) override
     {
         std::lock_guard lock(mutex_);
         puts_.emplace_back(object, data);
-        return {};
+        return putOutcome;
     }
     sim::ResultReply QueryResult() override
     {
@@ -71,9 +77,25 @@ public:
         return r;
     }
 
+    // Read by the test after the operation.
+    std::vector<std::pair<std::string, Bytes>> Puts() const
+    {
+        std::lock_guard lock(mutex_);
+        return puts_;
+    }
+    std::string PutName() const
+    {
+        std::lock_guard lock(mutex_);
+        return puts_.empty() ? std::string() : puts_.back().first;
+    }
+    Bytes PutData() const
+    {
+        std::lock_guard lock(mutex_);
+        return puts_.empty() ? Bytes() : puts_.back().second;
+    }
+
 private:
     mutable std::mutex mutex_;
-    std::map<std::string, Bytes> objects_;
     std::map<std::string, int> refusals_;
     std::deque<sim::ResultReply> results_;
     std::vector<std::pair<std::string, Bytes>> puts_;

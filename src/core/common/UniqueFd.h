@@ -22,6 +22,7 @@ public:
 
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
+    explicit operator bool() const { return Valid(); }
     int Release() { return std::exchange(fd_, -1); }
     void Reset(int fd = -1)
     {

@@ -157,7 +157,10 @@ void StoreLeaf(ParseContext& ctx, const Node& n, char* field, const char* text, 
     case Fmt::Real:
     case Fmt::PenReal: {
         double v = 0;
-        if (!ParseRealText(text, len, n.fmt == Fmt::PenReal ? 15 : 16, &v)) {
+        // Pen scales were once limited to 15 bytes, but the writer forms 16
+        // for -1000 on an exponent-display channel ("-1000.0000000000"); a
+        // saved setting must read back, so every real takes 16.
+        if (!ParseRealText(text, len, 16, &v)) {
             ctx.flags |= kReadFailed;
             return;
         }
@@ -294,7 +297,6 @@ int ReadSettingDocument(SettingRecord& record, const char* data, size_t len, cha
 {
     if (pathOut) pathOut[0] = '\0';
     auto ctx = std::make_unique<ParseContext>();
-    std::memset(ctx.get(), 0, sizeof *ctx);
     ctx->record = &record;
     if (len > static_cast<size_t>(INT_MAX)) return kReadFailed;
 

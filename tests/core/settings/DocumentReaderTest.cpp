@@ -161,8 +161,19 @@ TEST(DocumentReader, Reals)
     EXPECT_EQ(Read(ReplaceFirst(doc, "<SCALE>0.010<", "<SCALE>1234567890123456<")).flags & kReadFailed, kReadFailed)
         << "sixteen bytes but beyond 1e10";
     EXPECT_EQ(Read(ReplaceFirst(doc, "<SCALE>0.010<", "<SCALE>nan<")).flags & kReadFailed, kReadFailed);
-    EXPECT_EQ(Read(ReplaceFirst(doc, "<HIGH>100.00</HIGH>", "<HIGH>1000000.00000000</HIGH>")).flags, kReadFailed)
-        << "pen scales take at most 15 bytes";
+    EXPECT_EQ(Read(ReplaceFirst(doc, "<HIGH>100.00</HIGH>", "<HIGH>1000000.000000000</HIGH>")).flags, kReadFailed)
+        << "pen scales take at most 16 bytes";
+    // A pen on an exponent-display channel at -1000 is written with 16 bytes
+    // and must read back.
+    auto rec = MakeDefaultRecord();
+    rec->DISP.PEN_CONF[0].TYPE = kPenAi;
+    rec->IO.AI[0].EXP = kUse;
+    rec->DISP.PEN_DRAW[0].LOW = -1000.0;
+    std::string pen = WriteSettingDocument(*rec);
+    ASSERT_NE(pen.find("<LOW>-1000.0000000000</LOW>"), std::string::npos);
+    auto back = Read(pen);
+    EXPECT_EQ(back.flags, 0);
+    EXPECT_EQ(back.record->DISP.PEN_DRAW[0].LOW, -1000.0);
     auto ok = Read(ReplaceFirst(doc, "<SCALE>0.010<", "<SCALE> -1.5e3<"));
     EXPECT_EQ(ok.flags, 0);
     EXPECT_EQ(ok.record->IO.AI[0].SCALE, -1500.0);

@@ -40,7 +40,7 @@ TEST(ComPort, TalksToTheSimulatedUnitOverAPseudoTerminal)
     Bytes out(16);
     size_t received = 0;
     ASSERT_TRUE(port.Request('S', nullptr, 0, 's', out.data(), out.size(), received));
-    EXPECT_EQ(Bytes(out.begin(), out.begin() + received), (Bytes{0x29, 1, 2, 0x01, 0x2C, 0x09}));
+    EXPECT_EQ(Bytes(out.begin(), out.begin() + received), (Bytes(model.status.begin(), model.status.end())));
 
     ASSERT_TRUE(GetObject(port, "CONFIG_P", out, received));
     EXPECT_EQ(Bytes(out.begin(), out.begin() + received), config);

@@ -46,7 +46,7 @@ TEST_F(SimulatedUnitTest, ServesStatusGetPutAndResult)
 {
     test::SimulatedUnitLine u(model);
     ASSERT_TRUE(Status(u, out, received));
-    EXPECT_EQ(Bytes(out.begin(), out.begin() + received), (Bytes{0x29, 1, 2, 0x01, 0x2C, 0x09}));
+    EXPECT_EQ(Bytes(out.begin(), out.begin() + received), (Bytes(model.status.begin(), model.status.end())));
 
     const Bytes config = test::Pattern(5000, 9);
     model.SetObject("CONFIG_P", config);

@@ -1,0 +1,17 @@
+// A downloaded payload: decompression, then the settings reader.
+#include <memory>
+
+#include "settings/DocumentReader.h"
+#include "settings/Gzlib.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace volmar;
+    static auto zip = std::make_unique<CGzlib>();
+    static auto record = std::make_unique<SettingRecord>();
+    Message error;
+    if (!UnpackSettingPayload(data, size, *zip, &error)) return 0;
+    ResetSettingRecord(*record);
+    ConvertSettingDocument(*record, reinterpret_cast<const char*>(zip->Decompressed()), zip->DecompressedLength());
+    return 0;
+}

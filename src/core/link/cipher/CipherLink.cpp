@@ -1,0 +1,225 @@
+#include "link/cipher/CipherLink.h"
+
+#include <sys/random.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+
+#include "link/cipher/CipherErrors.h"
+#include "link/cipher/CipherPacket.h"
+#include "link/cipher/CipherStream.h"
+#include "link/cipher/LinkKey.h"
+#include "link/tcp/TcpHeaders.h"
+
+namespace volmar {
+namespace {
+
+std::span<const uint8_t> Bytes(std::string_view s)
+{
+    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
+
+std::span<uint8_t> Writable(std::string& s)
+{
+    return {reinterpret_cast<uint8_t*>(s.data()), s.size()};
+}
+
+// A text with its terminating NUL.
+std::string WithNul(std::string_view s)
+{
+    std::string t(s);
+    t.push_back('\0');
+    return t;
+}
+
+}  // namespace
+
+CCipherLink::CCipherLink(uint16_t port, SocketTimeouts timeouts) : port_(port), timeouts_(timeouts)
+{
+    if (getrandom(&nonceState_, sizeof nonceState_, GRND_NONBLOCK) != sizeof nonceState_)
+        nonceState_ = static_cast<uint32_t>(
+            std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+uint32_t CCipherLink::NextNonce()
+{
+    // xorshift32: the value only has to vary, the unit does not check it.
+    if (nonceState_ == 0) nonceState_ = 0x9E3779B9u;
+    nonceState_ ^= nonceState_ << 13;
+    nonceState_ ^= nonceState_ >> 17;
+    nonceState_ ^= nonceState_ << 5;
+    return nonceState_;
+}
+
+bool CCipherLink::Fail(int error)
+{
+    lastError_ = error;
+    return false;
+}
+
+bool CCipherLink::Connect(const std::string& address)
+{
+    socket_.Reset();
+    byteCounter_ = 0;
+    key_.fill(0);
+    keyed_ = false;
+    challenge_.fill(0);
+    linkVector_.fill(0);
+    lastError_ = 0;
+    socket_ = ConnectTcp(address, port_, timeouts_);
+    if (!socket_) return Fail(kCipherErrConnect);
+    return true;
+}
+
+void CCipherLink::Close()
+{
+    socket_.Reset();
+}
+
+bool CCipherLink::Send(uint8_t code, std::span<const uint8_t> part1, std::span<const uint8_t> part2,
+                       bool encrypted, bool counted)
+{
+    if (encrypted && !keyed_) return Fail(kCipherErrEncryption);
+    ByteCountFn count;
+    if (counted) count = [this](size_t n) { byteCounter_ += static_cast<int32_t>(n); };
+    const int err = SendCipherPacket(socket_.Get(), code, part1, part2, NextNonce(),
+                                     encrypted ? &key_ : nullptr, linkVector_,
+                                     timeouts_.inactivityMs, count);
+    return err == kCipherErrNone || Fail(err);
+}
+
+bool CCipherLink::Hello(bool strict, std::string_view password, CipherHelloInfo* info)
+{
+    if (!Send(kCipherCmdHello, {}, {}, false, false)) return false;
+    const int fd = socket_.Get();
+    const int inactivity = timeouts_.inactivityMs;
+    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
+        return ReadExactly(fd, d, n, inactivity);
+    }, nullptr, {});
+    CipherPacketHeader h;
+    if (int err = reader.ReadHeader(h)) return Fail(err);
+    switch (ClassifyCipherReply(h)) {
+    case CipherReplyKind::Accepted: break;
+    case CipherReplyKind::Refused: return Fail(kCipherErrCodeNg);
+    case CipherReplyKind::Bad: return Fail(kCipherErrHeader);
+    }
+    // Bytes of part 1 past what the unit sent read as zero, like padding.
+    uint8_t part1[12] = {};
+    uint8_t part2[kCamelliaBlockSize] = {};
+    CipherBodySplitter body(h, part1, part2);
+    if (int err = reader.ReadBody(h, body)) return Fail(err);
+    if (h.part1 == 0) return Fail(kCipherErrStatus);
+    if (h.part2 == 0) return Fail(kCipherErrConnect);
+    const uint32_t word0 = LoadLe32(part1);
+    const uint32_t word1 = LoadLe32(part1 + 4);
+    const auto device = static_cast<uint16_t>(word0 & 0xFFFF);
+    if (strict && device != kSupportedDeviceCode) return Fail(kCipherErrUnsupported);
+    if (info) {
+        info->deviceCode = device;
+        info->major = static_cast<uint16_t>(word0 >> 16);
+        info->minor = static_cast<uint16_t>(word1 & 0xFFFF);
+        info->build = static_cast<uint16_t>(word1 >> 16);
+        info->status = part1[8];
+    }
+    // The challenge is exactly one block; anything else cannot be used.
+    if (h.part2 != kCamelliaBlockSize) return Fail(kCipherErrEncryption);
+    std::memcpy(challenge_.data(), part2, challenge_.size());
+    const auto key = DeriveLinkKey(password);
+    if (!key) return Fail(kCipherErrEncryption);
+    key_ = *key;
+    CipherBlock vector = challenge_;
+    CipherBlock zero{};
+    if (!CamelliaCbcEncrypt(key_, zero, vector)) return Fail(kCipherErrEncryption);
+    linkVector_ = vector;
+    keyed_ = true;
+    return true;
+}
+
+bool CCipherLink::Login(std::string_view loginId, std::string_view password)
+{
+    const std::string id = WithNul(loginId);
+    const std::string pw = WithNul(password);
+    if (!Send(kCipherCmdLogin, Bytes(id), Bytes(pw), true, false)) return false;
+    const int fd = socket_.Get();
+    const int inactivity = timeouts_.inactivityMs;
+    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
+        return ReadExactly(fd, d, n, inactivity);
+    }, &key_, linkVector_);
+    CipherPacketHeader h;
+    if (int err = reader.ReadHeader(h)) return Fail(err);
+    if (ClassifyCipherReply(h) != CipherReplyKind::Accepted) return Fail(kCipherErrPassword);
+    CipherBodySplitter discard(h, {}, {});
+    if (int err = reader.ReadBody(h, discard)) return Fail(err);
+    return true;
+}
+
+bool CCipherLink::Get(std::string_view object, std::span<uint8_t> out, size_t& received)
+{
+    byteCounter_ = 0;
+    received = 0;
+    if (!Send(kCipherCmdGet, Bytes(object), {}, true, false)) return false;
+    const int fd = socket_.Get();
+    const int inactivity = timeouts_.inactivityMs;
+    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
+        return ReadExactly(fd, d, n, inactivity);
+    }, &key_, linkVector_);
+    CipherPacketHeader h;
+    if (int err = reader.ReadHeader(h)) return Fail(err);
+    switch (ClassifyCipherReply(h)) {
+    case CipherReplyKind::Accepted: {
+        if (h.part1 > out.size()) return Fail(kCipherErrRecvSize);
+        CipherBodySplitter body(h, out, {});
+        const ByteCountFn count = [this](size_t n) { byteCounter_ += static_cast<int32_t>(n); };
+        if (int err = reader.ReadBody(h, body, count)) return Fail(err);
+        received = h.part1;
+        return true;
+    }
+    case CipherReplyKind::Refused: {
+        if (!out.empty()) out[0] = 0;
+        if (h.part1 <= out.size()) {
+            CipherBodySplitter body(h, out, {});
+            if (int err = reader.ReadBody(h, body)) return Fail(err);
+        }
+        return Fail(kCipherErrCodeNg);
+    }
+    case CipherReplyKind::Bad: break;
+    }
+    return Fail(kCipherErrHeader);
+}
+
+bool CCipherLink::Put(std::string_view object, std::span<const uint8_t> data, int& resultCode,
+                      std::span<char> message)
+{
+    byteCounter_ = 0;
+    resultCode = 0;
+    if (!Send(kCipherCmdPut, Bytes(object), data, true, true)) return false;
+    const int fd = socket_.Get();
+    const int inactivity = timeouts_.inactivityMs;
+    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
+        return ReadExactly(fd, d, n, inactivity);
+    }, &key_, linkVector_);
+    CipherPacketHeader h;
+    if (int err = reader.ReadHeader(h)) return Fail(err);
+    switch (ClassifyCipherReply(h)) {
+    case CipherReplyKind::Accepted: return true;
+    case CipherReplyKind::Refused: {
+        // Bytes of the code word that the unit did not send read as zero.
+        uint8_t code[4] = {};
+        const size_t textRoom = message.empty() ? 0 : message.size() - 1;
+        std::string text(textRoom, '\0');
+        CipherBodySplitter body(h, code, Writable(text));
+        if (int err = reader.ReadBody(h, body)) return Fail(err);
+        resultCode = static_cast<int32_t>(LoadLe32(code));
+        if (h.part2 != 0 && !message.empty()) {
+            std::memcpy(message.data(), text.data(), body.Kept2());
+            message[body.Kept2()] = '\0';
+        }
+        return Fail(kCipherErrCodeNg);
+    }
+    case CipherReplyKind::Bad: break;
+    }
+    return Fail(kCipherErrHeader);
+}
+
+}  // namespace volmar

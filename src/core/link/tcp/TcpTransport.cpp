@@ -1,0 +1,161 @@
+#include "link/tcp/TcpTransport.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "link/tcp/TcpHeaders.h"
+
+namespace volmar {
+namespace {
+
+// One connection of one operation. Closes its socket on every path.
+class Session {
+public:
+    Session(const TcpTarget& target, TcpCallState& state) : target_(target), state_(state)
+    {
+        state_.outcome = kTcpFailed;
+    }
+
+    bool Connect()
+    {
+        fd_ = ConnectTcp(target_.address, target_.port, target_.timeouts);
+        return Check(fd_.Valid());
+    }
+
+    // Sends a request header and its block.
+    bool SendRequest(uint8_t command, std::span<const uint8_t> block, bool countBlock = false)
+    {
+        const auto header = BuildTcpRequestHeader(command, target_.loginId, target_.password,
+                                                  static_cast<uint32_t>(block.size()));
+        if (!Check(SendAll(fd_.Get(), header.data(), header.size(), Inactivity()))) return false;
+        ByteCountFn count;
+        if (countBlock) count = [](size_t n) { TcpProgress() += static_cast<uint32_t>(n); };
+        return Check(SendAll(fd_.Get(), block.data(), block.size(), Inactivity(), count));
+    }
+
+    // Reads the acknowledgement; anything but 02 'l' (or nothing at all) is
+    // the unit refusing the credentials.
+    bool Acknowledged()
+    {
+        uint8_t ack[kTcpReplyHeaderSize] = {};
+        const bool got = ReadExactly(fd_.Get(), ack, sizeof ack, Inactivity());
+        if (got && ack[0] == kTcpStx && ack[1] == kTcpReplyAccepted) {
+            state_.loggedIn = 1;
+            return true;
+        }
+        state_.loggedIn = 0;
+        state_.outcome = kTcpRefused;
+        return false;
+    }
+
+    bool ReadReplyHeader(TcpReplyHeader& reply)
+    {
+        std::array<uint8_t, kTcpReplyHeaderSize> bytes{};
+        if (!Check(ReadExactly(fd_.Get(), bytes.data(), bytes.size(), Inactivity()))) return false;
+        reply = ParseTcpReplyHeader(bytes);
+        return true;
+    }
+
+    bool Read(uint8_t* data, size_t len, bool counted = false)
+    {
+        ByteCountFn count;
+        if (counted) count = [](size_t n) { TcpProgress() += static_cast<uint32_t>(n); };
+        return ReadExactly(fd_.Get(), data, len, Inactivity(), count);
+    }
+
+private:
+    int Inactivity() const { return target_.timeouts.inactivityMs; }
+
+    // A failure before any reply header arrived clears the logged-in mark.
+    bool Check(bool ok)
+    {
+        if (!ok) state_.loggedIn = 0;
+        return ok;
+    }
+
+    const TcpTarget& target_;
+    TcpCallState& state_;
+    UniqueFd fd_;
+};
+
+std::span<const uint8_t> NameBytes(std::string_view object)
+{
+    return {reinterpret_cast<const uint8_t*>(object.data()), object.size()};
+}
+
+}  // namespace
+
+std::atomic<uint32_t>& TcpProgress()
+{
+    static std::atomic<uint32_t> progress{0};
+    return progress;
+}
+
+int TcpQueryStatus(const TcpTarget& target, std::span<uint8_t> status, TcpCallState& state)
+{
+    Session s(target, state);
+    if (!s.Connect() || !s.SendRequest(kTcpCmdStatus, {})) return -1;
+    if (!s.Acknowledged()) return -1;
+    TcpReplyHeader reply;
+    if (!s.ReadReplyHeader(reply)) return -1;
+    if (reply.stx != kTcpStx || reply.code != kTcpReplyStatus) return -1;
+    if (reply.length > status.size()) return -1;  // never written past the buffer
+    if (!s.Read(status.data(), reply.length)) return -1;
+    state.outcome = kTcpOk;
+    return static_cast<int>(reply.length);
+}
+
+int TcpGetObject(const TcpTarget& target, std::string_view object, std::span<uint8_t> data,
+                 TcpCallState& state)
+{
+    TcpProgress() = 0;
+    Session s(target, state);
+    if (!s.Connect() || !s.SendRequest(kTcpCmdGet, NameBytes(object))) return -1;
+    if (!s.Acknowledged()) return -1;
+    TcpReplyHeader reply;
+    if (!s.ReadReplyHeader(reply)) return -1;
+    if (reply.code == kTcpReplyObject) {
+        if (reply.length > data.size()) return -1;
+        if (!s.Read(data.data(), reply.length, true)) return -1;
+        state.outcome = kTcpOk;
+        return static_cast<int>(reply.length);
+    }
+    if (reply.code == kTcpReplyRefused) {
+        if (reply.length == 0) return 255;
+        if (reply.length > data.size()) return -1;
+        if (!s.Read(data.data(), reply.length, true)) return -1;
+        return data[0];
+    }
+    return -1;
+}
+
+int TcpPutObject(const TcpTarget& target, std::string_view object,
+                 std::span<const uint8_t> data, std::span<char> message, TcpCallState& state)
+{
+    TcpProgress() = 0;
+    if (data.size() > UINT32_MAX) return -1;
+    Session s(target, state);
+    if (!s.Connect() || !s.SendRequest(kTcpCmdPutName, NameBytes(object))) return -1;
+    if (!s.Acknowledged()) return -1;
+    if (!s.SendRequest(kTcpCmdPutData, data, true)) return -1;
+    if (!s.Acknowledged()) return -1;
+    TcpReplyHeader reply;
+    if (!s.ReadReplyHeader(reply)) return -1;
+    if (reply.code == kTcpReplyPutDone) {
+        state.outcome = kTcpOk;
+        return 0;
+    }
+    if (reply.code != kTcpReplyRefused) return -1;
+    if (reply.length != 0 && !message.empty()) {
+        // Only what fits is read: the text is cut to the buffer less its NUL.
+        const size_t keep = std::min<size_t>(reply.length, message.size() - 1);
+        std::string text(keep, '\0');
+        if (!s.Read(reinterpret_cast<uint8_t*>(text.data()), keep)) return -1;
+        std::memcpy(message.data(), text.data(), keep);
+        message[keep] = '\0';
+    }
+    return reply.result;
+}
+
+}  // namespace volmar

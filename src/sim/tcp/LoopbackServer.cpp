@@ -1,0 +1,101 @@
+#include "sim/tcp/LoopbackServer.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+
+namespace volmar::sim {
+
+bool LoopbackServer::Start(uint16_t port, Handler handler)
+{
+    if (thread_.joinable()) return false;
+    volmar::UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!fd) return false;
+    int on = 1;
+    setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_port = htons(port);
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) return false;
+    if (::listen(fd.Get(), 8) != 0) return false;
+    socklen_t len = sizeof sa;
+    if (getsockname(fd.Get(), reinterpret_cast<sockaddr*>(&sa), &len) != 0) return false;
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    wakeRead_.Reset(pipeFds[0]);
+    wakeWrite_.Reset(pipeFds[1]);
+    listen_ = std::move(fd);
+    port_ = ntohs(sa.sin_port);
+    handler_ = std::move(handler);
+    stop_ = false;
+    thread_ = std::thread([this] { Run(); });
+    return true;
+}
+
+void LoopbackServer::Stop()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+        if (active_ >= 0) ::shutdown(active_, SHUT_RDWR);
+    }
+    if (wakeWrite_) {
+        const char b = 1;
+        [[maybe_unused]] ssize_t n = ::write(wakeWrite_.Get(), &b, 1);
+    }
+    if (thread_.joinable()) thread_.join();
+    listen_.Reset();
+    wakeRead_.Reset();
+    wakeWrite_.Reset();
+}
+
+void LoopbackServer::Run()
+{
+    while (!stop_) {
+        pollfd p[2] = {{listen_.Get(), POLLIN, 0}, {wakeRead_.Get(), POLLIN, 0}};
+        const int r = ::poll(p, 2, 1000);
+        if (r < 0 && errno != EINTR) break;
+        if (r <= 0 || !(p[0].revents & POLLIN)) continue;
+        volmar::UniqueFd conn(::accept4(listen_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+        if (!conn) continue;
+        int noDelay = 1;
+        setsockopt(conn.Get(), IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
+        ++accepted_;
+        {
+            std::lock_guard lock(mutex_);
+            if (stop_) break;
+            active_ = conn.Get();
+        }
+        handler_(conn.Get());
+        std::lock_guard lock(mutex_);
+        active_ = -1;
+    }
+}
+
+void LoopbackServer::HoldOpen(int fd, int timeoutMs) const
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!stop_) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              deadline - std::chrono::steady_clock::now()).count();
+        if (left <= 0) return;
+        pollfd p[2] = {{fd, POLLIN, 0}, {wakeRead_.Get(), POLLIN, 0}};
+        const int r = ::poll(p, 2, static_cast<int>(left));
+        if (r < 0 && errno != EINTR) return;
+        if (r <= 0 || p[1].revents) continue;
+        // Whatever the peer still sends is dropped; its closing ends the wait.
+        char sink[512];
+        const ssize_t n = ::recv(fd, sink, sizeof sink, 0);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) return;
+    }
+}
+
+}  // namespace volmar::sim

@@ -1,0 +1,70 @@
+#pragma once
+// A TCP listener on 127.0.0.1 that serves one connection at a time on its own
+// thread, and stops cleanly: Stop() wakes the accept loop through a pipe and
+// shuts the current connection down, so no wait outlives it.
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "common/UniqueFd.h"
+
+namespace volmar::sim {
+
+// Misbehaviours a simulated unit can be told to show.
+enum class LinkFault {
+    None,
+    RefuseLogin,        // answer every login as refused
+    CloseInsteadOfAck,  // close the connection where the acknowledgement is due
+    CloseAfterAck,      // acknowledge, then close instead of replying
+    Silent,             // acknowledge, then never reply (until the peer or Stop ends it)
+};
+
+struct ServerOptions {
+    LinkFault fault = LinkFault::None;
+    // A request that stops arriving for this long ends the connection.
+    int inactivityMs = 5000;
+    // Longest a silent unit holds a connection open.
+    int silenceMs = 30000;
+};
+
+class LoopbackServer {
+public:
+    using Handler = std::function<void(int fd)>;
+
+    LoopbackServer() = default;
+    ~LoopbackServer() { Stop(); }
+    LoopbackServer(const LoopbackServer&) = delete;
+    LoopbackServer& operator=(const LoopbackServer&) = delete;
+
+    // Listens on 127.0.0.1:port (0: any free port) and serves each accepted
+    // connection with the handler. False when the port cannot be had.
+    bool Start(uint16_t port, Handler handler);
+    // The port actually bound.
+    uint16_t Port() const { return port_; }
+    // Stops accepting, ends the current connection, joins the thread.
+    void Stop();
+    // Number of connections accepted so far.
+    int Accepted() const { return accepted_; }
+
+    // For a silent handler: waits until the peer closes, Stop() is called, or
+    // timeoutMs passes.
+    void HoldOpen(int fd, int timeoutMs) const;
+
+private:
+    void Run();
+
+    Handler handler_;
+    volmar::UniqueFd listen_;
+    volmar::UniqueFd wakeRead_;
+    volmar::UniqueFd wakeWrite_;
+    uint16_t port_ = 0;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> accepted_{0};
+    std::mutex mutex_;
+    int active_ = -1;
+};
+
+}  // namespace volmar::sim

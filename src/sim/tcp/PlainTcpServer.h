@@ -1,0 +1,31 @@
+#pragma once
+// The unit side of the plain TCP protocol: reads request headers and blocks,
+// checks the credentials each header carries, acknowledges, and answers from
+// the unit model.
+#include <cstdint>
+
+#include "sim/UnitModel.h"
+#include "sim/tcp/LoopbackServer.h"
+
+namespace volmar::sim {
+
+class PlainTcpServer {
+public:
+    explicit PlainTcpServer(UnitModel& model, ServerOptions options = {});
+    ~PlainTcpServer() { Stop(); }
+
+    // Listens on 127.0.0.1:port (0: any free port).
+    bool Start(uint16_t port = 0);
+    uint16_t Port() const { return server_.Port(); }
+    void Stop() { server_.Stop(); }
+    int Accepted() const { return server_.Accepted(); }
+
+private:
+    void Serve(int fd);
+
+    UnitModel& model_;
+    ServerOptions options_;
+    LoopbackServer server_;
+};
+
+}  // namespace volmar::sim
