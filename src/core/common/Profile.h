@@ -1,0 +1,54 @@
+#pragma once
+// The per-user preferences: sections of integer and text values, as the
+// registry profile of the original tool. The GUI and the CLI keep them with
+// QSettings (organisation "NORDWALD", application "VOLMAR"); tests use the
+// in-memory profile below.
+#include <map>
+#include <string>
+#include <utility>
+
+namespace volmar {
+
+class Profile {
+public:
+    virtual ~Profile() = default;
+    virtual int GetInt(const std::string& section, const std::string& key, int fallback) = 0;
+    virtual std::string GetText(const std::string& section, const std::string& key, const std::string& fallback) = 0;
+    virtual void SetInt(const std::string& section, const std::string& key, int value) = 0;
+    virtual void SetText(const std::string& section, const std::string& key, const std::string& value) = 0;
+};
+
+class MemoryProfile final : public Profile {
+public:
+    int GetInt(const std::string& section, const std::string& key, int fallback) override
+    {
+        auto it = ints_.find({section, key});
+        return it == ints_.end() ? fallback : it->second;
+    }
+    std::string GetText(const std::string& section, const std::string& key, const std::string& fallback) override
+    {
+        auto it = texts_.find({section, key});
+        return it == texts_.end() ? fallback : it->second;
+    }
+    void SetInt(const std::string& section, const std::string& key, int value) override { ints_[{section, key}] = value; }
+    void SetText(const std::string& section, const std::string& key, const std::string& value) override
+    {
+        texts_[{section, key}] = value;
+    }
+
+private:
+    std::map<std::pair<std::string, std::string>, int> ints_;
+    std::map<std::pair<std::string, std::string>, std::string> texts_;
+};
+
+// Section and value names of the preferences.
+inline constexpr const char* kProfileSection = "VOLMAR";
+inline constexpr const char* kPrefComType = "COMTYPE";
+inline constexpr const char* kPrefCom = "COM";
+inline constexpr const char* kPrefNetPort = "NETPORT";
+inline constexpr const char* kPrefNet = "NET";
+inline constexpr const char* kPrefTagMessage = "TAG_MESSAGE";
+inline constexpr const char* kPrefConnectConfirm = "CONNECT_CONFIRM";
+inline constexpr const char* kPrefUserView = "USER_VIEW";
+
+}  // namespace volmar
