@@ -36,7 +36,6 @@ struct Frame {
 struct ParseContext {
     XML_Parser parser = nullptr;
     SettingRecord* record = nullptr;
-    char text[kTextSize];
     int depth = 0;
     int overflow = 0;  // elements opened past the depth limit
     char path[kMaxDepth][kNameSize];
@@ -276,11 +275,11 @@ void XMLCALL OnText(void* user, const XML_Char* s, int len)
         XML_StopParser(ctx.parser, XML_FALSE);
         return;
     }
+    // A chunk counts as at most kTextSize - 1 bytes. The value rules work on
+    // lengths, so the chunk is dispatched where expat holds it.
     size_t n = len < 0 ? 0 : static_cast<size_t>(len);
     if (n > kTextSize - 1) n = kTextSize - 1;
-    std::memcpy(ctx.text, s, n);
-    ctx.text[n] = '\0';
-    Dispatch(ctx, ctx.text, n);
+    Dispatch(ctx, s, n);
     ++ctx.chunks;
 }
 

@@ -69,7 +69,13 @@ size_t Unescape(const char* text, size_t len, char* out)
 void UnescapeElementText(const char* text, size_t len, char* field, size_t capacity)
 {
     if (capacity == 0) return;
-    // Unescaping never lengthens a text: "#D" gives the two bytes CR LF.
+    // Unescaping never lengthens a text: "#D" gives the two bytes CR LF. A
+    // text that fits is unescaped straight into the field.
+    if (len < capacity) {
+        size_t n = Unescape(text, len, field);
+        std::memset(field + n, 0, capacity - n);
+        return;
+    }
     char local[4096];
     std::string heap;
     char* buf = local;
