@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "link/tcp/TcpTransport.h"
 

@@ -1,5 +1,6 @@
 #include "link/transfer/UnitCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "link/cipher/CipherErrors.h"

@@ -238,6 +238,7 @@ TEST_F(NetworkFlow, CipherVerdicts)
 TEST_F(NetworkFlow, CipherLoginRefusedForgetsTheProtocolAndCancelIsQuiet)
 {
     StartCipher();
+    const int fds = test::OpenFdCount();
     ui_.QueueLogin(model_.loginId, "wrong");
     EXPECT_FALSE(Download());
     ASSERT_EQ(ui_.shown.size(), 1u);
@@ -256,6 +257,7 @@ TEST_F(NetworkFlow, CipherLoginRefusedForgetsTheProtocolAndCancelIsQuiet)
     LogInRight();
     EXPECT_TRUE(Download()) << ::testing::PrintToString(ui_.Texts());
     EXPECT_EQ(link_.protocol, kProtocolCipher);
+    EXPECT_EQ(test::OpenFdCount(), fds);
 }
 
 TEST_F(NetworkFlow, DetectionChoosesTheProtocolTheUnitSpeaks)
@@ -277,6 +279,7 @@ TEST_F(NetworkFlow, DetectionFailuresLeaveTheProtocolUnknown)
 {
     LinkContext ctx{link_, ui_, profile_, options_};
     test::SelectNetworkUnit(link_, profile_, UnusedPort());
+    const int fds = test::OpenFdCount();
     link_.loggedIn = 1;
     EXPECT_FALSE(Download());
     EXPECT_EQ(ui_.Only().text, "Error:Open\nError:Connect");
@@ -295,6 +298,7 @@ TEST_F(NetworkFlow, DetectionFailuresLeaveTheProtocolUnknown)
         EXPECT_EQ(ui_.Only().text, "Illegal network address");
         EXPECT_EQ(ui_.Only().icon, MessageIcon::Error);
     }
+    EXPECT_EQ(test::OpenFdCount(), fds);
 }
 
 TEST_F(NetworkFlow, HostGivenDirectlyNeedsNoAddressBook)

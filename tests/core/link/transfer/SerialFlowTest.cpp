@@ -284,7 +284,9 @@ TEST_F(SerialFlow, PortThatCannotOpenNamesItsNumberAndTheCause)
     ASSERT_TRUE(holder.Open(pty.SlavePath()).ok);
     link_.comDevice = pty.SlavePath();
     ui_ = {};
+    const int fds = test::OpenFdCount();
     EXPECT_FALSE(UploadSettingObject(link_, ui_, profile_, document_));
+    EXPECT_EQ(test::OpenFdCount(), fds);
     EXPECT_EQ(ui_.Only().text, "Cannot open COM port 3\nThe port is in use by another program.");
     EXPECT_TRUE(model_.Puts().empty());
 }
