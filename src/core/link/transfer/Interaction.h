@@ -42,7 +42,9 @@ public:
     // password".
     virtual bool AskLogin(std::string& id, std::string& password) = 0;
     // Runs work on a worker thread and returns when it has finished, showing
-    // the progress meanwhile. The window stays responsive.
+    // the progress meanwhile. The window stays responsive. A wait dialog may
+    // hold the full bar for a moment (500 ms) before it closes; the flows
+    // themselves never sleep.
     virtual void RunTransfer(const TransferView& view, const std::function<void()>& work) = 0;
     // Waits between two result queries while the unit is still processing;
     // the window keeps repainting.

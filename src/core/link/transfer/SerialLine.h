@@ -1,0 +1,69 @@
+#pragma once
+// The serial line one device operation talks over: the byte stream of the
+// open port, its clock and the progress of the current transaction. The
+// opener is the seam: the real one opens the termios port named by
+// LinkState::comDevice; tests hand over an in-memory stream.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "link/ByteStream.h"
+#include "link/Clock.h"
+
+namespace volmar {
+
+struct LinkState;
+
+class SerialLine {
+public:
+    SerialLine(ByteStream& stream, Clock& clock) : stream_(stream), clock_(clock) {}
+    virtual ~SerialLine() = default;
+    SerialLine(const SerialLine&) = delete;
+    SerialLine& operator=(const SerialLine&) = delete;
+
+    // The request transaction: command with param as data, reply blocks of
+    // code reply into out; received is the stored length (0 for '*').
+    bool Request(uint8_t command, std::span<const uint8_t> param, uint8_t reply,
+                 std::span<uint8_t> out, size_t& received);
+    // The send transaction of an object.
+    bool Send(std::string_view object, std::span<const uint8_t> data);
+
+    // Payload bytes of the current transaction; any thread may read it.
+    int32_t Progress() const { return progress_.load(std::memory_order_relaxed); }
+    void SetProgress(int32_t value) { progress_.store(value, std::memory_order_relaxed); }
+
+private:
+    ByteStream& stream_;
+    Clock& clock_;
+    std::atomic<int32_t> progress_{0};
+};
+
+class SerialPortOpener {
+public:
+    virtual ~SerialPortOpener() = default;
+    // Opens the link's port for one operation; the line closes it when it
+    // goes. On failure returns null with the errno in error.
+    virtual std::unique_ptr<SerialLine> Open(const LinkState& link, int& error) = 0;
+};
+
+// Opens LinkState::comDevice with CComPort on the system clock.
+SerialPortOpener& DevicePortOpener();
+
+// Hands out a line over a stream that is already open (an in-memory line,
+// a simulator's pseudo-terminal end). The stream stays open afterwards.
+class StreamPortOpener final : public SerialPortOpener {
+public:
+    StreamPortOpener(ByteStream& stream, Clock& clock) : stream_(stream), clock_(clock) {}
+    std::unique_ptr<SerialLine> Open(const LinkState& link, int& error) override;
+    // Number of lines handed out so far.
+    int Opened() const { return opened_; }
+
+private:
+    ByteStream& stream_;
+    Clock& clock_;
+    int opened_ = 0;
+};
+
+}  // namespace volmar

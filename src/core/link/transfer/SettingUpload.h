@@ -1,0 +1,42 @@
+#pragma once
+// Upload of a settings document as object "CONFIG_P": the full document of
+// the configuration hub, and the partial network and access documents.
+#include <functional>
+#include <string>
+
+#include "common/Profile.h"
+#include "link/transfer/LinkContext.h"
+#include "link/transfer/UnitStatus.h"
+#include "settings/SettingRecord.h"
+
+namespace volmar {
+
+// Echo code of "CONFIG_P" in the serial result record.
+constexpr uint8_t kSettingEcho = 2;
+
+struct UploadOptions {
+    // Ask "Are you sure to upload?" first (the partial-document editors ask
+    // before they store their fields and turn this off).
+    bool askConfirmation = true;
+    // Run the access-mode confirmation when "CONNECT_CONFIRM" is on.
+    bool confirmAccessMode = true;
+    // Runs after the unit check with the unit's status record; false stops
+    // the upload (it has shown its message). The firmware check goes here.
+    std::function<bool(const UnitStatus&)> acceptUnit;
+};
+
+// Uploads an already-written document: the confirmation steps; over the
+// serial link the size rule and compression, then the port, the unit check
+// and the send with echo 2 and result polling; over a network link the unit
+// check first, then the size rule, compression and the put. Returns whether
+// the unit took the document; every failure has shown its message.
+bool UploadSettingObject(LinkState& link, Interaction& ui, Profile& profile,
+                         const std::string& document, const UploadOptions& upload = {},
+                         const LinkOptions& options = {});
+
+// The upload of the configuration hub: the full document of record, with the
+// firmware check against the unit's version.
+bool UploadSetting(LinkState& link, Interaction& ui, Profile& profile, const SettingRecord& record,
+                   const LinkOptions& options = {});
+
+}  // namespace volmar

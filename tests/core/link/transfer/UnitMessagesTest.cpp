@@ -1,0 +1,34 @@
+// The unit's result texts where they take the unit's own words.
+#include "link/transfer/UnitMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace volmar {
+namespace {
+
+TEST(UnitMessages, UnitTextIsCleanedAndCut)
+{
+    const auto broken = UnitResultMessage(101, std::string("AI1\xFF\xFE", 5));
+    ASSERT_TRUE(broken);
+    EXPECT_EQ(broken->text, "Cannot save: Unsupported setting value(s).\nAI1\xEF\xBF\xBD\xEF\xBF\xBD");
+
+    const auto longText = UnitResultMessage(101, std::string(5000, 'z'));
+    EXPECT_EQ(longText->text, "Cannot save: Unsupported setting value(s).\n" + std::string(4096, 'z'));
+
+    EXPECT_FALSE(UnitResultMessage(100, "ignored"));
+    EXPECT_EQ(UnitResultMessage(-1, "")->text, "Error.\nCODE:-1");
+}
+
+TEST(UnitMessages, PortOpenCauseOnlyWhereTheUserCanActOnIt)
+{
+    EXPECT_EQ(PortOpenMessage(4, ENOENT).text, "Cannot open COM port 4");
+    const Message denied = PortOpenMessage(4, EACCES);
+    EXPECT_EQ(denied.text.rfind("Cannot open COM port 4\n", 0), 0u);
+    EXPECT_NE(denied.text.find("dialout"), std::string::npos);
+    EXPECT_EQ(denied.icon, MessageIcon::Error);
+}
+
+}  // namespace
+}  // namespace volmar
