@@ -11,6 +11,7 @@ namespace {
 constexpr size_t kMaxAccountText = 48;
 constexpr uint64_t kMaxCount = 1000000;
 constexpr size_t kMaxGarbage = 4096;
+constexpr uint64_t kMaxSdBytes = uint64_t{1} << 50;  // 1 PiB
 
 // A decimal number, or hexadecimal after "0x"; at most max.
 bool Number(const std::string& text, uint64_t max, uint64_t& out)
@@ -36,7 +37,7 @@ using Handler = std::function<std::string(AppOptions&, const std::string& option
 
 struct OptionSpec {
     std::string_view name;
-    bool takesValue;
+    std::string_view value;  // what the value is, as --help shows it; empty for a switch
     Handler handle;
 };
 
@@ -53,6 +54,15 @@ Handler Count(uint64_t max, std::function<void(AppOptions&, uint64_t)> store)
 Handler Port(std::optional<uint16_t> AppOptions::*field)
 {
     return Count(65535, [field](AppOptions& o, uint64_t v) { o.*field = static_cast<uint16_t>(v); });
+}
+
+Handler Path(std::string AppOptions::*field)
+{
+    return [field](AppOptions& o, const std::string& option, const std::string& value) -> std::string {
+        if (value.empty()) return option + " needs a file name";
+        o.*field = value;
+        return {};
+    };
 }
 
 Handler Switch(std::function<void(AppOptions&)> set)
@@ -136,34 +146,39 @@ std::string RefusePut(AppOptions& o, const std::string& option, const std::strin
 const std::vector<OptionSpec>& Specs()
 {
     static const std::vector<OptionSpec> specs = {
-        {"--serial", false, Switch([](AppOptions& o) { o.serial = true; })},
-        {"--tcp", true, Port(&AppOptions::tcpPort)},
-        {"--cipher", true, Port(&AppOptions::cipherPort)},
-        {"--config", true, [](AppOptions& o, const std::string&, const std::string& v) { o.configPath = v; return std::string(); }},
-        {"--journal", true, [](AppOptions& o, const std::string&, const std::string& v) { o.journalPath = v; return std::string(); }},
-        {"--device-code", true, DeviceCode},
-        {"--firmware", true, Firmware},
-        {"--flags", true, Count(255, [](AppOptions& o, uint64_t v) { o.unit.flags = static_cast<uint8_t>(v); })},
-        {"--sd", false, Switch([](AppOptions& o) { o.unit.flags |= kFlagSdCard; })},
-        {"--no-sd", false, Switch([](AppOptions& o) { o.unit.flags &= ~kFlagSdCard; })},
-        {"--logging", false, Switch([](AppOptions& o) { o.unit.flags |= kFlagLogging; })},
-        {"--no-network-config", false, Switch([](AppOptions& o) { o.unit.flags &= ~kFlagNetworkConfig; })},
-        {"--account", true, AccountOption},
-        {"--mac", true, Mac},
-        {"--sd-free", true, Count(uint64_t{1} << 50, [](AppOptions& o, uint64_t v) { o.unit.sdFreeBytes = static_cast<double>(v); })},
-        {"--nak-first", true, Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.serialFaults.nakFirstFrames = static_cast<int>(v); })},
-        {"--corrupt-block", true, Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.serialFaults.corruptBlock = static_cast<int>(v); })},
-        {"--garbage", true, Count(kMaxGarbage, [](AppOptions& o, uint64_t v) { o.serialFaults.garbageBeforeStx = v; })},
-        {"--pace", false, Switch([](AppOptions& o) { o.serialFaults.paceAtLineRate = true; })},
-        {"--silent", false, [](AppOptions& o, const std::string& option, const std::string& v) {
+        {"--serial", "", Switch([](AppOptions& o) { o.serial = true; })},
+        {"--tcp", "PORT", Port(&AppOptions::tcpPort)},
+        {"--cipher", "PORT", Port(&AppOptions::cipherPort)},
+        {"--config", "FILE", Path(&AppOptions::configPath)},
+        {"--journal", "FILE", Path(&AppOptions::journalPath)},
+        {"--device-code", "C", DeviceCode},
+        {"--firmware", "M.m.b", Firmware},
+        {"--flags", "N", Count(255, [](AppOptions& o, uint64_t v) { o.unit.flags = static_cast<uint8_t>(v); })},
+        {"--sd", "", Switch([](AppOptions& o) { o.unit.flags |= kFlagSdCard; })},
+        {"--no-sd", "", Switch([](AppOptions& o) { o.unit.flags &= ~kFlagSdCard; })},
+        {"--logging", "", Switch([](AppOptions& o) { o.unit.flags |= kFlagLogging; })},
+        {"--no-network-config", "", Switch([](AppOptions& o) { o.unit.flags &= ~kFlagNetworkConfig; })},
+        {"--account", "ID:PW", AccountOption},
+        {"--mac", "XX-XX-XX-XX-XX-XX", Mac},
+        {"--sd-free", "BYTES",
+         Count(kMaxSdBytes, [](AppOptions& o, uint64_t v) { o.unit.sdFreeBytes = static_cast<double>(v); })},
+        {"--nak-first", "N",
+         Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.serialFaults.nakFirstFrames = static_cast<int>(v); })},
+        {"--corrupt-block", "N",
+         Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.serialFaults.corruptBlock = static_cast<int>(v); })},
+        {"--garbage", "N",
+         Count(kMaxGarbage, [](AppOptions& o, uint64_t v) { o.serialFaults.garbageBeforeStx = v; })},
+        {"--pace", "", Switch([](AppOptions& o) { o.serialFaults.paceAtLineRate = true; })},
+        {"--silent", "", [](AppOptions& o, const std::string& option, const std::string& v) {
              o.serialFaults.silent = true;
              return NetworkFault(LinkFault::Silent)(o, option, v);
          }},
-        {"--close-after-ack", false, NetworkFault(LinkFault::CloseAfterAck)},
-        {"--close-instead-of-ack", false, NetworkFault(LinkFault::CloseInsteadOfAck)},
-        {"--refuse-login", false, Switch([](AppOptions& o) { o.unit.refuseLogin = true; })},
-        {"--processing", true, Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.unit.processingRounds = static_cast<int>(v); })},
-        {"--refuse-put", true, RefusePut},
+        {"--close-after-ack", "", NetworkFault(LinkFault::CloseAfterAck)},
+        {"--close-instead-of-ack", "", NetworkFault(LinkFault::CloseInsteadOfAck)},
+        {"--refuse-login", "", Switch([](AppOptions& o) { o.unit.refuseLogin = true; })},
+        {"--processing", "N",
+         Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.unit.processingRounds = static_cast<int>(v); })},
+        {"--refuse-put", "CODE[:TEXT]", RefusePut},
     };
     return specs;
 }
@@ -193,7 +208,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
             return result;
         }
         std::string value;
-        if (!spec->takesValue) {
+        if (spec->value.empty()) {
             if (eq != std::string::npos) {
                 result.error = name + " takes no value";
                 return result;
@@ -203,7 +218,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            result.error = name + " needs a value";
+            result.error = name + " needs a value: " + name + " " + std::string(spec->value);
             return result;
         }
         result.error = spec->handle(result.options, name, value);

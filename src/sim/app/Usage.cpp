@@ -12,9 +12,9 @@ its three links; give at least one:
   --serial            a pseudo-terminal; open the printed device as the port
   --tcp PORT          the plain TCP protocol on 127.0.0.1:PORT
   --cipher PORT       the encrypted TCP protocol on 127.0.0.1:PORT
-                      (PORT 0 takes any free port.) A real unit answers both
-                      protocols on one port (30321); the simulator serves
-                      each on a listener of its own, so give two ports.
+                      (PORT 0 takes any free port.) A unit speaks one of
+                      the two protocols on its port (30321); the simulator
+                      can serve both at once, each on a port of its own.
 
 When everything is up, one line per link goes to standard output, then
 "ready":
@@ -34,7 +34,8 @@ The unit:
   --flags N           the status flag byte as a number: bit 0 SD card
                       inserted, bit 1 logging, bit 3 network configuration
                       permitted (default 0x09)
-  --sd, --no-sd       SD card inserted, or not
+  --sd, --no-sd       SD card inserted, or not (--flags and the named flags
+                      apply in the order given)
   --logging           the unit is logging: a setting upload that changes the
                       record settings is refused with code 103
   --no-network-config network configuration is not permitted (plain TCP
