@@ -1,0 +1,39 @@
+#pragma once
+// The command line of qn70g-sim.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/serial/SerialFaultPlan.h"
+#include "sim/tcp/LoopbackServer.h"
+#include "sim/unit/SimUnitOptions.h"
+
+namespace volmar::sim {
+
+struct AppOptions {
+    bool serial = false;
+    std::optional<uint16_t> tcpPort;     // plain protocol; 0: any free port
+    std::optional<uint16_t> cipherPort;  // encrypted protocol; 0: any free port
+    std::string configPath;
+    std::string journalPath;
+    SimUnitOptions unit;
+    SerialFaultPlan serialFaults;
+    LinkFault networkFault = LinkFault::None;
+};
+
+enum class ParseStatus { Run, Help, Version, Error };
+
+struct ParseResult {
+    ParseStatus status = ParseStatus::Error;
+    std::string error;  // for Error: what is wrong, on one line
+    AppOptions options;
+};
+
+// Parses the arguments after the program name.
+ParseResult ParseOptions(const std::vector<std::string>& args);
+
+// The --help text.
+extern const char* const kUsage;
+
+}  // namespace volmar::sim

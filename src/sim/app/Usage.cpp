@@ -1,0 +1,76 @@
+#include "sim/app/Options.h"
+
+namespace volmar::sim {
+
+const char* const kUsage =
+    R"(Usage: qn70g-sim [OPTIONS]
+
+Simulates a QN70G data-logging unit, so that VOLMAR and volmar-cli can be
+used and tested without hardware. The unit is served on any combination of
+its three links; give at least one:
+
+  --serial            a pseudo-terminal; open the printed device as the port
+  --tcp PORT          the plain TCP protocol on 127.0.0.1:PORT
+  --cipher PORT       the encrypted TCP protocol on 127.0.0.1:PORT
+                      (PORT 0 takes any free port.) A unit speaks one of
+                      the two protocols on its port (30321); the simulator
+                      can serve both at once, each on a port of its own.
+
+When everything is up, one line per link goes to standard output, then
+"ready":
+  serial: /dev/pts/5
+  tcp: 127.0.0.1:30321
+  cipher: 127.0.0.1:30322
+  ready
+The simulator runs until interrupted (Ctrl+C, SIGTERM or SIGHUP).
+
+The unit:
+  --config FILE       start with the setting of this settings file (default:
+                      the setting of a new unit); an unusable file is refused
+  --device-code C     status device code, one character or a number
+                      (default ')'; '(' with firmware 1.0.27 is also accepted
+                      by the tool)
+  --firmware M.m.b    firmware version (default 2.1.300)
+  --flags N           the status flag byte as a number: bit 0 SD card
+                      inserted, bit 1 logging, bit 3 network configuration
+                      permitted (default 0x09)
+  --sd, --no-sd       SD card inserted, or not (--flags and the named flags
+                      apply in the order given)
+  --logging           the unit is logging: a setting upload that changes the
+                      record settings is refused with code 103
+  --no-network-config network configuration is not permitted (plain TCP
+                      configuration is then refused by the tool)
+  --account ID:PW     accept this login as well as the accounts in use in
+                      the setting's access block (default: kovan / kovan);
+                      may be given more than once
+  --mac XX-XX-XX-XX-XX-XX  MAC address (default 02-51-4E-70-47-01)
+  --sd-free BYTES     free SD card capacity (default 8053063680)
+  --journal FILE      append one line per request received: time, link,
+                      operation, object, length, outcome
+
+Faults:
+  --refuse-login      refuse every login (plain and encrypted links)
+  --refuse-put CODE[:TEXT]  refuse every put with this result code (2-255)
+                      and text, e.g. 3, or '101:<VOL_MAR><IO><AI><AI1>'
+  --processing N      answer each serial result query "still processing" N
+                      times after a put before the final answer
+  --silent            never answer (serial), or acknowledge and then never
+                      reply (TCP)
+  --close-after-ack   TCP: acknowledge, then close instead of replying
+  --close-instead-of-ack  TCP: close where the acknowledgement is due
+  --nak-first N       serial: answer the first N frames with NAK
+  --corrupt-block N   serial: send reply block N (counted from 0 over all
+                      blocks sent) once with a wrong check value
+  --garbage N         serial: send N bytes of line noise before each block
+  --pace              serial: send at the line rate of 38400 baud 8N1
+
+  --help              show this text
+  --version           show the version
+
+Result codes of refused requests: 3 failed to save, 4 bad request,
+5 unknown object, 6 no SD card, 101 unsupported setting values (the text
+names the first), 102 setting data corruption, 103 logging setting cannot
+change during logging.
+)";
+
+}  // namespace volmar::sim
