@@ -1,0 +1,218 @@
+// The device commands of volmar-cli: status, download and upload, over a
+// serial device, plain TCP or encrypted TCP.
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "QSettingsProfile.h"
+#include "cli/CliInteraction.h"
+#include "cli/Command.h"
+#include "common/FileIo.h"
+#include "link/transfer/LinkContext.h"
+#include "link/transfer/Login.h"
+#include "link/transfer/SettingDownload.h"
+#include "link/transfer/SettingUpload.h"
+#include "link/transfer/UnitAccess.h"
+#include "settings/DocumentReader.h"
+#include "settings/DocumentWriter.h"
+#include "settings/ValueText.h"
+
+namespace volmar::cli {
+namespace {
+
+constexpr size_t kMaxDocumentFile = 16u << 20;
+
+// The preferences: the user's own, or the INI file named by VOLMAR_PROFILE
+// (scripts and tests keep theirs apart that way).
+std::unique_ptr<Profile> OpenProfile()
+{
+    if (const char* path = std::getenv("VOLMAR_PROFILE"); path && *path) {
+        return std::make_unique<QSettingsProfile>(std::string(path));
+    }
+    return std::make_unique<QSettingsProfile>();
+}
+
+// Everything a device command needs, built from the options and the
+// preferences.
+struct Session {
+    std::unique_ptr<Profile> profile;
+    LinkState link;
+    std::unique_ptr<CliInteraction> ui;
+};
+
+bool BuildSession(const Args& args, Session& s)
+{
+    s.profile = OpenProfile();
+    Profile& p = *s.profile;
+    s.link.kind = p.GetInt(kProfileSection, kPrefComType, 1) == 1 ? LinkKind::Usb : LinkKind::Network;
+    s.link.comPort = p.GetInt(kProfileSection, kPrefCom, 1);
+    s.link.tcpPort = p.GetInt(kProfileSection, kPrefNetPort, kDefaultTcpPort);
+    s.link.selectedUnit = p.GetText(kProfileSection, kPrefNet, "");
+
+    const std::string* serial = args.Value("serial");
+    const std::string* host = args.Value("host");
+    const std::string* unit = args.Value("unit");
+    if ((serial != nullptr) + (host != nullptr) + (unit != nullptr) > 1) {
+        std::fputs("volmar-cli: give one of --serial, --host and --unit\n", stderr);
+        return false;
+    }
+    if (serial) {
+        s.link.kind = LinkKind::Usb;
+        s.link.comDevice = *serial;
+    } else if (host) {
+        s.link.kind = LinkKind::Network;
+        s.link.address = *host;
+    } else if (unit) {
+        s.link.kind = LinkKind::Network;
+        s.link.selectedUnit = *unit;
+    }
+    if (s.link.kind == LinkKind::Usb && s.link.comDevice.empty()) {
+        std::fputs("volmar-cli: no serial device: pass --serial DEVICE (e.g. /dev/ttyACM0), or --host or --unit\n",
+                   stderr);
+        return false;
+    }
+    if (const std::string* port = args.Value("port")) {
+        int64_t v = 0;
+        if (!CheckSignedRange(*port, 0, 65535, &v)) {
+            std::fputs("Out of port address (0 to 65535) range\n", stderr);
+            return false;
+        }
+        s.link.tcpPort = static_cast<int>(v);
+    }
+    if (const std::string* protocol = args.Value("protocol")) {
+        if (*protocol == "plain") {
+            s.link.protocol = kProtocolPlain;
+        } else if (*protocol == "cipher") {
+            s.link.protocol = kProtocolCipher;
+        } else if (*protocol != "auto") {
+            std::fputs("volmar-cli: --protocol takes auto, plain or cipher\n", stderr);
+            return false;
+        }
+    }
+    CliAnswers answers;
+    answers.yes = args.Has("yes");
+    answers.quiet = args.Has("quiet");
+    if (const std::string* login = args.Value("login")) answers.login = *login;
+    if (const std::string* pw = args.Value("password")) {
+        answers.password = *pw;
+    } else if (const char* env = std::getenv("VOLMAR_PASSWORD")) {
+        answers.password = env;
+    }
+    s.ui = std::make_unique<CliInteraction>(answers);
+    return true;
+}
+
+std::string FlagNames(uint8_t flags)
+{
+    std::string names;
+    auto add = [&](uint8_t bit, const char* name) {
+        if (!(flags & bit)) return;
+        if (!names.empty()) names += ", ";
+        names += name;
+    };
+    add(0x01, "SD card inserted");
+    add(0x02, "logging");
+    add(0x08, "network configuration permitted");
+    return names.empty() ? "none" : names;
+}
+
+int CmdStatus(const Args& args)
+{
+    if (!args.positional.empty()) {
+        std::fputs("usage: volmar-cli status [LINK OPTIONS]\n", stderr);
+        return kExitUsage;
+    }
+    Session s;
+    if (!BuildSession(args, s)) return kExitUsage;
+    if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
+    LinkContext ctx{s.link, *s.ui, *s.profile, {}};
+    UnitStatus status{};
+    if (!CheckSelectedUnit(ctx, &status)) return kExitFailed;
+    int build = (status[3] << 8) | status[4];
+    std::printf("Device code: '%c' (0x%02X)\n", status[0] >= 0x20 && status[0] < 0x7F ? status[0] : '?', status[0]);
+    std::printf("QN70-G-R Ver. %d.%d.%d\n", status[1], status[2], build);
+    std::printf("Flags: 0x%02X (%s)\n", status[5], FlagNames(status[5]).c_str());
+    return kExitOk;
+}
+
+int CmdDownload(const Args& args)
+{
+    if (!args.positional.empty()) {
+        std::fputs("usage: volmar-cli download [LINK OPTIONS] [-o FILE]\n", stderr);
+        return kExitUsage;
+    }
+    Session s;
+    if (!BuildSession(args, s)) return kExitUsage;
+    if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
+    auto record = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*record);
+    if (!DownloadSetting(s.link, *s.ui, *s.profile, *record)) return kExitFailed;
+    return WriteOutput(args, WriteSettingDocument(*record)) ? kExitOk : kExitFailed;
+}
+
+int CmdUpload(const Args& args)
+{
+    if (args.positional.size() != 1) {
+        std::fputs("usage: volmar-cli upload [LINK OPTIONS] FILE\n", stderr);
+        return kExitUsage;
+    }
+    std::string bytes, error;
+    if (!ReadWholeFile(args.positional[0], kMaxDocumentFile, bytes, &error)) {
+        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        return kExitFailed;
+    }
+    auto record = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*record);
+    ConvertResult verdict = ConvertSettingDocument(*record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
+    if (verdict.hasMessage) std::fprintf(stderr, "%s\n", verdict.message.text.c_str());
+    if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
+    Session s;
+    if (!BuildSession(args, s)) return kExitUsage;
+    if (!UploadSetting(s.link, *s.ui, *s.profile, *record)) return kExitFailed;
+    std::fputs("Upload complete.\n", stderr);
+    return kExitOk;
+}
+
+constexpr const char* kLinkOptions =
+    "\nLink options (the preferences give the default link):\n"
+    "  --serial DEVICE      the unit's USB serial device, e.g. /dev/ttyACM0\n"
+    "  --host ADDRESS       a unit on the network (dotted address or host name)\n"
+    "  --unit NAME          a unit of the address book in the preferences\n"
+    "  --port N             TCP port (default 30321)\n"
+    "  --protocol P         auto (default: detect), plain or cipher\n"
+    "  --login ID           login ID; --password PW or VOLMAR_PASSWORD gives the\n"
+    "                       password, else it is asked on the terminal\n"
+    "  --yes                answer every confirmation with OK\n"
+    "  --quiet              no progress line\n"
+    "The preferences are the user's QSettings (NORDWALD/VOLMAR), or the INI file\n"
+    "named by the environment variable VOLMAR_PROFILE.\n";
+
+std::string Help(const char* head)
+{
+    return std::string(head) + kLinkOptions;
+}
+
+}  // namespace
+
+const std::vector<Command>& DeviceCommands()
+{
+    static const std::string statusHelp = Help(
+        "usage: volmar-cli status [LINK OPTIONS]\n\n"
+        "Checks the unit and prints its device code, firmware version and flags.\n");
+    static const std::string downloadHelp = Help(
+        "usage: volmar-cli download [LINK OPTIONS] [-o FILE]\n\n"
+        "Reads the unit's setting and writes its settings document to FILE or stdout.\n");
+    static const std::string uploadHelp = Help(
+        "usage: volmar-cli upload [LINK OPTIONS] FILE\n\n"
+        "Reads the settings file (it must be usable) and writes it to the unit,\n"
+        "after \"Are you sure to upload?\" and the firmware check.\n");
+    static const std::vector<Command> commands = {
+        {"status", "check a unit and print its version and flags", statusHelp.c_str(), CmdStatus},
+        {"download", "read a unit's setting into a settings file", downloadHelp.c_str(), CmdDownload},
+        {"upload", "write a settings file to a unit", uploadHelp.c_str(), CmdUpload},
+    };
+    return commands;
+}
+
+}  // namespace volmar::cli
