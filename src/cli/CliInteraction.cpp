@@ -18,13 +18,15 @@ namespace {
 
 bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
 
-void PrintProgress(const TransferView& view, int64_t done)
+// One progress line; on a terminal it overwrites the one before.
+void PrintProgress(const TransferView& view, int64_t done, bool live)
 {
     int64_t total = view.total > 0 ? view.total : 1;
     if (done > total) done = total;
     int percent = static_cast<int>(done * 100 / total);
-    std::fprintf(stderr, "\r%s %s: %3d%%  %lld / %lld bytes", view.send ? "Sending" : "Receiving",
-                 view.object.c_str(), percent, static_cast<long long>(done), static_cast<long long>(total));
+    std::fprintf(stderr, "%s%s %s: %3d%%  %lld / %lld bytes%s", live ? "\r" : "", view.send ? "Sending" : "Receiving",
+                 view.object.c_str(), percent, static_cast<long long>(done), static_cast<long long>(total),
+                 live ? "\033[K" : "");
     std::fflush(stderr);
 }
 
@@ -118,14 +120,16 @@ void CliInteraction::RunTransfer(const TransferView& view, const std::function<v
     });
     {
         std::unique_lock lock(m);
+        // The updating line only on a terminal; a log gets the final line.
+        const bool live = !answers_.quiet && view.progress && ::isatty(STDERR_FILENO) == 1;
         while (!finished) {
-            if (!answers_.quiet && view.progress) PrintProgress(view, view.progress());
+            if (live) PrintProgress(view, view.progress(), true);
             cv.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; });
         }
     }
     worker.join();
     if (!answers_.quiet && view.progress) {
-        PrintProgress(view, view.progress());
+        PrintProgress(view, view.progress(), ::isatty(STDERR_FILENO) == 1);
         std::fputs("\n", stderr);
     }
 }

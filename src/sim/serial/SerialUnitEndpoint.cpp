@@ -25,11 +25,23 @@ void SerialUnitEndpoint::Serve(ByteStream& line, Clock& clock, const std::atomic
             if (spent < kStopCheckMs) clock.SleepMs(static_cast<int>(kStopCheckMs - spent));
             continue;
         }
-        const size_t n = line.Read(buffer, sizeof buffer);
+        // A paced line also brings the tool's bytes at the line rate: take
+        // them a chunk at a time, each when the wire would have delivered it,
+        // so that the tool's writes are held back as by a real line.
+        const size_t n = line.Read(buffer, paced_ ? kPacedChunk : sizeof buffer);
+        if (paced_ && n > 0) WaitForLine(clock, n);
         session_.Receive(buffer, n, clock.NowMs());
         const std::vector<uint8_t> out = session_.TakeOutput();
         if (!out.empty() && !SendOut(line, clock, out, stop)) return;
     }
+}
+
+void SerialUnitEndpoint::WaitForLine(Clock& clock, size_t bytes)
+{
+    const double now = static_cast<double>(clock.NowMs());
+    if (receiveDueMs_ < now) receiveDueMs_ = now;  // the line was idle
+    receiveDueMs_ += static_cast<double>(bytes) * 1000.0 / kLineBytesPerSecond;
+    if (receiveDueMs_ > now) clock.SleepMs(static_cast<int>(receiveDueMs_ - now));
 }
 
 bool SerialUnitEndpoint::SendOut(ByteStream& line, Clock& clock, const std::vector<uint8_t>& bytes,

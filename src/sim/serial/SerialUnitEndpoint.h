@@ -24,8 +24,12 @@ private:
     bool SendOut(ByteStream& line, Clock& clock, const std::vector<uint8_t>& bytes,
                  const std::atomic<bool>& stop);
 
+    // Holds back received bytes to the line rate.
+    void WaitForLine(Clock& clock, size_t bytes);
+
     SerialUnitSession session_;
     bool paced_;
+    double receiveDueMs_ = 0;
 };
 
 }  // namespace volmar::sim
