@@ -109,6 +109,30 @@ constexpr std::array<Node, A + B> Concat(const std::array<Node, A>& a, const std
     return out;
 }
 
+// The fields that say where a channel's value comes from (an I/O card, a
+// Modbus/TCP slave or an SLMP device), the same seven in AI, DI, PI and DO;
+// only some ranges differ.
+struct SourceRanges {
+    int cardChMax;
+    int modTypeMin;
+    int modTypeMax;
+    int addressMax;
+};
+
+template <typename C>
+constexpr std::array<Node, 7> SourceNodes(SourceRanges r)
+{
+    return {
+        Num("CARD_NO", OFF(C, CARD_NO), Store::I16, 1, 16),
+        Num("CARD_CH", OFF(C, CARD_CH), Store::I16, 1, r.cardChMax),
+        Num("MOD_NODE", OFF(C, MOD_NODE), Store::I16, 0, 11),
+        Num("MOD_TYPE", OFF(C, MOD_TYPE), Store::U8, r.modTypeMin, r.modTypeMax),
+        Num("MOD_ADDRESS", OFF(C, MOD_ADDRESS), Store::U32, 1, r.addressMax, Print::Udec),
+        Num("SLMP_DEV_CODE", OFF(C, SLMP_DEV_CODE), Store::U16, 0, 255),
+        Raw("SLMP_DEV_NO", OFF(C, SLMP_DEV_NO), Store::U32, Print::Udec),
+    };
+}
+
 // ---- Access block (VOLMAR) ---------------------------------------------
 
 constexpr std::array kAccountNodes{
@@ -216,15 +240,8 @@ constexpr Node PiZones()
 
 // ---- AI -------------------------------------------------------------------
 
-constexpr std::array kAiNodes{
-    Kw("TYPE", OFF(AiChannel, TYPE), kw::AiType),
-    Num("CARD_NO", OFF(AiChannel, CARD_NO), Store::I16, 1, 16),
-    Num("CARD_CH", OFF(AiChannel, CARD_CH), Store::I16, 1, 4),
-    Num("MOD_NODE", OFF(AiChannel, MOD_NODE), Store::I16, 0, 11),
-    Num("MOD_TYPE", OFF(AiChannel, MOD_TYPE), Store::U8, 3, 4),
-    Num("MOD_ADDRESS", OFF(AiChannel, MOD_ADDRESS), Store::U32, 1, 65536, Print::Udec),
-    Num("SLMP_DEV_CODE", OFF(AiChannel, SLMP_DEV_CODE), Store::U16, 0, 255),
-    Raw("SLMP_DEV_NO", OFF(AiChannel, SLMP_DEV_NO), Store::U32, Print::Udec),
+constexpr std::array<Node, 1> kAiNodesType{Kw("TYPE", OFF(AiChannel, TYPE), kw::AiType)};
+constexpr std::array kAiNodesRest{
     Kw("TIME_TYPE", OFF(AiChannel, TIME_TYPE), kw::TimeType),
     Txt("NAME", OFF(AiChannel, NAME), sizeof(AiChannel::NAME)),
     Txt("COMMENT", OFF(AiChannel, COMMENT), sizeof(AiChannel::COMMENT)),
@@ -241,6 +258,7 @@ constexpr std::array kAiNodes{
     Kw("EXP", OFF(AiChannel, EXP), kw::Switch),
     Zones<AiChannel>(kZoneNodes),
 };
+constexpr auto kAiNodes = Concat(Concat(kAiNodesType, SourceNodes<AiChannel>({4, 3, 4, 65536})), kAiNodesRest);
 
 // ---- DI -------------------------------------------------------------------
 
@@ -271,15 +289,8 @@ constexpr std::array kDiStatusNodes{
     Group("OFF", OFF(DiStatus, OFF), kDiStateNodes),
 };
 
-constexpr std::array kDiNodes{
-    Kw("TYPE", OFF(DiChannel, TYPE), kw::DiType),
-    Num("CARD_NO", OFF(DiChannel, CARD_NO), Store::I16, 1, 16),
-    Num("CARD_CH", OFF(DiChannel, CARD_CH), Store::I16, 1, 16),
-    Num("MOD_NODE", OFF(DiChannel, MOD_NODE), Store::I16, 0, 11),
-    Num("MOD_TYPE", OFF(DiChannel, MOD_TYPE), Store::U8, 0, 1),
-    Num("MOD_ADDRESS", OFF(DiChannel, MOD_ADDRESS), Store::U32, 1, 65536, Print::Udec),
-    Num("SLMP_DEV_CODE", OFF(DiChannel, SLMP_DEV_CODE), Store::U16, 0, 255),
-    Raw("SLMP_DEV_NO", OFF(DiChannel, SLMP_DEV_NO), Store::U32, Print::Udec),
+constexpr std::array<Node, 1> kDiNodesType{Kw("TYPE", OFF(DiChannel, TYPE), kw::DiType)};
+constexpr std::array kDiNodesRest{
     Num("AI_CH", OFF(DiChannel, AI_CH), Store::U16, 1, 64),
     Num("AI_BIT", OFF(DiChannel, AI_BIT), Store::U16, 0, 15),
     Group("LOGIC", OFF(DiChannel, LOGIC), kDiLogicNodes),
@@ -288,6 +299,7 @@ constexpr std::array kDiNodes{
     Kw("INVERT", OFF(DiChannel, INVERT), kw::Validity),
     Group("STATUS", OFF(DiChannel, STATUS), kDiStatusNodes),
 };
+constexpr auto kDiNodes = Concat(Concat(kDiNodesType, SourceNodes<DiChannel>({16, 0, 1, 65536})), kDiNodesRest);
 
 // ---- PI -------------------------------------------------------------------
 
@@ -303,15 +315,8 @@ constexpr std::array kPiAnalogSumNodes{
     Num("DROPOUT", OFF(PiAnalogSum, DROPOUT), Store::I16, 0, 12000),
 };
 
-constexpr std::array kPiNodes{
-    Kw("TYPE", OFF(PiChannel, TYPE), kw::PiType),
-    Num("CARD_NO", OFF(PiChannel, CARD_NO), Store::I16, 1, 16),
-    Num("CARD_CH", OFF(PiChannel, CARD_CH), Store::I16, 1, 4),
-    Num("MOD_NODE", OFF(PiChannel, MOD_NODE), Store::I16, 0, 11),
-    Num("MOD_TYPE", OFF(PiChannel, MOD_TYPE), Store::U8, 3, 4),
-    Num("MOD_ADDRESS", OFF(PiChannel, MOD_ADDRESS), Store::U32, 1, 65535, Print::Udec),
-    Num("SLMP_DEV_CODE", OFF(PiChannel, SLMP_DEV_CODE), Store::U16, 0, 255),
-    Raw("SLMP_DEV_NO", OFF(PiChannel, SLMP_DEV_NO), Store::U32, Print::Udec),
+constexpr std::array<Node, 1> kPiNodesType{Kw("TYPE", OFF(PiChannel, TYPE), kw::PiType)};
+constexpr std::array kPiNodesRest{
     Kw("SLMP_SW", OFF(PiChannel, SLMP_SW), kw::Validity),
     Kw("SWAP", OFF(PiChannel, SWAP), kw::Validity),
     Txt("NAME", OFF(PiChannel, NAME), sizeof(PiChannel::NAME)),
@@ -334,6 +339,7 @@ constexpr std::array kPiNodes{
     Listed("USE_AREAS", OFF(PiChannel, USE_AREAS), Store::I16, Check::UseAreas),
     PiZones(),
 };
+constexpr auto kPiNodes = Concat(Concat(kPiNodesType, SourceNodes<PiChannel>({4, 3, 4, 65535})), kPiNodesRest);
 
 // ---- OI -------------------------------------------------------------------
 
@@ -372,20 +378,14 @@ constexpr std::array kDoStatusNodes{
     Group("OFF", OFF(DoStatus, OFF), kDoStateNodes),
 };
 
-constexpr std::array kDoNodes{
-    Kw("TYPE", OFF(DoChannel, TYPE), kw::DoType),
-    Num("CARD_NO", OFF(DoChannel, CARD_NO), Store::I16, 1, 16),
-    Num("CARD_CH", OFF(DoChannel, CARD_CH), Store::I16, 1, 16),
-    Num("MOD_NODE", OFF(DoChannel, MOD_NODE), Store::I16, 0, 11),
-    Num("MOD_TYPE", OFF(DoChannel, MOD_TYPE), Store::U8, 0, 0),
-    Num("MOD_ADDRESS", OFF(DoChannel, MOD_ADDRESS), Store::U32, 1, 65536, Print::Udec),
-    Num("SLMP_DEV_CODE", OFF(DoChannel, SLMP_DEV_CODE), Store::U16, 0, 255),
-    Raw("SLMP_DEV_NO", OFF(DoChannel, SLMP_DEV_NO), Store::U32, Print::Udec),
+constexpr std::array<Node, 1> kDoNodesType{Kw("TYPE", OFF(DoChannel, TYPE), kw::DoType)};
+constexpr std::array kDoNodesRest{
     Txt("NAME", OFF(DoChannel, NAME), sizeof(DoChannel::NAME)),
     Txt("COMMENT", OFF(DoChannel, COMMENT), sizeof(DoChannel::COMMENT)),
     Kw("INVERT", OFF(DoChannel, INVERT), kw::Validity),
     Group("STATUS", OFF(DoChannel, STATUS), kDoStatusNodes),
 };
+constexpr auto kDoNodes = Concat(Concat(kDoNodesType, SourceNodes<DoChannel>({16, 0, 0, 65536})), kDoNodesRest);
 
 constexpr std::array kAiList{
     Channel(Indexed(Group("AI", OFF(IoBlock, AI), kAiNodes), 1, kAiCount, sizeof(AiChannel)), OFF(AiChannel, EXP)),

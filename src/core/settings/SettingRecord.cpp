@@ -77,15 +77,22 @@ void ResetSlaves(SlaveTable& m)
     m.SLMP_TIMEOUT = 1;
 }
 
-void ResetAi(AiChannel& c, int number)
+// The source fields and the numbered names that AI, DI, PI and DO share.
+template <typename Channel>
+void ResetChannelHead(Channel& c, const char* prefix, int number, uint8_t modType, uint16_t slmpDevCode)
 {
     c.CARD_NO = 1;
     c.CARD_CH = 1;
-    c.MOD_TYPE = 3;
+    c.MOD_TYPE = modType;
     c.MOD_ADDRESS = 1;
-    c.SLMP_DEV_CODE = 169;
-    SetNumbered(c.NAME, "AI", number);
-    SetNumbered(c.COMMENT, "AI", number);
+    c.SLMP_DEV_CODE = slmpDevCode;
+    SetNumbered(c.NAME, prefix, number);
+    SetNumbered(c.COMMENT, prefix, number);
+}
+
+void ResetAi(AiChannel& c, int number)
+{
+    ResetChannelHead(c, "AI", number, 3, 169);
     c.MOVING_AVERAGE = 4;
     c.SCALE_100 = 100.0;
     c.SCALE_0 = 0.0;
@@ -106,30 +113,18 @@ void ResetDiState(DiState& s, const char* text)
 
 void ResetDi(DiChannel& c, int number)
 {
-    c.CARD_NO = 1;
-    c.CARD_CH = 1;
-    c.MOD_TYPE = 1;
-    c.MOD_ADDRESS = 1;
-    c.SLMP_DEV_CODE = 145;
+    ResetChannelHead(c, "DI", number, 1, 145);
     c.LOGIC.X1 = 1;
     c.LOGIC.X2 = 1;
     c.AI_CH = 1;
-    SetNumbered(c.NAME, "DI", number);
-    SetNumbered(c.COMMENT, "DI", number);
     ResetDiState(c.STATUS.OFF, "OFF");
     ResetDiState(c.STATUS.ON, "ON");
 }
 
 void ResetPi(PiChannel& c, int number)
 {
-    c.CARD_NO = 1;
-    c.CARD_CH = 1;
-    c.MOD_TYPE = 3;
-    c.MOD_ADDRESS = 1;
-    c.SLMP_DEV_CODE = 82;
+    ResetChannelHead(c, "PI", number, 3, 82);
     c.SWAP = kActive;
-    SetNumbered(c.NAME, "PI", number);
-    SetNumbered(c.COMMENT, "PI", number);
     c.MOVING_AVERAGE = 4;
     c.SCALE = 1.0;
     SetText(c.UNIT, "count");
@@ -155,12 +150,7 @@ void ResetOi(OiChannel& c, int number)
 
 void ResetDo(DoChannel& c, int number)
 {
-    c.CARD_NO = 1;
-    c.CARD_CH = 1;
-    c.MOD_ADDRESS = 1;
-    c.SLMP_DEV_CODE = 145;
-    SetNumbered(c.NAME, "DO", number);
-    SetNumbered(c.COMMENT, "DO", number);
+    ResetChannelHead(c, "DO", number, 0, 145);
     SetText(c.STATUS.OFF.DISP_STRING, "OFF");
     SetText(c.STATUS.ON.DISP_STRING, "ON");
 }
