@@ -232,3 +232,31 @@ TEST(DeviceCommandsNetwork, UploadNeedsAConfirmation)
 
 }  // namespace
 }  // namespace volmar
+
+namespace volmar {
+namespace {
+
+TEST(DeviceCommandsNetwork, UnitFromTheAddressBook)
+{
+    Unit unit;
+    ASSERT_TRUE(unit.Ready()) << unit.Errors();
+    std::string profile = unit.Dir().File("book.ini");
+    WriteFile(profile, "[VOLMAR]\nNETPORT=" + std::to_string(unit.Port("cipher")) +
+                           "\n\n[DST1]\nNAME=Unused\nADDR=\n\n[DST2]\nNAME=Pump house\nADDR=127.0.0.1\n");
+    auto run = [&](const std::string& name) {
+        return testing::RunProcess(VOLMAR_CLI_PATH,
+                                   {"status", "--unit", name, "--yes", "--login", "kovan", "--password", "kovan"},
+                                   {"VOLMAR_PROFILE=" + profile}, 60000);
+    };
+    auto found = run("Pump house");
+    EXPECT_EQ(found.exitCode, 0) << found.err;
+    EXPECT_NE(found.out.find("QN70-G-R Ver."), std::string::npos);
+    for (const char* missing : {"Unused", "pump house", "Nowhere"}) {
+        auto lost = run(missing);
+        EXPECT_NE(lost.exitCode, 0) << missing;
+        EXPECT_NE(lost.err.find("Illegal network address"), std::string::npos) << missing << ": " << lost.err;
+    }
+}
+
+}  // namespace
+}  // namespace volmar
