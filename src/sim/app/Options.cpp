@@ -200,15 +200,15 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         }
         const size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         for (const OptionSpec& s : Specs())
-            if (s.name == name) spec = &s;
-        if (spec == nullptr) {
+            if (s.name == name) option = &s;
+        if (option == nullptr) {
             result.error = arg.starts_with("-") ? "unknown option " + name : "unexpected argument '" + arg + "'";
             return result;
         }
         std::string value;
-        if (spec->value.empty()) {
+        if (option->value.empty()) {
             if (eq != std::string::npos) {
                 result.error = name + " takes no value";
                 return result;
@@ -218,10 +218,10 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            result.error = name + " needs a value: " + name + " " + std::string(spec->value);
+            result.error = name + " needs a value: " + name + " " + std::string(option->value);
             return result;
         }
-        result.error = spec->handle(result.options, name, value);
+        result.error = option->handle(result.options, name, value);
         if (!result.error.empty()) return result;
     }
     const AppOptions& o = result.options;
