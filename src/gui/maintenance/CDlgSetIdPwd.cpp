@@ -57,7 +57,10 @@ CDlgSetIdPwd::CDlgSetIdPwd(SettingRecord& record, unsigned flags, AppContext& ct
     };
     auto* serverRow = new QHBoxLayout;
     int shown = 0;
-    for (int i = 0; i < 2; ++i) servers_[i] = new QPushButton(this);
+    for (QPushButton*& button : servers_) {
+        button = new QPushButton(this);
+        button->setMinimumSize(120, 30);
+    }
     for (const Entry& entry : entries) {
         if (!(flags & entry.flag)) continue;
         QPushButton* button = servers_[shown++];

@@ -31,6 +31,12 @@ using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
 
+template <size_t N>
+void Set(char (&field)[N], const char* text)
+{
+    StoreText(field, N, text, std::strlen(text));
+}
+
 constexpr const char* kDiscard = "Discarding present setting to return to main menu";
 
 class Hub : public ::testing::Test {
@@ -224,6 +230,44 @@ TEST_F(Hub, LinkLinesNameTheSelectedLink)
     for (QLabel* label : hub_->findChildren<QLabel*>()) texts << label->text();
     EXPECT_TRUE(texts.contains("USB"));
     EXPECT_TRUE(texts.contains("ttyS0 (COM1)"));
+}
+
+// The access-mode confirmation may change the link; the lines follow it
+// even when the upload then stops.
+TEST_F(Hub, LinkLinesFollowTheAccessModeConfirmation)
+{
+    class SwitchingPort final : public Interaction {
+    public:
+        explicit SwitchingPort(Interaction& inner) : inner_(inner) {}
+        void Show(const Message& m) override { inner_.Show(m); }
+        bool Confirm(const Message& q) override { return inner_.Confirm(q); }
+        bool ConfirmAccessMode(LinkState& link) override
+        {
+            link.comPort = 2;
+            return false;
+        }
+        bool AskLogin(std::string&, std::string&) override { return false; }
+        void RunTransfer(const TransferView&, const std::function<void()>& work) override { work(); }
+        void Pause(int) override {}
+
+    private:
+        Interaction& inner_;
+    } ui(ctx_.ui);
+    AppContext app{ctx_.profile, ctx_.link, ui, [] { return ComPortNames{{0, "ttyS0"}, {1, "ttyUSB0"}}; }};
+    ctx_.link.kind = LinkKind::Usb;
+    ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 1);
+    for (Account& a : record_->COM.WEB.AUTH) a.MODE = 0;  // no ID/password guidance
+    record_->COM.FTP.MODE = 0;
+    CDlgSetMain hub(*record_, "", app);
+    auto lineShown = [&hub](const char* text) {
+        for (QLabel* label : hub.findChildren<QLabel*>())
+            if (label->text() == text) return true;
+        return false;
+    };
+    EXPECT_TRUE(lineShown("ttyS0"));
+    hub.OnUpload();
+    EXPECT_TRUE(lineShown("ttyUSB0"));
+    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{"Are you sure to upload?"});
 }
 
 // Every editor button opens its slot's editor on the hub's own record, or

@@ -1,7 +1,7 @@
 #include "editors/com/CDlgSetComWeb.h"
 
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,15 +25,20 @@ CDlgSetComWeb::CDlgSetComWeb(SettingRecord& record, AppContext& ctx, QWidget* pa
     accounts_ = new AccountGrid(ctx.ui, this);
     accounts_->Load(record.COM.WEB.AUTH);
 
-    auto* top = new QFormLayout;
-    top->addRow(QStringLiteral("Port address *1"), port_);
+    port_->setMaximumWidth(90);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Port address *1")));
+    top->addWidget(port_);
+    top->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgSetComWeb::OnOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addSpacing(6);
     layout->addWidget(accounts_);
+    layout->addSpacing(6);
     layout->addWidget(new QLabel(QStringLiteral("*1 Save and restart to enable setting.")));
     layout->addWidget(buttons);
     StopButtonsTakingEnter(this);
