@@ -1,0 +1,68 @@
+#pragma once
+// The settings editors that the configuration hub and its "Input/Output"
+// menu open, one slot per button. An editor plugs itself in from its own
+// .cpp, and the buttons pick it up without further change:
+//
+//   VOLMAR_EDITOR(EditorSlot::System, [](SettingRecord& r, AppContext& c, QWidget* p) {
+//       CDlgSetSystem(r, c, p).exec();
+//   });
+//
+// A slot nobody has filled shows the not-available notice naming its button.
+#include <functional>
+
+class QWidget;
+
+namespace volmar {
+struct SettingRecord;
+}
+
+namespace volmar::gui {
+
+struct AppContext;
+
+enum class EditorSlot {
+    // The hub's buttons.
+    System,
+    Communication,
+    Mail,
+    Display,
+    Record,
+    // The "Input/Output" menu's buttons.
+    IoSlave,
+    AnalogInput,
+    DiscreteInput,
+    PulseInput,
+    FunctionInput,
+    DiscreteOutput,
+};
+
+// Opens an editor modally on the record; the caller ignores its result.
+using EditorOpener = std::function<void(SettingRecord& record, AppContext& ctx, QWidget* parent)>;
+
+// Puts opener into slot and returns the one it replaces (empty if none).
+EditorOpener ReplaceEditor(EditorSlot slot, EditorOpener opener);
+// The slot's editor, or the notice when none is plugged in.
+EditorOpener OpenerFor(EditorSlot slot);
+// The caption of the slot's button, as the notice names it.
+const char* EditorCaption(EditorSlot slot);
+
+// Swaps an editor for the time of a scope (tests).
+class ScopedEditor {
+public:
+    ScopedEditor(EditorSlot slot, EditorOpener opener) : slot_(slot), old_(ReplaceEditor(slot, std::move(opener))) {}
+    ~ScopedEditor() { ReplaceEditor(slot_, std::move(old_)); }
+    ScopedEditor(const ScopedEditor&) = delete;
+    ScopedEditor& operator=(const ScopedEditor&) = delete;
+
+private:
+    EditorSlot slot_;
+    EditorOpener old_;
+};
+
+}  // namespace volmar::gui
+
+#define VOLMAR_EDITOR_CAT2(a, b) a##b
+#define VOLMAR_EDITOR_CAT(a, b) VOLMAR_EDITOR_CAT2(a, b)
+#define VOLMAR_EDITOR(slot, opener)                                                         \
+    static const bool VOLMAR_EDITOR_CAT(volmarEditor_, __LINE__) [[maybe_unused]] = \
+        (::volmar::gui::ReplaceEditor(slot, opener), true)

@@ -1,0 +1,38 @@
+#include "common/SettingFileSave.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/FileIo.h"
+
+namespace volmar::gui {
+namespace {
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// What opening the file for writing would have said: an existing file must
+// be a writable regular file (a read-only file stays untouched, as it would
+// with a plain overwrite), and its folder must take a new file.
+bool CanWrite(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0) return false;
+    }
+    return ::access(FolderOf(path).c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+SaveOutcome SaveSettingFile(const std::string& path, std::string_view document)
+{
+    if (path.empty() || !CanWrite(path)) return SaveOutcome::CannotOpen;
+    return WriteFileAtomically(path, document) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
+}
+
+}  // namespace volmar::gui

@@ -1,0 +1,18 @@
+#pragma once
+// Saving a settings document to the file the user chose. The bytes go to a
+// temporary file beside it that replaces it only once complete, so a failed
+// save leaves the old file (or none) rather than half a document.
+#include <string>
+#include <string_view>
+
+namespace volmar::gui {
+
+enum class SaveOutcome {
+    Saved,
+    CannotOpen,   // the file cannot be written there at all
+    WriteFailed,  // writing, syncing or replacing failed
+};
+
+SaveOutcome SaveSettingFile(const std::string& path, std::string_view document);
+
+}  // namespace volmar::gui

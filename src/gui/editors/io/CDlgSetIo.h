@@ -1,0 +1,22 @@
+#pragma once
+// "Input/Output": the menu of the I/O editors, each opened on the hub's
+// record. The editors plug themselves into their EditorSlot.
+#include <QDialog>
+
+#include "settings/SettingRecord.h"
+
+namespace volmar::gui {
+
+struct AppContext;
+
+class CDlgSetIo : public QDialog {
+    Q_OBJECT
+public:
+    CDlgSetIo(SettingRecord& record, AppContext& ctx, QWidget* parent = nullptr);
+
+private:
+    SettingRecord& record_;
+    AppContext& ctx_;
+};
+
+}  // namespace volmar::gui

@@ -1,0 +1,180 @@
+#include "editors/io/CDlgSetMain.h"
+
+#include <cstring>
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/DialogKeys.h"
+#include "common/EditorOpeners.h"
+#include "common/ScreenshotRegistry.h"
+#include "common/SettingFileSave.h"
+#include "editors/io/CDlgSetIo.h"
+#include "editors/io/SettingUploadStep.h"
+#include "link/connect/LinkDescription.h"
+#include "settings/DocumentWriter.h"
+
+namespace volmar::gui {
+namespace {
+
+constexpr const char* kDefaultFileName = "volmar.xml";
+constexpr const char* kMsgDiscard = "Discarding present setting to return to main menu";
+
+}  // namespace
+
+std::optional<std::string> AskSettingFilePath(QWidget* parent, const std::string& suggested)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("QNSET File(*.xml)"));
+    dialog.setDefaultSuffix(QStringLiteral("xml"));
+    dialog.selectFile(QString::fromStdString(suggested));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePath, AppContext& ctx,
+                         QWidget* parent)
+    : QDialog(parent),
+      record_(record),
+      currentFilePath_(currentFilePath),
+      ctx_(ctx),
+      snapshot_(std::make_unique<SettingRecord>()),
+      chooseSavePath_(AskSettingFilePath)
+{
+    setWindowTitle(QStringLiteral("Configuration"));
+    auto open = [this](EditorSlot slot) { return [this, slot] { OpenerFor(slot)(record_, ctx_, this); }; };
+
+    auto* editors = new QGridLayout;
+    editors->addWidget(AddButton("system", "System", open(EditorSlot::System)), 0, 0);
+    editors->addWidget(AddButton("io", "Input/Output", [this] { CDlgSetIo(record_, ctx_, this).exec(); }), 0, 1);
+    editors->addWidget(AddButton("communication", "Communication", open(EditorSlot::Communication)), 1, 0);
+    editors->addWidget(AddButton("mail", "E-mail", open(EditorSlot::Mail)), 1, 1);
+    editors->addWidget(AddButton("display", "Graph/Display", open(EditorSlot::Display)), 2, 0);
+    editors->addWidget(AddButton("record", "Record", open(EditorSlot::Record)), 2, 1);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(AddButton("upload", "Upload to device", [this] { OnUpload(); }));
+    actions->addWidget(AddButton("save", "Save file", [this] { OnSave(); }));
+
+    tagMessage_ = new QCheckBox(QStringLiteral("Show message when invalid setting is detected."), this);
+    tagMessage_->setChecked(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, 1) == 1);
+    connect(tagMessage_, &QCheckBox::clicked, this, &CDlgSetMain::TagMessageClicked);
+
+    auto* linkBox = new QVBoxLayout;
+    linkBox->setSpacing(2);
+    for (QLabel*& line : linkLines_) {
+        line = new QLabel(this);
+        line->setFrameShape(QFrame::StyledPanel);
+        line->setFrameShadow(QFrame::Sunken);
+        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        linkBox->addWidget(line);
+    }
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(linkBox, 1);
+    bottom->addWidget(AddButton("back", "Back", [this] { OnLeave(); }), 0, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editors);
+    layout->addWidget(rule);
+    layout->addLayout(actions);
+    layout->addSpacing(6);
+    layout->addWidget(tagMessage_);
+    layout->addSpacing(6);
+    layout->addLayout(bottom);
+    setMinimumWidth(420);
+    StopButtonsTakingEnter(this);
+
+    ShowLink();
+    TakeSnapshot();
+}
+
+CDlgSetMain::~CDlgSetMain() = default;
+
+QPushButton* CDlgSetMain::AddButton(const char* name, const char* text, std::function<void()> action)
+{
+    auto* button = new QPushButton(QString::fromUtf8(text), this);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setMinimumHeight(30);
+    connect(button, &QPushButton::clicked, this, std::move(action));
+    return button;
+}
+
+void CDlgSetMain::ShowLink()
+{
+    const LinkDescription lines = DescribeLink(ctx_.link, ctx_.profile, ctx_.comPorts ? ctx_.comPorts() : ComPortNames{});
+    linkLines_[0]->setText(QString::fromStdString(lines.accessMode));
+    linkLines_[1]->setText(QString::fromStdString(lines.device));
+}
+
+void CDlgSetMain::TakeSnapshot()
+{
+    std::memcpy(snapshot_.get(), &record_, sizeof(SettingRecord));
+}
+
+bool CDlgSetMain::HasUnsavedChanges() const
+{
+    return std::memcmp(snapshot_.get(), &record_, sizeof(SettingRecord)) != 0;
+}
+
+std::string CDlgSetMain::SuggestedFileName() const
+{
+    return currentFilePath_.empty() ? kDefaultFileName : currentFilePath_;
+}
+
+void CDlgSetMain::OnSave()
+{
+    const std::string document = WriteSettingDocument(record_);
+    const std::optional<std::string> path = chooseSavePath_(this, SuggestedFileName());
+    if (!path) return;
+    switch (SaveSettingFile(*path, document)) {
+    case SaveOutcome::CannotOpen: ctx_.ui.Show({MessageIcon::Error, "Failed to Open File"}); return;
+    case SaveOutcome::WriteFailed: ctx_.ui.Show({MessageIcon::Error, "Failed to save file."}); return;
+    case SaveOutcome::Saved: break;
+    }
+    ctx_.ui.Show({MessageIcon::Information, "File saved."});
+    TakeSnapshot();
+}
+
+void CDlgSetMain::OnUpload()
+{
+    if (UploadFromHub(record_, ctx_, this, [this] { ShowLink(); })) TakeSnapshot();
+}
+
+void CDlgSetMain::OnLeave()
+{
+    if (HasUnsavedChanges() && !ctx_.ui.Confirm({MessageIcon::Information, kMsgDiscard})) return;
+    accept();
+}
+
+void CDlgSetMain::TagMessageClicked(bool checked)
+{
+    ctx_.profile.SetInt(kProfileSection, kPrefTagMessage, checked ? 1 : 0);
+}
+
+void CDlgSetMain::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Escape always lead to the leave flow, never to a button.
+    if (IsEnterKey(event) || IsEscapeKey(event))
+        OnLeave();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+VOLMAR_SCREENSHOT("hub", [](ScreenshotEnv& env) {
+    return std::make_unique<CDlgSetMain>(env.record, std::string(), env.app);
+});
+
+}  // namespace volmar::gui

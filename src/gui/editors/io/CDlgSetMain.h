@@ -1,0 +1,69 @@
+#pragma once
+// "Configuration": the hub above the settings editors. It edits nothing
+// itself: it opens the editors on the main window's record, saves the
+// record as a settings file, uploads it, keeps the "TAG_MESSAGE"
+// preference, and warns before the user leaves with changes that were
+// neither saved nor uploaded.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QDialog>
+
+#include "settings/SettingRecord.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace volmar::gui {
+
+struct AppContext;
+
+class CDlgSetMain : public QDialog {
+    Q_OBJECT
+public:
+    // Asks where to save, suggesting a path; nullopt when the user cancels.
+    using SavePathChooser = std::function<std::optional<std::string>(QWidget* parent, const std::string& suggested)>;
+
+    // currentFilePath: the file "Read file" last opened, empty after
+    // "New setting"; it is what "Save file" suggests.
+    CDlgSetMain(SettingRecord& record, const std::string& currentFilePath, AppContext& ctx,
+                QWidget* parent = nullptr);
+    ~CDlgSetMain() override;
+
+    // Replaces the file dialog (tests).
+    void SetSavePathChooser(SavePathChooser chooser) { chooseSavePath_ = std::move(chooser); }
+
+    void OnSave();
+    void OnUpload();
+    // Back, Enter and Escape: closes, after asking when the record differs
+    // from what was last opened, saved or uploaded.
+    void OnLeave();
+
+    bool HasUnsavedChanges() const;
+    std::string SuggestedFileName() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPushButton* AddButton(const char* name, const char* text, std::function<void()> action);
+    void ShowLink();
+    void TakeSnapshot();
+    void TagMessageClicked(bool checked);
+
+    SettingRecord& record_;
+    const std::string currentFilePath_;
+    AppContext& ctx_;
+    std::unique_ptr<SettingRecord> snapshot_;
+    SavePathChooser chooseSavePath_;
+    QCheckBox* tagMessage_ = nullptr;
+    QLabel* linkLines_[2] = {};
+};
+
+// The standard Save dialog for settings files.
+std::optional<std::string> AskSettingFilePath(QWidget* parent, const std::string& suggested);
+
+}  // namespace volmar::gui

@@ -1,0 +1,115 @@
+#include "maintenance/CDlgSetIdPwd.h"
+
+#include <cstring>
+#include <functional>
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/AccountGrid.h"
+#include "common/DialogKeys.h"
+#include "common/ScreenshotRegistry.h"
+#include "editors/com/CDlgSetComFtps.h"
+#include "editors/com/CDlgSetComWeb.h"
+
+namespace volmar::gui {
+namespace {
+
+constexpr const char* kMsgNotChanged = "ID/password(s) have not been changed/applied.";
+constexpr const char* kMsgRecommend =
+    "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.\n"
+    "Continue to set ID/password.";
+
+bool FtpAtDefaults(const FtpBlock& ftp)
+{
+    if (ftp.MODE != 1) return false;
+    if (ftp.ID[0] == '\0' || ftp.PASSWORD[0] == '\0') return true;
+    return std::strcmp(ftp.ID, "QN70G") == 0 && std::strcmp(ftp.PASSWORD, "KD57T") == 0;
+}
+
+}  // namespace
+
+unsigned DefaultCredentialFlags(const SettingRecord& record)
+{
+    unsigned flags = 0;
+    if (AnyAccountAtDefaults(record.COM.WEB.AUTH)) flags |= kWebCredentialsDefault;
+    if (FtpAtDefaults(record.COM.FTP)) flags |= kFtpCredentialsDefault;
+    return flags;
+}
+
+CDlgSetIdPwd::CDlgSetIdPwd(SettingRecord& record, unsigned flags, AppContext& ctx, QWidget* parent)
+    : QDialog(parent), record_(record), ctx_(ctx)
+{
+    setWindowTitle(QStringLiteral("ID/password"));
+    struct Entry {
+        unsigned flag;
+        const char* caption;
+        std::function<void()> open;
+    };
+    const Entry entries[] = {
+        {kWebCredentialsDefault, "WEB server", [this] { CDlgSetComWeb(record_, ctx_, this).exec(); }},
+        {kFtpCredentialsDefault, "FTP server", [this] { CDlgSetComFtps(record_, ctx_, this).exec(); }},
+    };
+    auto* serverRow = new QHBoxLayout;
+    int shown = 0;
+    for (QPushButton*& button : servers_) {
+        button = new QPushButton(this);
+        button->setMinimumSize(120, 30);
+    }
+    for (const Entry& entry : entries) {
+        if (!(flags & entry.flag)) continue;
+        QPushButton* button = servers_[shown++];
+        button->setText(QString::fromUtf8(entry.caption));
+        connect(button, &QPushButton::clicked, this, entry.open);
+    }
+    for (QPushButton* button : servers_) {
+        button->setVisible(!button->text().isEmpty());
+        serverRow->addWidget(button);
+    }
+    serverRow->addStretch();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgSetIdPwd::OnOk);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Set ID and password.")));
+    layout->addLayout(serverRow);
+    layout->addSpacing(8);
+    layout->addWidget(buttons);
+    setMinimumWidth(300);
+    StopButtonsTakingEnter(this);
+}
+
+void CDlgSetIdPwd::OnOk()
+{
+    if (DefaultCredentialFlags(record_) == 0 || ctx_.ui.Confirm({MessageIcon::Warning, kMsgNotChanged})) accept();
+}
+
+void CDlgSetIdPwd::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not abandon the upload: it looks again, as OK does.
+    if (IsEnterKey(event) || IsEscapeKey(event))
+        OnOk();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+bool CheckCredentialsBeforeUpload(SettingRecord& record, AppContext& ctx, QWidget* parent)
+{
+    const unsigned flags = DefaultCredentialFlags(record);
+    if (flags == 0) return true;
+    ctx.ui.Show({MessageIcon::Warning, kMsgRecommend});
+    return CDlgSetIdPwd(record, flags, ctx, parent).exec() == QDialog::Accepted;
+}
+
+VOLMAR_SCREENSHOT("id-password", [](ScreenshotEnv& env) {
+    return std::make_unique<CDlgSetIdPwd>(env.record, kWebCredentialsDefault | kFtpCredentialsDefault, env.app);
+});
+
+}  // namespace volmar::gui

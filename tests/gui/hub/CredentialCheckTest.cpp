@@ -1,0 +1,303 @@
+// The ID/password guidance before an upload: which credentials count as
+// defaults, the "ID/password" dialog, and the refusals of the web and FTP
+// server editors it opens.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "HubTestSupport.h"
+#include "RecordFactory.h"
+#include "common/AccountGrid.h"
+#include "editors/com/CDlgSetComFtps.h"
+#include "editors/com/CDlgSetComWeb.h"
+#include "maintenance/CDlgSetIdPwd.h"
+
+namespace volmar::gui {
+namespace {
+
+constexpr const char* kNotChanged = "ID/password(s) have not been changed/applied.";
+
+template <size_t N>
+void Set(char (&field)[N], const char* text)
+{
+    StoreText(field, N, text, std::strlen(text));
+}
+
+bool Same(const SettingRecord& a, const SettingRecord& b)
+{
+    return std::memcmp(&a, &b, sizeof(SettingRecord)) == 0;
+}
+
+class Credentials : public ::testing::Test {
+protected:
+    // A record whose credentials are all personal.
+    Credentials()
+    {
+        Account& first = record_->COM.WEB.AUTH[0];
+        Set(first.LOGIN, "ops");
+        Set(first.PASSWORD, "s3cret");
+    }
+    Account& Web(int i) { return record_->COM.WEB.AUTH[i]; }
+    FtpBlock& Ftp() { return record_->COM.FTP; }
+    unsigned Flags() const { return DefaultCredentialFlags(*record_); }
+
+    test::TestContext ctx_;
+    std::unique_ptr<SettingRecord> record_ = testing::MakeDefaultRecord();
+};
+
+TEST_F(Credentials, NewSettingHasTheWebDefaultsOnly)
+{
+    EXPECT_EQ(DefaultCredentialFlags(*testing::MakeDefaultRecord()), unsigned{kWebCredentialsDefault});
+    EXPECT_EQ(Flags(), 0u);
+}
+
+TEST_F(Credentials, WebAccountsCountOnlyWhileEnabled)
+{
+    Web(5).MODE = 0;  // a disabled account keeps kovan / kovan
+    Set(Web(5).LOGIN, "kovan");
+    Set(Web(5).PASSWORD, "kovan");
+    EXPECT_EQ(Flags(), 0u);
+    Web(5).MODE = 1;
+    EXPECT_EQ(Flags(), unsigned{kWebCredentialsDefault});
+
+    Set(Web(5).PASSWORD, "other");  // the default ID alone is not a default login
+    EXPECT_EQ(Flags(), 0u);
+    for (const char* pw : {"Kovan", "kovan1"}) {
+        Set(Web(5).PASSWORD, pw);
+        Set(Web(5).LOGIN, pw);
+        EXPECT_EQ(Flags(), 0u) << pw;
+    }
+    Set(Web(5).PASSWORD, "");
+    EXPECT_EQ(Flags(), unsigned{kWebCredentialsDefault});
+    Set(Web(5).PASSWORD, "x");
+    Set(Web(5).LOGIN, "");
+    EXPECT_EQ(Flags(), unsigned{kWebCredentialsDefault});
+}
+
+TEST_F(Credentials, FtpServerCountsOnlyWhileEnabled)
+{
+    EXPECT_EQ(Flags(), 0u);  // disabled with QN70G / KD57T
+    Ftp().MODE = 1;
+    EXPECT_EQ(Flags(), unsigned{kFtpCredentialsDefault});
+    Set(Ftp().PASSWORD, "kd57t");
+    EXPECT_EQ(Flags(), 0u);
+    Set(Ftp().PASSWORD, "");
+    EXPECT_EQ(Flags(), unsigned{kFtpCredentialsDefault});
+    Web(0).MODE = 1;
+    Set(Web(0).LOGIN, "");
+    EXPECT_EQ(Flags(), unsigned{kWebCredentialsDefault | kFtpCredentialsDefault});
+}
+
+TEST_F(Credentials, DialogShowsTheFlaggedServersInOrder)
+{
+    CDlgSetIdPwd ftpOnly(*record_, kFtpCredentialsDefault, ctx_.app);
+    ftpOnly.show();
+    EXPECT_EQ(ftpOnly.ServerButton(0)->text(), "FTP server");
+    EXPECT_TRUE(ftpOnly.ServerButton(0)->isVisible());
+    EXPECT_FALSE(ftpOnly.ServerButton(1)->isVisible());
+
+    CDlgSetIdPwd both(*record_, kWebCredentialsDefault | kFtpCredentialsDefault, ctx_.app);
+    both.show();
+    EXPECT_EQ(both.ServerButton(0)->text(), "WEB server");
+    EXPECT_EQ(both.ServerButton(1)->text(), "FTP server");
+    EXPECT_TRUE(both.ServerButton(1)->isVisible());
+}
+
+// OK, Enter and Escape look at the record again; only "Cancel" abandons.
+TEST_F(Credentials, DialogConfirmsWhileDefaultsRemain)
+{
+    Ftp().MODE = 1;
+    CDlgSetIdPwd dialog(*record_, Flags(), ctx_.app);
+    dialog.show();
+    ctx_.ui.confirmAnswers = {false, false};
+    dialog.OnOk();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(ctx_.ui.questions, (std::vector<std::string>{kNotChanged, kNotChanged}));
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(dialog.ServerButton(0), Qt::Key_Return);  // answered OK: go on with the defaults
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    CDlgSetIdPwd cancelled(*record_, Flags(), ctx_.app);
+    cancelled.show();
+    for (QPushButton* b : cancelled.findChildren<QPushButton*>())
+        if (b->text() == "Cancel") QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(ctx_.ui.questions.size(), 3u);
+}
+
+// The whole check: the recommendation, the dialog, the FTP editor fixing
+// the login, and OK that now asks nothing.
+TEST_F(Credentials, FixingTheLoginInTheEditorLetsTheUploadGoOn)
+{
+    EXPECT_TRUE(CheckCredentialsBeforeUpload(*record_, ctx_.app, nullptr));
+    EXPECT_TRUE(ctx_.ui.shown.empty());
+
+    Ftp().MODE = 1;
+    auto drove = test::OnNextModal<CDlgSetIdPwd>([](CDlgSetIdPwd* dialog) {
+        test::OnNextModal<CDlgSetComFtps>([](CDlgSetComFtps* ftp) {
+            ftp->PasswordEdit()->setText("n3w-pass");
+            QTest::keyClick(ftp->IdEdit(), Qt::Key_Return);
+        });
+        QTest::mouseClick(dialog->ServerButton(0), Qt::LeftButton);
+        dialog->OnOk();
+    });
+    EXPECT_TRUE(CheckCredentialsBeforeUpload(*record_, ctx_.app, nullptr));
+    EXPECT_TRUE(*drove);
+    ASSERT_EQ(ctx_.ui.shown.size(), 1u);
+    EXPECT_EQ(ctx_.ui.shown[0].text,
+              "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.\n"
+              "Continue to set ID/password.");
+    EXPECT_EQ(ctx_.ui.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(ctx_.ui.questions.empty());
+    EXPECT_STREQ(Ftp().PASSWORD, "n3w-pass");
+}
+
+class WebEditor : public Credentials {
+protected:
+    WebEditor() { dialog_.show(); }
+    AccountGrid* Grid() { return dialog_.Accounts(); }
+    // OK with the typed values; the refusal shown, or "" when it closed.
+    std::string Ok()
+    {
+        ctx_.ui.shown.clear();
+        dialog_.OnOk();
+        if (ctx_.ui.shown.empty()) return dialog_.isVisible() ? "<open without message>" : "";
+        EXPECT_EQ(ctx_.ui.shown.back().icon, MessageIcon::Error);
+        EXPECT_TRUE(dialog_.isVisible());
+        return ctx_.ui.shown.back().text;
+    }
+
+    CDlgSetComWeb dialog_{*record_, ctx_.app};
+};
+
+TEST_F(WebEditor, DuplicatedLoginIdsAmongEnabledAccounts)
+{
+    Grid()->Mode(3)->setCurrentIndex(1);
+    Grid()->Login(3)->setText("ops");
+    Grid()->Password(3)->setText("pw");
+    EXPECT_EQ(Ok(), "Login ID: ops duplicated");
+    Grid()->Login(3)->setText("Ops");
+    EXPECT_EQ(Ok(), "");
+    EXPECT_STREQ(Web(3).LOGIN, "Ops");
+    EXPECT_EQ(Web(3).MODE, 1);
+}
+
+TEST_F(WebEditor, DisabledAccountsAreStillCheckedAndChecksRunInOrder)
+{
+    Grid()->Login(2)->setText(QString(17, 'a'));  // ID3 is disabled
+    Grid()->Password(1)->setText(QString::fromUtf16(u"\u0081"));
+    dialog_.PortEdit()->setText("65536");
+    EXPECT_EQ(Ok(), "Setting error: Password(ID2)");
+    Grid()->Password(1)->setText(QString::fromUtf16(u"\u0080"));  // code 128 passes
+    EXPECT_EQ(Ok(), "Setting error: Login ID(ID3)");
+    Grid()->Login(2)->setText(QString(16, 'a'));
+    EXPECT_EQ(Ok(), "Setting error: Port address");
+    dialog_.PortEdit()->setText("");
+    EXPECT_EQ(Ok(), "");
+    EXPECT_EQ(record_->COM.WEB.PORT, 0);
+    EXPECT_STREQ(Web(1).PASSWORD, "\xC2\x80");
+}
+
+TEST_F(WebEditor, SwitchingAnAccountOffIsRefusedWhileAnyTextFails)
+{
+    EXPECT_TRUE(Grid()->Login(0)->isEnabled());
+    EXPECT_FALSE(Grid()->Login(4)->isEnabled());
+    Grid()->Mode(4)->setCurrentIndex(1);
+    EXPECT_TRUE(Grid()->Password(4)->isEnabled());
+    Grid()->Login(6)->setText(QString(20, 'x'));
+    Grid()->Mode(0)->setCurrentIndex(0);
+    EXPECT_EQ(ctx_.ui.Only().text, "Setting error: Login ID(ID7)");
+    EXPECT_EQ(Grid()->Mode(0)->currentIndex(), 1);
+    EXPECT_TRUE(Grid()->Login(0)->isEnabled());
+    Grid()->Login(6)->setText("ok");
+    Grid()->Mode(0)->setCurrentIndex(0);
+    EXPECT_FALSE(Grid()->Login(0)->isEnabled());
+}
+
+TEST_F(WebEditor, CancelLeavesTheRecordUntouched)
+{
+    const auto before = std::make_unique<SettingRecord>(*record_);
+    dialog_.PortEdit()->setText("8080");
+    Grid()->Mode(7)->setCurrentIndex(1);
+    Grid()->Login(0)->setText("changed");
+    QTest::keyClick(Grid()->Login(0), Qt::Key_Escape);
+    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_TRUE(Same(*record_, *before));
+}
+
+TEST_F(WebEditor, EnterInAnyFieldStoresTheAccounts)
+{
+    Grid()->Password(0)->setText("pass-1");
+    Grid()->Mode(0)->setFocus();
+    QTest::keyClick(Grid()->Mode(0), Qt::Key_Return);
+    EXPECT_TRUE(ctx_.ui.shown.empty());
+    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_STREQ(Web(0).PASSWORD, "pass-1");
+}
+
+class FtpEditor : public Credentials {
+protected:
+    FtpEditor() { dialog_.show(); }
+    CDlgSetComFtps dialog_{*record_, ctx_.app};
+};
+
+TEST_F(FtpEditor, DisabledServerTakesAnyFields)
+{
+    EXPECT_FALSE(dialog_.IdEdit()->isEnabled());
+    dialog_.IdEdit()->setText(QString(30, 'x'));
+    dialog_.PortEdit()->setText("99999999999999999999999");
+    dialog_.OnOk();
+    EXPECT_TRUE(ctx_.ui.shown.empty());
+    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_EQ(std::string(Ftp().ID), std::string(30, 'x'));
+    EXPECT_EQ(Ftp().PORT, 21) << "an out-of-range port must not wrap";
+}
+
+TEST_F(FtpEditor, EnabledServerChecksLoginPasswordAndPort)
+{
+    dialog_.ModeCombo()->setCurrentIndex(1);
+    EXPECT_TRUE(dialog_.IdEdit()->isEnabled());
+    const auto before = std::make_unique<SettingRecord>(*record_);
+    struct Case {
+        QString id, password, port;
+        const char* refusal;
+    };
+    for (const Case& c : {Case{QString(17, 'i'), "p", "21", "Setting error: Login"},
+                          Case{"i", QString::fromUtf16(u"\u00ff"), "21", "Setting error: Password"},
+                          Case{"i", "p", "65536", "Setting error: Port address"}}) {
+        ctx_.ui.shown.clear();
+        dialog_.IdEdit()->setText(c.id);
+        dialog_.PasswordEdit()->setText(c.password);
+        dialog_.PortEdit()->setText(c.port);
+        QTest::keyClick(dialog_.PortEdit(), Qt::Key_Enter);
+        EXPECT_EQ(ctx_.ui.Only().text, c.refusal);
+        EXPECT_TRUE(dialog_.isVisible());
+    }
+    EXPECT_TRUE(Same(*record_, *before));
+}
+
+TEST_F(FtpEditor, SwitchingOffIsRefusedWhileAFieldFails)
+{
+    dialog_.ModeCombo()->setCurrentIndex(1);
+    dialog_.PortEdit()->setText("70000");
+    dialog_.ModeCombo()->setCurrentIndex(0);
+    EXPECT_EQ(ctx_.ui.Only().text, "Setting error: Port address");
+    EXPECT_EQ(dialog_.ModeCombo()->currentIndex(), 1);
+    dialog_.PortEdit()->setText("2121");
+    dialog_.ModeCombo()->setCurrentIndex(0);
+    EXPECT_EQ(dialog_.ModeCombo()->currentIndex(), 0);
+    EXPECT_FALSE(dialog_.PortEdit()->isEnabled());
+    dialog_.reject();
+    EXPECT_EQ(Ftp().MODE, 0);
+    EXPECT_EQ(Ftp().PORT, 21);
+}
+
+}  // namespace
+}  // namespace volmar::gui

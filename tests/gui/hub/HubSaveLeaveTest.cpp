@@ -1,0 +1,312 @@
+// The configuration hub: saving the setting, leaving with and without
+// changes, the keys that lead to the leave flow, the "TAG_MESSAGE"
+// preference and the buttons' editors.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "HubTestSupport.h"
+#include "Process.h"
+#include "RecordFactory.h"
+#include "common/EditorOpeners.h"
+#include "editors/io/CDlgSetIo.h"
+#include "editors/io/CDlgSetMain.h"
+#include "settings/DocumentWriter.h"
+
+namespace volmar::gui {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+template <size_t N>
+void Set(char (&field)[N], const char* text)
+{
+    StoreText(field, N, text, std::strlen(text));
+}
+
+constexpr const char* kDiscard = "Discarding present setting to return to main menu";
+
+class Hub : public ::testing::Test {
+protected:
+    // Opens the hub; Save answers with the queued paths (none: Cancel).
+    void Open(const std::string& currentFile = "")
+    {
+        hub_ = std::make_unique<CDlgSetMain>(*record_, currentFile, ctx_.app);
+        hub_->SetSavePathChooser([this](QWidget*, const std::string& suggested) -> std::optional<std::string> {
+            suggested_.push_back(suggested);
+            if (paths_.empty()) return std::nullopt;
+            std::string path = paths_.front();
+            paths_.erase(paths_.begin());
+            return path;
+        });
+        hub_->show();
+    }
+    QPushButton* Button(const char* name) const { return hub_->findChild<QPushButton*>(name); }
+    void ChangeByte(size_t offset) { reinterpret_cast<unsigned char*>(record_.get())[offset] ^= 0x01; }
+    std::vector<std::string> Folder() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    test::TestContext ctx_;
+    std::unique_ptr<SettingRecord> record_ = testing::MakeRandomRecord(7);
+    std::unique_ptr<CDlgSetMain> hub_;
+    std::vector<std::string> paths_;
+    std::vector<std::string> suggested_;
+    TempDir dir_;
+};
+
+TEST_F(Hub, LeavingUnchangedClosesWithoutAsking)
+{
+    Open();
+    QTest::mouseClick(Button("back"), Qt::LeftButton);
+    EXPECT_TRUE(ctx_.ui.questions.empty());
+    EXPECT_FALSE(hub_->isVisible());
+}
+
+TEST_F(Hub, OneChangedByteAnywhereAsksAndCancelKeepsTheHubOpen)
+{
+    const auto original = std::make_unique<SettingRecord>(*record_);
+    for (size_t offset : {size_t{0}, sizeof(SettingRecord) / 2, sizeof(SettingRecord) - 1}) {
+        Open();
+        ChangeByte(offset);
+        ctx_.ui.questions.clear();
+        ctx_.ui.confirmAnswers = {false};
+        hub_->OnLeave();
+        EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kDiscard}) << offset;
+        EXPECT_TRUE(hub_->isVisible()) << offset;
+        ctx_.ui.confirmAnswers = {true};
+        hub_->OnLeave();
+        EXPECT_FALSE(hub_->isVisible()) << offset;
+        // Leaving does not undo the edit.
+        EXPECT_NE(std::memcmp(record_.get(), original.get(), sizeof(SettingRecord)), 0) << offset;
+        ChangeByte(offset);
+    }
+}
+
+TEST_F(Hub, EnterAndEscapeLeadToTheLeaveFlowWhateverHasTheFocus)
+{
+    Open();
+    ChangeByte(100);
+    QPushButton* save = Button("save");
+    save->setFocus();
+    ctx_.ui.confirmAnswers = {false, false};
+    QTest::keyClick(save, Qt::Key_Return);
+    QTest::keyClick(hub_->findChild<QCheckBox*>(), Qt::Key_Escape);
+    EXPECT_TRUE(suggested_.empty()) << "Enter pressed the focused Save button";
+    EXPECT_EQ(ctx_.ui.questions, (std::vector<std::string>{kDiscard, kDiscard}));
+    EXPECT_TRUE(hub_->isVisible());
+    QTest::keyClick(save, Qt::Key_Enter);  // the keypad's Enter, answered OK
+    EXPECT_FALSE(hub_->isVisible());
+}
+
+TEST_F(Hub, SaveWritesTheDocumentAndLeavingAfterItAsksNothing)
+{
+    Open();
+    ChangeByte(sizeof(SettingRecord) - 1);
+    const std::string file = dir_.File("plant.xml");
+    paths_ = {file};
+    QTest::mouseClick(Button("save"), Qt::LeftButton);
+    ASSERT_EQ(ctx_.ui.shown.size(), 1u);
+    EXPECT_EQ(ctx_.ui.shown[0].text, "File saved.");
+    EXPECT_EQ(ctx_.ui.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ReadFile(file), WriteSettingDocument(*record_));
+    EXPECT_FALSE(hub_->HasUnsavedChanges());
+    hub_->OnLeave();
+    EXPECT_TRUE(ctx_.ui.questions.empty());
+    EXPECT_FALSE(hub_->isVisible());
+}
+
+TEST_F(Hub, SaveSuggestsTheFileLastReadOrTheDefaultName)
+{
+    Open();
+    hub_->OnSave();  // cancelled: nothing written, nothing said
+    EXPECT_TRUE(ctx_.ui.shown.empty());
+    EXPECT_TRUE(Folder().empty());
+
+    const std::string read = dir_.File("read.xml");
+    Open(read);
+    paths_ = {dir_.File("other.xml")};
+    hub_->OnSave();
+    hub_->OnSave();
+    EXPECT_EQ(suggested_, (std::vector<std::string>{"volmar.xml", read, read}));
+}
+
+TEST_F(Hub, FileThatCannotBeOpenedIsReportedAndKeepsTheSnapshot)
+{
+    Open();
+    ChangeByte(5);
+    paths_ = {dir_.File("missing/folder/a.xml"), dir_.path()};
+    hub_->OnSave();
+    hub_->OnSave();
+    ASSERT_EQ(ctx_.ui.shown.size(), 2u);
+    for (const Message& m : ctx_.ui.shown) {
+        EXPECT_EQ(m.text, "Failed to Open File");
+        EXPECT_EQ(m.icon, MessageIcon::Error);
+    }
+    EXPECT_TRUE(hub_->HasUnsavedChanges());
+}
+
+TEST_F(Hub, ReadOnlyFileIsNotReplaced)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    const std::string file = dir_.File("locked.xml");
+    WriteFile(file, "old");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    Open();
+    paths_ = {file};
+    hub_->OnSave();
+    EXPECT_EQ(ctx_.ui.Only().text, "Failed to Open File");
+    EXPECT_EQ(ReadFile(file), "old");
+}
+
+// A write that fails half-way (here: the file size limit) leaves the old
+// file whole, no temporary file behind, and the snapshot as it was.
+TEST_F(Hub, FailedWriteLeavesNoHalfFile)
+{
+    const std::string file = dir_.File("plant.xml");
+    WriteFile(file, "previous contents");
+    Open();
+    ChangeByte(9);
+    paths_ = {file};
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    hub_->OnSave();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(ctx_.ui.Only().text, "Failed to save file.");
+    EXPECT_EQ(ctx_.ui.Only().icon, MessageIcon::Error);
+    EXPECT_EQ(ReadFile(file), "previous contents");
+    EXPECT_EQ(Folder(), std::vector<std::string>{"plant.xml"});
+    ctx_.ui.confirmAnswers = {false};
+    hub_->OnLeave();
+    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kDiscard});
+}
+
+TEST_F(Hub, CheckBoxMirrorsAndWritesTagMessage)
+{
+    Open();  // never set: on
+    auto* box = hub_->findChild<QCheckBox*>();
+    EXPECT_TRUE(box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, -1), 0);
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, -1), 1);
+
+    ctx_.profile.SetInt(kProfileSection, kPrefTagMessage, 0);
+    Open();
+    EXPECT_FALSE(hub_->findChild<QCheckBox*>()->isChecked());
+    // The preference is not part of the setting.
+    EXPECT_FALSE(hub_->HasUnsavedChanges());
+}
+
+// The access-mode confirmation may change the link; the lines follow it
+// even when the upload then stops.
+TEST_F(Hub, LinkLinesFollowTheAccessModeConfirmation)
+{
+    class SwitchingPort final : public Interaction {
+    public:
+        explicit SwitchingPort(Interaction& inner) : inner_(inner) {}
+        void Show(const Message& m) override { inner_.Show(m); }
+        bool Confirm(const Message& q) override { return inner_.Confirm(q); }
+        bool ConfirmAccessMode(LinkState& link) override
+        {
+            link.comPort = 2;
+            return false;
+        }
+        bool AskLogin(std::string&, std::string&) override { return false; }
+        void RunTransfer(const TransferView&, const std::function<void()>& work) override { work(); }
+        void Pause(int) override {}
+
+    private:
+        Interaction& inner_;
+    } ui(ctx_.ui);
+    AppContext app{ctx_.profile, ctx_.link, ui, [] { return ComPortNames{{0, "ttyS0"}, {1, "ttyUSB0"}}; }};
+    ctx_.link.kind = LinkKind::Usb;
+    ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 1);
+    for (Account& a : record_->COM.WEB.AUTH) a.MODE = 0;  // no ID/password guidance
+    record_->COM.FTP.MODE = 0;
+    CDlgSetMain hub(*record_, "", app);
+    auto lineShown = [&hub](const char* text) {
+        for (QLabel* label : hub.findChildren<QLabel*>())
+            if (label->text() == text) return true;
+        return false;
+    };
+    EXPECT_TRUE(lineShown("USB"));
+    EXPECT_TRUE(lineShown("ttyS0"));
+    hub.OnUpload();
+    EXPECT_TRUE(lineShown("ttyUSB0"));
+    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{"Are you sure to upload?"});
+}
+
+// Every editor button opens its slot's editor on the hub's own record, or
+// says it is not available yet; the I/O button opens the I/O menu.
+TEST_F(Hub, ButtonsOpenTheirEditorsOnTheSameRecord)
+{
+    Open();
+    struct Case {
+        const char* button;
+        EditorSlot slot;
+    };
+    for (const Case& c : {Case{"system", EditorSlot::System}, Case{"communication", EditorSlot::Communication},
+                          Case{"mail", EditorSlot::Mail}, Case{"display", EditorSlot::Display},
+                          Case{"record", EditorSlot::Record}}) {
+        ctx_.ui.shown.clear();
+        {
+            ScopedEditor none(c.slot, nullptr);
+            QTest::mouseClick(Button(c.button), Qt::LeftButton);
+            EXPECT_EQ(ctx_.ui.Only().text, std::string(EditorCaption(c.slot)) +
+                                                 " is not yet available in this version of VOLMAR.");
+        }
+        SettingRecord* seen = nullptr;
+        ScopedEditor spy(c.slot, [&](SettingRecord& r, AppContext&, QWidget* parent) {
+            seen = &r;
+            EXPECT_EQ(parent, hub_.get());
+        });
+        QTest::mouseClick(Button(c.button), Qt::LeftButton);
+        EXPECT_EQ(seen, record_.get()) << c.button;
+    }
+
+    auto menu = test::OnNextModal<CDlgSetIo>([&](CDlgSetIo* io) {
+        std::vector<EditorSlot> opened;
+        std::vector<std::unique_ptr<ScopedEditor>> spies;
+        for (EditorSlot slot : {EditorSlot::IoSlave, EditorSlot::AnalogInput, EditorSlot::DiscreteInput,
+                                EditorSlot::PulseInput, EditorSlot::FunctionInput, EditorSlot::DiscreteOutput}) {
+            spies.push_back(std::make_unique<ScopedEditor>(slot, [&, slot](SettingRecord& r, AppContext&, QWidget*) {
+                if (&r == record_.get()) opened.push_back(slot);
+            }));
+        }
+        for (QPushButton* b : io->findChildren<QPushButton*>())
+            if (b->text() != "Back") QTest::mouseClick(b, Qt::LeftButton);
+        EXPECT_EQ(opened.size(), 6u);
+        for (QPushButton* b : io->findChildren<QPushButton*>())
+            if (b->text() == "Back") QTest::mouseClick(b, Qt::LeftButton);
+    });
+    QTest::mouseClick(Button("io"), Qt::LeftButton);
+    EXPECT_TRUE(*menu);
+    EXPECT_TRUE(hub_->isVisible());
+}
+
+}  // namespace
+}  // namespace volmar::gui

@@ -1,0 +1,51 @@
+#pragma once
+// Shared pieces of the hub tests: the window context with an in-memory
+// profile and the recording interaction, and a driver for modal dialogs
+// that the code under test opens with exec().
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "RecordingInteraction.h"
+#include "app/AppContext.h"
+#include "common/Profile.h"
+#include "link/transfer/LinkState.h"
+
+namespace volmar::gui::test {
+
+struct TestContext {
+    MemoryProfile profile;
+    LinkState link;
+    volmar::test::RecordingInteraction ui;
+    AppContext app{profile, link, ui, [] { return ComPortNames{{0, "ttyS0 (COM1)"}}; }};
+};
+
+// Runs action on the next modal dialog of type T once its exec() has shown
+// it. Gives up after five seconds, so a dialog that never comes cannot act
+// on a later test's windows.
+// The returned flag tells whether the action ran.
+template <class T>
+std::shared_ptr<bool> OnNextModal(std::function<void(T*)> action)
+{
+    auto ran = std::make_shared<bool>(false);
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, action, ran] {
+        T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && clock->elapsed() < 5000) return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (!dialog) return;
+        *ran = true;
+        action(dialog);
+    });
+    timer->start(5);
+    return ran;
+}
+
+}  // namespace volmar::gui::test
