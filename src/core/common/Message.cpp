@@ -8,6 +8,7 @@ const char* MessageIconName(MessageIcon icon)
     case MessageIcon::Information: return "information";
     case MessageIcon::Warning: return "warning";
     case MessageIcon::Error: return "error";
+    case MessageIcon::Question: return "question";
     case MessageIcon::None: break;
     }
     return "message";

@@ -6,7 +6,7 @@
 
 namespace volmar {
 
-enum class MessageIcon { None, Information, Warning, Error };
+enum class MessageIcon { None, Information, Warning, Error, Question };
 
 struct Message {
     MessageIcon icon = MessageIcon::None;

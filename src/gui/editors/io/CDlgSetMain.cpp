@@ -155,7 +155,7 @@ void CDlgSetMain::OnUpload()
 
 void CDlgSetMain::OnLeave()
 {
-    if (HasUnsavedChanges() && !ctx_.ui.Confirm({MessageIcon::Information, kMsgDiscard})) return;
+    if (HasUnsavedChanges() && !ctx_.ui.Confirm({MessageIcon::Question, kMsgDiscard})) return;
     accept();
 }
 
