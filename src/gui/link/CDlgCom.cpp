@@ -1,5 +1,6 @@
 #include "link/CDlgCom.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -77,6 +78,10 @@ CDlgCom::CDlgCom(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCom::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgCom::reject);
     connect(addressBook_, &QPushButton::clicked, this, &CDlgCom::EditAddressBook);
+    // The radios sit in two boxes: one group keeps them exclusive.
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(network_);
+    kinds->addButton(usb_);
     for (QRadioButton* radio : {network_, usb_}) {
         connect(radio, &QRadioButton::clicked, this, [this, radio] {
             ApplyLinkKind();
