@@ -14,6 +14,7 @@
 #include "app/CAboutDlg.h"
 #include "common/FileIo.h"
 #include "common/ScreenshotRegistry.h"
+#include "link/DeviceOperation.h"
 #include "link/LinkSelection.h"
 #include "link/transfer/Login.h"
 #include "link/transfer/SettingDownload.h"
@@ -147,7 +148,9 @@ void CVolmarDlg::NewSetting()
 void CVolmarDlg::DownloadFromDevice()
 {
     if (!RunAccessCheck()) return;
-    if (DownloadSetting(ctx_.link, ctx_.ui, ctx_.profile, *record_, ctx_.linkOptions)) {
+    const bool ok = RunDeviceOperation(
+        this, [this] { return DownloadSetting(ctx_.link, ctx_.ui, ctx_.profile, *record_, ctx_.linkOptions); });
+    if (ok) {
         routes_.openHub(this, *record_, filePath_);
     }
     RefreshLink();
@@ -186,7 +189,7 @@ void CVolmarDlg::Maintenance()
 {
     if (!RunAccessCheck()) return;
     LinkContext link{ctx_.link, ctx_.ui, ctx_.profile, ctx_.linkOptions};
-    if (CheckSelectedUnit(link)) routes_.openMaintenance(this);
+    if (RunDeviceOperation(this, [&link] { return CheckSelectedUnit(link); })) routes_.openMaintenance(this);
     RefreshLink();
 }
 

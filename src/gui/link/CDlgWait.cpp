@@ -62,7 +62,7 @@ void CDlgWait::Run(const std::function<void()>& work)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     worker_ = std::thread([this, work] {
         work();
-        std::this_thread::sleep_for(std::chrono::milliseconds(kFinalPauseMs));
+        std::this_thread::sleep_for(std::chrono::milliseconds(finalPauseMs_));
         done_ = true;
     });
     QEventLoop loop;
@@ -71,6 +71,15 @@ void CDlgWait::Run(const std::function<void()>& work)
     loop.exec();
     QApplication::restoreOverrideCursor();
     running_ = false;
+}
+
+std::unique_ptr<CDlgWait> CDlgWait::Busy(QWidget* parent)
+{
+    std::unique_ptr<CDlgWait> dialog(new CDlgWait(TransferView{}, parent));
+    dialog->bar_->setRange(0, 0);
+    dialog->finalPauseMs_ = 0;
+    dialog->timer_->setInterval(20);
+    return dialog;
 }
 
 void CDlgWait::ShowProgress(int64_t value)

@@ -32,6 +32,10 @@ public:
     // the caller hides or deletes it.
     void Run(const std::function<void()>& work);
 
+    // "Please wait" with a moving bar and no final pause, for work whose
+    // size is not known (a whole device operation).
+    static std::unique_ptr<CDlgWait> Busy(QWidget* parent);
+
     QProgressBar* bar() const { return bar_; }
     // Moves the bar as a timer tick does.
     void ShowProgress(int64_t value);
@@ -53,6 +57,7 @@ private:
     TransferView view_;
     QProgressBar* bar_ = nullptr;
     QTimer* timer_ = nullptr;
+    int finalPauseMs_ = kFinalPauseMs;
     std::thread worker_;
     std::atomic<bool> done_{false};
     bool running_ = false;

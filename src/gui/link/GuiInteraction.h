@@ -1,9 +1,12 @@
 #pragma once
 // The device flows' door to the user in the application: message boxes with
 // the message's icon, the access-mode confirmation, the login prompt and the
-// wait dialogs. After a serial send the wait dialog stays on screen while
-// the unit's result is polled on this thread, and goes when control returns
-// to the event loop the operation was started from.
+// wait dialogs. An operation may call it from a worker thread (see
+// RunDeviceOperation): every window then comes up on the window's thread
+// while the operation waits, and pauses simply sleep. Called on the window's
+// thread, a serial send's wait dialog stays on screen while the unit's
+// result is polled, and goes when control returns to the event loop the
+// operation was started from; pauses run a local event loop.
 #include <QPointer>
 
 #include "link/CDlgWait.h"

@@ -14,6 +14,7 @@
 #include "link/CDlgCommConfirm.h"
 #include "link/CDlgPassword.h"
 #include "link/CDlgWait.h"
+#include "link/DeviceOperation.h"
 #include "link/GuiInteraction.h"
 #include "link/LinkSelection.h"
 #include "link/transfer/SettingDownload.h"
@@ -110,9 +111,12 @@ TEST(WaitDialog, DownloadFromTheSimulatorThroughTheRealDialogs)
         QTest::keyClicks(login->passwordEdit(), "kovan");
         QTest::keyClick(login->passwordEdit(), Qt::Key_Return);
     });
-    std::atomic<bool> sawWait{false};
+    // The window's thread keeps turning while the operation runs.
+    bool sawWait = false;
+    int ticks = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
+        ++ticks;
         if (qobject_cast<CDlgWaitTcp*>(QApplication::activeModalWidget())) sawWait = true;
     });
     poll.start(20);
@@ -120,8 +124,9 @@ TEST(WaitDialog, DownloadFromTheSimulatorThroughTheRealDialogs)
     auto record = std::make_unique<SettingRecord>();
     std::memset(record.get(), 0x5A, sizeof *record);
     ASSERT_TRUE(ui.ConfirmAccessMode(link));
-    ASSERT_TRUE(DownloadSetting(link, ui, profile, *record, ctx.linkOptions));
+    ASSERT_TRUE(RunDeviceOperation(nullptr, [&] { return DownloadSetting(link, ui, profile, *record, ctx.linkOptions); }));
     EXPECT_TRUE(sawWait);
+    EXPECT_GT(ticks, 20);
     EXPECT_EQ(link.protocol, kProtocolPlain);
     EXPECT_EQ(link.loggedIn, 1);
     auto defaults = std::make_unique<SettingRecord>();
