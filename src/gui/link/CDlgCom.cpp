@@ -59,7 +59,8 @@ CDlgCom::CDlgCom(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
     ports_->setMinimumContentsLength(28);
     device_ = new QLineEdit(usbBox);
     device_->setPlaceholderText(QStringLiteral("/dev/ttyACM0, /dev/serial/by-id/..."));
-    device_->setMinimumWidth(device_->fontMetrics().horizontalAdvance(QStringLiteral("/dev/serial/by-id/usb-0000_Serial_0000-if00")));
+    // Room for a typical /dev/serial/by-id name.
+    device_->setMinimumWidth(device_->fontMetrics().horizontalAdvance(QLatin1Char('m')) * 36);
     device_->setToolTip(QStringLiteral("The device this port number stands for; any serial device path."));
     auto* usbForm = new QFormLayout;
     usbForm->setContentsMargins(20, 0, 0, 0);
@@ -133,6 +134,7 @@ void CDlgCom::ShowDevice(int position)
 {
     const bool known = position >= 0 && position < static_cast<int>(portList_.size());
     device_->setText(known ? Q(portList_[position].device) : QString());
+    device_->setCursorPosition(0);
 }
 
 void CDlgCom::EditAddressBook()
