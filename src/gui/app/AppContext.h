@@ -3,10 +3,13 @@
 // record: the preferences, the link state, the door to the user for the
 // device flows and for every message, and the serial port list.
 #include <functional>
+#include <vector>
 
 #include "common/Profile.h"
+#include "link/ComPortList.h"
 #include "link/connect/LinkDescription.h"
 #include "link/transfer/Interaction.h"
+#include "link/transfer/LinkContext.h"
 #include "link/transfer/LinkState.h"
 
 namespace volmar::gui {
@@ -19,6 +22,15 @@ struct AppContext {
     Interaction& ui;
     // The display names of the serial ports, by port index (number - 1).
     std::function<ComPortNames()> comPorts;
+    // The serial devices the system reports (the Connect dialog's list and
+    // the device a port number opens). Unset: SystemSerialDevices().
+    std::function<std::vector<SerialDevice>()> serialDevices;
+    // How device flows open ports and sockets (tests: time-outs).
+    LinkOptions linkOptions;
+
+    std::vector<SerialDevice> Devices() const { return serialDevices ? serialDevices() : SystemSerialDevices(); }
+    std::vector<ComPortEntry> PortList() const { return BuildComPortList(profile, Devices()); }
+    ComPortNames PortNames() const { return comPorts ? comPorts() : ComPortNamesOf(PortList()); }
 };
 
 }  // namespace volmar::gui

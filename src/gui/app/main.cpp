@@ -1,4 +1,10 @@
+// volmar: the configuration tool's window. `volmar --screenshots DIR`
+// renders every window to DIR/NAME.png instead.
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include "app/CVolmarApp.h"
+#include "app/ScreenshotRun.h"
 
 int main(int argc, char** argv)
 {
@@ -6,5 +12,23 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("NORDWALD"));
     QApplication::setApplicationName(QStringLiteral("VOLMAR"));
     QApplication::setApplicationVersion(QStringLiteral(VOLMAR_VERSION));
-    return 0;
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configuration tool for the QN70G data-logging unit.\n"
+                                                    "Preferences: the INI file named by VOLMAR_PROFILE, when set."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QStringLiteral("Render every window to DIR/NAME.png and exit."),
+                                         QStringLiteral("DIR"));
+    parser.addOption(screenshots);
+    parser.process(app);
+    if (parser.isSet(screenshots)) return volmar::gui::RenderScreenshots(parser.value(screenshots));
+
+    volmar::gui::CVolmarApp volmar;
+    // The windows behind the routes plug in here as they are built; until
+    // then each route shows its notice.
+    volmar::gui::MainRoutes& routes = volmar.Routes();
+    (void)routes;
+    return volmar.Run();
 }

@@ -1,0 +1,20 @@
+#pragma once
+// The About box: the program's name and version.
+#include <QDialog>
+
+class QLabel;
+
+namespace volmar::gui {
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    QLabel* versionLabel() const { return version_; }
+
+private:
+    QLabel* version_ = nullptr;
+};
+
+}  // namespace volmar::gui

@@ -1,0 +1,39 @@
+#pragma once
+// The application object: the preferences, the link state and the
+// interaction for the whole run, and the main window run modally.
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/MainRoutes.h"
+#include "link/GuiInteraction.h"
+
+namespace volmar::gui {
+
+class CVolmarApp {
+public:
+    // The preferences of the INI file named by VOLMAR_PROFILE when set,
+    // else the user's own.
+    CVolmarApp();
+    explicit CVolmarApp(std::unique_ptr<Profile> profile);
+    CVolmarApp(const CVolmarApp&) = delete;
+    CVolmarApp& operator=(const CVolmarApp&) = delete;
+
+    AppContext& Context() { return ctx_; }
+    // Where the main window's buttons lead; set before Run().
+    MainRoutes& Routes() { return routes_; }
+
+    // Runs the main window; returns when it closes.
+    int Run();
+
+private:
+    std::unique_ptr<Profile> profile_;
+    LinkState link_;
+    GuiInteraction ui_;
+    AppContext ctx_;
+    MainRoutes routes_;
+};
+
+// The profile VOLMAR_PROFILE names, else the user's preferences.
+std::unique_ptr<Profile> OpenUserProfile();
+
+}  // namespace volmar::gui

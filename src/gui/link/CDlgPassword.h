@@ -1,0 +1,35 @@
+#pragma once
+// The login prompt ("Login"): login ID and password, at most 16 characters
+// each; the password is typed hidden. Longer texts are refused and the
+// dialog stays open with what was typed.
+#include <QDialog>
+
+class QLineEdit;
+
+namespace volmar {
+class Interaction;
+}
+
+namespace volmar::gui {
+
+class CDlgPassword : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDlgPassword(Interaction& ui, QWidget* parent = nullptr);
+
+    QLineEdit* loginIdEdit() const { return id_; }
+    QLineEdit* passwordEdit() const { return password_; }
+    // The texts as UTF-8.
+    std::string LoginId() const;
+    std::string Password() const;
+
+public slots:
+    void accept() override;
+
+private:
+    Interaction& ui_;
+    QLineEdit* id_ = nullptr;
+    QLineEdit* password_ = nullptr;
+};
+
+}  // namespace volmar::gui

@@ -1,0 +1,46 @@
+#pragma once
+// The device flows' door to the user in the application: message boxes with
+// the message's icon, the access-mode confirmation, the login prompt and the
+// wait dialogs. An operation may call it from a worker thread (see
+// RunDeviceOperation): every window then comes up on the window's thread
+// while the operation waits, and pauses simply sleep. Called on the window's
+// thread, a serial send's wait dialog stays on screen while the unit's
+// result is polled, and goes when control returns to the event loop the
+// operation was started from; pauses run a local event loop.
+#include <QPointer>
+
+#include "link/CDlgWait.h"
+#include "link/transfer/Interaction.h"
+
+class QWidget;
+
+namespace volmar::gui {
+
+struct AppContext;
+
+class GuiInteraction final : public Interaction {
+public:
+    // The context the access-mode confirmation works with (its "Change"
+    // opens the Connect dialog). Set before the first operation.
+    void Bind(AppContext& ctx) { ctx_ = &ctx; }
+
+    void Show(const Message& message) override;
+    bool Confirm(const Message& question) override;
+    bool ConfirmAccessMode(LinkState& link) override;
+    bool AskLogin(std::string& id, std::string& password) override;
+    void RunTransfer(const TransferView& view, const std::function<void()>& work) override;
+    void Pause(int milliseconds) override;
+
+    // The wait dialog kept on screen after a serial send, if any.
+    CDlgWait* LingeringWait() const { return lingering_; }
+
+private:
+    QPointer<CDlgWait> lingering_;
+    AppContext* ctx_ = nullptr;
+};
+
+// The window a message or dialog belongs above: the active modal one, else
+// the active window.
+QWidget* DialogParent();
+
+}  // namespace volmar::gui
