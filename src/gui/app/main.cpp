@@ -5,6 +5,7 @@
 
 #include "app/CVolmarApp.h"
 #include "app/ScreenshotRun.h"
+#include "editors/io/CDlgSetMain.h"
 
 int main(int argc, char** argv)
 {
@@ -29,6 +30,9 @@ int main(int argc, char** argv)
     // The windows behind the routes plug in here as they are built; until
     // then each route shows its notice.
     volmar::gui::MainRoutes& routes = volmar.Routes();
-    (void)routes;
+    routes.openHub = [&volmar](QWidget* parent, volmar::SettingRecord& record, std::string& filePath) {
+        volmar::gui::CDlgSetMain hub(record, filePath, volmar.Context(), parent);
+        hub.exec();
+    };
     return volmar.Run();
 }

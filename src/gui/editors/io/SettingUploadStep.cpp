@@ -1,6 +1,10 @@
 #include "editors/io/SettingUploadStep.h"
 
+#include <QMetaObject>
+#include <QWidget>
+
 #include "app/AppContext.h"
+#include "link/DeviceOperation.h"
 #include "link/transfer/SettingUpload.h"
 #include "maintenance/CDlgSetIdPwd.h"
 
@@ -42,8 +46,22 @@ bool UploadFromHub(SettingRecord& record, AppContext& ctx, QWidget* parent,
                    const std::function<void()>& linkShown, const LinkOptions& options)
 {
     if (!CheckCredentialsBeforeUpload(record, ctx, parent)) return false;
-    LinkWatchingInteraction ui(ctx.ui, linkShown);
-    const bool uploaded = UploadSetting(ctx.link, ui, ctx.profile, record, options);
+    // The upload runs off the window's thread behind "Please wait", so a slow
+    // unit never freezes the hub; the link lines are refreshed on the
+    // window's thread.
+    std::function<void()> shown;
+    if (linkShown) {
+        shown = [parent, linkShown] {
+            if (parent) {
+                QMetaObject::invokeMethod(parent, linkShown, Qt::QueuedConnection);
+            } else {
+                linkShown();
+            }
+        };
+    }
+    LinkWatchingInteraction ui(ctx.ui, shown);
+    const bool uploaded =
+        RunDeviceOperation(parent, [&] { return UploadSetting(ctx.link, ui, ctx.profile, record, options); });
     if (linkShown) linkShown();
     return uploaded;
 }
