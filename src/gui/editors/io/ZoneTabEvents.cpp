@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -68,9 +69,10 @@ QWidget* ZoneTabEvents::MakeGroup(int zone)
     g.confirm->setChecked(e.CONFIRM == kUse);
     g.newEvent = Named(new QCheckBox(QStringLiteral("Register new event")), Id("newEvent", zone).c_str());
     g.newEvent->setChecked(e.EVENT_NEW == kUse);
-    grid->addWidget(g.log, 0, 0, 1, 2);
-    grid->addWidget(g.confirm, 0, 2, 1, 2);
-    grid->addWidget(g.newEvent, 0, 4, 1, 2);
+    auto* checks = new QHBoxLayout;
+    for (QCheckBox* check : {g.log, g.confirm, g.newEvent}) checks->addWidget(check);
+    checks->addStretch(1);
+    grid->addLayout(checks, 0, 0, 1, 5);
 
     g.number = Named(new QComboBox, Id("number", zone).c_str());
     for (int n = 1; n <= kEventNumbers; ++n) g.number->addItem(QString::number(n));
