@@ -92,13 +92,18 @@ inline void DoubleClickRow(QTableWidget* table, int row)
 // Right-clicks a row and hands the open pop-up menu to action.
 inline void RowMenu(QTableWidget* table, int row, std::function<void(QMenu*)> action)
 {
-    QTimer::singleShot(0, [action] {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(table->window()));
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
+        if (!menu) return;
+        timer->stop();
+        timer->deleteLater();
         action(menu);
         menu->close();
     });
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(table->window()));
+    timer->start();
     const QPoint pos = table->visualRect(table->model()->index(row, 0)).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, table->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(table->viewport(), &event);
