@@ -2,8 +2,6 @@
 
 #include <QPushButton>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
 #include "editors/io/CDlgSetIoNodeConf.h"
 #include "editors/io/CDlgSetIoNodeTime.h"
 #include "editors/io/SlaveUse.h"
@@ -56,15 +54,5 @@ void CDlgSetIoNode::PasteRow(int from, int to)
     t.SLMP_SS[to] = t.SLMP_SS[from];
     t.SLMP_CPU[to] = t.SLMP_CPU[from];
 }
-
-VOLMAR_SCREENSHOT("slave-list", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoNode>(env.record, env.app.ui);
-});
-VOLMAR_SCREENSHOT("slave-editor", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoNodeConf>(env.record, 0, env.app.ui);
-});
-VOLMAR_SCREENSHOT("slave-communication", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoNodeTime>(env.record, env.app.ui);
-});
 
 }  // namespace volmar::gui

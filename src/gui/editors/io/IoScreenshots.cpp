@@ -1,4 +1,4 @@
-// The AI windows for `volmar --screenshots`, shown on a sample setting with
+// The slave and AI windows for `volmar --screenshots`, shown on a sample setting with
 // slaves and channels in use so that the enabled and disabled fields of a
 // working channel can be seen.
 #include <cstring>
@@ -9,6 +9,9 @@
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoAiArea.h"
 #include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/CDlgSetIoNode.h"
+#include "editors/io/CDlgSetIoNodeConf.h"
+#include "editors/io/CDlgSetIoNodeTime.h"
 
 #include <QTabWidget>
 
@@ -42,6 +45,15 @@ std::unique_ptr<QWidget> ZonePage(ScreenshotEnv& env, int page)
 
 }  // namespace
 
+VOLMAR_SCREENSHOT("slave-list", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+    return std::make_unique<CDlgSetIoNode>(Sample(env.record), env.app.ui);
+});
+VOLMAR_SCREENSHOT("slave-editor", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+    return std::make_unique<CDlgSetIoNodeConf>(Sample(env.record), 1, env.app.ui);
+});
+VOLMAR_SCREENSHOT("slave-communication", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+    return std::make_unique<CDlgSetIoNodeTime>(env.record, env.app.ui);
+});
 VOLMAR_SCREENSHOT("ai-list", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
     return std::make_unique<CDlgSetIoAi>(Sample(env.record), env.app.ui);
 });
