@@ -1,0 +1,79 @@
+// Opening the AI windows: the channel list with all 64 rows and a channel
+// editor on an SLMP channel with zones, each built, shown and laid out.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstring>
+#include <memory>
+
+#include "RecordFactory.h"
+#include "common/Message.h"
+#include "editors/io/CDlgSetIoAi.h"
+#include "editors/io/CDlgSetIoAiCh.h"
+#include "link/transfer/Interaction.h"
+#include "settings/Keywords.h"
+
+namespace {
+
+class SilentInteraction final : public volmar::Interaction {
+public:
+    void Show(const volmar::Message&) override {}
+    bool Confirm(const volmar::Message&) override { return true; }
+    bool ConfirmAccessMode(volmar::LinkState&) override { return true; }
+    bool AskLogin(std::string&, std::string&) override { return false; }
+    void RunTransfer(const volmar::TransferView&, const std::function<void()>& work) override { work(); }
+    void Pause(int) override {}
+};
+
+std::unique_ptr<volmar::SettingRecord> BusyRecord()
+{
+    auto record = volmar::testing::MakeDefaultRecord();
+    record->RECORD.SPEED = volmar::kSpeed1m;  // 64 AI rows
+    for (auto& ai : record->IO.AI) ai.TYPE = volmar::kAiReg;
+    std::strcpy(record->IO.MODBUS_MASTER.NODE[1], "10.0.0.2");
+    record->IO.MODBUS_MASTER.SLAVE_TYPE[1] = 2;
+    volmar::AiChannel& ch = record->IO.AI[0];
+    ch.TYPE = volmar::kAiSlmp;
+    ch.MOD_NODE = 1;
+    ch.USE_AREAS = 5;
+    return record;
+}
+
+void BM_OpenAiList(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetIoAi list(*record, ui);
+        list.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(list.Table()->rowCount());
+    }
+}
+BENCHMARK(BM_OpenAiList)->Unit(benchmark::kMillisecond);
+
+void BM_OpenAiChannelEditor(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetIoAiCh editor(*record, 0, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.Zones().count);
+    }
+}
+BENCHMARK(BM_OpenAiChannelEditor)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#include "editors/io/CDlgSetIoAi.h"
+
+#include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+int AiRowsForSpeed(int32_t speed)
+{
+    if (speed >= 0 && speed <= 2) return 16;
+    if (speed >= 3 && speed <= 8) return 32;
+    if (speed >= 9 && speed <= 15) return 64;
+    return 0;
+}
+
+CDlgSetIoAi::CDlgSetIoAi(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : ListDialog(QStringLiteral("Analog input (AI)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}}, parent),
+      m_record(record),
+      m_ui(ui)
+{
+    Populate(AiRowsForSpeed(record.RECORD.SPEED));
+}
+
+QStringList CDlgSetIoAi::RowTexts(int row) const
+{
+    const AiChannel& ch = m_record.IO.AI[row];
+    QStringList texts{QStringLiteral("AI%1").arg(row + 1, 2, 10, QLatin1Char('0'))};
+    if (ch.TYPE != 0) texts << kit::FromRecord(ch.NAME) << kit::FromRecord(ch.COMMENT);
+    return texts;
+}
+
+void CDlgSetIoAi::OpenRow(int row)
+{
+    CDlgSetIoAiCh dialog(m_record, row, m_ui, this);
+    dialog.exec();
+}
+
+void CDlgSetIoAi::PasteRow(int from, int to) { m_record.IO.AI[to] = m_record.IO.AI[from]; }
+
+}  // namespace volmar::gui

@@ -1,0 +1,32 @@
+#pragma once
+// "Analog input (AI)": the channels the storing rate allows, their editor,
+// and Copy / Paste of whole channels.
+#include "editors/kit/ListDialog.h"
+#include "settings/SettingRecord.h"
+
+namespace volmar {
+class Interaction;
+}
+
+namespace volmar::gui {
+
+// How many channels of a kind the record storing rate (RECORD SPEED index)
+// allows to be listed: AI uses 16, 32 or 64 rows, none for an unknown rate.
+int AiRowsForSpeed(int32_t speed);
+
+class CDlgSetIoAi : public kit::ListDialog {
+    Q_OBJECT
+public:
+    CDlgSetIoAi(SettingRecord& record, Interaction& ui, QWidget* parent = nullptr);
+
+protected:
+    QStringList RowTexts(int row) const override;
+    void OpenRow(int row) override;
+    void PasteRow(int from, int to) override;
+
+private:
+    SettingRecord& m_record;
+    Interaction& m_ui;
+};
+
+}  // namespace volmar::gui

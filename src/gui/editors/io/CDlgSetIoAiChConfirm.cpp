@@ -1,0 +1,124 @@
+// The AI channel editor's field checks, its confirm and the write-back.
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
+
+#include "editors/io/AiChannelText.h"
+#include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/SlaveUse.h"
+#include "editors/kit/FieldChecks.h"
+#include "editors/kit/GuardedCombo.h"
+#include "editors/kit/RealText.h"
+#include "editors/kit/RecordText.h"
+#include "link/transfer/Interaction.h"
+#include "settings/ValueText.h"
+
+namespace volmar::gui {
+
+using namespace kit;
+using namespace ai;
+
+namespace {
+constexpr int kMaxNameChars = 16;
+constexpr int kMaxUnitChars = 8;
+
+bool SameAtThreeDecimals(double a, double b) { return FormatFixed(a, 3) == FormatFixed(b, 3); }
+}  // namespace
+
+bool CDlgSetIoAiCh::CheckFields()
+{
+    const int32_t type = TypeValue();
+    if (type == kCard) {
+        if (!IntegerIn(m_cardNo, 1, 16)) return Refuse("Setting error: Module address");
+        if (!IntegerIn(m_cardCh, 1, 4)) return Refuse("Setting error: CH No.");
+    }
+    if (type == kModbus && !IntegerIn(m_regAddress, 1, 65536)) {
+        return Refuse("Setting error: Modbus/TCP register address");
+    }
+    if (type == kSlmp) {
+        if (!HexIn(m_deviceHex, 0, 0xFFFFFFFF)) return Refuse("Setting error: SLMP device No. (Hexadecimal)");
+        if (!UnsignedIn(m_deviceDec, 0, 4294967295u)) return Refuse("Setting error: SLMP device No. (Decimal)");
+    }
+    if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
+    if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
+    // A negative time constant would be stored as a huge unsigned number.
+    if (!IntegerIn(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
+    if (!CheckScaling()) return false;
+    if (!Fits(m_unit, kMaxUnitChars)) return Refuse("Setting error: Engineering unit");
+    return true;
+}
+
+bool CDlgSetIoAiCh::CheckScaling()
+{
+    const bool exp = Exponent();
+    if (m_dataType->currentIndex() == kPercent) {
+        if (!RealTextValid(m_scale0->text(), exp)) return Refuse("Setting error: Scaling 0 %");
+        if (!RealTextValid(m_scale100->text(), exp)) return Refuse("Setting error: Scaling 100 %");
+        if (SameAtThreeDecimals(ReadReal(m_scale0->text()), ReadReal(m_scale100->text()))) {
+            return Refuse("Setting error: Scaling 0 %, Scaling 100 %");
+        }
+        return true;
+    }
+    // Int and Uint both divide by the integer scaling: it must be a number
+    // and not zero in the notation the channel keeps it in.
+    if (!RealTextValid(m_scale->text(), exp) || RoundToNotation(ReadReal(m_scale->text()), exp) == 0.0) {
+        return Refuse("Setting error: Scaling");
+    }
+    return true;
+}
+
+bool CDlgSetIoAiCh::CheckSlave()
+{
+    const int32_t type = TypeValue();
+    if (type != kModbus && type != kSlmp) return true;
+    const int slave = m_slave->currentIndex();
+    if (!SlaveHasAddress(m_record, slave)) {
+        return Refuse("Setting error: Slave address.\nSet IP address to designated slave.");
+    }
+    const bool slmpSlave = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[slave] != kSlaveModbusTcp;
+    if (type == kModbus && slmpSlave) return Ui().Confirm({MessageIcon::Warning, "SLMP is selected as slave."});
+    if (type == kSlmp && !slmpSlave) return Ui().Confirm({MessageIcon::Warning, "Modbus/TCP is selected as slave."});
+    return true;
+}
+
+bool CDlgSetIoAiCh::Confirm()
+{
+    if (!CheckFields()) return false;
+    const bool exp = Exponent();
+    for (QLineEdit* edit : {m_scale0, m_scale100, m_scale}) edit->setText(Reformat(edit->text(), exp));
+    if (!CheckFields()) return false;
+    if (const char* error = ZoneOrderError(m_zones, exp)) return Refuse(error);
+    if (!CheckSlave()) return false;
+    Store();
+    return true;
+}
+
+void CDlgSetIoAiCh::Store()
+{
+    AiChannel& ch = m_record.IO.AI[m_channel];
+    ch.TYPE = TypeValue();
+    ch.CARD_NO = static_cast<int16_t>(SignedValue(m_cardNo));
+    ch.CARD_CH = static_cast<int16_t>(SignedValue(m_cardCh));
+    ch.MOD_NODE = static_cast<int16_t>(m_slave->currentIndex());
+    ch.MOD_TYPE = m_regType->currentIndex() == 1 ? kHoldingRegister : kInputRegister;
+    ch.MOD_ADDRESS = static_cast<uint32_t>(SignedValue(m_regAddress));
+    const int row = std::max(0, m_device->currentIndex());
+    ch.SLMP_DEV_CODE = m_devices.rows[row].code;
+    ch.SLMP_DEV_NO = static_cast<uint32_t>(m_devices.rows[row].hex ? HexValue(m_deviceHex) : UnsignedValue(m_deviceDec));
+    ch.TIME_TYPE = m_timeType->currentIndex();
+    ToRecord(ch.NAME, m_name->text());
+    ToRecord(ch.COMMENT, m_comment->text());
+    ch.AI_DATA_TYPE = m_dataType->currentIndex();
+    ch.FILTER = m_filter->currentIndex();
+    ch.MOVING_AVERAGE = kSamples[static_cast<size_t>(std::max(0, m_samples->currentIndex()))];
+    ch.T = static_cast<uint32_t>(SignedValue(m_timeConstant));
+    ch.SCALE_0 = ReadReal(m_scale0->text());
+    ch.SCALE_100 = ReadReal(m_scale100->text());
+    ch.SCALE = ReadReal(m_scale->text());
+    ch.POINT = static_cast<int16_t>(m_point->currentIndex());
+    ToRecord(ch.UNIT, m_unit->text());
+    StoreZones(ch, m_zones);
+    ch.EXP = Exponent() ? kUse : kNoUse;
+}
+
+}  // namespace volmar::gui

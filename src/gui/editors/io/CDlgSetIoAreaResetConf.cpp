@@ -1,0 +1,25 @@
+#include "editors/io/CDlgSetIoAreaResetConf.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
+#include "editors/kit/Form.h"
+#include "editors/kit/GuardedCombo.h"
+
+namespace volmar::gui {
+
+CDlgSetIoAreaResetConf::CDlgSetIoAreaResetConf(const QString& title, bool reset, Interaction& ui,
+                                               QWidget* parent)
+    : EditorDialog(ui, title, parent)
+{
+    auto* grid = new QGridLayout;
+    m_reset = kit::Named(new QComboBox, "reset");
+    kit::Fill(m_reset, {"Disable", "Enable"});
+    m_reset->setCurrentIndex(reset ? 1 : 0);
+    kit::AddField(grid, 0, 0, "Reset", m_reset);
+    Body()->addLayout(grid);
+}
+
+bool CDlgSetIoAreaResetConf::Reset() const { return m_reset->currentIndex() == 1; }
+
+}  // namespace volmar::gui

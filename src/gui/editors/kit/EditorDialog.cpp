@@ -1,0 +1,48 @@
+#include "editors/kit/EditorDialog.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editors/kit/FieldChecks.h"
+
+namespace volmar::gui::kit {
+
+EditorDialog::EditorDialog(Interaction& ui, const QString& title, QWidget* parent)
+    : QDialog(parent), m_ui(ui)
+{
+    setWindowTitle(title);
+    auto* outer = new QVBoxLayout(this);
+    m_body = new QVBoxLayout;
+    outer->addLayout(m_body);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    outer->addWidget(m_buttons);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    OkButton()->setDefault(true);
+    m_buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
+}
+
+void EditorDialog::accept()
+{
+    if (Confirm()) QDialog::accept();
+}
+
+QPushButton* EditorDialog::OkButton() const { return m_buttons->button(QDialogButtonBox::Ok); }
+
+QPushButton* EditorDialog::AddButton(const QString& text, QWidget* parent)
+{
+    return MakeButton(text, parent ? parent : this);
+}
+
+bool EditorDialog::Refuse(const char* text) { return kit::Refuse(m_ui, text); }
+
+QPushButton* MakeButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace volmar::gui::kit

@@ -1,0 +1,44 @@
+#pragma once
+// A mode combo whose changes are checked before they take effect. The combo
+// keeps the last accepted selection; when the user picks another entry it
+// shows the accepted one again, asks the guard (which reads the other
+// controls as they are under the old mode and shows its own message on
+// failure), and only when the guard agrees moves to the new entry and emits
+// Accepted. A refused change leaves the old selection in place.
+#include <QComboBox>
+#include <functional>
+#include <initializer_list>
+
+namespace volmar::gui::kit {
+
+class GuardedCombo : public QComboBox {
+    Q_OBJECT
+public:
+    // from and to are entry indexes; true lets the change through.
+    using Guard = std::function<bool(int from, int to)>;
+
+    explicit GuardedCombo(QWidget* parent = nullptr);
+    GuardedCombo(std::initializer_list<const char*> entries, QWidget* parent = nullptr);
+
+    void SetGuard(Guard guard) { m_guard = std::move(guard); }
+    // Selects an entry from code: no guard, no Accepted.
+    void Select(int index);
+
+signals:
+    void Accepted(int index);
+
+protected:
+    void showPopup() override;
+
+private:
+    void OnIndexChanged(int index);
+
+    Guard m_guard;
+    int m_accepted = -1;
+    bool m_busy = false;
+};
+
+// Fills a combo with fixed entries.
+void Fill(QComboBox* combo, std::initializer_list<const char*> entries);
+
+}  // namespace volmar::gui::kit

@@ -1,0 +1,55 @@
+#include "editors/kit/ReportTable.h"
+
+#include <QHeaderView>
+
+namespace volmar::gui::kit {
+
+ReportTable::ReportTable(const std::vector<Column>& columns, QWidget* parent)
+    : QTableWidget(0, static_cast<int>(columns.size()), parent)
+{
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    int width = 0;
+    QStringList titles;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        titles << QString::fromUtf8(columns[i].title);
+        setColumnWidth(static_cast<int>(i), columns[i].width);
+        width += columns[i].width;
+    }
+    setHorizontalHeaderLabels(titles);
+    setMinimumWidth(width + 2 * frameWidth() + 20);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void ReportTable::SetRows(int rows)
+{
+    setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            if (!item(r, c)) setItem(r, c, new QTableWidgetItem);
+        }
+    }
+}
+
+void ReportTable::SetRowTexts(int row, const QStringList& texts)
+{
+    for (int c = 0; c < columnCount(); ++c) {
+        item(row, c)->setText(c < texts.size() ? texts[c] : QString());
+    }
+}
+
+int ReportTable::SelectedRow() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+}  // namespace volmar::gui::kit
