@@ -1,6 +1,7 @@
 #include "editors/io/IoEditors.h"
 
 #include "app/AppContext.h"
+#include "common/EditorOpeners.h"
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoNode.h"
 #include "editors/io/CDlgSetSystem.h"
@@ -24,5 +25,13 @@ void OpenAiEditor(QWidget* parent, SettingRecord& record, AppContext& app)
     CDlgSetIoAi dialog(record, app.ui, parent);
     dialog.exec();
 }
+
+// The hub's and the I/O menu's buttons open these editors.
+VOLMAR_EDITOR(EditorSlot::System,
+              [](SettingRecord& r, AppContext& c, QWidget* p) { OpenSystemEditor(p, r, c); });
+VOLMAR_EDITOR(EditorSlot::IoSlave,
+              [](SettingRecord& r, AppContext& c, QWidget* p) { OpenSlaveEditor(p, r, c); });
+VOLMAR_EDITOR(EditorSlot::AnalogInput,
+              [](SettingRecord& r, AppContext& c, QWidget* p) { OpenAiEditor(p, r, c); });
 
 }  // namespace volmar::gui
