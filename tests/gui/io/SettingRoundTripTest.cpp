@@ -1,5 +1,6 @@
 // Edits made in the system, slave, AI and zone editors survive writing the
-// settings document and reading it back with the core reader.
+// settings document, saving and reading the file, and a trip to the
+// simulated unit and back.
 #include <QTabWidget>
 
 #include "IoTestSupport.h"
@@ -11,6 +12,13 @@
 #include "editors/kit/Ipv4Edit.h"
 #include "settings/DocumentReader.h"
 #include "settings/DocumentWriter.h"
+#include "Process.h"
+#include "SimProcess.h"
+#include "common/FileIo.h"
+#include "common/Profile.h"
+#include "link/transfer/LinkState.h"
+#include "link/transfer/SettingDownload.h"
+#include "link/transfer/SettingUpload.h"
 
 namespace volmar::gui::test {
 namespace {
@@ -78,6 +86,31 @@ TEST_F(SettingRoundTripTest, EditorEditsSurviveTheDocument)
     EXPECT_EQ(ai.AREA[1].LEVEL_UPPER, 50.0);
     EXPECT_EQ(ai.AREA[2].LEVEL_LOWER, 60.0);
     EXPECT_STREQ(ai.AREA[1].LOWER.MESSAGE, "fällt");
+
+    // Saved, read back from the file, uploaded to the unit and downloaded
+    // again: the same record.
+    volmar::testing::TempDir dir;
+    const std::string file = dir.File("edited.xml");
+    ASSERT_TRUE(WriteFileAtomically(file, document));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(file, 4u << 20, bytes));
+    auto loaded = volmar::testing::MakeDefaultRecord();
+    ASSERT_TRUE(ConvertSettingDocument(*loaded, bytes.data(), bytes.size()).ok);
+
+    volmar::test::SimProcess sim({"--tcp", "0", "--cipher", "0"});
+    ASSERT_TRUE(sim.WaitReady()) << sim.Errors();
+    MemoryProfile profile;
+    profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
+    LinkState link;
+    link.kind = LinkKind::Network;
+    link.address = "127.0.0.1";
+    link.tcpPort = sim.Port("cipher");
+    ui.QueueLogin("kovan", "kovan");
+    ASSERT_TRUE(UploadSetting(link, ui, profile, *loaded)) << LastMessage();
+    auto back = volmar::testing::MakeDefaultRecord();
+    ASSERT_TRUE(DownloadSetting(link, ui, profile, *back)) << LastMessage();
+    EXPECT_EQ(std::memcmp(back.get(), record.get(), sizeof(SettingRecord)), 0);
+    EXPECT_STREQ(back->IO.AI[2].AREA[1].LOWER.MESSAGE, "fällt");
 }
 
 }  // namespace
