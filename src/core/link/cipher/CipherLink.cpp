@@ -92,11 +92,7 @@ bool CCipherLink::Send(uint8_t code, std::span<const uint8_t> part1, std::span<c
 bool CCipherLink::Hello(bool strict, std::string_view password, CipherHelloInfo* info)
 {
     if (!Send(kCipherCmdHello, {}, {}, false, false)) return false;
-    const int fd = socket_.Get();
-    const int inactivity = timeouts_.inactivityMs;
-    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
-        return ReadExactly(fd, d, n, inactivity);
-    }, nullptr, {});
+    CipherReplyReader reader = ReplyReader(false);
     CipherPacketHeader h;
     if (int err = reader.ReadHeader(h)) return Fail(err);
     switch (ClassifyCipherReply(h)) {
@@ -141,11 +137,7 @@ bool CCipherLink::Login(std::string_view loginId, std::string_view password)
     const std::string id = WithNul(loginId);
     const std::string pw = WithNul(password);
     if (!Send(kCipherCmdLogin, Bytes(id), Bytes(pw), true, false)) return false;
-    const int fd = socket_.Get();
-    const int inactivity = timeouts_.inactivityMs;
-    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
-        return ReadExactly(fd, d, n, inactivity);
-    }, &key_, linkVector_);
+    CipherReplyReader reader = ReplyReader(true);
     CipherPacketHeader h;
     if (int err = reader.ReadHeader(h)) return Fail(err);
     if (ClassifyCipherReply(h) != CipherReplyKind::Accepted) return Fail(kCipherErrPassword);
@@ -154,16 +146,23 @@ bool CCipherLink::Login(std::string_view loginId, std::string_view password)
     return true;
 }
 
+// Reads the unit's replies on this connection, in clear (the handshake) or
+// decrypted on the link's chain.
+CipherReplyReader CCipherLink::ReplyReader(bool encrypted)
+{
+    const int fd = socket_.Get();
+    const int inactivity = timeouts_.inactivityMs;
+    const CipherReadFn read = [fd, inactivity](uint8_t* d, size_t n) { return ReadExactly(fd, d, n, inactivity); };
+    if (!encrypted) return CipherReplyReader(read, nullptr, {});
+    return CipherReplyReader(read, &key_, linkVector_);
+}
+
 bool CCipherLink::Get(std::string_view object, std::span<uint8_t> out, size_t& received)
 {
     byteCounter_ = 0;
     received = 0;
     if (!Send(kCipherCmdGet, Bytes(object), {}, true, false)) return false;
-    const int fd = socket_.Get();
-    const int inactivity = timeouts_.inactivityMs;
-    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
-        return ReadExactly(fd, d, n, inactivity);
-    }, &key_, linkVector_);
+    CipherReplyReader reader = ReplyReader(true);
     CipherPacketHeader h;
     if (int err = reader.ReadHeader(h)) return Fail(err);
     switch (ClassifyCipherReply(h)) {
@@ -194,11 +193,7 @@ bool CCipherLink::Put(std::string_view object, std::span<const uint8_t> data, in
     byteCounter_ = 0;
     resultCode = 0;
     if (!Send(kCipherCmdPut, Bytes(object), data, true, true)) return false;
-    const int fd = socket_.Get();
-    const int inactivity = timeouts_.inactivityMs;
-    CipherReplyReader reader([fd, inactivity](uint8_t* d, size_t n) {
-        return ReadExactly(fd, d, n, inactivity);
-    }, &key_, linkVector_);
+    CipherReplyReader reader = ReplyReader(true);
     CipherPacketHeader h;
     if (int err = reader.ReadHeader(h)) return Fail(err);
     switch (ClassifyCipherReply(h)) {

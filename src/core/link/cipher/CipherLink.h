@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "link/cipher/CamelliaCbc.h"
+#include "link/cipher/CipherStream.h"
 #include "link/tcp/Socket.h"
 
 namespace volmar {
@@ -62,6 +63,7 @@ private:
     bool Send(uint8_t code, std::span<const uint8_t> part1, std::span<const uint8_t> part2,
               bool encrypted, bool counted);
     uint32_t NextNonce();
+    CipherReplyReader ReplyReader(bool encrypted);
 
     uint16_t port_;
     SocketTimeouts timeouts_;
