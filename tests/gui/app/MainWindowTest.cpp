@@ -236,5 +236,28 @@ TEST_F(MainWindow, ConnectResetsTheSessionOnlyWhenTheUnitChanges)
     EXPECT_EQ(app.ui.Only().text, "The terminal log is not yet available in this version of VOLMAR.");
 }
 
+// A focused button takes Enter, as on the original platform; "Quit" takes
+// it when no other button has the focus.
+TEST_F(MainWindow, EnterPressesTheFocusedButtonElseQuits)
+{
+    Open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->newSettingButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(hubOpened, 1);
+    EXPECT_TRUE(window->isVisible());
+    window->networkButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(networkEditors, 1);
+    EXPECT_TRUE(window->isVisible());
+
+    window->confirmBox()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(hubOpened, 1);
+}
+
 }  // namespace
 }  // namespace volmar::gui::test
