@@ -3,6 +3,9 @@
 #include <QSettings>
 #include <QString>
 
+#include <atomic>
+#include <map>
+
 namespace volmar {
 namespace {
 
@@ -11,41 +14,69 @@ QString Key(const std::string& section, const std::string& key)
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
 }
 
+std::atomic<uint64_t> g_nextProfileId{1};
+
+// The objects a thread other than a profile's creator uses, by profile id
+// (never reused, so an object of a profile gone cannot serve a new one).
+// They go when the thread ends.
+thread_local std::map<uint64_t, std::unique_ptr<QSettings>> t_settings;
+
 }  // namespace
 
-QSettingsProfile::QSettingsProfile()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("NORDWALD"),
-                                            QStringLiteral("VOLMAR")))
-{
-}
+QSettingsProfile::QSettingsProfile() : QSettingsProfile(std::string()) {}
 
 QSettingsProfile::QSettingsProfile(const std::string& iniPath)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(iniPath), QSettings::IniFormat))
+    : iniPath_(iniPath), id_(g_nextProfileId++), owner_(std::this_thread::get_id()), settings_(Open())
 {
 }
 
-QSettingsProfile::~QSettingsProfile() = default;
+QSettingsProfile::~QSettingsProfile()
+{
+    // Other threads' objects go when their threads end; what they changed
+    // sits in Qt's cache of the file, which this sync writes.
+    t_settings.erase(id_);
+    settings_->sync();
+}
+
+std::unique_ptr<QSettings> QSettingsProfile::Open() const
+{
+    if (iniPath_.empty()) {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("NORDWALD"),
+                                           QStringLiteral("VOLMAR"));
+    }
+    return std::make_unique<QSettings>(QString::fromStdString(iniPath_), QSettings::IniFormat);
+}
+
+QSettings& QSettingsProfile::Settings()
+{
+    if (std::this_thread::get_id() == owner_) return *settings_;
+    std::unique_ptr<QSettings>& mine = t_settings[id_];
+    if (!mine) mine = Open();
+    return *mine;
+}
+
+void QSettingsProfile::Sync() { Settings().sync(); }
 
 int QSettingsProfile::GetInt(const std::string& section, const std::string& key, int fallback)
 {
     bool ok = false;
-    int v = settings_->value(Key(section, key), fallback).toInt(&ok);
+    int v = Settings().value(Key(section, key), fallback).toInt(&ok);
     return ok ? v : fallback;
 }
 
 std::string QSettingsProfile::GetText(const std::string& section, const std::string& key, const std::string& fallback)
 {
-    return settings_->value(Key(section, key), QString::fromStdString(fallback)).toString().toStdString();
+    return Settings().value(Key(section, key), QString::fromStdString(fallback)).toString().toStdString();
 }
 
 void QSettingsProfile::SetInt(const std::string& section, const std::string& key, int value)
 {
-    settings_->setValue(Key(section, key), value);
+    Settings().setValue(Key(section, key), value);
 }
 
 void QSettingsProfile::SetText(const std::string& section, const std::string& key, const std::string& value)
 {
-    settings_->setValue(Key(section, key), QString::fromStdString(value));
+    Settings().setValue(Key(section, key), QString::fromStdString(value));
 }
 
 }  // namespace volmar

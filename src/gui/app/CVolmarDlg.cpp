@@ -27,10 +27,12 @@ namespace {
 // Larger files are no settings documents (the unit takes 2 MiB).
 constexpr size_t kMaxSettingsFile = 16u << 20;
 
+// A focused button takes Enter; "Quit" is the default button whenever no
+// other button has the focus.
 QPushButton* Button(const char* text, QWidget* parent)
 {
     auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);
     b->setMinimumWidth(180);
     return b;
 }
@@ -75,9 +77,10 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
     line2_ = StatusLine(this);
     confirm_ = new QCheckBox(QStringLiteral("Confirm access mode when connecting."), this);
     auto* quit = new QPushButton(QStringLiteral("Quit"), this);
+    quit->setObjectName(QStringLiteral("quit"));
     quit->setDefault(true);
     auto* about = new QPushButton(QStringLiteral("&About VOLMAR..."), this);
-    about->setAutoDefault(false);
+    about->setAutoDefault(true);
 
     auto* access = new QGroupBox(QStringLiteral("Access mode"), this);
     auto* accessLayout = new QGridLayout(access);
@@ -132,9 +135,16 @@ void CVolmarDlg::RefreshLink()
 
 bool CVolmarDlg::RunAccessCheck()
 {
+    OperationWindow owner(this);
     const bool ok = ConfirmAccessModeIfOn(ctx_.link, ctx_.ui, ctx_.profile);
     RefreshLink();
     return ok;
+}
+
+bool CVolmarDlg::AskLoginFirst(EarlyLogin& login)
+{
+    OperationWindow owner(this);
+    return login.Ask();
 }
 
 void CVolmarDlg::NewSetting()
@@ -148,8 +158,10 @@ void CVolmarDlg::NewSetting()
 void CVolmarDlg::DownloadFromDevice()
 {
     if (!RunAccessCheck()) return;
+    EarlyLogin login(ctx_.link, ctx_.ui);
+    if (!AskLoginFirst(login)) return;
     const bool ok = RunDeviceOperation(
-        this, [this] { return DownloadSetting(ctx_.link, ctx_.ui, ctx_.profile, *record_, ctx_.linkOptions); });
+        this, [&] { return DownloadSetting(ctx_.link, login.Ui(), ctx_.profile, *record_, ctx_.linkOptions); });
     if (ok) {
         routes_.openHub(this, *record_, filePath_);
     }
@@ -188,7 +200,9 @@ void CVolmarDlg::LoadFile(const QString& path)
 void CVolmarDlg::Maintenance()
 {
     if (!RunAccessCheck()) return;
-    LinkContext link{ctx_.link, ctx_.ui, ctx_.profile, ctx_.linkOptions};
+    EarlyLogin login(ctx_.link, ctx_.ui);
+    if (!AskLoginFirst(login)) return;
+    LinkContext link{ctx_.link, login.Ui(), ctx_.profile, ctx_.linkOptions};
     if (RunDeviceOperation(this, [&link] { return CheckSelectedUnit(link); })) routes_.openMaintenance(this);
     RefreshLink();
 }

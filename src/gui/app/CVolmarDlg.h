@@ -18,6 +18,7 @@ class QPushButton;
 namespace volmar::gui {
 
 struct AppContext;
+class EarlyLogin;
 
 class CVolmarDlg : public QDialog {
     Q_OBJECT
@@ -57,6 +58,9 @@ public slots:
 private:
     // The access-mode confirmation when it is on; false stops the action.
     bool RunAccessCheck();
+    // The login before "Please wait" when the unit is known to ask for it
+    // first; false when the user cancelled.
+    bool AskLoginFirst(EarlyLogin& login);
     void RefreshLink();
 
     AppContext& ctx_;

@@ -13,6 +13,7 @@
 #include "link/CDlgCommConfirm.h"
 #include "link/CDlgPassword.h"
 #include "link/CDlgWait.h"
+#include "link/DeviceOperation.h"
 
 namespace volmar::gui {
 namespace {
@@ -26,6 +27,8 @@ QMessageBox::Icon IconOf(MessageIcon icon)
         return QMessageBox::Warning;
     case MessageIcon::Error:
         return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
     case MessageIcon::None:
     default:
         return QMessageBox::NoIcon;
@@ -34,9 +37,16 @@ QMessageBox::Icon IconOf(MessageIcon icon)
 
 int Ask(const Message& message, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(IconOf(message.icon), QStringLiteral("VOLMAR"), QString::fromStdString(message.text), buttons,
-                    DialogParent());
-    return box.exec();
+    OperationAside aside(true);
+    const QPointer<QWidget> parent = DialogParent();
+    int answer = 0;
+    {
+        QMessageBox box(IconOf(message.icon), QStringLiteral("VOLMAR"), QString::fromStdString(message.text),
+                        buttons, parent);
+        answer = box.exec();
+    }
+    ReturnFocus(parent);
+    return answer;
 }
 
 bool OnWindowThread()
@@ -63,8 +73,17 @@ auto OnWindows(F&& f) -> decltype(f())
 
 QWidget* DialogParent()
 {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return QApplication::activeWindow();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (qobject_cast<CDlgWait*>(modal)) modal = nullptr;
+    QWidget* owner = CurrentOperationWindow();
+    if (!owner) return modal ? modal : QApplication::activeWindow();
+    // A dialog the operation opened above its window (the Connect dialog of
+    // the access-mode confirmation) takes its messages; otherwise the
+    // window that started the operation does.
+    for (QWidget* w = modal; w; w = w->parentWidget()) {
+        if (w == owner->window()) return modal;
+    }
+    return owner->window();
 }
 
 void GuiInteraction::Show(const Message& message)
@@ -82,27 +101,36 @@ bool GuiInteraction::ConfirmAccessMode(LinkState&)
     // The flows pass the application's own link state, which ctx_ holds.
     if (!ctx_) return false;
     return OnWindows([&] {
-        CDlgCommConfirm dialog(*ctx_, DialogParent());
-        return dialog.exec() == QDialog::Accepted;
+        OperationAside aside(true);
+        const QPointer<QWidget> parent = DialogParent();
+        const bool ok = CDlgCommConfirm(*ctx_, parent).exec() == QDialog::Accepted;
+        ReturnFocus(parent);
+        return ok;
     });
 }
 
 bool GuiInteraction::AskLogin(std::string& id, std::string& password)
 {
     return OnWindows([&] {
-        CDlgPassword dialog(*this, DialogParent());
-        if (dialog.exec() != QDialog::Accepted) return false;
-        id = dialog.LoginId();
-        password = dialog.Password();
-        return true;
+        OperationAside aside(true);
+        const QPointer<QWidget> parent = DialogParent();
+        CDlgPassword dialog(*this, parent);
+        const bool ok = dialog.exec() == QDialog::Accepted;
+        if (ok) {
+            id = dialog.LoginId();
+            password = dialog.Password();
+        }
+        ReturnFocus(parent);
+        return ok;
     });
 }
 
 void GuiInteraction::RunTransfer(const TransferView& view, const std::function<void()>& work)
 {
     if (!OnWindowThread()) {
-        // The operation's own "Please wait" stays up around this one.
+        // The operation's own "Please wait" gives way to this one.
         OnWindows([&] {
+            OperationAside aside(false);
             std::unique_ptr<CDlgWait> dialog = MakeWaitDialog(view, DialogParent());
             dialog->Run(work);
         });

@@ -39,8 +39,9 @@ private:
     AppContext* ctx_ = nullptr;
 };
 
-// The window a message or dialog belongs above: the active modal one, else
-// the active window.
+// The window a message or dialog belongs above: during a device operation
+// the window that started it (or a dialog opened above that window), else
+// the active modal window, else the active window; never a wait dialog.
 QWidget* DialogParent();
 
 }  // namespace volmar::gui

@@ -236,5 +236,56 @@ TEST_F(MainWindow, ConnectResetsTheSessionOnlyWhenTheUnitChanges)
     EXPECT_EQ(app.ui.Only().text, "The terminal log is not yet available in this version of VOLMAR.");
 }
 
+// A unit known to speak the encrypted protocol is asked for the login
+// before the operation starts; the operation takes that login and does not
+// ask again. Cancel there ends the operation before any connection.
+TEST_F(MainWindow, EncryptedUnitsLoginIsAskedOnceBeforeTheOperation)
+{
+    TempDir dir;
+    WriteFile(dir.File("unit.xml"), DocumentNamed("Ciphered"));
+    volmar::test::SimProcess sim({"--cipher", "0", "--config", dir.File("unit.xml"), "--journal", dir.File("j.log")});
+    ASSERT_TRUE(sim.WaitReady()) << sim.Errors();
+    UseNetwork("Simulator", "127.0.0.1", sim.Port("cipher"));
+    app.profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
+    Open();
+    app.link.protocol = kProtocolCipher;
+
+    app.ui.QueueCancel();
+    Click(window->downloadButton());
+    EXPECT_EQ(app.ui.loginPrompts, 1);
+    EXPECT_EQ(hubOpened, 0);
+    EXPECT_EQ(volmar::testing::ReadFile(dir.File("j.log")), "");
+
+    app.ui.QueueLogin("kovan", "kovan");
+    Click(window->downloadButton());
+    EXPECT_EQ(app.ui.loginPrompts, 2);
+    EXPECT_EQ(hubOpened, 1);
+    EXPECT_EQ(hubName, "Ciphered");
+    EXPECT_EQ(app.link.loggedIn, 1);
+}
+
+// A focused button takes Enter, as on the original platform; "Quit" takes
+// it when no other button has the focus.
+TEST_F(MainWindow, EnterPressesTheFocusedButtonElseQuits)
+{
+    Open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->newSettingButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(hubOpened, 1);
+    EXPECT_TRUE(window->isVisible());
+    window->networkButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(networkEditors, 1);
+    EXPECT_TRUE(window->isVisible());
+
+    window->confirmBox()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(hubOpened, 1);
+}
+
 }  // namespace
 }  // namespace volmar::gui::test

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -113,6 +114,27 @@ TEST_F(Hub, EnterAndEscapeLeadToTheLeaveFlowWhateverHasTheFocus)
     EXPECT_EQ(ctx_.ui.questions, (std::vector<std::string>{kDiscard, kDiscard}));
     EXPECT_TRUE(hub_->isVisible());
     QTest::keyClick(save, Qt::Key_Enter);  // the keypad's Enter, answered OK
+    EXPECT_FALSE(hub_->isVisible());
+}
+
+// The title bar's close asks like Back: nothing is thrown away unasked.
+TEST_F(Hub, ClosingFromTheTitleBarRunsTheLeaveFlow)
+{
+    Open();
+    ChangeByte(200);
+    ctx_.ui.confirmAnswers = {false};
+    hub_->windowHandle()->close();
+    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kDiscard});
+    EXPECT_TRUE(hub_->isVisible());
+    ctx_.ui.confirmAnswers = {true};
+    hub_->windowHandle()->close();
+    EXPECT_FALSE(hub_->isVisible());
+
+    ChangeByte(200);
+    Open();
+    ctx_.ui.questions.clear();
+    hub_->windowHandle()->close();
+    EXPECT_TRUE(ctx_.ui.questions.empty());
     EXPECT_FALSE(hub_->isVisible());
 }
 
@@ -258,6 +280,21 @@ TEST_F(Hub, LinkLinesFollowTheAccessModeConfirmation)
     hub.OnUpload();
     EXPECT_TRUE(lineShown("ttyUSB0"));
     EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{"Are you sure to upload?"});
+}
+
+// With a USB link the second line names the port, as the main window does.
+TEST_F(Hub, UsbLinkLineNamesThePort)
+{
+    AppContext app{ctx_.profile, ctx_.link, ctx_.ui};
+    app.serialDevices = [] { return std::vector<SerialDevice>{{"/dev/ttyACM0", "/dev/ttyACM0", "QN70G"}}; };
+    ctx_.link.kind = LinkKind::Usb;
+    ctx_.link.comPort = 1;
+    CDlgSetMain hub(*record_, "", app);
+    const std::string expected = DescribeLink(ctx_.link, ctx_.profile, app.PortNames()).device;
+    ASSERT_FALSE(expected.empty());
+    bool shown = false;
+    for (QLabel* label : hub.findChildren<QLabel*>()) shown = shown || label->text().toStdString() == expected;
+    EXPECT_TRUE(shown) << expected;
 }
 
 // Every editor button opens its slot's editor on the hub's own record, or

@@ -170,6 +170,36 @@ TEST_F(SlaveEditorTest, ListRowsEditingAndCopyPaste)
     EXPECT_EQ(record->IO.MODBUS_MASTER.PORT[5], 1502);
 }
 
+// The keyboard opens rows as a double-click does: Enter or Space on the
+// current row (every list of the toolkit inherits this).
+TEST_F(SlaveEditorTest, EnterOrSpaceOnARowOpensItsEditor)
+{
+    CDlgSetIoNode list(*record, ui);
+    list.show();
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    QTableWidget* table = list.Table();
+    table->setFocus(Qt::TabFocusReason);
+    std::vector<QString> opened;
+    auto openedTitle = [&opened](QWidget* modal) {
+        opened.push_back(modal->windowTitle());
+        static_cast<QDialog*>(modal)->reject();
+    };
+    table->setCurrentCell(0, 0);
+    QTest::keyClick(list.focusWidget(), Qt::Key_Down);
+    QTest::keyClick(list.focusWidget(), Qt::Key_Down);
+    WhenModal(openedTitle, &list);
+    QTest::keyClick(list.focusWidget(), Qt::Key_Return);
+    QTest::keyClick(list.focusWidget(), Qt::Key_Down);
+    WhenModal(openedTitle, &list);
+    QTest::keyClick(list.focusWidget(), Qt::Key_Space);
+    WhenModal(openedTitle, &list);
+    QTest::keyClick(list.focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("Slave 2"), QStringLiteral("Slave 3"),
+                                           QStringLiteral("Slave 3")}));
+    EXPECT_TRUE(list.isVisible());
+}
+
 TEST_F(SlaveEditorTest, PollingParameters)
 {
     struct Case {

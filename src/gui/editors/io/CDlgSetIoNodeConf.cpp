@@ -86,7 +86,7 @@ bool CDlgSetIoNodeConf::CheckFields(int type)
 
 bool CDlgSetIoNodeConf::ConfirmDeletion()
 {
-    if (!m_address->IsBlank() || !SlaveInUse(m_record, m_slave, SlaveLink::Any)) return true;
+    if (!m_address->Text().isEmpty() || !SlaveInUse(m_record, m_slave, SlaveLink::Any)) return true;
     if (!Ui().Confirm({MessageIcon::Information, "I/O channels of deleted slave will be disabled."})) {
         if (SlaveHasAddress(m_record, m_slave)) m_address->SetAddress(m_record.IO.MODBUS_MASTER.NODE[m_slave]);
         return false;
@@ -110,6 +110,7 @@ bool CDlgSetIoNodeConf::ConfirmTypeConflict()
 bool CDlgSetIoNodeConf::Confirm()
 {
     if (!CheckFields(m_type->currentIndex())) return false;
+    if (m_address->IsPartial()) return Refuse(kMsgIncompleteIpv4);
     if (!ConfirmDeletion()) return false;
     if (!ConfirmTypeConflict()) return false;
     Store();
@@ -120,11 +121,11 @@ void CDlgSetIoNodeConf::Store()
 {
     SlaveTable& t = m_record.IO.MODBUS_MASTER;
     char* node = t.NODE[m_slave];
+    // A stored text that is no dotted address stays as it is unless the
+    // user edited the address.
     std::fill(node, node + sizeof t.NODE[m_slave], '\0');
-    if (!m_address->IsBlank()) {
-        const QByteArray text = m_address->Address().toLatin1();
-        std::copy_n(text.constData(), std::min<size_t>(text.size(), sizeof t.NODE[m_slave] - 1), node);
-    }
+    const QByteArray text = m_address->Text().toLatin1();
+    std::copy_n(text.constData(), std::min<size_t>(text.size(), sizeof t.NODE[m_slave] - 1), node);
     t.SLAVE_TYPE[m_slave] = m_type->currentIndex();
     t.DEV_ID[m_slave] = static_cast<uint8_t>(UnsignedValue(m_node));
     t.PORT[m_slave] = static_cast<uint16_t>(UnsignedValue(m_port));

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -114,7 +115,7 @@ QPushButton* CDlgSetMain::AddButton(const char* name, const char* text, std::fun
 
 void CDlgSetMain::ShowLink()
 {
-    const LinkDescription lines = DescribeLink(ctx_.link, ctx_.profile, ctx_.comPorts ? ctx_.comPorts() : ComPortNames{});
+    const LinkDescription lines = DescribeLink(ctx_.link, ctx_.profile, ctx_.PortNames());
     linkLines_[0]->setText(QString::fromStdString(lines.accessMode));
     linkLines_[1]->setText(QString::fromStdString(lines.device));
 }
@@ -153,10 +154,25 @@ void CDlgSetMain::OnUpload()
     if (UploadFromHub(record_, ctx_, this, [this] { ShowLink(); })) TakeSnapshot();
 }
 
+bool CDlgSetMain::MayLeave()
+{
+    return !HasUnsavedChanges() || ctx_.ui.Confirm({MessageIcon::Question, kMsgDiscard});
+}
+
 void CDlgSetMain::OnLeave()
 {
-    if (HasUnsavedChanges() && !ctx_.ui.Confirm({MessageIcon::Question, kMsgDiscard})) return;
-    accept();
+    if (MayLeave()) accept();
+}
+
+void CDlgSetMain::closeEvent(QCloseEvent* event)
+{
+    // The title bar's close asks like Back, so that edits neither saved nor
+    // uploaded are not thrown away without a word.
+    if (!MayLeave()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void CDlgSetMain::TagMessageClicked(bool checked)

@@ -38,8 +38,8 @@ public:
 
     void OnSave();
     void OnUpload();
-    // Back, Enter and Escape: closes, after asking when the record differs
-    // from what was last opened, saved or uploaded.
+    // Back, Enter, Escape and the title bar's close: closes, after asking
+    // when the record differs from what was last opened, saved or uploaded.
     void OnLeave();
 
     bool HasUnsavedChanges() const;
@@ -47,9 +47,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QPushButton* AddButton(const char* name, const char* text, std::function<void()> action);
+    // True when nothing would be lost, or the user agrees to lose it.
+    bool MayLeave();
     void ShowLink();
     void TakeSnapshot();
     void TagMessageClicked(bool checked);

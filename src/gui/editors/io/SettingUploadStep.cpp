@@ -1,67 +1,49 @@
 #include "editors/io/SettingUploadStep.h"
 
-#include <QMetaObject>
 #include <QWidget>
 
 #include "app/AppContext.h"
 #include "link/DeviceOperation.h"
+#include "link/transfer/FirmwareCheck.h"
+#include "link/transfer/Login.h"
 #include "link/transfer/SettingUpload.h"
+#include "link/transfer/UnitMessages.h"
 #include "maintenance/CDlgSetIdPwd.h"
+#include "settings/DocumentWriter.h"
 
 namespace volmar::gui {
-namespace {
-
-// Passes everything to the application's interaction and reports when the
-// access mode has been confirmed.
-class LinkWatchingInteraction final : public Interaction {
-public:
-    LinkWatchingInteraction(Interaction& inner, const std::function<void()>& confirmed)
-        : inner_(inner), confirmed_(confirmed)
-    {
-    }
-
-    void Show(const Message& message) override { inner_.Show(message); }
-    bool Confirm(const Message& question) override { return inner_.Confirm(question); }
-    bool ConfirmAccessMode(LinkState& link) override
-    {
-        const bool ok = inner_.ConfirmAccessMode(link);
-        if (confirmed_) confirmed_();
-        return ok;
-    }
-    bool AskLogin(std::string& id, std::string& password) override { return inner_.AskLogin(id, password); }
-    void RunTransfer(const TransferView& view, const std::function<void()>& work) override
-    {
-        inner_.RunTransfer(view, work);
-    }
-    void Pause(int milliseconds) override { inner_.Pause(milliseconds); }
-
-private:
-    Interaction& inner_;
-    const std::function<void()>& confirmed_;
-};
-
-}  // namespace
 
 bool UploadFromHub(SettingRecord& record, AppContext& ctx, QWidget* parent,
                    const std::function<void()>& linkShown, const LinkOptions& options)
 {
+    OperationWindow owner(parent);
+    // The questions that need no unit come first, on the window's thread and
+    // without "Please wait".
     if (!CheckCredentialsBeforeUpload(record, ctx, parent)) return false;
-    // The upload runs off the window's thread behind "Please wait", so a slow
-    // unit never freezes the hub; the link lines are refreshed on the
-    // window's thread.
-    std::function<void()> shown;
-    if (linkShown) {
-        shown = [parent, linkShown] {
-            if (parent) {
-                QMetaObject::invokeMethod(parent, linkShown, Qt::QueuedConnection);
-            } else {
-                linkShown();
-            }
-        };
-    }
-    LinkWatchingInteraction ui(ctx.ui, shown);
-    const bool uploaded =
-        RunDeviceOperation(parent, [&] { return UploadSetting(ctx.link, ui, ctx.profile, record, options); });
+    if (!ctx.ui.Confirm({MessageIcon::Information, kMsgConfirmUpload})) return false;
+    const bool confirmed = ConfirmAccessModeIfOn(ctx.link, ctx.ui, ctx.profile);
+    // The user may have changed the link in the confirmation.
+    if (linkShown) linkShown();
+    if (!confirmed) return false;
+    EarlyLogin login(ctx.link, ctx.ui);
+    if (!login.Ask()) return false;
+
+    UploadOptions upload;
+    upload.askConfirmation = false;
+    upload.confirmAccessMode = false;
+    upload.acceptUnit = [&](const UnitStatus& status) {
+        if (auto refused = CheckUnitFirmware(record, UnitMajor(status), UnitMinor(status))) {
+            ctx.ui.Show(*refused);
+            return false;
+        }
+        return true;
+    };
+    // Written here, so that the worker never reads the window's record.
+    const std::string document = WriteSettingDocument(record);
+    // The unit check and the transfer run off the window's thread behind
+    // "Please wait", so a slow unit never freezes the hub.
+    const bool uploaded = RunDeviceOperation(
+        parent, [&] { return UploadSettingObject(ctx.link, login.Ui(), ctx.profile, document, upload, options); });
     if (linkShown) linkShown();
     return uploaded;
 }

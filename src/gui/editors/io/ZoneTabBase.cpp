@@ -90,7 +90,9 @@ QWidget* ZoneTabBase::MakeGroup(int zone)
     }
     buttons->addStretch(1);
     grid->addLayout(buttons, 2, 0, 1, 6);
-    grid->setColumnStretch(6, 1);
+    // A wider window widens the name and the limits, not the space beside.
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(5, 1);
 
     Zone& work = m_context.work.zones[zone - 1];
     connect(g.colour, &ColourSwatch::Changed, this, [&work](uint32_t value) { work.AREA_COLOR = value; });

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "editors/kit/FieldChecks.h"
+#include "editors/kit/ScreenFit.h"
 
 namespace volmar::gui::kit {
 
@@ -13,14 +14,18 @@ EditorDialog::EditorDialog(Interaction& ui, const QString& title, QWidget* paren
 {
     setWindowTitle(title);
     auto* outer = new QVBoxLayout(this);
-    m_body = new QVBoxLayout;
-    outer->addLayout(m_body);
+    // The controls scroll when the dialog has to be cut to a small screen;
+    // the buttons stay in view.
+    auto* scroll = new ScrollBody(this);
+    m_body = scroll->Layout();
+    outer->addWidget(scroll, 1);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     outer->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     OkButton()->setDefault(true);
     m_buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
+    FitOnFirstShow(this);
 }
 
 void EditorDialog::accept()

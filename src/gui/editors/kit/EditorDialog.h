@@ -4,7 +4,8 @@
 // checks the fields in order, shows the first failure and returns false to
 // keep the dialog open with the typed values, or writes the record and
 // returns true. Cancel and Escape close without writing. Buttons made with
-// AddButton() never take the Enter key away from OK.
+// AddButton() never take the Enter key away from OK. The controls in Body()
+// scroll when the dialog is taller than the screen allows (ScreenFit.h).
 #include <QDialog>
 
 class QDialogButtonBox;

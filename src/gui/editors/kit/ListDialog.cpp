@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "editors/kit/EditorDialog.h"
+#include "editors/kit/ScreenFit.h"
 
 namespace volmar::gui::kit {
 
@@ -26,7 +27,9 @@ ListDialog::ListDialog(const QString& title, const std::vector<Column>& columns,
     m_buttons->addWidget(back);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { OnDoubleClick(row); });
+    connect(m_table, &ReportTable::RowActivated, this, &ListDialog::OnDoubleClick);
     connect(m_table, &QWidget::customContextMenuRequested, this, &ListDialog::OnMenu);
+    FitOnFirstShow(this);
 }
 
 void ListDialog::Populate(int rows)

@@ -1,7 +1,7 @@
 #pragma once
 // The frame of a list dialog: a report list with one row per entry, a
-// double-click that opens the row's editor and redraws the row afterwards
-// (confirmed or not), a right-click menu "Copy" / "Paste" that copies one
+// double-click (or Enter or Space) that opens the row's editor and redraws
+// the row afterwards (confirmed or not), a right-click menu "Copy" / "Paste" that copies one
 // row's settings onto another ("Paste" greyed until a row was copied while
 // the list is open), and a button row ending in "Back".
 //

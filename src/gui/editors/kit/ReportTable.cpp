@@ -1,6 +1,8 @@
 #include "editors/kit/ReportTable.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMetaMethod>
 
 namespace volmar::gui::kit {
 
@@ -50,6 +52,22 @@ int ReportTable::SelectedRow() const
 {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+}  // namespace volmar::gui::kit
+
+namespace volmar::gui::kit {
+
+void ReportTable::keyPressEvent(QKeyEvent* event)
+{
+    const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                       (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier);
+    if (opens && currentRow() >= 0 && isSignalConnected(QMetaMethod::fromSignal(&ReportTable::RowActivated))) {
+        event->accept();
+        emit RowActivated(currentRow());
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 }  // namespace volmar::gui::kit
