@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -83,13 +84,19 @@ const Fault kFaults[] = {
 INSTANTIATE_TEST_SUITE_P(Faults, UnitFaults, ::testing::ValuesIn(kFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The refused login is the unit's answer, not a closed connection.
-TEST(UnitFaultsJournal, WrongPasswordIsRefusedByTheUnit)
+// The refused login is the unit's answer, not a closed connection; a put
+// without its end is dropped, and the journal says so.
+TEST(UnitFaultsJournal, RefusedLoginAndAbandonedPut)
 {
-    Unit unit;
+    Unit unit({"--no-eot"});
     ASSERT_TRUE(unit.Ready()) << unit.Errors();
     unit.Cli(Link::Cipher, {"status"}, "wrong");
-    EXPECT_NE(unit.Journal().find("cipher login - 0 refused"), std::string::npos) << unit.Journal();
+    const std::string file = unit.Dir().File("in.xml");
+    testing::WriteFile(file, WriteSettingDocument(*testing::MakeDefaultRecord()));
+    unit.Cli(Link::Serial, {"upload", file});
+    const std::string journal = unit.Journal();
+    EXPECT_NE(journal.find("cipher login - 0 refused"), std::string::npos) << journal;
+    EXPECT_TRUE(std::regex_search(journal, std::regex("serial put CONFIG_P [1-9][0-9]* abandoned"))) << journal;
 }
 
 }  // namespace
