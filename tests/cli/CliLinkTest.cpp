@@ -67,7 +67,8 @@ bool WaitForText(int master, const std::string& text, int timeoutMs)
     std::string seen;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (seen.find(text) == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        using std::chrono::milliseconds;
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd p{master, POLLIN, 0};
         if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0) return false;
         char buf[256];
