@@ -1,5 +1,6 @@
 #include "cli/CliInteraction.h"
 
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 #include <mutex>
 #include <thread>
 
@@ -18,15 +20,71 @@ namespace {
 
 bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
 
-// One progress line; on a terminal it overwrites the one before.
-void PrintProgress(const TransferView& view, int64_t done, bool live)
+// The terminal's settings while a hidden prompt has echo off. A signal that
+// ends the program there (Ctrl+C) puts them back first.
+termios g_echoSettings{};
+constexpr int kPromptSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+extern "C" void RestoreEchoAndDie(int signal)
 {
-    int64_t total = view.total > 0 ? view.total : 1;
-    if (done > total) done = total;
-    int percent = static_cast<int>(done * 100 / total);
-    std::fprintf(stderr, "%s%s %s: %3d%%  %lld / %lld bytes%s", live ? "\r" : "", view.send ? "Sending" : "Receiving",
-                 view.object.c_str(), percent, static_cast<long long>(done), static_cast<long long>(total),
-                 live ? "\033[K" : "");
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &g_echoSettings);
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// Echo off for the lifetime of the guard, and on again on every way out.
+class HiddenInput {
+public:
+    HiddenInput()
+    {
+        if (::tcgetattr(STDIN_FILENO, &g_echoSettings) != 0) return;
+        saved_ = true;
+        struct sigaction action {};
+        action.sa_handler = RestoreEchoAndDie;
+        sigemptyset(&action.sa_mask);
+        for (size_t i = 0; i < std::size(kPromptSignals); ++i)
+            ::sigaction(kPromptSignals[i], &action, &previous_[i]);
+        termios quiet = g_echoSettings;
+        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        active_ = ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
+    }
+    ~HiddenInput()
+    {
+        if (!saved_) return;
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &g_echoSettings);
+        for (size_t i = 0; i < std::size(kPromptSignals); ++i) ::sigaction(kPromptSignals[i], &previous_[i], nullptr);
+        if (active_) std::fputs("\n", stderr);
+    }
+    HiddenInput(const HiddenInput&) = delete;
+    HiddenInput& operator=(const HiddenInput&) = delete;
+
+private:
+    struct sigaction previous_[std::size(kPromptSignals)] {};
+    bool saved_ = false;
+    bool active_ = false;
+};
+
+std::string Rate(int64_t bytes, double seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f KiB/s", seconds > 0.05 ? bytes / 1024.0 / seconds : 0.0);
+    return text;
+}
+
+// One progress line; on a terminal it overwrites the one before. A receive
+// shows the bytes so far: its range is only the buffer's capacity.
+void PrintProgress(const TransferView& view, int64_t done, double seconds, bool live)
+{
+    std::fprintf(stderr, "%s%s %s: ", live ? "\r" : "", view.send ? "Sending" : "Receiving", view.object.c_str());
+    if (view.send) {
+        const int64_t total = view.total > 0 ? view.total : 1;
+        if (done > total) done = total;
+        std::fprintf(stderr, "%3d%%  %lld / %lld bytes", static_cast<int>(done * 100 / total),
+                     static_cast<long long>(done), static_cast<long long>(total));
+    } else {
+        std::fprintf(stderr, "%lld bytes", static_cast<long long>(done));
+    }
+    std::fprintf(stderr, "  %s%s", Rate(done, seconds).c_str(), live ? "\033[K" : "");
     std::fflush(stderr);
 }
 
@@ -44,18 +102,12 @@ std::string CliInteraction::ReadLine(const std::string& prompt, bool hidden)
 {
     std::fprintf(stderr, "%s", prompt.c_str());
     std::fflush(stderr);
-    termios saved {};
-    bool restore = hidden && ::tcgetattr(STDIN_FILENO, &saved) == 0;
-    if (restore) {
-        termios quiet = saved;
-        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
-    }
     std::string line;
-    std::getline(std::cin, line);
-    if (restore) {
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-        std::fputs("\n", stderr);
+    if (hidden && StdinIsTerminal()) {
+        HiddenInput guard;
+        std::getline(std::cin, line);
+    } else {
+        std::getline(std::cin, line);
     }
     return line;
 }
@@ -112,6 +164,11 @@ void CliInteraction::RunTransfer(const TransferView& view, const std::function<v
     std::mutex m;
     std::condition_variable cv;
     bool finished = false;
+    const auto start = std::chrono::steady_clock::now();
+    auto bytes = [&view] { return view.moved ? view.moved() : view.progress(); };
+    auto seconds = [&start] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     std::thread worker([&] {
         work();
         std::lock_guard lock(m);
@@ -123,13 +180,13 @@ void CliInteraction::RunTransfer(const TransferView& view, const std::function<v
         // The updating line only on a terminal; a log gets the final line.
         const bool live = !answers_.quiet && view.progress && ::isatty(STDERR_FILENO) == 1;
         while (!finished) {
-            if (live) PrintProgress(view, view.progress(), true);
+            if (live) PrintProgress(view, bytes(), seconds(), true);
             cv.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; });
         }
     }
     worker.join();
     if (!answers_.quiet && view.progress) {
-        PrintProgress(view, view.progress(), ::isatty(STDERR_FILENO) == 1);
+        PrintProgress(view, bytes(), seconds(), ::isatty(STDERR_FILENO) == 1);
         std::fputs("\n", stderr);
     }
 }

@@ -9,6 +9,7 @@
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
 #include "common/FileIo.h"
+#include "link/connect/LinkDescription.h"
 #include "link/transfer/LinkContext.h"
 #include "link/transfer/Login.h"
 #include "link/transfer/SettingDownload.h"
@@ -41,6 +42,14 @@ struct Session {
     std::unique_ptr<CliInteraction> ui;
 };
 
+// The COM number the Connect dialog keeps for a device; 0 for none.
+int KeptComNumber(Profile& profile, const std::string& device)
+{
+    for (int n = 1; n <= kListedComPorts; ++n)
+        if (KeptComDevice(profile, n) == device) return n;
+    return 0;
+}
+
 bool BuildSession(const Args& args, Session& s)
 {
     s.profile = OpenProfile();
@@ -60,17 +69,15 @@ bool BuildSession(const Args& args, Session& s)
     if (serial) {
         s.link.kind = LinkKind::Usb;
         s.link.comDevice = *serial;
+        s.link.comPort = KeptComNumber(p, *serial);
     } else if (host) {
         s.link.kind = LinkKind::Network;
         s.link.address = *host;
     } else if (unit) {
         s.link.kind = LinkKind::Network;
         s.link.selectedUnit = *unit;
-    }
-    if (s.link.kind == LinkKind::Usb && s.link.comDevice.empty()) {
-        std::fputs("volmar-cli: no serial device: pass --serial DEVICE (e.g. /dev/ttyACM0), or --host or --unit\n",
-                   stderr);
-        return false;
+    } else if (s.link.kind == LinkKind::Usb) {
+        s.link.comDevice = KeptComDevice(p, s.link.comPort);
     }
     if (const std::string* port = args.Value("port")) {
         int64_t v = 0;
@@ -175,7 +182,9 @@ int CmdUpload(const Args& args)
 }
 
 constexpr const char* kLinkOptions =
-    "\nLink options (the preferences give the default link):\n"
+    "\nLink options (without --serial, --host or --unit the link of the preferences\n"
+    "is used: \"COMTYPE\", the device kept for \"COM\" in the section \"COMMAP\",\n"
+    "\"NET\" and \"NETPORT\"):\n"
     "  --serial DEVICE      the unit's USB serial device, e.g. /dev/ttyACM0\n"
     "  --host ADDRESS       a unit on the network (dotted address or host name)\n"
     "  --unit NAME          a unit of the address book in the preferences\n"

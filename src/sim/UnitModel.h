@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace volmar::sim {
@@ -44,6 +45,10 @@ public:
     virtual PutOutcome Put(const std::string& object, const std::vector<uint8_t>& data) = 0;
     // The serial result query after a put.
     virtual ResultReply QueryResult() = 0;
+    // A request the link's endpoint settled alone (a login no password's key
+    // opens, a put the tool abandoned), for the journal: operation, object,
+    // length, outcome.
+    virtual void Record(std::string_view, std::string_view, size_t, std::string_view) {}
 };
 
 }  // namespace volmar::sim

@@ -5,72 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "Process.h"
+#include "CliUnit.h"
 #include "RecordFactory.h"
-#include "SimProcess.h"
 #include "settings/DocumentWriter.h"
 
 namespace volmar {
 namespace {
 
+using test::Link;
+using test::LinkName;
+using test::Unit;
 using testing::ReadFile;
 using testing::ReplaceFirst;
-using testing::TempDir;
 using testing::WriteFile;
-
-enum class Link { Serial, Plain, Cipher };
-
-std::string LinkName(Link l)
-{
-    switch (l) {
-    case Link::Serial: return "serial";
-    case Link::Plain: return "plain";
-    case Link::Cipher: return "cipher";
-    }
-    return "";
-}
-
-// A simulator with the given extra options, and the CLI pointed at it.
-class Unit {
-public:
-    explicit Unit(std::vector<std::string> options = {})
-    {
-        journal_ = dir_.File("journal.log");
-        std::vector<std::string> args = {"--serial", "--tcp", "0", "--cipher", "0", "--journal", journal_};
-        args.insert(args.end(), options.begin(), options.end());
-        sim_ = std::make_unique<test::SimProcess>(args);
-        ready_ = sim_->WaitReady();
-    }
-
-    bool Ready() const { return ready_; }
-    std::string Errors() const { return sim_->Errors(); }
-    std::string Journal() const { return ReadFile(journal_); }
-    const TempDir& Dir() const { return dir_; }
-    uint16_t Port(const std::string& link) const { return sim_->Port(link); }
-
-    // Runs volmar-cli with the link options of l, --yes and the login.
-    testing::ProcessResult Cli(Link l, std::vector<std::string> args, const std::string& password = "kovan")
-    {
-        switch (l) {
-        case Link::Serial: args.insert(args.end(), {"--serial", sim_->Link("serial")}); break;
-        case Link::Plain:
-            args.insert(args.end(), {"--host", "127.0.0.1", "--port", std::to_string(sim_->Port("tcp")), "--protocol",
-                                     "plain"});
-            break;
-        case Link::Cipher:
-            args.insert(args.end(), {"--host", "127.0.0.1", "--port", std::to_string(sim_->Port("cipher"))});
-            break;
-        }
-        args.insert(args.end(), {"--yes", "--quiet", "--login", "kovan", "--password", password});
-        return testing::RunProcess(VOLMAR_CLI_PATH, args, {"VOLMAR_PROFILE=" + dir_.File("profile.ini")}, 60000);
-    }
-
-private:
-    TempDir dir_;
-    std::string journal_;
-    std::unique_ptr<test::SimProcess> sim_;
-    bool ready_ = false;
-};
 
 class DeviceCommands : public ::testing::TestWithParam<Link> {};
 

@@ -51,4 +51,11 @@ inline constexpr const char* kPrefTagMessage = "TAG_MESSAGE";
 inline constexpr const char* kPrefConnectConfirm = "CONNECT_CONFIRM";
 inline constexpr const char* kPrefUserView = "USER_VIEW";
 
+// The serial device a COM number stands for, kept in the section "COMMAP"
+// as "COM%d" = device path (the Connect dialog keeps it); empty when none.
+inline std::string KeptComDevice(Profile& profile, int number)
+{
+    return profile.GetText("COMMAP", "COM" + std::to_string(number), "");
+}
+
 }  // namespace volmar

@@ -12,7 +12,8 @@ public:
     virtual ~ByteStream() = default;
     // Writes all bytes or fails; returns the number written (len on success).
     virtual size_t Write(const uint8_t* data, size_t len) = 0;
-    // Waits until everything written has left the port.
+    // Waits until everything written has left the port; a line that does not
+    // take it within the write deadline has its output discarded and fails.
     virtual bool Flush() = 0;
     // Number of received bytes ready to read without blocking.
     virtual size_t Queued() = 0;

@@ -11,6 +11,7 @@ namespace {
 constexpr size_t kMaxAccountText = 48;
 constexpr uint64_t kMaxCount = 1000000;
 constexpr size_t kMaxGarbage = 4096;
+constexpr uint64_t kMaxStatusLength = 64;
 constexpr uint64_t kMaxSdBytes = uint64_t{1} << 50;  // 1 PiB
 
 // A decimal number, or hexadecimal after "0x"; at most max.
@@ -77,7 +78,7 @@ Handler NetworkFault(LinkFault fault)
 {
     return [fault](AppOptions& o, const std::string& option, const std::string&) -> std::string {
         if (o.networkFault != LinkFault::None && o.networkFault != fault)
-            return option + ": only one of --silent, --close-after-ack and --close-instead-of-ack may be given";
+            return option + ": only one of the TCP faults (--silent, --close-after-ack, ...) may be given";
         o.networkFault = fault;
         return {};
     };
@@ -173,6 +174,30 @@ const std::vector<OptionSpec>& Specs()
              o.serialFaults.silent = true;
              return NetworkFault(LinkFault::Silent)(o, option, v);
          }},
+        {"--bad-complement", "N", Count(kMaxCount, [](AppOptions& o, uint64_t v) {
+             o.serialFaults.badComplementFrom = static_cast<int>(v);
+         })},
+        {"--bad-terminator", "N", Count(kMaxCount, [](AppOptions& o, uint64_t v) {
+             o.serialFaults.badTerminatorFrom = static_cast<int>(v);
+         })},
+        {"--bad-block-number", "N", Count(kMaxCount, [](AppOptions& o, uint64_t v) {
+             o.serialFaults.badBlockNumberFrom = static_cast<int>(v);
+         })},
+        {"--negative-block", "N", [](AppOptions& o, const std::string& option, const std::string& value) {
+             uint64_t v = 0;
+             if (!Number(value, kMaxCount, v) || v == 0) return NumberError(option, value, kMaxCount) + " (not 0)";
+             o.serialFaults.negativeBlock = static_cast<int>(v);
+             return std::string();
+         }},
+        {"--no-eot", "", Switch([](AppOptions& o) { o.serialFaults.noEot = true; })},
+        {"--status-length", "N",
+         Count(kMaxStatusLength, [](AppOptions& o, uint64_t v) { o.serialFaults.statusLength = v; })},
+        {"--short-reply", "", NetworkFault(LinkFault::ShortReply)},
+        {"--refuse-hello", "", NetworkFault(LinkFault::RefuseHello)},
+        {"--bad-hello-code", "", NetworkFault(LinkFault::BadHelloCode)},
+        {"--odd-challenge", "", NetworkFault(LinkFault::OddChallenge)},
+        {"--hello-without-status", "", NetworkFault(LinkFault::HelloWithoutStatus)},
+        {"--oversize-get", "", NetworkFault(LinkFault::OversizeGet)},
         {"--close-after-ack", "", NetworkFault(LinkFault::CloseAfterAck)},
         {"--close-instead-of-ack", "", NetworkFault(LinkFault::CloseInsteadOfAck)},
         {"--refuse-login", "", Switch([](AppOptions& o) { o.unit.refuseLogin = true; })},

@@ -49,7 +49,8 @@ The unit:
                       operation, object, length, outcome
 
 Faults:
-  --refuse-login      refuse every login (plain and encrypted links)
+  --refuse-login      refuse every login (plain and encrypted links); a
+                      wrong password is refused without this, as by a unit
   --refuse-put CODE[:TEXT]  refuse every put with this result code (2-255)
                       and text, e.g. 3, or '101:<VOL_MAR><IO><AI><AI1>'
   --processing N      answer each serial result query "still processing" N
@@ -63,14 +64,31 @@ Faults:
                       blocks sent) once with a wrong check value
   --garbage N         serial: send N bytes of line noise before each block
   --pace              serial: send at the line rate of 38400 baud 8N1
+  --bad-complement N, --bad-terminator N, --bad-block-number N
+                      serial: from reply block N on (counted as for
+                      --corrupt-block) send every block with a wrong
+                      complement, terminator or block number
+  --negative-block N  serial: a reply of more blocks breaks off at its
+                      block N (from 1) with a negative answer '*' (code 7)
+  --no-eot            serial: acknowledge the last block of a put without
+                      the EOT, and drop the put
+  --status-length N   serial and plain TCP: send a status record of N bytes
+                      (0-64) instead of 6
+  --short-reply       plain TCP: send half an object, then close
+  --refuse-hello      encrypted: refuse the handshake ('n')
+  --bad-hello-code    encrypted: answer the handshake with a wrong code
+  --odd-challenge     encrypted: send a challenge that is not 16 bytes
+  --hello-without-status  encrypted: a handshake reply without part 1
+  --oversize-get      encrypted: answer a get with more than 2 MiB
+                      (TCP faults: give at most one)
 
   --help              show this text
   --version           show the version
 
 Result codes of refused requests: 3 failed to save, 4 bad request,
-5 unknown object, 6 no SD card, 101 unsupported setting values (the text
-names the first), 102 setting data corruption, 103 logging setting cannot
-change during logging.
+5 unknown object, 6 no SD card, 7 reply broken off, 101 unsupported setting
+values (the text names the first), 102 setting data corruption, 103 logging
+setting cannot change during logging.
 )";
 
 }  // namespace volmar::sim

@@ -99,6 +99,7 @@ int Run(const AppOptions& o)
 
     ServerOptions network;
     network.fault = o.networkFault;
+    network.statusLength = o.serialFaults.statusLength;
     std::unique_ptr<PtyServer> serial;
     std::unique_ptr<PlainTcpServer> tcp;
     std::unique_ptr<CipherServer> cipher;

@@ -2,6 +2,7 @@
 
 #include <sys/random.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -63,6 +64,36 @@ bool CipherServer::Start(uint16_t port)
     return server_.Start(port, [this](int fd) { Serve(fd); });
 }
 
+// The handshake reply, in clear, or the fault that replaces it. False when
+// the connection is to end.
+bool CipherServer::SendHello(int fd, std::span<const uint8_t> status, const CipherBlock& challenge,
+                             uint32_t nonce)
+{
+    const int t = options_.inactivityMs;
+    auto send = [&](uint8_t code, std::span<const uint8_t> p1, std::span<const uint8_t> p2) {
+        return volmar::SendCipherPacket(fd, code, p1, p2, nonce, nullptr, {}, t) == 0;
+    };
+    switch (options_.fault) {
+    case LinkFault::RefuseHello:
+        send(volmar::kCipherRefused, {}, {});
+        return false;
+    case LinkFault::BadHelloCode:
+        send('x', status, challenge);
+        return false;
+    case LinkFault::HelloWithoutStatus:
+        send(volmar::kCipherAccepted, {}, challenge);
+        return false;
+    case LinkFault::OddChallenge: {
+        uint8_t longer[20] = {};
+        std::copy(challenge.begin(), challenge.end(), longer);
+        send(volmar::kCipherAccepted, status, longer);
+        return false;
+    }
+    default:
+        return send(volmar::kCipherAccepted, status, challenge);
+    }
+}
+
 void CipherServer::Serve(int fd)
 {
     const int t = options_.inactivityMs;
@@ -84,8 +115,7 @@ void CipherServer::Serve(int fd)
     volmar::StoreLe32(part1 + 4, static_cast<uint32_t>(status[2]) | build << 16);
     part1[8] = status[5];
     const CipherBlock challenge = NewChallenge();
-    if (volmar::SendCipherPacket(fd, volmar::kCipherAccepted, part1, challenge, nonce++, nullptr, {}, t) != 0)
-        return;
+    if (!SendHello(fd, part1, challenge, nonce++)) return;
 
     // Login: the first password whose key turns the header into a login
     // request is the one the tool used.
@@ -108,7 +138,18 @@ void CipherServer::Serve(int fd)
         reader.reset();
         session.reset();
     }
-    if (!session) return;  // no password of this unit: the tool's key is wrong
+    if (!session) {
+        // No password of this unit opens the login: the tool's key is wrong.
+        // The unit refuses under its own key, which the tool cannot read.
+        const auto passwords = model_.LoginPasswords();
+        const auto key = volmar::DeriveLinkKey(passwords.empty() ? std::string() : passwords.front());
+        Session own{key.value_or(CamelliaKey{}), challenge};
+        CipherBlock zero{};
+        volmar::CamelliaCbcEncrypt(own.key, zero, own.vector);
+        model_.Record("login", {}, 0, "refused");
+        volmar::SendCipherPacket(fd, volmar::kCipherRefused, {}, {}, nonce++, &own.key, own.vector, t);
+        return;
+    }
     std::vector<uint8_t> id(kMaxText), pw(kMaxText);
     volmar::CipherBodySplitter login(h, id, pw);
     if (reader->ReadBody(h, login) != 0) return;
@@ -141,6 +182,7 @@ void CipherServer::Serve(int fd)
         std::vector<uint8_t> out;
         int code = 0;
         if (model_.Get(object, out, code)) {
+            if (fault == LinkFault::OversizeGet) out.resize(volmar::kMaxObjectSize + 1);
             reply(volmar::kCipherAccepted, out);
         } else {
             std::vector<uint8_t> err;

@@ -4,6 +4,9 @@
 // whichever of its passwords decrypts it, then answers one get or put from
 // the unit model.
 #include <cstdint>
+#include <span>
+
+#include "link/cipher/CamelliaCbc.h"
 
 #include "sim/UnitModel.h"
 #include "sim/tcp/LoopbackServer.h"
@@ -23,6 +26,7 @@ public:
 
 private:
     void Serve(int fd);
+    bool SendHello(int fd, std::span<const uint8_t> status, const volmar::CipherBlock& challenge, uint32_t nonce);
 
     UnitModel& model_;
     ServerOptions options_;

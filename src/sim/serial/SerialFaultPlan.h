@@ -17,6 +17,19 @@ struct SerialFaultPlan {
     // Send at the line rate, 38400 baud 8N1 (3840 bytes per second), instead
     // of as fast as the descriptor takes the bytes.
     bool paceAtLineRate = false;
+    // From the reply block with this index on (counted as for corruptBlock),
+    // every block has a wrong complement, terminator or block number; -1
+    // for none.
+    int badComplementFrom = -1;
+    int badTerminatorFrom = -1;
+    int badBlockNumberFrom = -1;
+    // A reply of more blocks ends at its block with this index (from 1) with
+    // a negative answer '*' instead; -1 for none.
+    int negativeBlock = -1;
+    // Acknowledge the last block of a put without the EOT, and drop the put.
+    bool noEot = false;
+    // Length of the status record sent (a unit sends 6).
+    size_t statusLength = 6;
 };
 
 inline constexpr int kLineBytesPerSecond = 3840;

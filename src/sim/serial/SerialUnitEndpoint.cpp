@@ -23,6 +23,9 @@ void SerialUnitEndpoint::Serve(ByteStream& line, Clock& clock, const std::atomic
             // A hung-up line wakes at once; do not spin on it.
             const int64_t spent = clock.NowMs() - started;
             if (spent < kStopCheckMs) clock.SleepMs(static_cast<int>(kStopCheckMs - spent));
+            session_.Tick(clock.NowMs());
+            const std::vector<uint8_t> resend = session_.TakeOutput();
+            if (!resend.empty() && !SendOut(line, clock, resend, stop)) return;
             continue;
         }
         // A paced line also brings the tool's bytes at the line rate: take

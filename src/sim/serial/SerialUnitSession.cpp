@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/serial/Frame.h"
+#include "sim/unit/UnitCodes.h"
 
 namespace volmar::sim {
 namespace {
@@ -20,7 +21,20 @@ SerialUnitSession::SerialUnitSession(UnitModel& model, SerialFaultPlan plan)
 void SerialUnitSession::Receive(const uint8_t* data, size_t len, int64_t nowMs)
 {
     if (plan_.silent) return;
+    nowMs_ = nowMs;
     for (size_t i = 0; i < len; ++i) TakeByte(data[i], nowMs);
+}
+
+void SerialUnitSession::Tick(int64_t nowMs)
+{
+    nowMs_ = nowMs;
+    if (state_ != State::Replying || nowMs - lastBlockMs_ < kResendMs) return;
+    if (resends_ >= kMaxResends) {
+        state_ = State::Idle;  // the tool is gone
+        return;
+    }
+    ++resends_;
+    SendBlock();
 }
 
 std::vector<uint8_t> SerialUnitSession::TakeOutput()
@@ -56,7 +70,10 @@ void SerialUnitSession::TakeByte(uint8_t b, int64_t nowMs)
     }
     case FrameStatus::BadCheck:
         rx_.clear();
-        SendControl(kNak);
+        if (state_ == State::ReceivingPut)
+            RefusePutBlock();
+        else
+            SendControl(kNak);
         return;
     case FrameStatus::BadHeader: {
         // Not a frame after all (at most six bytes): look again past the STX.
@@ -79,6 +96,7 @@ void SerialUnitSession::TakeControl(uint8_t b)
         if (b == kEnq) {
             state_ = State::Replying;
             replyIndex_ = 0;
+            resends_ = 0;
             SendBlock();
         }
         break;
@@ -88,6 +106,7 @@ void SerialUnitSession::TakeControl(uint8_t b)
                 state_ = State::AwaitEot;
             } else {
                 ++replyIndex_;
+                resends_ = 0;
                 SendBlock();
             }
         } else if (b == kNak) {
@@ -117,18 +136,19 @@ void SerialUnitSession::TakeFrame(uint8_t block, uint8_t command, const uint8_t*
     case kCmdStatus:
     case kCmdGet:
     case kCmdResult:
-        if (putOpen_) CommitPut();
+        EndOpenPut();
         lastPutBlock_ = -1;
         PrepareReply(command, param);
         SendControl(kAck);
         state_ = State::AwaitEnq;
         return;
     case kCmdPut:
-        if (putOpen_) CommitPut();
+        EndOpenPut();
         putOpen_ = true;
         putObject_ = param;
         putData_.clear();
         putExpected_ = 1;
+        putNaks_ = 0;
         lastPutBlock_ = -1;
         SendControl(kAck);
         state_ = State::ReceivingPut;
@@ -146,7 +166,9 @@ void SerialUnitSession::PrepareReply(uint8_t command, const std::string& param)
 {
     if (command == kCmdStatus) {
         const auto status = model_.Status();
-        SplitReply(kCmdStatusReply, std::vector<uint8_t>(status.begin(), status.end()));
+        std::vector<uint8_t> record(status.begin(), status.end());
+        record.resize(plan_.statusLength);
+        SplitReply(kCmdStatusReply, record);
     } else if (command == kCmdGet) {
         std::vector<uint8_t> object;
         int code = 0;
@@ -181,23 +203,38 @@ void SerialUnitSession::SplitReply(uint8_t code, const std::vector<uint8_t>& pay
         offset += n;
         block = static_cast<uint8_t>(block + 1);
     } while (offset < payload.size());
+    // The unit gives up in mid-reply: a negative answer ends it.
+    const int cut = plan_.negativeBlock;
+    if (cut >= 1 && static_cast<size_t>(cut) < reply_.size()) {
+        reply_.resize(cut);
+        const uint8_t code = kResultGiveUp;
+        std::vector<uint8_t> frame(1 + kFrameOverhead);
+        EncodeFrame(static_cast<uint8_t>(cut), kCmdNegative, &code, 1, true, frame.data(), frame.size());
+        reply_.push_back(std::move(frame));
+    }
 }
 
 void SerialUnitSession::TakePutBlock(uint8_t block, const uint8_t* data, size_t len, bool last)
 {
     if (putOpen_ && block == putExpected_) {
         if (putData_.size() + len > kMaxPutBytes) {
+            // Over what the unit takes: the put is over, whatever follows.
             SendControl(kNak);
+            AbandonPut();
             return;
         }
         putData_.insert(putData_.end(), data, data + len);
         putExpected_ = static_cast<uint8_t>(putExpected_ + 1);
+        putNaks_ = 0;
         SendControl(kAck);
-        if (last) {
-            SendControl(kEot);
-            lastPutBlock_ = block;
-            CommitPut();
+        if (!last) return;
+        if (plan_.noEot) {
+            AbandonPut();
+            return;
         }
+        SendControl(kEot);
+        lastPutBlock_ = block;
+        CommitPut();
         return;
     }
     if (putOpen_ && !putData_.empty() && !last && block == static_cast<uint8_t>(putExpected_ - 1)) {
@@ -205,9 +242,17 @@ void SerialUnitSession::TakePutBlock(uint8_t block, const uint8_t* data, size_t 
     } else if (!putOpen_ && last && block == lastPutBlock_) {
         SendControl(kAck);  // the tool missed the end of the put
         SendControl(kEot);
+    } else if (putOpen_) {
+        RefusePutBlock();
     } else {
         SendControl(kNak);
     }
+}
+
+void SerialUnitSession::RefusePutBlock()
+{
+    SendControl(kNak);
+    if (putOpen_ && ++putNaks_ >= kMaxPutNaks) AbandonPut();
 }
 
 void SerialUnitSession::CommitPut()
@@ -217,14 +262,43 @@ void SerialUnitSession::CommitPut()
     model_.Put(putObject_, putData_);
 }
 
+// A new request while a put is open: a put without data ends here; one
+// whose data stopped coming was abandoned by the tool.
+void SerialUnitSession::EndOpenPut()
+{
+    if (!putOpen_) return;
+    if (putData_.empty() && putExpected_ == 1)
+        CommitPut();
+    else
+        AbandonPut();
+}
+
+void SerialUnitSession::AbandonPut()
+{
+    putOpen_ = false;
+    state_ = State::Idle;
+    model_.Record("put", putObject_, putData_.size(), "abandoned");
+    putData_.clear();
+    putData_.shrink_to_fit();
+}
+
 void SerialUnitSession::SendBlock()
 {
     for (size_t i = 0; i < plan_.garbageBeforeStx; ++i) out_.push_back(kNoise[i % sizeof kNoise]);
     const std::vector<uint8_t>& frame = reply_[replyIndex_];
     const size_t start = out_.size();
     out_.insert(out_.end(), frame.begin(), frame.end());
-    if (blocksSent_ == plan_.corruptBlock) out_[start + frame.size() - 1] ^= 0x5A;
+    uint8_t* sent = out_.data() + start;
+    const auto from = [this](int first) { return first >= 0 && blocksSent_ >= first; };
+    if (blocksSent_ == plan_.corruptBlock) sent[frame.size() - 1] ^= 0x5A;
+    if (from(plan_.badComplementFrom)) sent[2] ^= 0x01;
+    if (from(plan_.badTerminatorFrom)) sent[frame.size() - 3] = 'x';
+    if (from(plan_.badBlockNumberFrom)) {
+        sent[1] = static_cast<uint8_t>(sent[1] + 1);
+        sent[2] = static_cast<uint8_t>(0xFF - sent[1]);
+    }
     ++blocksSent_;
+    lastBlockMs_ = nowMs_;
 }
 
 void SerialUnitSession::SendControl(uint8_t b)

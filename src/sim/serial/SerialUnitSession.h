@@ -20,11 +20,20 @@ public:
     static constexpr size_t kMaxPutBytes = 2 * 1024 * 1024;
     // A frame that stops arriving for this long is dropped.
     static constexpr int kFrameGapMs = 500;
+    // A reply block the tool neither acknowledges nor refuses for this long
+    // is sent again, at most kMaxResends times.
+    static constexpr int kResendMs = 1500;
+    static constexpr int kMaxResends = 3;
+    // A put block refused this many times in a row ends the put: the tool
+    // has given up.
+    static constexpr int kMaxPutNaks = 3;
 
     explicit SerialUnitSession(UnitModel& model, SerialFaultPlan plan = {});
 
     // Takes bytes received at nowMs.
     void Receive(const uint8_t* data, size_t len, int64_t nowMs);
+    // Lets time pass without input: resends an unanswered reply block.
+    void Tick(int64_t nowMs);
     // Hands over the bytes to send and clears them.
     std::vector<uint8_t> TakeOutput();
 
@@ -42,6 +51,9 @@ private:
     void SplitReply(uint8_t code, const std::vector<uint8_t>& payload);
     void TakePutBlock(uint8_t block, const uint8_t* data, size_t len, bool last);
     void CommitPut();
+    void EndOpenPut();
+    void AbandonPut();
+    void RefusePutBlock();
     void SendBlock();
     void SendControl(uint8_t b);
 
@@ -50,6 +62,9 @@ private:
     State state_ = State::Idle;
     std::vector<uint8_t> rx_;
     int64_t lastByteMs_ = 0;
+    int64_t nowMs_ = 0;
+    int64_t lastBlockMs_ = 0;
+    int resends_ = 0;
     std::vector<uint8_t> out_;
 
     std::vector<std::vector<uint8_t>> reply_;  // encoded reply frames
@@ -60,6 +75,7 @@ private:
     std::vector<uint8_t> putData_;
     uint8_t putExpected_ = 1;
     int lastPutBlock_ = -1;  // number of the last block of the committed put
+    int putNaks_ = 0;        // put blocks refused in a row
 
     int naksLeft_ = 0;
     int framesReceived_ = 0;

@@ -3,6 +3,7 @@
 // thread, and stops cleanly: Stop() wakes the accept loop through a pipe and
 // shuts the current connection down, so no wait outlives it.
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -19,6 +20,12 @@ enum class LinkFault {
     CloseInsteadOfAck,  // close the connection where the acknowledgement is due
     CloseAfterAck,      // acknowledge, then close instead of replying
     Silent,             // acknowledge, then never reply (until the peer or Stop ends it)
+    ShortReply,         // plain: an object reply stops short of its length, then closes
+    RefuseHello,        // encrypted: the handshake is answered 'n'
+    BadHelloCode,       // encrypted: the handshake reply has a code neither 'o' nor 'n'
+    OddChallenge,       // encrypted: the challenge is not one 16-byte block
+    HelloWithoutStatus, // encrypted: the handshake reply has no part 1
+    OversizeGet,        // encrypted: a get reply larger than the largest object
 };
 
 struct ServerOptions {
@@ -27,6 +34,8 @@ struct ServerOptions {
     int inactivityMs = 5000;
     // Longest a silent unit holds a connection open.
     int silenceMs = 30000;
+    // Length of the status record sent (a unit sends 6).
+    size_t statusLength = 6;
 };
 
 class LoopbackServer {

@@ -78,7 +78,9 @@ void PlainTcpServer::Serve(int fd)
     case volmar::kTcpCmdStatus: {
         if (!acknowledge(req) || replyWithheld()) return;
         const auto status = model_.Status();
-        SendReply(fd, t, volmar::kTcpReplyStatus, 0, {status.begin(), status.end()});
+        std::vector<uint8_t> record(status.begin(), status.end());
+        record.resize(options_.statusLength);
+        SendReply(fd, t, volmar::kTcpReplyStatus, 0, record);
         return;
     }
     case volmar::kTcpCmdGet: {
@@ -86,6 +88,14 @@ void PlainTcpServer::Serve(int fd)
         std::vector<uint8_t> data;
         int code = 0;
         if (model_.Get(name, data, code)) {
+            if (fault == LinkFault::ShortReply) {
+                // Half the object, then the connection ends.
+                const auto header = volmar::BuildTcpReplyHeader(volmar::kTcpReplyObject, 0,
+                                                                static_cast<uint32_t>(data.size()));
+                if (volmar::SendAll(fd, header.data(), header.size(), t))
+                    volmar::SendAll(fd, data.data(), data.size() / 2, t);
+                return;
+            }
             SendReply(fd, t, volmar::kTcpReplyObject, 0, data);
         } else {
             // A code the byte cannot hold goes without data (the tool shows 255).

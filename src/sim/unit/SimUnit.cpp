@@ -38,6 +38,11 @@ public:
         return unit_.PutOn(link_, object, data);
     }
     ResultReply QueryResult() override { return unit_.QueryResultOn(link_); }
+    void Record(std::string_view operation, std::string_view object, size_t length,
+                std::string_view outcome) override
+    {
+        unit_.Note(link_, operation, object, length, outcome);
+    }
 
 private:
     SimUnit& unit_;

@@ -52,6 +52,11 @@ public:
         return PutOn(UnitLink::Direct, object, data);
     }
     ResultReply QueryResult() override { return QueryResultOn(UnitLink::Direct); }
+    void Record(std::string_view operation, std::string_view object, size_t length,
+                std::string_view outcome) override
+    {
+        Note(UnitLink::Direct, operation, object, length, outcome);
+    }
 
     // For the simulator's owner and tests.
     void CopyRecord(SettingRecord& out) const;

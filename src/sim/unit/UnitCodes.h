@@ -19,6 +19,7 @@ constexpr int kResultLogging = 103;
 constexpr int kResultBadRequest = 4;      // payload of the wrong size or value
 constexpr int kResultUnknownObject = 5;   // no such object
 constexpr int kResultNoDisk = 6;          // the object needs the SD card
+constexpr int kResultGiveUp = 7;          // the unit broke off its reply (serial fault)
 
 // Echo code of the serial result query for an object written to the unit;
 // 0 for an object the unit does not take.

@@ -195,7 +195,8 @@ TEST_F(MainWindow, CancelledConfirmationStopsBeforeAnyPortOpens)
 
     // Confirmed, the port is tried and its failure reported.
     Click(window->maintenanceButton());
-    EXPECT_EQ(app.ui.Only().text, "Cannot open COM port 1");
+    EXPECT_EQ(app.ui.Only().text,
+              "Cannot open COM port 1\n/dev/nonexistent-volmar-port: No such port: the device is not connected.");
     EXPECT_EQ(maintenanceOpened, 0);
     Click(window->networkButton());
     EXPECT_EQ(networkEditors, 1);

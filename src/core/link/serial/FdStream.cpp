@@ -5,11 +5,16 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <thread>
 
 namespace volmar {
 namespace {
+
+// How often a flush looks at the output queue.
+constexpr int kFlushPollMs = 5;
 
 int64_t SteadyMs()
 {
@@ -36,6 +41,7 @@ short PollFor(int fd, short events, int timeoutMs)
 
 size_t FdStream::Write(const uint8_t* data, size_t len)
 {
+    const int64_t deadline = SteadyMs() + writeTimeoutMs_;
     size_t done = 0;
     while (fd_.Valid() && done < len) {
         const ssize_t n = ::write(fd_.Get(), data + done, len - done);
@@ -44,23 +50,39 @@ size_t FdStream::Write(const uint8_t* data, size_t len)
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const short revents = PollFor(fd_.Get(), POLLOUT, kWriteTimeoutMs);
-            if (!(revents & POLLOUT)) break;
+            const int64_t remaining = deadline - SteadyMs();
+            if (remaining <= 0 || !(PollFor(fd_.Get(), POLLOUT, static_cast<int>(remaining)) & POLLOUT)) break;
         } else {
             break;
         }
     }
+    // Half a frame must not reach the unit later, when the line moves again.
+    if (done < len) DiscardOutput();
     return done;
 }
 
+// Waits for the output queue to empty against the write deadline. A USB
+// adapter that stops taking bytes would hold tcdrain() for good.
 bool FdStream::Flush()
 {
     if (!fd_.Valid()) return false;
-    int rc;
-    do {
-        rc = ::tcdrain(fd_.Get());
-    } while (rc < 0 && errno == EINTR);
-    return rc == 0;
+    const int64_t deadline = SteadyMs() + writeTimeoutMs_;
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(fd_.Get(), TIOCOUTQ, &queued) < 0) return false;
+        if (queued <= 0) return true;
+        const int64_t remaining = deadline - SteadyMs();
+        if (remaining <= 0) {
+            DiscardOutput();
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<int64_t>(kFlushPollMs, remaining)));
+    }
+}
+
+void FdStream::DiscardOutput()
+{
+    if (fd_.Valid()) ::tcflush(fd_.Get(), TCOFLUSH);
 }
 
 size_t FdStream::Queued()

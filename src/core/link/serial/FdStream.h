@@ -17,8 +17,10 @@ public:
     bool IsOpen() const { return fd_.Valid(); }
     int Fd() const { return fd_.Get(); }
 
-    // A write that cannot go on for this long fails.
+    // A write, and the flush after it, that cannot finish within this long
+    // fails; what is still queued for the line is then discarded.
     static constexpr int kWriteTimeoutMs = 5000;
+    void SetWriteTimeout(int ms) { writeTimeoutMs_ = ms; }
 
     size_t Write(const uint8_t* data, size_t len) override;
     bool Flush() override;
@@ -28,7 +30,11 @@ public:
     bool WaitReadable(int timeoutMs) override;
 
 private:
+    // Drops the bytes still waiting for the line.
+    void DiscardOutput();
+
     UniqueFd fd_;
+    int writeTimeoutMs_ = kWriteTimeoutMs;
 };
 
 }  // namespace volmar

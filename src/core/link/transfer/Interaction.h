@@ -24,6 +24,9 @@ struct TransferView {
     std::string object;                   // "CONFIG_P", ...
     int64_t total = 0;                    // the progress bar's range
     std::function<int64_t()> progress;    // bytes done so far, read every 500 ms
+    // The bytes really moved: a finished receive sets progress to the full
+    // range for the bar, while this stays the object's length. May be empty.
+    std::function<int64_t()> moved;
 };
 
 class Interaction {

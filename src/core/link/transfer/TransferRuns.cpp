@@ -41,6 +41,16 @@ void Finish(TransferJob& job)
     job.state.store(kTransferFinished, std::memory_order_release);
 }
 
+// The bytes a transfer has really moved: a receive that succeeded has set
+// its progress source to the full range; its length is the count.
+std::function<int64_t()> MovedOf(const TransferJob& job, std::function<int64_t()> progress)
+{
+    return [&job, progress] {
+        if (!job.Sending() && Finished(job) && job.error == 0) return static_cast<int64_t>(job.length);
+        return progress();
+    };
+}
+
 std::string MessageText(const TransferJob& job)
 {
     return std::string(job.message, strnlen(job.message, sizeof job.message));
@@ -53,6 +63,7 @@ bool RunSerialTransfer(Interaction& ui, SerialLine& line, TransferJob& job)
     job.success = false;
     TransferView view = ViewOf(TransferLink::Serial, job, DefaultTotal(job));
     view.progress = [&line] { return static_cast<int64_t>(line.Progress()); };
+    view.moved = MovedOf(job, view.progress);
     ui.RunTransfer(view, [&] {
         job.state = kTransferRunning;
         bool ok = false;
@@ -94,6 +105,7 @@ bool RunTcpTransfer(LinkContext& ctx, const std::string& address, TransferJob& j
     TransferView view = ViewOf(TransferLink::PlainTcp, job,
                                job.Sending() ? DefaultTotal(job) : int64_t{kMaxObjectSize});
     view.progress = [] { return static_cast<int64_t>(TcpProgress().load()); };
+    view.moved = MovedOf(job, view.progress);
     ctx.ui.RunTransfer(view, [&] {
         job.state = kTransferRunning;
         int result;
@@ -146,6 +158,7 @@ bool RunCipherTransfer(Interaction& ui, CCipherLink& cipher, TransferJob& job)
     job.success = false;
     TransferView view = ViewOf(TransferLink::CipherTcp, job, DefaultTotal(job));
     view.progress = [&cipher] { return static_cast<int64_t>(cipher.ByteCounter().load()); };
+    view.moved = MovedOf(job, view.progress);
     // The worker may not show anything: its link error waits for this thread.
     std::optional<Message> linkError;
     ui.RunTransfer(view, [&] {

@@ -11,7 +11,7 @@ std::unique_ptr<SerialLine> OpenSerialPort(LinkContext& ctx)
 {
     int error = 0;
     auto line = ctx.Serial().Open(ctx.link, error);
-    if (!line) ctx.ui.Show(PortOpenMessage(ctx.link.comPort, error));
+    if (!line) ctx.ui.Show(PortOpenMessage(ctx.link.comPort, ctx.link.comDevice, error));
     return line;
 }
 

@@ -11,8 +11,8 @@
 
 namespace volmar {
 
-// Opens the serial port of the link; "Cannot open COM port %d" (with the
-// cause when the port is refused or busy) and null on failure.
+// Opens the serial port of the link; "Cannot open COM port %d" with the
+// device and the cause, and null, on failure.
 std::unique_ptr<SerialLine> OpenSerialPort(LinkContext& ctx);
 
 // A network unit that passed its check. For the encrypted protocol the

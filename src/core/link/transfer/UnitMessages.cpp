@@ -1,7 +1,5 @@
 #include "link/transfer/UnitMessages.h"
 
-#include <cerrno>
-
 #include "link/serial/PortOpenError.h"
 #include "link/transfer/Interaction.h"
 #include "settings/TextConvert.h"
@@ -54,10 +52,16 @@ void ShowUnitError(Interaction& ui, int code)
     ui.Show(UnitErrorMessage(code));
 }
 
-Message PortOpenMessage(int port, int error)
+Message PortOpenMessage(int port, const std::string& device, int error)
 {
-    std::string text = "Cannot open COM port " + std::to_string(port);
-    if (error == EACCES || error == EPERM || error == EBUSY) text += "\n" + DescribePortOpenError(error);
+    std::string text = "Cannot open COM port ";
+    if (port > 0) {
+        text += std::to_string(port) + "\n";
+        text += device.empty() ? "No serial device is kept for COM" + std::to_string(port) + "."
+                               : device + ": " + DescribePortOpenError(error);
+    } else {
+        text += device + "\n" + DescribePortOpenError(error);
+    }
     return {MessageIcon::Error, text};
 }
 

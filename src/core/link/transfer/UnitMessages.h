@@ -36,8 +36,10 @@ Message UnitErrorMessage(int code);
 void ShowUnitResult(Interaction& ui, int code, std::string_view text);
 void ShowUnitError(Interaction& ui, int code);
 
-// "Cannot open COM port %d"; when the port is refused to this user or held
-// by another program, a second line says so.
-Message PortOpenMessage(int port, int error);
+// "Cannot open COM port %d", then the device and why it would not open
+// (refused to this user, held by another program, not connected). Without a
+// number (a device given by its path) the device takes the number's place;
+// without a device, the number has none kept for it.
+Message PortOpenMessage(int port, const std::string& device, int error);
 
 }  // namespace volmar

@@ -94,12 +94,13 @@ TEST_F(CipherLinkUnit, WrongCredentialsFailTheLogin)
 {
     Start();
     {
-        // Another password gives another key: the unit cannot read the login.
+        // Another password gives another key: the unit cannot read the login
+        // and refuses it under its own key, which reads as no acceptance.
         CCipherLink link(server_->Port(), Quick());
         ASSERT_TRUE(link.Connect("127.0.0.1"));
         ASSERT_TRUE(link.Hello(true, "wrong"));
         EXPECT_FALSE(link.Login(model_.loginId, "wrong"));
-        EXPECT_EQ(link.LastError(), kCipherErrRecvHeader);
+        EXPECT_EQ(link.LastError(), kCipherErrPassword);
     }
     {
         // The right password with an unknown login ID is refused in the reply.

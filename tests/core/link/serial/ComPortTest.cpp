@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+
+#include "sim/serial/PseudoTerminal.h"
 
 #include "FakeUnitModel.h"
 #include "FdCount.h"
@@ -112,6 +116,44 @@ TEST(ComPort, OpensRawExclusiveAndReportsTheCauseOfFailures)
     EXPECT_FALSE(other.Request('S', nullptr, 0, 's', nullptr, 0, received));
     EXPECT_EQ(received, 0u);
     EXPECT_FALSE(other.Send(nullptr, 0, nullptr, 0));
+}
+
+// A line that takes no more bytes (the unit stopped reading, or output is
+// held) fails the write within the deadline and keeps none of it queued.
+TEST(ComPort, StalledLineFailsWithinTheWriteDeadlineAndDropsTheOutput)
+{
+    using Ms = std::chrono::milliseconds;
+    sim::PseudoTerminal pty;
+    int error = 0;
+    ASSERT_TRUE(sim::OpenPseudoTerminal(pty, error)) << error;
+    CComPort port;
+    ASSERT_TRUE(port.Open(pty.slavePath).ok);
+    port.SetWriteTimeout(300);
+
+    // Nobody reads the master: the line fills and the write stops.
+    const Bytes big(256 * 1024, 'x');
+    auto start = std::chrono::steady_clock::now();
+    const size_t written = port.Write(big.data(), big.size());
+    EXPECT_LT(written, big.size());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, Ms(3000));
+    // What was still queued is gone: the line takes bytes again at once, and
+    // the other side finds far less than was written.
+    const Bytes more(10, 'y');
+    EXPECT_EQ(port.Write(more.data(), more.size()), more.size());
+    EXPECT_TRUE(port.Flush());
+    size_t arrived = 0;
+    uint8_t sink[4096];
+    for (ssize_t n; (n = ::read(pty.master.Get(), sink, sizeof sink)) > 0;) arrived += static_cast<size_t>(n);
+    EXPECT_LT(arrived, written);
+
+    // Output held: a transaction ends in time, as a failure.
+    ASSERT_EQ(::tcflow(pty.slaveHold.Get(), TCOOFF), 0);
+    size_t received = 0;
+    Bytes out(16);
+    start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(port.Request('S', nullptr, 0, 's', out.data(), out.size(), received));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, Ms(3000));
+    ::tcflow(pty.slaveHold.Get(), TCOON);
 }
 
 TEST(ComPort, LeavesNoDescriptorOpen)

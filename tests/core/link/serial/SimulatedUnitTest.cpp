@@ -128,6 +128,35 @@ TEST_F(SimulatedUnitTest, PutBlocksDamagedOrRepeatedGetTheAnswerTheToolExpects)
     EXPECT_EQ(send(test::FrameBytes(1, 'p', a, false)), Bytes{kNak});  // no put open
 }
 
+TEST_F(SimulatedUnitTest, AbandonedPutIsDroppedNeverCommitted)
+{
+    test::SimulatedUnitLine u(model);
+    auto send = [&](const Bytes& frame) {
+        u.line.Write(frame.data(), frame.size());
+        Bytes answer(u.line.Queued());
+        u.line.Read(answer.data(), answer.size());
+        return answer;
+    };
+    const Bytes a = test::Pattern(1024, 1);
+    const Bytes header = test::FrameBytes(0, 'P', test::TextBytes("CONFIG_P"), false);
+    // A new request instead of the next block.
+    EXPECT_EQ(send(header), Bytes{kAck});
+    EXPECT_EQ(send(test::FrameBytes(1, 'p', a, false)), Bytes{kAck});
+    ASSERT_TRUE(Status(u, out, received));
+    // Three refusals of a block: the tool has given up, the next try is late.
+    Bytes damaged = test::FrameBytes(1, 'p', a, true);
+    damaged[60] ^= 1;
+    EXPECT_EQ(send(header), Bytes{kAck});
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(send(damaged), Bytes{kNak});
+    EXPECT_EQ(send(test::FrameBytes(1, 'p', a, true)), Bytes{kNak});
+    // A put over the cap, and one whose end the unit never confirms.
+    EXPECT_FALSE(Put(u, "CONFIG_P", Bytes(sim::SerialUnitSession::kMaxPutBytes + 1, 7)));
+    test::SimulatedUnitLine noEot(model, {.noEot = true});
+    EXPECT_FALSE(Put(noEot, "CONFIG_P", a));
+    ASSERT_TRUE(Status(noEot, out, received));
+    EXPECT_TRUE(model.Puts().empty());
+}
+
 TEST_F(SimulatedUnitTest, CorruptBlockAndGarbageAreRecoveredWithoutDamage)
 {
     const Bytes config = test::Pattern(4000, 3);

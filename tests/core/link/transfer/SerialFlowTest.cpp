@@ -274,7 +274,8 @@ TEST_F(SerialFlow, PortThatCannotOpenNamesItsNumberAndTheCause)
 {
     link_.comDevice = "/nonexistent/ttyQN0";
     EXPECT_FALSE(DownloadSetting(link_, ui_, profile_, *record_));
-    EXPECT_EQ(ui_.Only().text, "Cannot open COM port 3");
+    EXPECT_EQ(ui_.Only().text,
+              "Cannot open COM port 3\n/nonexistent/ttyQN0: No such port: the device is not connected.");
     EXPECT_EQ(ui_.Only().icon, MessageIcon::Error);
 
     // A port held by another program.
@@ -287,7 +288,8 @@ TEST_F(SerialFlow, PortThatCannotOpenNamesItsNumberAndTheCause)
     const int fds = test::OpenFdCount();
     EXPECT_FALSE(UploadSettingObject(link_, ui_, profile_, document_));
     EXPECT_EQ(test::OpenFdCount(), fds);
-    EXPECT_EQ(ui_.Only().text, "Cannot open COM port 3\nThe port is in use by another program.");
+    EXPECT_EQ(ui_.Only().text,
+              "Cannot open COM port 3\n" + pty.SlavePath() + ": The port is in use by another program.");
     EXPECT_TRUE(model_.Puts().empty());
 }
 

@@ -21,13 +21,17 @@ TEST(UnitMessages, UnitTextIsCleanedAndCut)
     EXPECT_EQ(UnitResultMessage(-1, "")->text, "Error.\nCODE:-1");
 }
 
-TEST(UnitMessages, PortOpenCauseOnlyWhereTheUserCanActOnIt)
+TEST(UnitMessages, PortOpenNamesTheDeviceAndTheCause)
 {
-    EXPECT_EQ(PortOpenMessage(4, ENOENT).text, "Cannot open COM port 4");
-    const Message denied = PortOpenMessage(4, EACCES);
-    EXPECT_EQ(denied.text.rfind("Cannot open COM port 4\n", 0), 0u);
+    EXPECT_EQ(PortOpenMessage(4, "/dev/ttyACM0", ENOENT).text,
+              "Cannot open COM port 4\n/dev/ttyACM0: No such port: the device is not connected.");
+    const Message denied = PortOpenMessage(4, "/dev/ttyACM0", EACCES);
+    EXPECT_EQ(denied.text.rfind("Cannot open COM port 4\n/dev/ttyACM0: Permission denied", 0), 0u);
     EXPECT_NE(denied.text.find("dialout"), std::string::npos);
     EXPECT_EQ(denied.icon, MessageIcon::Error);
+    EXPECT_EQ(PortOpenMessage(0, "/dev/ttyUSB1", EBUSY).text,
+              "Cannot open COM port /dev/ttyUSB1\nThe port is in use by another program.");
+    EXPECT_EQ(PortOpenMessage(2, "", ENOENT).text, "Cannot open COM port 2\nNo serial device is kept for COM2.");
 }
 
 }  // namespace
