@@ -2,6 +2,7 @@
 // settings document, saving and reading the file, and a trip to the
 // simulated unit and back.
 #include <QCheckBox>
+#include <map>
 
 #include "IoTestSupport.h"
 #include "Process.h"
@@ -53,6 +54,20 @@ protected:
         EXPECT_EQ(std::memcmp(back.get(), record.get(), sizeof(SettingRecord)), 0);
     }
 
+    // The paths `volmar-cli diff` names between the default and the edited
+    // record, joined into one text.
+    std::string ChangedPaths() const
+    {
+        std::map<std::string, std::string> old;
+        VisitSettingValues(*volmar::testing::MakeDefaultRecord(),
+                           [&](const std::string& path, std::string_view value) { old[path] = value; });
+        std::string changed;
+        VisitSettingValues(*record, [&](const std::string& path, std::string_view value) {
+            if (old[path] != value) changed += path + "\n";
+        });
+        return changed;
+    }
+
     std::unique_ptr<SettingRecord> back;
 };
 
@@ -81,6 +96,10 @@ TEST_F(PiOiRoundTripTest, PulseInputChannel)
         ASSERT_TRUE(PressOk(dialog));
     }
     ExpectRoundTrip();
+    const std::string changed = ChangedPaths();
+    for (const char* leaf : {"<PI5><SWAP>", "<PI5><WIDTH><HIGH>", "<PI5><RESET_DI>", "<SUM_RESET>", "<PI5><NAME>"}) {
+        EXPECT_NE(changed.find(leaf), std::string::npos) << leaf << " in\n" << changed;
+    }
     const PiChannel& pi = back->IO.PI[4];
     EXPECT_EQ(pi.TYPE, 2);
     EXPECT_EQ(pi.MOD_ADDRESS, 65535u);
@@ -111,6 +130,11 @@ TEST_F(PiOiRoundTripTest, FunctionInputChannel)
         ASSERT_TRUE(PressOk(dialog));
     }
     ExpectRoundTrip();
+    const std::string changed = ChangedPaths();
+    for (const char* leaf : {"<OI8><TYPE>", "<OI8><INPUT><X1>", "<OI8><INPUT><X2>", "<OI8><CONST><K1>",
+                             "<OI8><CONST><A0>", "<OI8><EXP>"}) {
+        EXPECT_NE(changed.find(leaf), std::string::npos) << leaf << " in\n" << changed;
+    }
     const OiChannel& oi = back->IO.OI[7];
     EXPECT_EQ(oi.TYPE, 3);
     EXPECT_STREQ(oi.NAME, "Verhältnis");
