@@ -1,5 +1,7 @@
 // Opening the AI windows: the channel list with all 64 rows and a channel
-// editor on an SLMP channel with zones, each built, shown and laid out.
+// editor on an SLMP channel with zones, each built, shown and laid out; and
+// the PI and OI channel editors, whose DI and AI choice lists name every
+// channel.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +12,8 @@
 #include "common/Message.h"
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/CDlgSetIoOiCh.h"
+#include "editors/io/CDlgSetIoPiCh.h"
 #include "link/transfer/Interaction.h"
 #include "settings/Keywords.h"
 
@@ -36,6 +40,17 @@ std::unique_ptr<volmar::SettingRecord> BusyRecord()
     ch.TYPE = volmar::kAiSlmp;
     ch.MOD_NODE = 1;
     ch.USE_AREAS = 5;
+    for (auto& di : record->IO.DI) {
+        di.TYPE = 1;
+        std::strcpy(di.NAME, "Discrete");
+    }
+    volmar::PiChannel& pi = record->IO.PI[0];
+    pi.TYPE = 7;  // SLMP
+    pi.MOD_NODE = 1;
+    pi.USE_AREAS = 5;
+    volmar::OiChannel& oi = record->IO.OI[0];
+    oi.TYPE = 1;  // Addition/Subtraction
+    oi.USE_AREAS = 5;
     return record;
 }
 
@@ -64,6 +79,25 @@ void BM_OpenAiChannelEditor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenAiChannelEditor)->Unit(benchmark::kMillisecond);
+
+template <typename Editor>
+void OpenChannelEditor(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        Editor editor(*record, 0, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.Zones().count);
+    }
+}
+
+void BM_OpenPiChannelEditor(benchmark::State& state) { OpenChannelEditor<volmar::gui::CDlgSetIoPiCh>(state); }
+BENCHMARK(BM_OpenPiChannelEditor)->Unit(benchmark::kMillisecond);
+
+void BM_OpenOiChannelEditor(benchmark::State& state) { OpenChannelEditor<volmar::gui::CDlgSetIoOiCh>(state); }
+BENCHMARK(BM_OpenOiChannelEditor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

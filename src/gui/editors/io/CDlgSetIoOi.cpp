@@ -1,0 +1,33 @@
+#include "editors/io/CDlgSetIoOi.h"
+
+#include "editors/io/CDlgSetIoPi.h"
+#include "editors/io/CDlgSetIoOiCh.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+CDlgSetIoOi::CDlgSetIoOi(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : ListDialog(QStringLiteral("Function input (OI)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}}, parent),
+      m_record(record),
+      m_ui(ui)
+{
+    Populate(PiOiRowsForSpeed(record.RECORD.SPEED));
+}
+
+QStringList CDlgSetIoOi::RowTexts(int row) const
+{
+    const OiChannel& ch = m_record.IO.OI[row];
+    QStringList texts{QStringLiteral("OI%1").arg(row + 1, 2, 10, QLatin1Char('0'))};
+    if (ch.TYPE != 0) texts << kit::FromRecord(ch.NAME) << kit::FromRecord(ch.COMMENT);
+    return texts;
+}
+
+void CDlgSetIoOi::OpenRow(int row)
+{
+    CDlgSetIoOiCh dialog(m_record, row, m_ui, this);
+    dialog.exec();
+}
+
+void CDlgSetIoOi::PasteRow(int from, int to) { m_record.IO.OI[to] = m_record.IO.OI[from]; }
+
+}  // namespace volmar::gui

@@ -1,0 +1,32 @@
+#pragma once
+// "Pulse input (PI)": the channels the storing rate allows, their editor,
+// and Copy / Paste of whole channels.
+#include "editors/kit/ListDialog.h"
+#include "settings/SettingRecord.h"
+
+namespace volmar {
+class Interaction;
+}
+
+namespace volmar::gui {
+
+// How many PI or OI channels the record storing rate (RECORD SPEED index)
+// allows to be listed: 16 or 32 rows, none for an unknown rate.
+int PiOiRowsForSpeed(int32_t speed);
+
+class CDlgSetIoPi : public kit::ListDialog {
+    Q_OBJECT
+public:
+    CDlgSetIoPi(SettingRecord& record, Interaction& ui, QWidget* parent = nullptr);
+
+protected:
+    QStringList RowTexts(int row) const override;
+    void OpenRow(int row) override;
+    void PasteRow(int from, int to) override;
+
+private:
+    SettingRecord& m_record;
+    Interaction& m_ui;
+};
+
+}  // namespace volmar::gui

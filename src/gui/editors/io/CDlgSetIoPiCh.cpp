@@ -1,0 +1,333 @@
+#include "editors/io/CDlgSetIoPiCh.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "editors/io/CDlgSetIoPiArea.h"
+#include "editors/io/ChannelChoices.h"
+#include "editors/io/PiChannelText.h"
+#include "editors/io/SlaveUse.h"
+#include "editors/io/SlmpPiDevices.h"
+#include "editors/kit/Enable.h"
+#include "editors/kit/Form.h"
+#include "editors/kit/GuardedCombo.h"
+#include "editors/kit/RealText.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+using namespace kit;
+using namespace pi;
+
+namespace {
+QString Hex8(uint32_t value) { return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')); }
+
+QLineEdit* NumberEdit(const char* name, int chars, int64_t value)
+{
+    QLineEdit* edit = MakeEdit(name, chars);
+    edit->setText(QString::number(value));
+    return edit;
+}
+
+QCheckBox* Box(const char* name, const char* text, bool checked)
+{
+    auto* box = Named(new QCheckBox(QString::fromUtf8(text)), name);
+    box->setChecked(checked);
+    return box;
+}
+
+QComboBox* Choice(const char* name, std::initializer_list<const char*> entries, int index)
+{
+    auto* combo = Named(new QComboBox, name);
+    Fill(combo, entries);
+    combo->setCurrentIndex(std::clamp(index, 0, combo->count() - 1));
+    return combo;
+}
+}  // namespace
+
+CDlgSetIoPiCh::CDlgSetIoPiCh(SettingRecord& record, int channel, Interaction& ui, QWidget* parent)
+    : EditorDialog(ui, QStringLiteral("PI%1").arg(channel + 1, 2, 10, QLatin1Char('0')), parent),
+      m_record(record),
+      m_channel(channel),
+      m_zones(ZonesOf(record.IO.PI[channel]))
+{
+    const PiChannel& ch = record.IO.PI[channel];
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(MakeSourceColumn(ch));
+    columns->addWidget(MakeValueColumn(ch));
+    columns->addWidget(MakeCountColumn(ch));
+    Body()->addLayout(columns);
+    ShowDevice(ch);
+    ConnectControls();
+    ApplyEnableRule();
+}
+
+QWidget* CDlgSetIoPiCh::MakeSourceColumn(const PiChannel& ch)
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* top = new QGridLayout;
+    m_type = Named(new GuardedCombo({"Disable", "I/O module", "Modbus/TCP", "SLMP", "Control input",
+                                     "Analog accumulation", "DI", "Demo"}),
+                   "type");
+    m_type->Select(EntryOf(kTypeOfEntry, ch.TYPE));
+    AddField(top, 0, 0, "CH setting", m_type);
+    layout->addLayout(top);
+
+    auto* card = new QGroupBox(QStringLiteral("I/O module"));
+    auto* cardGrid = new QGridLayout(card);
+    m_cardNo = NumberEdit("cardNo", 6, ch.CARD_NO);
+    AddField(cardGrid, 0, 0, "Module address", m_cardNo);
+    m_cardCh = NumberEdit("cardCh", 6, ch.CARD_CH);
+    AddField(cardGrid, 1, 0, "CH No.", m_cardCh);
+    layout->addWidget(card);
+
+    auto* slave = new QGroupBox(QStringLiteral("Modbus/TCP, SLMP"));
+    auto* slaveGrid = new QGridLayout(slave);
+    AddSlaveFields(slaveGrid, ch);
+    layout->addWidget(slave);
+
+    auto* di = new QGroupBox(QStringLiteral("DI"));
+    auto* diGrid = new QGridLayout(di);
+    m_diCh = Named(new QComboBox, "diCh");
+    FillChannels(m_diCh, m_record, kKindDi);
+    m_diCh->setCurrentIndex(std::clamp(ch.DI_CH - 1, 0, kDiCount - 1));
+    AddField(diGrid, 0, 0, "DI CH No.", m_diCh);
+    m_modeDi = Choice("modeDi", {"ON", "OFF", "UP", "DOWN"}, ch.MODE_DI);
+    AddField(diGrid, 1, 0, "Measuring mode (DI)", m_modeDi);
+    layout->addWidget(di);
+    layout->addStretch(1);
+    return column;
+}
+
+void CDlgSetIoPiCh::AddSlaveFields(QGridLayout* grid, const PiChannel& ch)
+{
+    m_slave = Named(new QComboBox, "slave");
+    for (int i = 0; i < kSlaveCount; ++i) m_slave->addItem(QString::number(i));
+    m_slave->setCurrentIndex(std::clamp<int>(ch.MOD_NODE, 0, kSlaveCount - 1));
+    AddField(grid, 0, 0, "Slave No.", m_slave);
+    m_regType = Choice("regType", {"Input Register (3X)", "Holding Register (4X)"},
+                       ch.MOD_TYPE == kHoldingRegister ? 1 : 0);
+    AddField(grid, 1, 0, "Modbus/TCP register type", m_regType);
+    m_regAddress = NumberEdit("regAddress", 8, ch.MOD_ADDRESS);
+    AddField(grid, 2, 0, "Modbus/TCP register address", m_regAddress);
+    m_swap = Box("swap", "Invert", ch.SWAP == kActive);
+    grid->addWidget(m_swap, 2, 2);
+    m_device = Named(new GuardedCombo, "device");
+    AddField(grid, 3, 0, "SLMP device", m_device);
+    m_deviceDec = MakeEdit("deviceDec", 10);
+    AddField(grid, 4, 0, "SLMP device No. (Decimal)", m_deviceDec);
+    m_slmpSwap = Box("slmpSwap", "Invert", ch.SLMP_SW == kActive);
+    grid->addWidget(m_slmpSwap, 4, 2);
+    m_deviceHex = MakeEdit("deviceHex", 10);
+    AddField(grid, 5, 0, "SLMP device No. (Hexadecimal)", m_deviceHex);
+}
+
+QWidget* CDlgSetIoPiCh::MakeValueColumn(const PiChannel& ch)
+{
+    const bool exp = ch.EXP == kUse;
+    auto* column = new QGroupBox(QStringLiteral("Value"));
+    auto* grid = new QGridLayout(column);
+    int row = 0;
+    m_name = MakeEdit("name", 18);
+    m_name->setText(FromRecord(ch.NAME));
+    AddField(grid, row++, 0, "CH name", m_name);
+    m_comment = MakeEdit("comment", 18);
+    m_comment->setText(FromRecord(ch.COMMENT));
+    AddField(grid, row++, 0, "CH comment", m_comment);
+    m_scale = MakeEdit("scale", 14);
+    m_scale->setText(FormatReal(ch.SCALE, exp));
+    AddField(grid, row++, 0, "Scaling", m_scale);
+    m_point = Choice("point", {"0", "1", "2", "3"}, ch.POINT);
+    AddField(grid, row++, 0, "Number of decimal places", m_point);
+    m_unit = MakeEdit("unit", 10);
+    m_unit->setText(FromRecord(ch.UNIT));
+    AddField(grid, row++, 0, "Engineering unit", m_unit);
+    m_exp = Named(new GuardedCombo({"Disable", "Enable"}), "exp");
+    m_exp->Select(exp ? 1 : 0);
+    AddField(grid, row++, 0, "Exponent notation", m_exp);
+    m_zoneButton = Named(AddButton(QStringLiteral("Alarm zone setting"), column), "zones");
+    grid->addWidget(m_zoneButton, row++, 1);
+
+    auto* sum = new QGroupBox(QStringLiteral("Analog accumulation"));
+    auto* sumGrid = new QGridLayout(sum);
+    m_aiCh = Named(new QComboBox, "aiCh");
+    FillChannels(m_aiCh, m_record, kKindAi);
+    m_aiCh->setCurrentIndex(std::clamp(ch.ANALOG_SUM.TARGET_CH - 1, 0, kAiCount - 1));
+    AddField(sumGrid, 0, 0, "AI CH No.", m_aiCh);
+    m_rate = NumberEdit("rate", 8, ch.ANALOG_SUM.RATE);
+    AddField(sumGrid, 1, 0, "Counter rate", m_rate);
+    m_timeUnit = Choice("timeUnit", {"Minute", "Hour", "Day"}, ch.ANALOG_SUM.UNIT);
+    AddField(sumGrid, 2, 0, "Time unit", m_timeUnit);
+    m_dropout = NumberEdit("dropout", 8, ch.ANALOG_SUM.DROPOUT);
+    AddField(sumGrid, 3, 0, "Low-end cutout", m_dropout);
+    grid->addWidget(sum, row++, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    return column;
+}
+
+QWidget* CDlgSetIoPiCh::MakeCountColumn(const PiChannel& ch)
+{
+    auto* column = new QGroupBox(QStringLiteral("Measuring"));
+    auto* grid = new QGridLayout(column);
+    int row = 0;
+    m_mode = Named(new GuardedCombo({"Accumulation", "Engineering unit value"}), "mode");
+    m_mode->Select(ch.MODE == 1 ? kEngineering : kAccumulation);
+    AddField(grid, row++, 0, "Measuring mode (I/O module)", m_mode);
+    m_range = Box("range", "Enable", ch.RNG == kUse);
+    AddField(grid, row++, 0, "Pulse range configuration", m_range);
+    m_modeM = Named(new GuardedCombo({"Accumulation", "Engineering unit value", "Floating point"}), "modeM");
+    m_modeM->Select(std::clamp(ch.MODE_M, 0, 2));
+    AddField(grid, row++, 0, "Measuring mode (Modbus/TCP・SLMP)", m_modeM);
+    m_low = NumberEdit("low", 12, ch.WIDTH.LOW);
+    AddField(grid, row++, 0, "Pulse range Lower limit", m_low);
+    m_high = NumberEdit("high", 12, ch.WIDTH.HIGH);
+    AddField(grid, row++, 0, "Upper limit", m_high);
+    m_filter = Named(new GuardedCombo({"None", "Moving average", "Delay buffer"}), "filter");
+    m_filter->Select(std::clamp(ch.FILTER, 0, 2));
+    AddField(grid, row++, 0, "Filter", m_filter);
+    m_samples = Choice("samples", {"4", "8", "16", "32", "64"}, EntryOf(kSamples, ch.MOVING_AVERAGE));
+    AddField(grid, row++, 0, "Moving average samples", m_samples);
+    m_timeConstant = NumberEdit("timeConstant", 6, ch.T);
+    AddField(grid, row++, 0, "Time constant", m_timeConstant);
+    m_resetDi = Named(new QComboBox, "resetDi");
+    FillResetInput(m_resetDi, m_record);
+    m_resetDi->setCurrentIndex(std::clamp<int>(ch.RESET_DI, 0, kDiCount));
+    AddField(grid, row++, 0, "Reset input", m_resetDi);
+    grid->setRowStretch(row, 1);
+    return column;
+}
+
+void CDlgSetIoPiCh::FillDevices(int32_t slaveType)
+{
+    m_devices = PiDeviceTable(slaveType);
+    const bool blocked = m_device->blockSignals(true);
+    m_device->clear();
+    for (int i = 0; i < m_devices.count; ++i) m_device->addItem(QString::fromLatin1(m_devices.rows[i].name));
+    m_device->blockSignals(blocked);
+    m_device->Select(0);
+}
+
+void CDlgSetIoPiCh::ResetDeviceNumbers()
+{
+    m_deviceDec->setText(QStringLiteral("0"));
+    m_deviceHex->setText(QStringLiteral("00000000"));
+}
+
+void CDlgSetIoPiCh::ShowDevice(const PiChannel& ch)
+{
+    m_shownSlaveType = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[m_slave->currentIndex()];
+    FillDevices(m_shownSlaveType);
+    ResetDeviceNumbers();
+    if (m_shownSlaveType == kSlaveModbusTcp) return;
+    const int row = m_devices.RowOf(ch.SLMP_DEV_CODE);
+    m_device->Select(row);
+    if (m_devices.rows[row].hex) {
+        m_deviceHex->setText(Hex8(ch.SLMP_DEV_NO));
+    } else {
+        m_deviceDec->setText(QString::number(ch.SLMP_DEV_NO));
+    }
+}
+
+void CDlgSetIoPiCh::ConnectControls()
+{
+    auto guard = [this](int, int) { return CheckFields(); };
+    for (GuardedCombo* combo : {m_type, m_mode, m_modeM, m_filter, m_device, m_exp}) {
+        combo->SetGuard(guard);
+        connect(combo, &GuardedCombo::Accepted, this, [this, combo] {
+            if (combo == m_exp) m_scale->setText(FormatReal(ReadReal(m_scale->text()), Exponent()));
+            ApplyEnableRule(combo);
+        });
+    }
+    connect(m_range, &QCheckBox::toggled, this, [this] { ApplyEnableRule(m_range); });
+    connect(m_slave, &QComboBox::currentIndexChanged, this, &CDlgSetIoPiCh::OnSlaveChanged);
+    connect(m_zoneButton, &QPushButton::clicked, this, &CDlgSetIoPiCh::OpenZones);
+}
+
+void CDlgSetIoPiCh::OnSlaveChanged(int slave)
+{
+    const int32_t slaveType = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[slave];
+    if (slaveType != m_shownSlaveType) {
+        m_shownSlaveType = slaveType;
+        FillDevices(slaveType);
+        ResetDeviceNumbers();
+    }
+    ApplyEnableRule(m_slave);
+}
+
+void CDlgSetIoPiCh::EnableFilter()
+{
+    m_filter->setEnabled(true);
+    m_samples->setEnabled(m_filter->currentIndex() == kMovingAverage);
+    m_timeConstant->setEnabled(m_filter->currentIndex() == kDelayBuffer);
+}
+
+void CDlgSetIoPiCh::ApplyEnableRule(QWidget* changed)
+{
+    SetEnabled({m_cardNo, m_cardCh, m_slave, m_regType, m_regAddress, m_swap, m_device, m_deviceDec, m_deviceHex,
+                m_slmpSwap, m_diCh, m_modeDi, m_aiCh, m_rate, m_timeUnit, m_dropout, m_name, m_comment, m_scale,
+                m_point, m_unit, m_exp, m_zoneButton, m_mode, m_range, m_modeM, m_low, m_high, m_filter, m_samples,
+                m_timeConstant, m_resetDi},
+               false);
+    const int32_t type = TypeValue();
+    if (type != kDisable) SetEnabled({m_name, m_comment, m_scale, m_point, m_unit, m_zoneButton, m_exp}, true);
+    switch (type) {
+    case kCard:
+        SetEnabled({m_cardNo, m_cardCh, m_mode}, true);
+        if (m_mode->currentIndex() == kAccumulation) {
+            SetEnabled({m_resetDi, m_range}, true);
+            SetEnabled({m_low, m_high}, m_range->isChecked());
+        } else {
+            EnableFilter();
+        }
+        break;
+    case kModbus:
+    case kSlmp:
+        if (type == kModbus) {
+            SetEnabled({m_slave, m_regType, m_regAddress, m_swap, m_modeM}, true);
+        } else {
+            SetEnabled({m_slave, m_device, DeviceHex() ? m_deviceHex : m_deviceDec, m_slmpSwap, m_modeM}, true);
+        }
+        if (m_modeM->currentIndex() == kAccumulation) SetEnabled({m_low, m_high, m_resetDi}, true);
+        if (m_modeM->currentIndex() == kEngineering) EnableFilter();
+        break;
+    case kAnalogSum: SetEnabled({m_aiCh, m_rate, m_timeUnit, m_dropout, m_resetDi}, true); break;
+    case kDi: SetEnabled({m_diCh, m_modeDi, m_resetDi}, true); break;
+    case kDemo: m_resetDi->setEnabled(true); break;
+    default: break;
+    }
+    if (changed) changed->setFocus();
+}
+
+bool CDlgSetIoPiCh::SumResetAllowed() const
+{
+    const int32_t type = TypeValue();
+    if (type == kCard) return m_mode->currentIndex() == kAccumulation;
+    if (type == kModbus) return m_modeM->currentIndex() == kAccumulation;
+    return true;
+}
+
+void CDlgSetIoPiCh::OpenZones()
+{
+    CDlgSetIoPiArea dialog(m_channel, m_zones, Exponent(), SumResetAllowed(), m_record, Ui(), this);
+    if (dialog.exec() == QDialog::Accepted) m_zones = dialog.Result();
+}
+
+int32_t CDlgSetIoPiCh::TypeValue() const { return kTypeOfEntry[static_cast<size_t>(std::max(0, m_type->currentIndex()))]; }
+bool CDlgSetIoPiCh::Exponent() const { return m_exp->currentIndex() == 1; }
+bool CDlgSetIoPiCh::DeviceHex() const
+{
+    const int row = m_device->currentIndex();
+    return row >= 0 && row < m_devices.count && m_devices.rows[row].hex;
+}
+
+}  // namespace volmar::gui

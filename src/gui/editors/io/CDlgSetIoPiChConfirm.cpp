@@ -1,0 +1,127 @@
+// The PI channel editor's field checks, its confirm and the write-back.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
+
+#include "editors/io/CDlgSetIoPiCh.h"
+#include "editors/io/PiChannelText.h"
+#include "editors/io/SlaveChoice.h"
+#include "editors/kit/FieldChecks.h"
+#include "editors/kit/GuardedCombo.h"
+#include "editors/kit/RealText.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+using namespace kit;
+using namespace pi;
+
+namespace {
+constexpr int kMaxNameChars = 16;
+constexpr int kMaxUnitChars = 8;
+constexpr int64_t kMaxPulse = 4294967295;
+
+int32_t Flag(const QCheckBox* box) { return box->isChecked() ? kActive : kInvalid; }
+}  // namespace
+
+bool CDlgSetIoPiCh::CheckFields()
+{
+    const int32_t type = TypeValue();
+    if (type == kCard) {
+        if (!IntegerIn(m_cardNo, 1, 16)) return Refuse("Setting error: Module address");
+        if (!IntegerIn(m_cardCh, 1, 2)) return Refuse("Setting error: CH No.");
+    }
+    // A pulse channel's register address ends at 65535, one below an AI's.
+    if (type == kModbus && !IntegerIn(m_regAddress, 1, 65535)) {
+        return Refuse("Setting error: Modbus/TCP register address");
+    }
+    if (type == kSlmp) {
+        if (!HexIn(m_deviceHex, 0, 0xFFFFFFFF)) return Refuse("Setting error: SLMP device No. (Hexadecimal)");
+        if (!UnsignedIn(m_deviceDec, 0, 4294967295u)) return Refuse("Setting error: SLMP device No. (Decimal)");
+    }
+    if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
+    if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
+    const bool exp = Exponent();
+    if (!RealTextValid(m_scale->text(), exp) || RoundToNotation(ReadReal(m_scale->text()), exp) == 0.0) {
+        return Refuse("Setting error: Scaling");
+    }
+    if (!Fits(m_unit, kMaxUnitChars)) return Refuse("Setting error: Engineering unit");
+    return CheckCounts();
+}
+
+// The counting fields are unsigned in the record: a text below 0 would wrap
+// into a huge limit, so every one of them starts at 0.
+bool CDlgSetIoPiCh::CheckCounts()
+{
+    if (!IntegerIn(m_low, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - lower limit");
+    if (!IntegerIn(m_high, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - upper limit");
+    if (!IntegerIn(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
+    if (!IntegerIn(m_rate, 0, 10000)) return Refuse("Setting error: Analog accumulation - accumulation rate");
+    if (!IntegerIn(m_dropout, 0, 12000)) return Refuse("Setting error: Analog Counter - Low-end cutout");
+    return true;
+}
+
+bool CDlgSetIoPiCh::CheckRange()
+{
+    if (TypeValue() != kModbus || m_modeM->currentIndex() != kAccumulation) return true;
+    if (SignedValue(m_low) >= SignedValue(m_high)) return Refuse("Setting error: Pulse range lower limit >= upper limit");
+    return true;
+}
+
+bool CDlgSetIoPiCh::Confirm()
+{
+    if (!CheckFields()) return false;
+    const bool exp = Exponent();
+    m_scale->setText(Reformat(m_scale->text(), exp));
+    if (!CheckFields()) return false;
+    if (const char* error = ZoneOrderError(m_zones, exp)) return Refuse(error);
+    const int32_t type = TypeValue();
+    if ((type == kModbus || type == kSlmp) &&
+        !SlaveChoiceAllowed(m_record, m_slave->currentIndex(), type == kSlmp, Ui())) {
+        return false;
+    }
+    if (!CheckRange()) return false;
+    Store();
+    return true;
+}
+
+void CDlgSetIoPiCh::Store()
+{
+    PiChannel& ch = m_record.IO.PI[m_channel];
+    ch.TYPE = TypeValue();
+    ch.CARD_NO = static_cast<int16_t>(SignedValue(m_cardNo));
+    ch.CARD_CH = static_cast<int16_t>(SignedValue(m_cardCh));
+    ch.MOD_NODE = static_cast<int16_t>(m_slave->currentIndex());
+    ch.MOD_TYPE = m_regType->currentIndex() == 1 ? kHoldingRegister : kInputRegister;
+    ch.MOD_ADDRESS = static_cast<uint32_t>(SignedValue(m_regAddress));
+    ch.SWAP = Flag(m_swap);
+    ch.SLMP_SW = Flag(m_slmpSwap);
+    const int row = std::max(0, m_device->currentIndex());
+    ch.SLMP_DEV_CODE = m_devices.rows[row].code;
+    ch.SLMP_DEV_NO = static_cast<uint32_t>(m_devices.rows[row].hex ? HexValue(m_deviceHex) : UnsignedValue(m_deviceDec));
+    ToRecord(ch.NAME, m_name->text());
+    ToRecord(ch.COMMENT, m_comment->text());
+    ToRecord(ch.UNIT, m_unit->text());
+    ch.SCALE = ReadReal(m_scale->text());
+    ch.POINT = static_cast<int16_t>(m_point->currentIndex());
+    ch.MODE = m_mode->currentIndex() == kEngineering ? 1 : 0;
+    ch.MODE_M = m_modeM->currentIndex();
+    ch.RNG = m_range->isChecked() ? kUse : kNoUse;
+    ch.WIDTH.LOW = static_cast<uint32_t>(SignedValue(m_low));
+    ch.WIDTH.HIGH = static_cast<uint32_t>(SignedValue(m_high));
+    ch.T = static_cast<uint32_t>(SignedValue(m_timeConstant));
+    ch.ANALOG_SUM.RATE = static_cast<int32_t>(SignedValue(m_rate));
+    ch.RESET_DI = static_cast<int16_t>(m_resetDi->currentIndex());
+    ch.FILTER = m_filter->currentIndex();
+    ch.MOVING_AVERAGE = kSamples[static_cast<size_t>(std::max(0, m_samples->currentIndex()))];
+    ch.ANALOG_SUM.UNIT = m_timeUnit->currentIndex();
+    ch.ANALOG_SUM.TARGET_CH = static_cast<uint8_t>(m_aiCh->currentIndex() + 1);
+    ch.DI_CH = static_cast<uint16_t>(m_diCh->currentIndex() + 1);
+    ch.ANALOG_SUM.DROPOUT = static_cast<int16_t>(SignedValue(m_dropout));
+    StoreZones(ch, m_zones);
+    ch.EXP = Exponent() ? kUse : kNoUse;
+    ch.MODE_DI = m_modeDi->currentIndex();
+}
+
+}  // namespace volmar::gui

@@ -1,0 +1,230 @@
+#include "editors/io/OiCalcDialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <utility>
+
+#include "editors/io/ChannelChoices.h"
+#include "editors/kit/FieldChecks.h"
+#include "editors/kit/Form.h"
+#include "editors/kit/GuardedCombo.h"
+#include "editors/kit/RealText.h"
+
+namespace volmar::gui {
+
+using namespace kit;
+
+namespace {
+const char* KindName(int32_t kind)
+{
+    static const char* const kNames[] = {"AI", "DI", "PI", "OI"};
+    return kind >= 0 && kind <= 3 ? kNames[kind] : "";
+}
+
+std::string Id(char letter, int index) { return std::string(1, letter) + std::to_string(index); }
+}  // namespace
+
+OiCalcDialog::OiCalcDialog(const char* name, const OiTerms& terms, const SettingRecord& record, bool exponent,
+                           Interaction& ui, QWidget* parent)
+    : EditorDialog(ui, QStringLiteral("Function setting (%1)").arg(QString::fromUtf8(name)), parent),
+      m_record(record),
+      m_exponent(exponent),
+      m_terms(terms),
+      m_grid(new QGridLayout)
+{
+    Body()->addLayout(m_grid);
+    Body()->addStretch(1);
+}
+
+void OiCalcDialog::AddRow(const QString& label, QWidget* control)
+{
+    m_grid->addWidget(new QLabel(label), m_row, 0);
+    m_grid->addWidget(control, m_row, 1, 1, 4);
+    ++m_row;
+}
+
+void OiCalcDialog::AddInputs(int count, bool allKinds)
+{
+    for (int x = 1; x <= count; ++x) {
+        const OiInputRef& stored = m_terms.inputs[x];
+        Input input{x, Named(new QComboBox, Id('t', x).c_str()), Named(new QComboBox, Id('c', x).c_str()), {}};
+        input.kinds = allKinds ? std::vector<int32_t>{kKindAi, kKindDi, kKindPi, kKindOi}
+                               : std::vector<int32_t>{kKindAi, kKindPi, kKindOi};
+        // A document may name a DI input where only AI, PI and OI are offered:
+        // show it as it is, so that OK keeps it.
+        if (!allKinds && stored.KIND == kKindDi) input.kinds.push_back(kKindDi);
+        int entry = -1;
+        for (size_t i = 0; i < input.kinds.size(); ++i) {
+            input.kind->addItem(QString::fromLatin1(KindName(input.kinds[i])));
+            if (input.kinds[i] == stored.KIND) entry = static_cast<int>(i);
+        }
+        input.kind->setCurrentIndex(entry);
+        FillChannels(input, stored.KIND);
+        input.ch->setCurrentIndex(stored.CH >= 1 && stored.CH <= input.ch->count() ? stored.CH - 1 : -1);
+
+        m_grid->addWidget(new QLabel(QStringLiteral("X%1").arg(x)), m_row, 0);
+        AddField(m_grid, m_row, 1, "Type", input.kind);
+        AddField(m_grid, m_row, 2, "CH", input.ch);
+        ++m_row;
+        m_inputs.push_back(input);
+        const Input& added = m_inputs.back();
+        connect(added.kind, &QComboBox::currentIndexChanged, this, [this, added](int entry) {
+            if (entry < 0) return;
+            FillChannels(added, added.kinds[static_cast<size_t>(entry)]);
+            added.ch->setCurrentIndex(0);
+        });
+    }
+}
+
+void OiCalcDialog::FillChannels(const Input& input, int32_t kind)
+{
+    input.ch->clear();
+    gui::FillNumbers(input.ch, m_record, kind);
+    input.ch->setMinimumContentsLength(20);
+}
+
+void OiCalcDialog::AddEquation(const char* text)
+{
+    auto* label = Named(new QLabel(QString::fromLatin1(text)), "equation");
+    m_grid->addWidget(label, m_row++, 1, 1, 4);
+}
+
+double& OiCalcDialog::Slot(char letter, int index)
+{
+    return letter == 'A' ? m_terms.konst.A[index] : m_terms.konst.K[index];
+}
+
+QLineEdit* OiCalcDialog::AddReal(char letter, int index, const char* label, bool fixed)
+{
+    const std::string id = Id(letter, index);
+    Constant c{letter, index, MakeEdit(id.c_str(), 14)};
+    c.fixed = fixed;
+    c.edit->setText(FormatReal(Slot(letter, index), m_exponent && !fixed));
+    AddRow(QString::fromUtf8(label ? label : id.c_str()), c.edit);
+    m_constants.push_back(c);
+    return c.edit;
+}
+
+QLineEdit* OiCalcDialog::AddInteger(char letter, int index, const char* label)
+{
+    Constant c{letter, index, MakeEdit(Id(letter, index).c_str(), 10)};
+    c.integer = true;
+    c.edit->setText(QString::number(static_cast<long long>(Slot(letter, index))));
+    AddRow(QString::fromUtf8(label), c.edit);
+    m_constants.push_back(c);
+    return c.edit;
+}
+
+QComboBox* OiCalcDialog::AddChoice(char letter, int index, const char* label,
+                                   std::initializer_list<const char*> entries, std::vector<double> values)
+{
+    Constant c{letter, index};
+    c.choice = Named(new QComboBox, Id(letter, index).c_str());
+    Fill(c.choice, entries);
+    int entry = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (values[i] == Slot(letter, index)) entry = static_cast<int>(i);
+    }
+    c.choice->setCurrentIndex(entry);
+    c.values = std::move(values);
+    AddRow(QString::fromUtf8(label), c.choice);
+    m_constants.push_back(c);
+    return c.choice;
+}
+
+QLineEdit* OiCalcDialog::Edit(char letter, int index) const
+{
+    for (const Constant& c : m_constants) {
+        if (c.letter == letter && c.index == index) return c.edit;
+    }
+    return nullptr;
+}
+
+bool OiCalcDialog::Valid(char letter, int index) const
+{
+    const QLineEdit* edit = Edit(letter, index);
+    return edit && RealTextValid(edit->text(), m_exponent);
+}
+
+bool OiCalcDialog::CheckTerms(char letter, std::initializer_list<int> indexes)
+{
+    for (int index : indexes) {
+        if (Valid(letter, index)) continue;
+        return RefuseFormatted(letter == 'A' ? "Setting error: A%d" : "Setting error: K%d", index);
+    }
+    return true;
+}
+
+double OiCalcDialog::Value(char letter, int index) const
+{
+    const QLineEdit* edit = Edit(letter, index);
+    return edit ? RoundToNotation(ReadReal(edit->text()), m_exponent) : 0.0;
+}
+
+void OiCalcDialog::AddProductTerms()
+{
+    for (auto [letter, index] : {std::pair{'K', 1}, {'K', 2}, {'A', 1}, {'A', 2}, {'A', 0}}) AddReal(letter, index);
+}
+
+bool OiCalcDialog::CheckProductTerms() { return CheckTerms('K', {1, 2}) && CheckTerms('A', {1, 2, 0}); }
+
+bool OiCalcDialog::RefuseFormatted(const char* format, int a, int b)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, format, a, b);
+    return Refuse(text);
+}
+
+void OiCalcDialog::ReformatConstants()
+{
+    for (Constant& c : m_constants) {
+        if (!c.edit) continue;
+        if (c.integer) {
+            // Time constants and counter rates stay whole numbers: three
+            // decimals would fail their own integer check on the next pass.
+            int64_t value = 0;
+            if (IntegerIn(c.edit, INT32_MIN, INT32_MAX, &value)) c.edit->setText(QString::number(value));
+        } else {
+            c.edit->setText(Reformat(c.edit->text(), m_exponent && !c.fixed));
+        }
+    }
+}
+
+bool OiCalcDialog::Confirm()
+{
+    if (!Check()) return false;
+    ReformatConstants();
+    if (!Check()) return false;
+    Store();
+    return true;
+}
+
+void OiCalcDialog::Store()
+{
+    for (const Input& input : m_inputs) {
+        OiInputRef& ref = m_terms.inputs[input.x];
+        // An entry never chosen (a stored kind or number the lists do not
+        // hold) keeps what the channel has.
+        const int entry = input.kind->currentIndex();
+        if (entry >= 0) ref.KIND = input.kinds[static_cast<size_t>(entry)];
+        if (input.ch->currentIndex() >= 0) ref.CH = input.ch->currentIndex() + 1;
+    }
+    for (const Constant& c : m_constants) {
+        double& slot = Slot(c.letter, c.index);
+        if (c.choice) {
+            slot = c.values[static_cast<size_t>(std::max(0, c.choice->currentIndex()))];
+        } else if (c.integer) {
+            slot = static_cast<double>(SignedValue(c.edit));
+        } else {
+            slot = ReadReal(c.edit->text());
+        }
+    }
+}
+
+}  // namespace volmar::gui

@@ -1,0 +1,93 @@
+#pragma once
+// The shape every function dialog of a function input shares,
+// "Function setting (...)": a "Type" and a "CH" combo for each input, an
+// optional equation, and edits or choices for the function's constants, all
+// on a copy of the channel editor's terms. Confirm runs the member's checks,
+// re-writes each constant in the channel's notation, checks again and hands
+// the copy back through Result().
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+#include "editors/io/OiTerms.h"
+#include "editors/kit/EditorDialog.h"
+
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+
+namespace volmar::gui {
+
+class OiCalcDialog : public kit::EditorDialog {
+    Q_OBJECT
+public:
+    const OiTerms& Result() const { return m_terms; }
+
+protected:
+    // name: the function as the title spells it.
+    OiCalcDialog(const char* name, const OiTerms& terms, const SettingRecord& record, bool exponent,
+                 Interaction& ui, QWidget* parent);
+
+    // Inputs X1 to Xcount; allKinds offers "AI", "DI", "PI", "OI", else "AI", "PI", "OI".
+    void AddInputs(int count, bool allKinds);
+    void AddEquation(const char* text);
+    // A real constant ('K' or 'A' and its index), named like it ("K1").
+    // fixed: shown and re-written with three decimals whatever the notation.
+    QLineEdit* AddReal(char letter, int index, const char* label = nullptr, bool fixed = false);
+    // A whole-number constant, shown and re-written without decimals.
+    QLineEdit* AddInteger(char letter, int index, const char* label);
+    // A constant chosen from entries; entry i stores values[i]; a stored value
+    // not among them shows the first entry.
+    QComboBox* AddChoice(char letter, int index, const char* label, std::initializer_list<const char*> entries,
+                         std::vector<double> values);
+
+    // The member's checks, in order; each refusal shows its message.
+    virtual bool Check() { return true; }
+    QLineEdit* Edit(char letter, int index) const;
+    // A valid real text in the channel's notation.
+    bool Valid(char letter, int index) const;
+    // Checks each listed constant, refusing "Setting error: K%d" (or A%d).
+    bool CheckTerms(char letter, std::initializer_list<int> indexes);
+    // The typed constant as the channel keeps it (rounded to the notation).
+    double Value(char letter, int index) const;
+    // K1, K2, A1, A2 and A0 of the two-input products, and their checks.
+    void AddProductTerms();
+    bool CheckProductTerms();
+    // Refuses a message filled with up to two numbers.
+    bool RefuseFormatted(const char* format, int a, int b = 0);
+
+    bool Confirm() override;
+
+private:
+    struct Input {
+        int x;
+        QComboBox* kind;
+        QComboBox* ch;
+        std::vector<int32_t> kinds;  // the kind each Type entry stands for
+    };
+    struct Constant {
+        char letter;
+        int index;
+        QLineEdit* edit = nullptr;
+        bool integer = false;
+        bool fixed = false;
+        QComboBox* choice = nullptr;
+        std::vector<double> values;
+    };
+
+    double& Slot(char letter, int index);
+    void AddRow(const QString& label, QWidget* control);
+    void FillChannels(const Input& input, int32_t kind);
+    void ReformatConstants();
+    void Store();
+
+    const SettingRecord& m_record;
+    const bool m_exponent;
+    OiTerms m_terms;
+    QGridLayout* m_grid;
+    int m_row = 0;
+    std::vector<Input> m_inputs;
+    std::vector<Constant> m_constants;
+};
+
+}  // namespace volmar::gui
