@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/Command.h"
 #include "common/FileIo.h"
@@ -118,31 +120,65 @@ int CmdAccess(const Args& args)
     });
 }
 
+// A value as diff shows it: the user's text on one line, its line breaks as
+// "\n" and other control bytes as "\xHH", so that a file cannot move the
+// terminal's cursor or split a difference over lines.
+std::string Shown(std::string_view value)
+{
+    std::string out;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
+            out += "\\n";
+        } else if (c < 0x20 || c == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else {
+            out.push_back(static_cast<char>(c));
+        }
+    }
+    return out;
+}
+
+// Exit 3 when either file cannot be read or converted; otherwise the
+// differences of what was read, then exit 2 when either file had elements or
+// values this version does not take (the verdict goes to stderr), 1 when
+// they differ and 0 only when both were read cleanly and are equal.
 int CmdDiff(const Args& args)
 {
     if (!NeedArgs(args, 2, "diff A B")) return kExitUsage;
-    Loaded a, b;
-    if (ExitFor(a = Load(args.positional[0], false)) == kExitFailed) {
-        if (a.readable) PrintMessage(a.verdict.message);
-        return kExitFailed;
+    Loaded files[2];
+    bool failed = false, unclean = false;
+    for (int k = 0; k < 2; ++k) {
+        const std::string& path = args.positional[k];
+        files[k] = Load(path, true);
+        const int code = ExitFor(files[k]);
+        if (files[k].readable && files[k].verdict.hasMessage) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(), files[k].verdict.message.text.c_str());
+        }
+        failed = failed || code == kExitFailed;
+        unclean = unclean || code != kExitOk;
     }
-    if (ExitFor(b = Load(args.positional[1], false)) == kExitFailed) {
-        if (b.readable) PrintMessage(b.verdict.message);
-        return kExitFailed;
-    }
+    if (failed) return kExitFailed;
     std::vector<std::pair<std::string, std::string>> left;
-    VisitSettingValues(*a.record, [&](const std::string& path, std::string_view value) {
-        left.emplace_back(path, std::string(value));
-    });
+    VisitSettingValues(
+        *files[0].record,
+        [&](const std::string& path, std::string_view value) { left.emplace_back(path, Shown(value)); },
+        TextForm::Plain);
     size_t i = 0, differences = 0;
-    VisitSettingValues(*b.record, [&](const std::string& path, std::string_view value) {
-        const auto& [leftPath, leftValue] = left[i++];
-        if (leftValue == value) return;
-        std::printf("%s: %s -> %.*s\n", leftPath.c_str(), leftValue.c_str(), static_cast<int>(value.size()),
-                    value.data());
-        ++differences;
-        (void)path;
-    });
+    VisitSettingValues(
+        *files[1].record,
+        [&](const std::string&, std::string_view value) {
+            const auto& [path, leftValue] = left[i++];
+            const std::string right = Shown(value);
+            if (leftValue == right) return;
+            std::printf("%s: %s -> %s\n", path.c_str(), leftValue.c_str(), right.c_str());
+            ++differences;
+        },
+        TextForm::Plain);
+    if (unclean) return kExitUnsupportedParam;
     return differences == 0 ? kExitOk : 1;
 }
 
@@ -213,7 +249,11 @@ const std::vector<Command>& FileCommands()
          CmdAccess},
         {"diff", "list the values two settings files differ in",
          "usage: volmar-cli diff A B\n\nOne line per differing value, 'element-path: value-in-A -> value-in-B',\n"
-         "in document order. Exit 0 equal, 1 different, 3 when either cannot be read.\n",
+         "in document order; texts as typed, line breaks shown as \\n. Exit 0 when both files\n"
+         "were read cleanly and are equal, 1 different, 2 when either holds an unsupported\n"
+         "parameter or unsupported information (the verdict and the element path go to\n"
+         "stderr; the differences of what was read are still listed), 3 when either cannot\n"
+         "be read or converted.\n",
          CmdDiff},
         {"compress", "compress a settings document for upload",
          "usage: volmar-cli compress IN -o OUT\n\nWrites the zlib payload of the document IN (at most 2 MiB).\n",

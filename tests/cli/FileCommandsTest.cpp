@@ -121,6 +121,30 @@ TEST_F(FileCommands, DiffListsChangedValuesInDocumentOrder)
     EXPECT_EQ(Cli({"diff", def, dir.File("missing.xml")}).exitCode, 3);
 }
 
+// A damaged file is never called equal: the verdict and the element path go
+// to stderr, what was read is still compared, and texts show as typed.
+TEST_F(FileCommands, DiffOfFilesNotReadCleanly)
+{
+    std::string text = ReplaceFirst(doc, "<NAME1>QN70-G</NAME1>", "<NAME1>x#Ay#Dz\tw\x7F</NAME1>");
+    text = ReplaceFirst(text, "<CARD_NO>1</CARD_NO>", "<CARD_NO>17</CARD_NO>");
+    std::string damaged = dir.File("damaged.xml");
+    WriteFile(damaged, text);
+    auto d = Cli({"diff", def, damaged});
+    EXPECT_EQ(d.exitCode, 2);
+    EXPECT_EQ(d.out, "<VOL_MAR><SYSTEM><NAME1>: QN70-G -> x&y\\nz\\x09w\\x7F\n");
+    EXPECT_NE(d.err.find(damaged + ": Cannot edit: Setting contains unsupported parameter(s). Update VOLMAR.\n"
+                                   "<VOL_MAR><IO><AI><AI1><CARD_NO>"),
+              std::string::npos)
+        << d.err;
+    auto same = Cli({"diff", damaged, damaged});
+    EXPECT_EQ(same.exitCode, 2);
+    EXPECT_EQ(same.out, "");
+    auto unknown = Cli({"diff", def, Variant("unknown.xml", "<SYSTEM>\r\n", "<SYSTEM><COLOUR>1</COLOUR>")});
+    EXPECT_EQ(unknown.exitCode, 2) << "unsupported information is not a clean read either";
+    EXPECT_NE(unknown.err.find("<VOL_MAR><SYSTEM><COLOUR>"), std::string::npos);
+    EXPECT_EQ(Cli({"diff", Variant("broken.xml", "</SYSTEM>", ""), def}).exitCode, 3);
+}
+
 TEST_F(FileCommands, CompressAndDecompress)
 {
     std::string z = dir.File("payload.z"), back = dir.File("back.xml");

@@ -192,13 +192,24 @@ constexpr std::array kSlaveNodes{
 
 // ---- Zones ----------------------------------------------------------------
 
-constexpr std::array kZoneEventNodes{
+// An AI zone's event block ends with MAIL, CONFIRM; the zones of PI and OI
+// channels end theirs with CONFIRM, MAIL. The reader takes either order.
+constexpr std::array kAiZoneEventNodes{
     Kw("EVENT_LOG", OFF(ZoneEvent, EVENT_LOG), kw::Switch),
     Kw("EVENT_NEW", OFF(ZoneEvent, EVENT_NEW), kw::Switch),
     Txt("MESSAGE", OFF(ZoneEvent, MESSAGE), sizeof(ZoneEvent::MESSAGE)),
     Num("EVENT_NO", OFF(ZoneEvent, EVENT_NO), Store::I16, 1, 32),
     Raw("MAIL", OFF(ZoneEvent, MAIL)),
     Kw("CONFIRM", OFF(ZoneEvent, CONFIRM), kw::Switch),
+};
+
+constexpr std::array kPiOiZoneEventNodes{
+    Kw("EVENT_LOG", OFF(ZoneEvent, EVENT_LOG), kw::Switch),
+    Kw("EVENT_NEW", OFF(ZoneEvent, EVENT_NEW), kw::Switch),
+    Txt("MESSAGE", OFF(ZoneEvent, MESSAGE), sizeof(ZoneEvent::MESSAGE)),
+    Num("EVENT_NO", OFF(ZoneEvent, EVENT_NO), Store::I16, 1, 32),
+    Kw("CONFIRM", OFF(ZoneEvent, CONFIRM), kw::Switch),
+    Raw("MAIL", OFF(ZoneEvent, MAIL)),
 };
 
 constexpr std::array kZoneHead{
@@ -212,30 +223,29 @@ constexpr std::array kPiZoneSumReset{
     Kw("SUM_RESET", OFF(Zone, SUM_RESET), kw::Validity),
 };
 
-constexpr std::array kZoneTail{
-    Group("UPPER", OFF(Zone, UPPER), kZoneEventNodes),
-    Group("LOWER", OFF(Zone, LOWER), kZoneEventNodes),
-    Raw("DO_ON1", OFF(Zone, DO_ON1)),
-    Raw("DO_ON2", OFF(Zone, DO_ON2)),
-    Raw("RESET_PI", OFF(Zone, RESET_PI)),
-    Raw("RESET_OI", OFF(Zone, RESET_OI)),
-    Kw("RECORD", OFF(Zone, RECORD), kw::RecordAction),
-    Kw("TRANS", OFF(Zone, TRANS), kw::Switch),
-};
-
-constexpr auto kZoneNodes = Concat(kZoneHead, kZoneTail);
-constexpr auto kPiZoneNodes = Concat(Concat(kZoneHead, kPiZoneSumReset), kZoneTail);
-
-template <typename Channel>
-constexpr Node Zones(const std::array<Node, kZoneNodes.size()>& nodes)
+template <size_t N>
+constexpr std::array<Node, 8> ZoneTail(const std::array<Node, N>& events)
 {
-    return Indexed(Group("AREA", OFF(Channel, AREA), nodes), 1, kZoneCount, sizeof(Zone), kDescending);
+    return {
+        Group("UPPER", OFF(Zone, UPPER), events),
+        Group("LOWER", OFF(Zone, LOWER), events),
+        Raw("DO_ON1", OFF(Zone, DO_ON1)),
+        Raw("DO_ON2", OFF(Zone, DO_ON2)),
+        Raw("RESET_PI", OFF(Zone, RESET_PI)),
+        Raw("RESET_OI", OFF(Zone, RESET_OI)),
+        Kw("RECORD", OFF(Zone, RECORD), kw::RecordAction),
+        Kw("TRANS", OFF(Zone, TRANS), kw::Switch),
+    };
 }
 
-constexpr Node PiZones()
+constexpr auto kAiZoneNodes = Concat(kZoneHead, ZoneTail(kAiZoneEventNodes));
+constexpr auto kPiZoneNodes = Concat(Concat(kZoneHead, kPiZoneSumReset), ZoneTail(kPiOiZoneEventNodes));
+constexpr auto kOiZoneNodes = Concat(kZoneHead, ZoneTail(kPiOiZoneEventNodes));
+
+template <typename Channel, size_t N>
+constexpr Node Zones(const std::array<Node, N>& nodes)
 {
-    return Indexed(Group("AREA", OFF(PiChannel, AREA), kPiZoneNodes), 1, kZoneCount, sizeof(Zone),
-                   kDescending);
+    return Indexed(Group("AREA", OFF(Channel, AREA), nodes), 1, kZoneCount, sizeof(Zone), kDescending);
 }
 
 // ---- AI -------------------------------------------------------------------
@@ -256,7 +266,7 @@ constexpr std::array kAiNodesRest{
     Txt("UNIT", OFF(AiChannel, UNIT), sizeof(AiChannel::UNIT)),
     Listed("USE_AREAS", OFF(AiChannel, USE_AREAS), Store::I16, Check::UseAreas),
     Kw("EXP", OFF(AiChannel, EXP), kw::Switch),
-    Zones<AiChannel>(kZoneNodes),
+    Zones<AiChannel>(kAiZoneNodes),
 };
 constexpr auto kAiNodes = Concat(Concat(kAiNodesType, SourceNodes<AiChannel>({4, 3, 4, 65536})), kAiNodesRest);
 
@@ -337,7 +347,7 @@ constexpr std::array kPiNodesRest{
     Kw("MODE_DI", OFF(PiChannel, MODE_DI), kw::PiModeDi),
     Num("DI_CH", OFF(PiChannel, DI_CH), Store::U16, 0, 64),
     Listed("USE_AREAS", OFF(PiChannel, USE_AREAS), Store::I16, Check::UseAreas),
-    PiZones(),
+    Zones<PiChannel>(kPiZoneNodes),
 };
 constexpr auto kPiNodes = Concat(Concat(kPiNodesType, SourceNodes<PiChannel>({4, 3, 4, 65535})), kPiNodesRest);
 
@@ -363,7 +373,7 @@ constexpr std::array kOiNodes{
     Num("RESET_DI", OFF(OiChannel, RESET_DI), Store::I16, 0, 64),
     Listed("USE_AREAS", OFF(OiChannel, USE_AREAS), Store::I16, Check::UseAreas),
     Kw("EXP", OFF(OiChannel, EXP), kw::Switch),
-    Zones<OiChannel>(kZoneNodes),
+    Zones<OiChannel>(kOiZoneNodes),
 };
 
 // ---- DO -------------------------------------------------------------------

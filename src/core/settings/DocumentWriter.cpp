@@ -174,7 +174,10 @@ private:
 // Walks every leaf with its element path, for the diff.
 class LeafWalker {
 public:
-    LeafWalker(const SettingRecord& root, const LeafVisitor& visit) : visit_(visit) { ctx_.root = &root; }
+    LeafWalker(const SettingRecord& root, const LeafVisitor& visit, TextForm texts) : visit_(visit), texts_(texts)
+    {
+        ctx_.root = &root;
+    }
 
     void Node(const volmar::Node& node, const char* base)
     {
@@ -202,13 +205,18 @@ private:
             ctx_ = saved;
         } else {
             value_.clear();
-            AppendValue(value_, node, field, ctx_);
+            if (node.fmt == Fmt::Text && texts_ == TextForm::Plain) {
+                value_.assign(field, strnlen(field, node.size));
+            } else {
+                AppendValue(value_, node, field, ctx_);
+            }
             visit_(path_, value_);
         }
         path_.resize(mark);
     }
 
     const LeafVisitor& visit_;
+    TextForm texts_;
     ValueContext ctx_;
     std::string path_;
     std::string value_;
@@ -262,9 +270,9 @@ size_t WriteAccessDocument(const SettingRecord& record, std::string& out)
     return out.size();
 }
 
-void VisitSettingValues(const SettingRecord& record, const LeafVisitor& visit)
+void VisitSettingValues(const SettingRecord& record, const LeafVisitor& visit, TextForm texts)
 {
-    LeafWalker walker(record, visit);
+    LeafWalker walker(record, visit, texts);
     walker.Node(DocumentRoot(), reinterpret_cast<const char*>(&record));
 }
 

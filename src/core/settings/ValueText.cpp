@@ -63,16 +63,18 @@ uint32_t ParseIntegerText(const char* text, size_t len)
 
 double ParseDouble(const char* text, size_t len, size_t* used)
 {
+    // Short texts convert from the stack; a long one (leading blanks or
+    // zeros, many decimals) is converted whole, never cut.
     char buf[128];
+    std::string longText;
+    const char* c = buf;
     if (!ToCString(std::string_view(text, len), buf)) {
-        // Long texts: convert the first 127 bytes; no valid number of any
-        // field is that long, and the callers bound the length first.
-        std::string_view(text, sizeof buf - 1).copy(buf, sizeof buf - 1);
-        buf[sizeof buf - 1] = '\0';
+        longText.assign(text, len);
+        c = longText.c_str();
     }
     char* end = nullptr;
-    double v = strtod_l(buf, &end, CLocale());
-    if (used) *used = static_cast<size_t>(end - buf);
+    double v = strtod_l(c, &end, CLocale());
+    if (used) *used = static_cast<size_t>(end - c);
     return v;
 }
 

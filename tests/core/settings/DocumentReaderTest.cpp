@@ -189,6 +189,11 @@ TEST(DocumentReader, SpecialValues)
     EXPECT_EQ(part.record->IO.PI[0].WIDTH.HIGH, 123u) << "the integer part is stored";
     auto over = Read(ReplaceFirst(doc, "<HIGH>100000000</HIGH>", "<HIGH>4294967295.5</HIGH>"));
     EXPECT_EQ(over.flags, kReadFailed);
+    // No length limit: leading zeros and blanks do not make a long width 0.
+    auto longWidth = Read(ReplaceFirst(doc, "<HIGH>100000000</HIGH>",
+                                       "<HIGH>" + std::string(300, ' ') + std::string(300, '0') + "77.5</HIGH>"));
+    EXPECT_EQ(longWidth.flags, 0);
+    EXPECT_EQ(longWidth.record->IO.PI[0].WIDTH.HIGH, 77u);
 
     auto input = Read(ReplaceFirst(doc, "<X0>AI1</X0>", "<X0>PI32</X0>"));
     EXPECT_EQ(input.flags, 0);
@@ -199,6 +204,31 @@ TEST(DocumentReader, SpecialValues)
 
     auto color = Read(ReplaceFirst(doc, "<AREA_COLOR>0x00000000<", "<AREA_COLOR>0x00000000000000FF<"));
     EXPECT_EQ(color.record->IO.AI[0].AREA[4].AREA_COLOR, 0u) << "cut to 16 bytes before conversion";
+}
+
+// PI and OI zones are written with CONFIRM before MAIL, AI zones the other
+// way round; a zone in the other order reads all the same.
+TEST(DocumentReader, ZoneEventBlocksInEitherOrder)
+{
+    const std::string piOrder = "<CONFIRM>USE</CONFIRM><MAIL>0x00000005</MAIL>";
+    const std::string aiOrder = "<MAIL>0x00000005</MAIL><CONFIRM>USE</CONFIRM>";
+    auto zone = [](const std::string& channel, const std::string& tail) {
+        return Wrap("<IO><" + channel + "><" + channel + "1><AREA3><UPPER><EVENT_NO>4</EVENT_NO>" + tail +
+                    "</UPPER></AREA3></" + channel + "1></" + channel + "></IO>");
+    };
+    for (const std::string channel : {"AI", "PI", "OI"}) {
+        for (const std::string& tail : {piOrder, aiOrder}) {
+            auto r = Read(zone(channel, tail));
+            SCOPED_TRACE(channel + tail);
+            EXPECT_EQ(r.flags, 0);
+            const Zone& z = channel == "AI" ? r.record->IO.AI[0].AREA[2]
+                            : channel == "PI" ? r.record->IO.PI[0].AREA[2]
+                                              : r.record->IO.OI[0].AREA[2];
+            EXPECT_EQ(z.UPPER.EVENT_NO, 4);
+            EXPECT_EQ(z.UPPER.MAIL, 5u);
+            EXPECT_EQ(z.UPPER.CONFIRM, kUse);
+        }
+    }
 }
 
 TEST(DocumentReader, PartialSectionsAreAcceptedAnywhere)

@@ -128,6 +128,79 @@ TEST(DocumentWriter, ElementOrder)
     EXPECT_LT(time.find("<DO_OFF2>"), time.find("<WDAY>"));
 }
 
+// Fills a zone with values that are all different from the defaults.
+void FillZone(Zone& z)
+{
+    z.LEVEL_UPPER = 250.5;
+    z.LEVEL_LOWER = -3;
+    std::strcpy(z.AREA_NAME, "Hi<2>");
+    z.AREA_COLOR = 0x00FF8000;
+    z.SUM_RESET = kActive;
+    z.UPPER = {kUse, kNoUse, "up", 7, kUse, 0x3};
+    z.LOWER = {kNoUse, kUse, "down", 8, kNoUse, 0x80000000u};
+    z.DO_ON1 = 0x1;
+    z.DO_ON2 = 0x2;
+    z.RESET_PI = 0x4;
+    z.RESET_OI = 0x8;
+    z.RECORD = 1;  // START
+    z.TRANS = kUse;
+}
+
+// Whole zone elements of a PI and an OI, byte for byte: their event blocks
+// end with CONFIRM, MAIL; an AI's with MAIL, CONFIRM.
+TEST(DocumentWriter, ZoneElementsOfPulseAndFunctionChannels)
+{
+    auto r = MakeDefaultRecord();
+    FillZone(r->IO.PI[0].AREA[4]);
+    FillZone(r->IO.OI[1].AREA[0]);
+    r->IO.OI[1].EXP = kUse;
+    FillZone(r->IO.AI[0].AREA[4]);
+    const std::string doc = WriteSettingDocument(*r);
+    const std::string events =
+        "<UPPER>\r\n"
+        "          <EVENT_LOG>USE</EVENT_LOG>\r\n"
+        "          <EVENT_NEW>NOUSE</EVENT_NEW>\r\n"
+        "          <MESSAGE>up</MESSAGE>\r\n"
+        "          <EVENT_NO>7</EVENT_NO>\r\n"
+        "          <CONFIRM>USE</CONFIRM>\r\n"
+        "          <MAIL>0x00000003</MAIL>\r\n"
+        "        </UPPER>\r\n"
+        "        <LOWER>\r\n"
+        "          <EVENT_LOG>NOUSE</EVENT_LOG>\r\n"
+        "          <EVENT_NEW>USE</EVENT_NEW>\r\n"
+        "          <MESSAGE>down</MESSAGE>\r\n"
+        "          <EVENT_NO>8</EVENT_NO>\r\n"
+        "          <CONFIRM>NOUSE</CONFIRM>\r\n"
+        "          <MAIL>0x80000000</MAIL>\r\n"
+        "        </LOWER>\r\n"
+        "        <DO_ON1>0x00000001</DO_ON1>\r\n"
+        "        <DO_ON2>0x00000002</DO_ON2>\r\n"
+        "        <RESET_PI>0x00000004</RESET_PI>\r\n"
+        "        <RESET_OI>0x00000008</RESET_OI>\r\n"
+        "        <RECORD>START</RECORD>\r\n"
+        "        <TRANS>USE</TRANS>\r\n"
+        "      </";
+    EXPECT_EQ(Element(doc, "AREA5", doc.find("<PI1>")),
+              "<AREA5>\r\n"
+              "        <LEVEL_UPPER>250.500</LEVEL_UPPER>\r\n"
+              "        <LEVEL_LOWER>-3.000</LEVEL_LOWER>\r\n"
+              "        <AREA_NAME>Hi#L2#G</AREA_NAME>\r\n"
+              "        <AREA_COLOR>0x00FF8000</AREA_COLOR>\r\n"
+              "        <SUM_RESET>ACTIVE</SUM_RESET>\r\n"
+              "        " + events + "AREA5>");
+    EXPECT_EQ(Element(doc, "AREA1", doc.find("<OI2>")),
+              "<AREA1>\r\n"
+              "        <LEVEL_UPPER>250.5000000000</LEVEL_UPPER>\r\n"
+              "        <LEVEL_LOWER>-3.0000000000</LEVEL_LOWER>\r\n"
+              "        <AREA_NAME>Hi#L2#G</AREA_NAME>\r\n"
+              "        <AREA_COLOR>0x00FF8000</AREA_COLOR>\r\n"
+              "        " + events + "AREA1>");
+    EXPECT_NE(Element(doc, "AREA5", doc.find("<AI1>"))
+                  .find("<EVENT_NO>7</EVENT_NO>\r\n          <MAIL>0x00000003</MAIL>\r\n"
+                        "          <CONFIRM>USE</CONFIRM>\r\n        </UPPER>"),
+              std::string::npos);
+}
+
 TEST(DocumentWriter, NetworkDocumentBytes)
 {
     auto r = MakeDefaultRecord();

@@ -5,6 +5,12 @@
 #include "settings/TextConvert.h"
 
 namespace volmar {
+namespace {
+
+// Longest unit text of a result 101, in UTF-16 units.
+constexpr size_t kUnitTextUnits = 4096;
+
+}  // namespace
 
 const char* const kMsgCannotOpenPort = "Cannot open COM port %d";
 const char* const kMsgStatusFailed = "Error.\nFailed to obtain the status.";
@@ -27,8 +33,11 @@ std::optional<Message> UnitResultMessage(int code, std::string_view text)
     case kUnitResultNoMessage: return std::nullopt;
     case 101: {
         // The unit's text is untrusted: invalid sequences become U+FFFD and
-        // it is cut to 4096 characters.
-        const std::string clean = WideToUtf8(Utf8ToWide(text.data(), text.size()));
+        // it is cut to 4096 UTF-16 units (a character above U+FFFF takes
+        // two), never between the two halves of a pair.
+        std::u16string wide = Utf8ToWide(text.data(), text.size());
+        if (wide.size() > kUnitTextUnits) wide.resize(kUnitTextUnits);
+        const std::string clean = WideToUtf8(wide);
         return Message{MessageIcon::Error, "Cannot save: Unsupported setting value(s).\n" + clean};
     }
     case 102: return Message{MessageIcon::Error, "Cannot save: Setting data corruption."};

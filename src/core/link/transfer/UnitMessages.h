@@ -27,7 +27,7 @@ extern const char* const kMsgConfirmUpload;        // "Are you sure to upload?"
 constexpr int kUnitResultNoMessage = 100;
 
 // The message of a unit's result code, with the unit's UTF-8 text for 101
-// (cut to 4096 characters); none for 100.
+// (cut to 4096 UTF-16 units); none for 100.
 std::optional<Message> UnitResultMessage(int code, std::string_view text);
 // "Error.\nCODE:%d".
 Message UnitErrorMessage(int code);

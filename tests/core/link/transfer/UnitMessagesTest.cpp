@@ -16,6 +16,16 @@ TEST(UnitMessages, UnitTextIsCleanedAndCut)
 
     const auto longText = UnitResultMessage(101, std::string(5000, 'z'));
     EXPECT_EQ(longText->text, "Cannot save: Unsupported setting value(s).\n" + std::string(4096, 'z'));
+    // UTF-16 units, not bytes or characters: a two-byte character is one
+    // unit, a four-byte one two units.
+    std::string accents, faces;
+    for (int i = 0; i < 5000; ++i) accents += "\xC3\xA9";
+    for (int i = 0; i < 3000; ++i) faces += "\xF0\x9F\x98\x80";
+    const std::string head = "Cannot save: Unsupported setting value(s).\n";
+    EXPECT_EQ(UnitResultMessage(101, accents)->text, head + accents.substr(0, 2 * 4096));
+    EXPECT_EQ(UnitResultMessage(101, faces)->text, head + faces.substr(0, 4 * 2048));
+    EXPECT_EQ(UnitResultMessage(101, "z" + faces)->text, head + "z" + faces.substr(0, 4 * 2047))
+        << "a pair that does not fit whole is left out";
 
     EXPECT_FALSE(UnitResultMessage(100, "ignored"));
     EXPECT_EQ(UnitResultMessage(-1, "")->text, "Error.\nCODE:-1");
