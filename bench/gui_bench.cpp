@@ -1,5 +1,6 @@
-// Opening the AI windows: the channel list with all 64 rows and a channel
-// editor on an SLMP channel with zones, each built, shown and laid out.
+// Opening the AI windows (the channel list with all 64 rows and a channel
+// editor on an SLMP channel with zones) and the DI and DO channel editors
+// on SLMP channels, each built, shown and laid out.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include "common/Message.h"
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/CDlgSetIoDiCh.h"
+#include "editors/io/CDlgSetIoDoCh.h"
 #include "link/transfer/Interaction.h"
 #include "settings/Keywords.h"
 
@@ -36,6 +39,11 @@ std::unique_ptr<volmar::SettingRecord> BusyRecord()
     ch.TYPE = volmar::kAiSlmp;
     ch.MOD_NODE = 1;
     ch.USE_AREAS = 5;
+    for (auto& di : record->IO.DI) di.TYPE = 3;
+    record->IO.DI[0].TYPE = 7;
+    record->IO.DI[0].MOD_NODE = 1;
+    record->IO.DO[0].TYPE = 3;
+    record->IO.DO[0].MOD_NODE = 1;
     return record;
 }
 
@@ -64,6 +72,32 @@ void BM_OpenAiChannelEditor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenAiChannelEditor)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDiChannelEditor(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetIoDiCh editor(*record, 0, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.isVisible());
+    }
+}
+BENCHMARK(BM_OpenDiChannelEditor)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDoChannelEditor(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetIoDoCh editor(*record, 0, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.isVisible());
+    }
+}
+BENCHMARK(BM_OpenDoChannelEditor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
