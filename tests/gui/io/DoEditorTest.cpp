@@ -5,6 +5,10 @@
 #include <QLabel>
 
 #include "IoTestSupport.h"
+#include "app/AppContext.h"
+#include "common/EditorOpeners.h"
+#include "common/Profile.h"
+#include "link/transfer/LinkState.h"
 #include "editors/io/CDlgSetIoDo.h"
 #include "editors/io/CDlgSetIoDoCh.h"
 #include "editors/io/CDlgSetIoDoUsed.h"
@@ -161,6 +165,23 @@ TEST_F(DoEditorTest, ReportListsTheSourcesInUse)
                         QStringLiteral("DO40|I/O (PI01)|Zone 1"),
                         QStringLiteral("DO40|E-mail|Regular report"),
                     }));
+}
+
+TEST_F(DoEditorTest, TheIoMenuOpensTheDiAndDoLists)
+{
+    MemoryProfile profile;
+    LinkState link;
+    AppContext app{profile, link, ui, {}};
+    for (auto [slot, title] : {std::pair{EditorSlot::DiscreteInput, "Discrete input (DI)"},
+                               std::pair{EditorSlot::DiscreteOutput, "Discrete output (DO)"}}) {
+        QString shown;
+        WhenModal([&shown](QWidget* list) {
+            shown = list->windowTitle();
+            Find<QPushButton>(list, "back")->click();
+        });
+        OpenerFor(slot)(*record, app, nullptr);
+        EXPECT_EQ(shown, QString::fromUtf8(title));
+    }
 }
 
 }  // namespace
