@@ -118,7 +118,8 @@ TEST_F(DoEditorTest, EnableRuleAndSlmpOutputs)
     EXPECT_EQ(Find<QComboBox>(&editor, "device")->count(), 21);
     Pick(&editor, "device", 2);  // Y: hexadecimal
     EXPECT_TRUE(Enabled(&editor, "deviceHex"));
-    EXPECT_EQ(Refusal(editor, "deviceHex", QStringLiteral("1ffffffff")), "Setting error: SLMP device No. (Hexadecimal)");
+    EXPECT_EQ(Refusal(editor, "deviceHex", QStringLiteral("1ffffffff")),
+              "Setting error: SLMP device No. (Hexadecimal)");
     SetText(&editor, "deviceHex", QStringLiteral("ff"));
     ASSERT_TRUE(PressOk(editor));
     const DoChannel& ch = record->IO.DO[0];

@@ -41,7 +41,10 @@ int EntryOfType(int32_t type)
 // A stored channel number (from 1) as a combo entry of count entries.
 int EntryOfNumber(int number, int count) { return std::clamp(number - 1, 0, count - 1); }
 
-QString Numbered(const char* kind, int number) { return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number, 2, 10, QLatin1Char('0')); }
+QString Numbered(const char* kind, int number)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number, 2, 10, QLatin1Char('0'));
+}
 
 }  // namespace
 
