@@ -1,7 +1,7 @@
-// Opening the AI windows: the channel list with all 64 rows and a channel
-// editor on an SLMP channel with zones, each built, shown and laid out; and
-// the PI and OI channel editors, whose DI and AI choice lists name every
-// channel.
+// Opening the AI windows (the channel list with all 64 rows and a channel
+// editor on an SLMP channel with zones) and the DI, DO, PI and OI channel
+// editors, each built, shown and laid out; the PI and OI editors' DI and AI
+// choice lists name every channel.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,6 +12,8 @@
 #include "common/Message.h"
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/CDlgSetIoDiCh.h"
+#include "editors/io/CDlgSetIoDoCh.h"
 #include "editors/io/CDlgSetIoOiCh.h"
 #include "editors/io/CDlgSetIoPiCh.h"
 #include "link/transfer/Interaction.h"
@@ -41,9 +43,13 @@ std::unique_ptr<volmar::SettingRecord> BusyRecord()
     ch.MOD_NODE = 1;
     ch.USE_AREAS = 5;
     for (auto& di : record->IO.DI) {
-        di.TYPE = 1;
+        di.TYPE = 3;
         std::strcpy(di.NAME, "Discrete");
     }
+    record->IO.DI[0].TYPE = 7;  // SLMP
+    record->IO.DI[0].MOD_NODE = 1;
+    record->IO.DO[0].TYPE = 3;  // SLMP
+    record->IO.DO[0].MOD_NODE = 1;
     volmar::PiChannel& pi = record->IO.PI[0];
     pi.TYPE = 7;  // SLMP
     pi.MOD_NODE = 1;
@@ -89,9 +95,15 @@ void OpenChannelEditor(benchmark::State& state)
         Editor editor(*record, 0, ui);
         editor.show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(editor.Zones().count);
+        benchmark::DoNotOptimize(editor.isVisible());
     }
 }
+
+void BM_OpenDiChannelEditor(benchmark::State& state) { OpenChannelEditor<volmar::gui::CDlgSetIoDiCh>(state); }
+BENCHMARK(BM_OpenDiChannelEditor)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDoChannelEditor(benchmark::State& state) { OpenChannelEditor<volmar::gui::CDlgSetIoDoCh>(state); }
+BENCHMARK(BM_OpenDoChannelEditor)->Unit(benchmark::kMillisecond);
 
 void BM_OpenPiChannelEditor(benchmark::State& state) { OpenChannelEditor<volmar::gui::CDlgSetIoPiCh>(state); }
 BENCHMARK(BM_OpenPiChannelEditor)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,42 @@
+#include "editors/io/CDlgSetIoDi.h"
+
+#include "app/AppContext.h"
+#include "common/EditorOpeners.h"
+#include "editors/io/CDlgSetIoDiCh.h"
+#include "editors/io/DiscreteRows.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+CDlgSetIoDi::CDlgSetIoDi(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : ListDialog(QStringLiteral("Discrete input (DI)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}},
+                 parent),
+      m_record(record),
+      m_ui(ui)
+{
+    Populate(DiscreteRowsForSpeed(record.RECORD.SPEED));
+}
+
+QStringList CDlgSetIoDi::RowTexts(int row) const
+{
+    const DiChannel& ch = m_record.IO.DI[row];
+    QStringList texts{QStringLiteral("DI%1").arg(row + 1, 2, 10, QLatin1Char('0'))};
+    if (ch.TYPE != 0) texts << kit::FromRecord(ch.NAME) << kit::FromRecord(ch.COMMENT);
+    return texts;
+}
+
+void CDlgSetIoDi::OpenRow(int row)
+{
+    CDlgSetIoDiCh dialog(m_record, row, m_ui, this);
+    dialog.exec();
+}
+
+void CDlgSetIoDi::PasteRow(int from, int to) { m_record.IO.DI[to] = m_record.IO.DI[from]; }
+
+// The I/O menu's "DI" button.
+VOLMAR_EDITOR(EditorSlot::DiscreteInput, [](SettingRecord& r, AppContext& c, QWidget* p) {
+    CDlgSetIoDi dialog(r, c.ui, p);
+    dialog.exec();
+});
+
+}  // namespace volmar::gui

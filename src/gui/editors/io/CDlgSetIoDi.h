@@ -1,0 +1,28 @@
+#pragma once
+// "Discrete input (DI)": the channels the storing rate allows, their editor,
+// and Copy / Paste of whole channels.
+#include "editors/kit/ListDialog.h"
+#include "settings/SettingRecord.h"
+
+namespace volmar {
+class Interaction;
+}
+
+namespace volmar::gui {
+
+class CDlgSetIoDi : public kit::ListDialog {
+    Q_OBJECT
+public:
+    CDlgSetIoDi(SettingRecord& record, Interaction& ui, QWidget* parent = nullptr);
+
+protected:
+    QStringList RowTexts(int row) const override;
+    void OpenRow(int row) override;
+    void PasteRow(int from, int to) override;
+
+private:
+    SettingRecord& m_record;
+    Interaction& m_ui;
+};
+
+}  // namespace volmar::gui

@@ -1,0 +1,51 @@
+#include "editors/io/CDlgSetIoDo.h"
+
+#include <QPushButton>
+
+#include "app/AppContext.h"
+#include "common/EditorOpeners.h"
+#include "editors/io/CDlgSetIoDoCh.h"
+#include "editors/io/CDlgSetIoDoUsed.h"
+#include "editors/io/DiscreteRows.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+CDlgSetIoDo::CDlgSetIoDo(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : ListDialog(QStringLiteral("Discrete output (DO)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}},
+                 parent),
+      m_record(record),
+      m_ui(ui)
+{
+    Populate(DiscreteRowsForSpeed(record.RECORD.SPEED));
+    QPushButton* used = AddButton(QStringLiteral("Which functions assigned to DO?"));
+    used->setObjectName(QStringLiteral("used"));
+    connect(used, &QPushButton::clicked, this, [this] {
+        CDlgSetIoDoUsed report(m_record, this);
+        report.exec();
+    });
+}
+
+QStringList CDlgSetIoDo::RowTexts(int row) const
+{
+    const DoChannel& ch = m_record.IO.DO[row];
+    QStringList texts{QStringLiteral("DO%1").arg(row + 1, 2, 10, QLatin1Char('0'))};
+    if (ch.TYPE != 0) texts << kit::FromRecord(ch.NAME) << kit::FromRecord(ch.COMMENT);
+    return texts;
+}
+
+void CDlgSetIoDo::OpenRow(int row)
+{
+    CDlgSetIoDoCh dialog(m_record, row, m_ui, this);
+    dialog.exec();
+}
+
+void CDlgSetIoDo::PasteRow(int from, int to) { m_record.IO.DO[to] = m_record.IO.DO[from]; }
+
+// The I/O menu's "DO" button.
+VOLMAR_EDITOR(EditorSlot::DiscreteOutput, [](SettingRecord& r, AppContext& c, QWidget* p) {
+    CDlgSetIoDo dialog(r, c.ui, p);
+    dialog.exec();
+});
+
+}  // namespace volmar::gui
