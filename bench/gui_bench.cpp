@@ -8,6 +8,9 @@
 
 #include "RecordFactory.h"
 #include "common/Message.h"
+#include "editors/com/CDlgSetRep.h"
+#include "editors/com/CDlgSetRepCh.h"
+#include "editors/com/CDlgSetRepTimeItem.h"
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoAiCh.h"
 #include "link/transfer/Interaction.h"
@@ -64,6 +67,47 @@ void BM_OpenAiChannelEditor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenAiChannelEditor)->Unit(benchmark::kMillisecond);
+
+// The e-mail menu, the regular report (the largest of its editors) and a
+// 64-row channel list with every channel in use.
+void BM_OpenMailMenu(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetRep menu(*record, ui);
+        menu.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(menu.isVisible());
+    }
+}
+BENCHMARK(BM_OpenMailMenu)->Unit(benchmark::kMillisecond);
+
+void BM_OpenRegularReport(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetRepTimeItem editor(*record, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.Held().MODE);
+    }
+}
+BENCHMARK(BM_OpenRegularReport)->Unit(benchmark::kMillisecond);
+
+void BM_OpenMailChannelList(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetRepCh list(*record, volmar::gui::rep::Channels::Ai, record->MAIL_REPORT.TIME.REPORT, ui);
+        list.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(list.Table()->rowCount());
+    }
+}
+BENCHMARK(BM_OpenMailChannelList)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
