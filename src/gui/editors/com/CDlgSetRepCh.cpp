@@ -17,7 +17,7 @@ const char* LastColumn(rep::Channels channels)
 CDlgSetRepCh::CDlgSetRepCh(const SettingRecord& record, rep::Channels channels, const MailReport& report,
                            Interaction& ui, QWidget* parent)
     : ListDialog(QString::fromUtf8(rep::KindOf(channels).title),
-                 {{"CH", 40}, {"CH name", 150}, {"CH comment", 150}, {LastColumn(channels), 70}}, parent),
+                 {{"CH", 50}, {"CH name", 150}, {"CH comment", 150}, {LastColumn(channels), 70}}, parent),
       m_record(record),
       m_channels(channels),
       m_kind(rep::KindOf(channels)),
