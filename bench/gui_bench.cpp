@@ -16,6 +16,9 @@
 #include "editors/io/CDlgSetIoDoCh.h"
 #include "editors/io/CDlgSetIoOiCh.h"
 #include "editors/io/CDlgSetIoPiCh.h"
+#include "editors/com/CDlgSetRep.h"
+#include "editors/com/CDlgSetRepCh.h"
+#include "editors/com/CDlgSetRepTimeItem.h"
 #include "link/transfer/Interaction.h"
 #include "settings/Keywords.h"
 
@@ -110,6 +113,47 @@ BENCHMARK(BM_OpenPiChannelEditor)->Unit(benchmark::kMillisecond);
 
 void BM_OpenOiChannelEditor(benchmark::State& state) { OpenChannelEditor<volmar::gui::CDlgSetIoOiCh>(state); }
 BENCHMARK(BM_OpenOiChannelEditor)->Unit(benchmark::kMillisecond);
+
+// The e-mail menu, the regular report (the largest of its editors) and a
+// 64-row channel list with every channel in use.
+void BM_OpenMailMenu(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetRep menu(*record, ui);
+        menu.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(menu.isVisible());
+    }
+}
+BENCHMARK(BM_OpenMailMenu)->Unit(benchmark::kMillisecond);
+
+void BM_OpenRegularReport(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetRepTimeItem editor(*record, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.Held().MODE);
+    }
+}
+BENCHMARK(BM_OpenRegularReport)->Unit(benchmark::kMillisecond);
+
+void BM_OpenMailChannelList(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetRepCh list(*record, volmar::gui::rep::Channels::Ai, record->MAIL_REPORT.TIME.REPORT, ui);
+        list.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(list.Table()->rowCount());
+    }
+}
+BENCHMARK(BM_OpenMailChannelList)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,0 +1,62 @@
+#include "editors/com/CDlgSetRep.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/EditorOpeners.h"
+#include "editors/com/CDlgSetRepAddr.h"
+#include "editors/com/CDlgSetRepErrorDo.h"
+#include "editors/com/CDlgSetRepEvent.h"
+#include "editors/com/CDlgSetRepTimeItem.h"
+#include "editors/kit/EditorDialog.h"
+#include "editors/kit/Form.h"
+
+namespace volmar::gui {
+
+namespace {
+
+template <typename Dialog>
+void Run(SettingRecord& record, Interaction& ui, QWidget* parent)
+{
+    Dialog dialog(record, ui, parent);
+    dialog.exec();
+}
+
+}  // namespace
+
+CDlgSetRep::CDlgSetRep(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : QDialog(parent), m_record(record), m_ui(ui)
+{
+    setWindowTitle(QStringLiteral("E-mail"));
+    auto* layout = new QVBoxLayout(this);
+    using Open = void (*)(SettingRecord&, Interaction&, QWidget*);
+    const struct {
+        const char* name;
+        const char* text;
+        Open open;
+    } entries[] = {{"addresses", "Address list", &Run<CDlgSetRepAddr>},
+                   {"events", "Event report", &Run<CDlgSetRepEvent>},
+                   {"regular", "Regular report", &Run<CDlgSetRepTimeItem>},
+                   {"failure", "Delivery failure output", &Run<CDlgSetRepErrorDo>}};
+    for (const auto& entry : entries) {
+        QPushButton* button = kit::Named(kit::MakeButton(QString::fromUtf8(entry.text), this), entry.name);
+        button->setMinimumHeight(30);
+        connect(button, &QPushButton::clicked, this, [this, open = entry.open] { open(m_record, m_ui, this); });
+        layout->addWidget(button);
+    }
+    layout->addSpacing(8);
+    QPushButton* back = kit::Named(kit::MakeButton(QStringLiteral("Back"), this), "back");
+    connect(back, &QPushButton::clicked, this, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(back);
+    layout->addLayout(row);
+    setMinimumWidth(280);
+}
+
+// The hub's "E-mail" button opens this menu.
+VOLMAR_EDITOR(EditorSlot::Mail, [](SettingRecord& r, AppContext& c, QWidget* p) { Run<CDlgSetRep>(r, c.ui, p); });
+
+}  // namespace volmar::gui

@@ -1,0 +1,23 @@
+#include "editors/com/CDlgSetRepChConf.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
+#include "editors/kit/Form.h"
+#include "editors/kit/GuardedCombo.h"
+
+namespace volmar::gui {
+
+CDlgSetRepChConf::CDlgSetRepChConf(const QString& label, bool report, Interaction& ui, QWidget* parent)
+    : EditorDialog(ui, label, parent), m_report(kit::Named(new QComboBox, "report"))
+{
+    kit::Fill(m_report, {"Disable", "Enable"});
+    m_report->setCurrentIndex(report ? 1 : 0);
+    auto* grid = new QGridLayout;
+    kit::AddField(grid, 0, 0, "Report", m_report);
+    Body()->addLayout(grid);
+}
+
+bool CDlgSetRepChConf::Report() const { return m_report->currentIndex() == 1; }
+
+}  // namespace volmar::gui
