@@ -10,6 +10,8 @@
 #include "common/Message.h"
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/com/CDlgSetComSmtp.h"
+#include "editors/com/CDlgSetDispPen.h"
 #include "link/transfer/Interaction.h"
 #include "settings/Keywords.h"
 
@@ -19,6 +21,7 @@ class SilentInteraction final : public volmar::Interaction {
 public:
     void Show(const volmar::Message&) override {}
     bool Confirm(const volmar::Message&) override { return true; }
+    bool ConfirmYesNo(const volmar::Message&) override { return true; }
     bool ConfirmAccessMode(volmar::LinkState&) override { return true; }
     bool AskLogin(std::string&, std::string&) override { return false; }
     void RunTransfer(const volmar::TransferView&, const std::function<void()>& work) override { work(); }
@@ -64,6 +67,35 @@ void BM_OpenAiChannelEditor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenAiChannelEditor)->Unit(benchmark::kMillisecond);
+
+// The largest display and communication windows: the pen list with all 120
+// pens in use and the SMTP/POP3 editor.
+void BM_OpenPenList(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    for (int p = 0; p < volmar::kPenCount; ++p) record->DISP.PEN_CONF[p] = {volmar::kPenAi, int16_t(p % 64 + 1), 1};
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetDispPen list(*record, ui);
+        list.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(list.Table()->rowCount());
+    }
+}
+BENCHMARK(BM_OpenPenList)->Unit(benchmark::kMillisecond);
+
+void BM_OpenSmtpEditor(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetComSmtp editor(*record, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.isVisible());
+    }
+}
+BENCHMARK(BM_OpenSmtpEditor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
