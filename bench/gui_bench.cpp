@@ -1,7 +1,7 @@
 // Opening the AI windows (the channel list with all 64 rows and a channel
 // editor on an SLMP channel with zones) and the DI, DO, PI and OI channel
 // editors, each built, shown and laid out; the PI and OI editors' DI and AI
-// choice lists name every channel.
+// choice lists name every channel; the e-mail, pen-list and SMTP windows.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -16,6 +16,8 @@
 #include "editors/io/CDlgSetIoDoCh.h"
 #include "editors/io/CDlgSetIoOiCh.h"
 #include "editors/io/CDlgSetIoPiCh.h"
+#include "editors/com/CDlgSetComSmtp.h"
+#include "editors/com/CDlgSetDispPen.h"
 #include "editors/com/CDlgSetRep.h"
 #include "editors/com/CDlgSetRepCh.h"
 #include "editors/com/CDlgSetRepTimeItem.h"
@@ -28,6 +30,7 @@ class SilentInteraction final : public volmar::Interaction {
 public:
     void Show(const volmar::Message&) override {}
     bool Confirm(const volmar::Message&) override { return true; }
+    bool ConfirmYesNo(const volmar::Message&) override { return true; }
     bool ConfirmAccessMode(volmar::LinkState&) override { return true; }
     bool AskLogin(std::string&, std::string&) override { return false; }
     void RunTransfer(const volmar::TransferView&, const std::function<void()>& work) override { work(); }
@@ -154,6 +157,36 @@ void BM_OpenMailChannelList(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenMailChannelList)->Unit(benchmark::kMillisecond);
+
+
+// The largest display and communication windows: the pen list with all 120
+// pens in use and the SMTP/POP3 editor.
+void BM_OpenPenList(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    for (int p = 0; p < volmar::kPenCount; ++p) record->DISP.PEN_CONF[p] = {volmar::kPenAi, int16_t(p % 64 + 1), 1};
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetDispPen list(*record, ui);
+        list.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(list.Table()->rowCount());
+    }
+}
+BENCHMARK(BM_OpenPenList)->Unit(benchmark::kMillisecond);
+
+void BM_OpenSmtpEditor(benchmark::State& state)
+{
+    auto record = BusyRecord();
+    SilentInteraction ui;
+    for (auto _ : state) {
+        volmar::gui::CDlgSetComSmtp editor(*record, ui);
+        editor.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(editor.isVisible());
+    }
+}
+BENCHMARK(BM_OpenSmtpEditor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -128,6 +128,11 @@ bool CliInteraction::Confirm(const Message& question)
     return AskYesNo(question.text);
 }
 
+bool CliInteraction::ConfirmYesNo(const Message& question)
+{
+    return AskYesNo(question.text);
+}
+
 bool CliInteraction::ConfirmAccessMode(LinkState& link)
 {
     std::string device = link.kind == LinkKind::Usb ? link.comDevice

@@ -33,6 +33,7 @@ public:
     // their script has run out; the login prompt answers Cancel.
     std::deque<bool> confirmAnswers;
     std::deque<bool> accessAnswers;
+    std::deque<bool> yesNoAnswers;
     std::deque<std::optional<Login>> logins;
     // Run transfers on a worker thread (as the wait dialogs do) or inline.
     bool threaded = true;
@@ -40,6 +41,7 @@ public:
     // Record.
     std::vector<Message> shown;
     std::vector<std::string> questions;
+    std::vector<Message> yesNoQuestions;
     int accessConfirmations = 0;
     int loginPrompts = 0;
     std::vector<TransferRecord> transfers;
@@ -66,6 +68,14 @@ public:
     {
         questions.push_back(question.text);
         return Next(confirmAnswers, true);
+    }
+
+    // Yes/No questions: recorded apart from the OK/Cancel ones, answered
+    // from yesNoAnswers (Yes when the script has run out).
+    bool ConfirmYesNo(const Message& question) override
+    {
+        yesNoQuestions.push_back(question);
+        return Next(yesNoAnswers, true);
     }
 
     bool ConfirmAccessMode(LinkState&) override

@@ -1,5 +1,6 @@
 #include "settings/DocumentReader.h"
 #include "settings/Keywords.h"
+#include "settings/UsableChannels.h"
 
 namespace volmar {
 namespace {
@@ -11,9 +12,9 @@ struct ChannelLimits {
 
 ChannelLimits LimitsFor(int32_t speed)
 {
-    if (speed <= kSpeed50ms) return {16, 32, 16, 16, 16};
-    if (speed <= kSpeed10s) return {32, 64, 32, 32, 32};
-    return {64, 64, 32, 32, 120};
+    // Rates the unit does not know are checked as the nearest known one.
+    const UsableCounts n = UsableAt(speed < kSpeed5ms ? kSpeed5ms : speed > kSpeed1h ? kSpeed1h : speed);
+    return {n.ai, n.di, n.pi, n.oi, n.pens};
 }
 
 template <typename Channel, size_t N>

@@ -76,6 +76,7 @@ public:
 
     void Show(const Message& message) override { ui_.Show(message); }
     bool Confirm(const Message& question) override { return ui_.Confirm(question); }
+    bool ConfirmYesNo(const Message& question) override { return ui_.ConfirmYesNo(question); }
     bool ConfirmAccessMode(LinkState& link) override { return ui_.ConfirmAccessMode(link); }
     bool AskLogin(std::string& id, std::string& password) override;
     void RunTransfer(const TransferView& view, const std::function<void()>& work) override

@@ -113,6 +113,11 @@ bool GuiInteraction::Confirm(const Message& question)
     return OnWindows([&] { return Ask(question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok; });
 }
 
+bool GuiInteraction::ConfirmYesNo(const Message& question)
+{
+    return OnWindows([&] { return Ask(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes; });
+}
+
 bool GuiInteraction::ConfirmAccessMode(LinkState&)
 {
     // The flows pass the application's own link state, which ctx_ holds.

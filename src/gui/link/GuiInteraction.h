@@ -26,6 +26,7 @@ public:
 
     void Show(const Message& message) override;
     bool Confirm(const Message& question) override;
+    bool ConfirmYesNo(const Message& question) override;
     bool ConfirmAccessMode(LinkState& link) override;
     bool AskLogin(std::string& id, std::string& password) override;
     void RunTransfer(const TransferView& view, const std::function<void()>& work) override;

@@ -252,6 +252,7 @@ TEST_F(Hub, LinkLinesFollowTheAccessModeConfirmation)
         explicit SwitchingPort(Interaction& inner) : inner_(inner) {}
         void Show(const Message& m) override { inner_.Show(m); }
         bool Confirm(const Message& q) override { return inner_.Confirm(q); }
+        bool ConfirmYesNo(const Message& q) override { return inner_.ConfirmYesNo(q); }
         bool ConfirmAccessMode(LinkState& link) override
         {
             link.comPort = 2;

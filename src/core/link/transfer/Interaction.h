@@ -37,6 +37,8 @@ public:
     virtual void Show(const Message& message) = 0;
     // A question with OK and Cancel; true for OK.
     virtual bool Confirm(const Message& question) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool ConfirmYesNo(const Message& question) = 0;
     // The access-mode confirmation ("Confirm access mode"): shows the link,
     // may let the user change it (updating link), true for "Connect".
     virtual bool ConfirmAccessMode(LinkState& link) = 0;

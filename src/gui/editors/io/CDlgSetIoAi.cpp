@@ -2,15 +2,13 @@
 
 #include "editors/io/CDlgSetIoAiCh.h"
 #include "editors/kit/RecordText.h"
+#include "settings/UsableChannels.h"
 
 namespace volmar::gui {
 
 int AiRowsForSpeed(int32_t speed)
 {
-    if (speed >= 0 && speed <= 2) return 16;
-    if (speed >= 3 && speed <= 8) return 32;
-    if (speed >= 9 && speed <= 15) return 64;
-    return 0;
+    return UsableAt(speed).ai;
 }
 
 CDlgSetIoAi::CDlgSetIoAi(SettingRecord& record, Interaction& ui, QWidget* parent)

@@ -50,7 +50,7 @@ void ColourSwatch::changeEvent(QEvent* event)
 
 void ColourSwatch::Choose()
 {
-    const QColor chosen = QColorDialog::getColor(Qt::black, this);
+    const QColor chosen = QColorDialog::getColor(ChooserStart(), this);
     if (!chosen.isValid()) return;
     m_colour = chosen;
     Repaint();

@@ -1,0 +1,98 @@
+#include "editors/com/CDlgSetComFtpc.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/RecordText.h"
+#include "common/ScreenshotRegistry.h"
+#include "editors/com/ComParts.h"
+#include "editors/kit/Enable.h"
+#include "editors/kit/FieldChecks.h"
+#include "editors/kit/Form.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+using namespace com;
+
+namespace {
+constexpr int kTextChars = 64;
+}
+
+CDlgSetComFtpc::CDlgSetComFtpc(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : EditorDialog(ui, QStringLiteral("FTP client"), parent), m_record(record)
+{
+    const FtpClientBlock& ftpc = record.COM.FTPC;
+    m_mode = MakeGuardedMode("mode");
+    SelectStored(m_mode, ftpc.MODE);
+    m_port = MakeNumberEdit("port", ftpc.PORT);
+    m_server = kit::MakeEdit("server", 40);
+    m_server->setText(kit::FromRecord(ftpc.FTP_SERVER));
+    m_login = kit::MakeEdit("login", 40);
+    m_login->setText(kit::FromRecord(ftpc.FTP_LOGIN));
+    m_password = kit::MakeEdit("password", 40);
+    m_password->setText(kit::FromRecord(ftpc.FTP_PASSWORD));
+    m_folder = kit::MakeEdit("subfolder", 40);
+    m_folder->setText(kit::FromRecord(ftpc.FTP_SUBFOLDER));
+    m_ignore = kit::Named(new QCheckBox(QStringLiteral("Ignore")), "ignore");
+    m_ignore->setChecked(ftpc.PASV_ADDR == 1);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Mode"), m_mode);
+    form->addRow(QStringLiteral("Port address"), m_port);
+    form->addRow(QStringLiteral("Server address"), m_server);
+    form->addRow(QStringLiteral("Login ID"), m_login);
+    form->addRow(QStringLiteral("Password"), m_password);
+    form->addRow(QStringLiteral("Subfolder"), m_folder);
+    form->addRow(QStringLiteral("PASV address"), m_ignore);
+    Body()->addLayout(form);
+
+    m_mode->SetGuard([this](int, int) {
+        const char* problem = Problem();
+        return problem ? Refuse(problem) : true;
+    });
+    connect(m_mode, &kit::GuardedCombo::Accepted, this, [this] {
+        UpdateEnabled();
+        m_mode->setFocus();
+    });
+    UpdateEnabled();
+}
+
+const char* CDlgSetComFtpc::Problem() const
+{
+    if (m_mode->currentIndex() != kEnable) return nullptr;
+    if (NumberOf(m_port) > kPortMax) return "Setting error: Port address";
+    if (!IsPlainCredential(m_server->text(), kTextChars)) return "Setting error: FTP server address";
+    if (!IsPlainCredential(m_login->text(), kTextChars)) return "Setting error: FTP log in ID";
+    if (!IsPlainCredential(m_password->text(), kTextChars)) return "Setting error: FTP password";
+    if (!kit::Fits(m_folder, kTextChars)) return "Setting error: FTP subfolder";
+    return nullptr;
+}
+
+void CDlgSetComFtpc::UpdateEnabled()
+{
+    kit::SetEnabled({m_port, m_server, m_login, m_password, m_folder, m_ignore},
+                    m_mode->currentIndex() == kEnable);
+}
+
+bool CDlgSetComFtpc::Confirm()
+{
+    if (const char* problem = Problem()) return Refuse(problem);
+    FtpClientBlock& ftpc = m_record.COM.FTPC;
+    StoreSelected(m_mode, ftpc.MODE);
+    StorePort(m_port, ftpc.PORT);
+    kit::ToRecord(ftpc.FTP_SERVER, m_server->text());
+    kit::ToRecord(ftpc.FTP_LOGIN, m_login->text());
+    kit::ToRecord(ftpc.FTP_PASSWORD, m_password->text());
+    kit::ToRecord(ftpc.FTP_SUBFOLDER, m_folder->text());
+    ftpc.PASV_ADDR = m_ignore->isChecked() ? 1 : 0;
+    return true;
+}
+
+VOLMAR_SCREENSHOT("com-ftp-client", [](ScreenshotEnv& env) {
+    return std::make_unique<CDlgSetComFtpc>(env.record, env.app.ui);
+});
+
+}  // namespace volmar::gui

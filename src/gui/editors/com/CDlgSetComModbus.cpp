@@ -1,0 +1,79 @@
+#include "editors/com/CDlgSetComModbus.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/ScreenshotRegistry.h"
+#include "editors/com/ComParts.h"
+#include "editors/kit/Enable.h"
+#include "editors/kit/FieldChecks.h"
+
+namespace volmar::gui {
+
+using namespace com;
+
+namespace {
+constexpr int64_t kLingerMax = 3000;
+}
+
+CDlgSetComModbus::CDlgSetComModbus(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : EditorDialog(ui, QStringLiteral("Modbus/TCP slave"), parent), m_record(record)
+{
+    const ModbusTcpBlock& mb = record.COM.MODBUS_TCP;
+    m_mode = MakeGuardedMode("mode");
+    SelectStored(m_mode, mb.MODE);
+    m_registers = MakeList("registers", {"Disable", "Enable"});
+    SelectStored(m_registers, mb.REG);
+    m_port = MakeNumberEdit("port", mb.PORT);
+    m_linger = MakeNumberEdit("linger", mb.RINGER_TIME);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Mode"), m_mode);
+    form->addRow(QStringLiteral("Allow access to internal registers"), m_registers);
+    form->addRow(QStringLiteral("Port address (0 to 65535)"), m_port);
+    form->addRow(QStringLiteral("Linger time (0 to 3000 sec.)"), m_linger);
+    Body()->addLayout(form);
+
+    m_mode->SetGuard([this](int, int) {
+        const char* problem = Problem();
+        return problem ? Refuse(problem) : true;
+    });
+    connect(m_mode, &kit::GuardedCombo::Accepted, this, [this] {
+        UpdateEnabled();
+        m_mode->setFocus();
+    });
+    UpdateEnabled();
+}
+
+const char* CDlgSetComModbus::Problem() const
+{
+    int64_t linger = 0;
+    // An empty or overlong linger time is no number; an empty port reads 0.
+    if (!kit::IntegerIn(m_linger, INT64_MIN, INT64_MAX, &linger)) return "Setting error: Linger time.";
+    if (NumberOf(m_port) > kPortMax) return "Setting error: Port address";
+    if (linger < 0 || linger > kLingerMax) return "Setting error: Linger time.";
+    return nullptr;
+}
+
+void CDlgSetComModbus::UpdateEnabled()
+{
+    kit::SetEnabled({m_registers, m_port, m_linger}, m_mode->currentIndex() == kEnable);
+}
+
+bool CDlgSetComModbus::Confirm()
+{
+    if (const char* problem = Problem()) return Refuse(problem);
+    ModbusTcpBlock& mb = m_record.COM.MODBUS_TCP;
+    StoreSelected(m_mode, mb.MODE);
+    StoreSelected(m_registers, mb.REG);
+    StorePort(m_port, mb.PORT);
+    mb.RINGER_TIME = static_cast<int32_t>(kit::SignedValue(m_linger));
+    return true;
+}
+
+VOLMAR_SCREENSHOT("com-modbus", [](ScreenshotEnv& env) {
+    return std::make_unique<CDlgSetComModbus>(env.record, env.app.ui);
+});
+
+}  // namespace volmar::gui

@@ -1,0 +1,150 @@
+#include "editors/com/CDlgSetComSmtp.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/RecordText.h"
+#include "common/ScreenshotRegistry.h"
+#include "editors/com/ComParts.h"
+#include "editors/kit/Enable.h"
+#include "editors/kit/Form.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+using namespace com;
+
+namespace {
+constexpr int kTextChars = 64;
+
+QLineEdit* TextEdit(const char* name, const char* value)
+{
+    QLineEdit* edit = kit::MakeEdit(name, 40);
+    edit->setText(kit::FromRecord(value));
+    return edit;
+}
+}  // namespace
+
+CDlgSetComSmtp::CDlgSetComSmtp(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : EditorDialog(ui, QStringLiteral("SMTP/POP3"), parent), m_record(record)
+{
+    const SmtpPop3Block& s = record.COM.SMTP_POP3;
+    m_charCode = MakeList("charCode", {"UTF-8", "ISO-2022-JP"});
+    SelectStored(m_charCode, s.CHAR);
+    m_smtpSsl = MakeList("smtpSsl", {"Disable", "Enable"});
+    SelectStored(m_smtpSsl, s.SMTP_OVER_SSL);
+    m_auth = kit::Named(new kit::GuardedCombo({"Disable", "Auto", "CRAM-MD5", "LOGIN", "PLAIN"}), "smtpAuth");
+    SelectStored(m_auth, s.SMTP_AUTH.MODE);
+    m_authId = TextEdit("smtpId", s.SMTP_AUTH.ID);
+    m_authPassword = TextEdit("smtpPassword", s.SMTP_AUTH.PASSWORD);
+    m_pop = MakeGuardedMode("popBeforeSmtp");
+    SelectStored(m_pop, s.POP_BEFORE_SMTP_AUTH.MODE);
+    m_popId = TextEdit("pop3Id", s.POP_BEFORE_SMTP_AUTH.ID);
+    m_popPassword = TextEdit("pop3Password", s.POP_BEFORE_SMTP_AUTH.PASSWORD);
+    m_myAddress = TextEdit("myAddress", s.MY_ADDRESS);
+    m_smtpServer = TextEdit("smtpServer", s.SMTP_SERVER);
+    m_popServer = TextEdit("pop3Server", s.POP3_SERVER);
+    m_account = TextEdit("account", s.ACCOUNT);
+    m_sender = TextEdit("sender", s.NAME);
+    m_smtpPort = MakeNumberEdit("smtpPort", s.SMTP_PORT);
+    m_popPort = MakeNumberEdit("pop3Port", s.POP3_PORT);
+    m_startTls = MakeList("startTls", {"Disable", "Enable"});
+    SelectStored(m_startTls, s.STARTTLS);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Character code"), m_charCode);
+    form->addRow(QStringLiteral("SMTP over SSL"), m_smtpSsl);
+    form->addRow(QStringLiteral("STARTTLS"), m_startTls);
+    form->addRow(QStringLiteral("SMTP authentication"), m_auth);
+    form->addRow(QStringLiteral("ID"), m_authId);
+    form->addRow(QStringLiteral("Password"), m_authPassword);
+    form->addRow(QStringLiteral("POP before SMTP authentication"), m_pop);
+    form->addRow(QStringLiteral("POP3 ID"), m_popId);
+    form->addRow(QStringLiteral("POP3 password"), m_popPassword);
+    form->addRow(QStringLiteral("QN70G e-mail address"), m_myAddress);
+    form->addRow(QStringLiteral("SMTP server IP address"), m_smtpServer);
+    form->addRow(QStringLiteral("POP3 server IP address"), m_popServer);
+    form->addRow(QStringLiteral("QN70G e-mail account"), m_account);
+    form->addRow(QStringLiteral("Sender name"), m_sender);
+    form->addRow(QStringLiteral("SMTP port address"), m_smtpPort);
+    form->addRow(QStringLiteral("POP3 port address"), m_popPort);
+    Body()->addLayout(form);
+
+    for (kit::GuardedCombo* combo : {m_auth, m_pop}) {
+        combo->SetGuard([this](int, int) {
+            const char* problem = Problem();
+            return problem ? Refuse(problem) : true;
+        });
+        connect(combo, &kit::GuardedCombo::Accepted, this, [this, combo] {
+            UpdateEnabled();
+            combo->setFocus();
+        });
+    }
+    // SSL is no guarded mode: it only decides whether STARTTLS applies.
+    connect(m_smtpSsl, &QComboBox::currentIndexChanged, this, &CDlgSetComSmtp::UpdateEnabled);
+    UpdateEnabled();
+}
+
+const char* CDlgSetComSmtp::Problem() const
+{
+    struct Check {
+        const QLineEdit* edit;
+        bool plain;  // ASCII only besides the length
+        const char* message;
+    };
+    const Check checks[] = {
+        {m_authId, true, "Setting error: SMTP ID."},
+        {m_authPassword, true, "Setting error: SMTP password."},
+        {m_popId, true, "Setting error: POP before SMTP, POP3 ID."},
+        {m_popPassword, true, "Setting error: POP before SMTP, POP3 password."},
+        {m_myAddress, false, "Setting error: QN70G e-mail address"},
+        {m_smtpServer, false, "Setting error: IP address of SMTP server."},
+        {m_popServer, false, "Setting error: IP address of POP3 server."},
+        {m_account, false, "Setting error: QN70G e-mail acount"},
+        {m_sender, false, "Setting error: Sender's name"},
+    };
+    for (const Check& c : checks) {
+        const bool ok = c.plain ? IsPlainCredential(c.edit->text(), kTextChars) : kit::Fits(c.edit, kTextChars);
+        if (!ok) return c.message;
+    }
+    if (NumberOf(m_smtpPort) > kPortMax) return "Setting error: SMTP port address";
+    if (NumberOf(m_popPort) > kPortMax) return "Setting error: POP3 port address";
+    return nullptr;
+}
+
+void CDlgSetComSmtp::UpdateEnabled()
+{
+    kit::SetEnabled({m_authId, m_authPassword}, m_auth->currentIndex() > 0);
+    kit::SetEnabled({m_popId, m_popPassword, m_popServer}, m_pop->currentIndex() == kEnable);
+    m_startTls->setEnabled(m_smtpSsl->currentIndex() == kEnable);
+}
+
+bool CDlgSetComSmtp::Confirm()
+{
+    if (const char* problem = Problem()) return Refuse(problem);
+    SmtpPop3Block& s = m_record.COM.SMTP_POP3;
+    StoreSelected(m_charCode, s.CHAR);
+    StoreSelected(m_smtpSsl, s.SMTP_OVER_SSL);
+    StoreSelected(m_auth, s.SMTP_AUTH.MODE);
+    kit::ToRecord(s.SMTP_AUTH.ID, m_authId->text());
+    kit::ToRecord(s.SMTP_AUTH.PASSWORD, m_authPassword->text());
+    StoreSelected(m_pop, s.POP_BEFORE_SMTP_AUTH.MODE);
+    kit::ToRecord(s.POP_BEFORE_SMTP_AUTH.ID, m_popId->text());
+    kit::ToRecord(s.POP_BEFORE_SMTP_AUTH.PASSWORD, m_popPassword->text());
+    kit::ToRecord(s.MY_ADDRESS, m_myAddress->text());
+    kit::ToRecord(s.SMTP_SERVER, m_smtpServer->text());
+    kit::ToRecord(s.POP3_SERVER, m_popServer->text());
+    kit::ToRecord(s.ACCOUNT, m_account->text());
+    kit::ToRecord(s.NAME, m_sender->text());
+    StorePort(m_smtpPort, s.SMTP_PORT);
+    StorePort(m_popPort, s.POP3_PORT);
+    StoreSelected(m_startTls, s.STARTTLS);
+    return true;
+}
+
+VOLMAR_SCREENSHOT("com-smtp", [](ScreenshotEnv& env) {
+    return std::make_unique<CDlgSetComSmtp>(env.record, env.app.ui);
+});
+
+}  // namespace volmar::gui

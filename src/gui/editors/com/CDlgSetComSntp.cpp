@@ -1,0 +1,57 @@
+#include "editors/com/CDlgSetComSntp.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/ScreenshotRegistry.h"
+#include "editors/com/ComParts.h"
+#include "editors/kit/Form.h"
+#include "editors/kit/RecordText.h"
+
+namespace volmar::gui {
+
+using namespace com;
+
+CDlgSetComSntp::CDlgSetComSntp(SettingRecord& record, Interaction& ui, QWidget* parent)
+    : EditorDialog(ui, QStringLiteral("SNTP"), parent), m_record(record)
+{
+    m_mode = MakeGuardedMode("mode");
+    SelectStored(m_mode, record.COM.SNTP.MODE);
+    m_server = kit::MakeEdit("server", 40);
+    m_server->setText(kit::FromRecord(record.COM.SNTP.SERVER));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Mode"), m_mode);
+    form->addRow(QStringLiteral("SNTP server"), m_server);
+    Body()->addLayout(form);
+
+    m_mode->SetGuard([this](int, int) {
+        const char* problem = Problem();
+        return problem ? Refuse(problem) : true;
+    });
+    auto update = [this] { m_server->setEnabled(m_mode->currentIndex() == kEnable); };
+    connect(m_mode, &kit::GuardedCombo::Accepted, this, [this, update] {
+        update();
+        m_mode->setFocus();
+    });
+    update();
+}
+
+const char* CDlgSetComSntp::Problem() const
+{
+    return kit::Fits(m_server, 64) ? nullptr : "Setting error: Server";
+}
+
+bool CDlgSetComSntp::Confirm()
+{
+    if (const char* problem = Problem()) return Refuse(problem);
+    StoreSelected(m_mode, m_record.COM.SNTP.MODE);
+    kit::ToRecord(m_record.COM.SNTP.SERVER, m_server->text());
+    return true;
+}
+
+VOLMAR_SCREENSHOT("com-sntp", [](ScreenshotEnv& env) {
+    return std::make_unique<CDlgSetComSntp>(env.record, env.app.ui);
+});
+
+}  // namespace volmar::gui

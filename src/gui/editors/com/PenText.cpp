@@ -1,0 +1,71 @@
+#include "editors/com/PenText.h"
+
+#include <string>
+
+#include "settings/Keywords.h"
+#include "settings/ValueText.h"
+
+namespace volmar::gui::pen {
+
+const char* const kTypeNames[6] = {"None", "AI", "DI", "PI", "OI", "DO"};
+
+bool IsAnalog(int32_t type) { return type == kPenAi || type == kPenPi || type == kPenOi; }
+
+namespace {
+
+template <typename Channel, size_t N>
+const Channel* At(const Channel (&channels)[N], int ch)
+{
+    return ch >= 1 && ch <= static_cast<int>(N) ? &channels[ch - 1] : nullptr;
+}
+
+template <typename Channel>
+ChannelView Analog(const Channel* c)
+{
+    ChannelView view;
+    if (!c) return view;
+    view.exponent = c->EXP != 0;
+    if (c->TYPE == 0) return view;
+    view.inUse = true;
+    view.name = QString::fromUtf8(c->NAME);
+    view.unit = QString::fromUtf8(c->UNIT);
+    return view;
+}
+
+template <typename Channel>
+ChannelView Discrete(const Channel* c)
+{
+    ChannelView view;
+    if (!c || c->TYPE == 0) return view;
+    view.inUse = true;
+    view.name = QString::fromUtf8(c->NAME);
+    return view;
+}
+
+}  // namespace
+
+ChannelView ChannelOf(const SettingRecord& r, int32_t type, int ch)
+{
+    switch (type) {
+    case kPenAi: return Analog(At(r.IO.AI, ch));
+    case kPenPi: return Analog(At(r.IO.PI, ch));
+    case kPenOi: return Analog(At(r.IO.OI, ch));
+    case kPenDi: return Discrete(At(r.IO.DI, ch));
+    case kPenDo: return Discrete(At(r.IO.DO, ch));
+    default: return {};
+    }
+}
+
+QString LimitText(double value, bool log, bool exponent)
+{
+    std::string out;
+    if (log)
+        AppendFixed(out, value, 0);
+    else if (exponent)
+        AppendScientific(out, value, 3);
+    else
+        AppendFixed(out, value, 2);
+    return QString::fromStdString(out);
+}
+
+}  // namespace volmar::gui::pen

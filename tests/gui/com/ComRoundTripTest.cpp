@@ -1,0 +1,94 @@
+// Edits made in the communication, record and display editors survive
+// writing the settings document, saving and reading the file, and a trip to
+// the simulated unit and back.
+#include "../io/IoTestSupport.h"
+#include "Process.h"
+#include "SimProcess.h"
+#include "common/FileIo.h"
+#include "common/Profile.h"
+#include "editors/com/CDlgSetComFtpc.h"
+#include "editors/com/CDlgSetComModbus.h"
+#include "editors/com/CDlgSetComSmtp.h"
+#include "editors/com/CDlgSetComSntp.h"
+#include "editors/com/CDlgSetDispPageName.h"
+#include "editors/com/CDlgSetDispPenConf.h"
+#include "editors/com/CDlgSetRecord.h"
+#include "link/transfer/LinkState.h"
+#include "link/transfer/SettingDownload.h"
+#include "link/transfer/SettingUpload.h"
+#include "settings/DocumentReader.h"
+#include "settings/DocumentWriter.h"
+#include "settings/Keywords.h"
+
+namespace volmar::gui::test {
+namespace {
+
+class ComRoundTripTest : public EditorTest {};
+
+template <typename Dialog, typename... Args>
+void Edit(std::function<void(Dialog&)> edit, Args&&... args)
+{
+    Dialog dialog(std::forward<Args>(args)...);
+    edit(dialog);
+    EXPECT_TRUE(PressOk(dialog)) << dialog.windowTitle().toStdString();
+}
+
+TEST_F(ComRoundTripTest, EditorEditsSurviveTheDocumentAndTheUnit)
+{
+    record->COM.FTPC.MODE = 1;
+    Edit<CDlgSetComFtpc>([](QDialog& d) { SetText(&d, "server", QStringLiteral("ftp.example.org")); }, *record, ui);
+    Edit<CDlgSetComSntp>([](QDialog& d) { SetText(&d, "server", QStringLiteral("ntp.näh.de")); }, *record, ui);
+    Edit<CDlgSetComModbus>([](QDialog& d) { SetText(&d, "linger", QStringLiteral("2999")); }, *record, ui);
+    Edit<CDlgSetComSmtp>([](QDialog& d) { SetText(&d, "sender", QStringLiteral("Kläranlage")); }, *record, ui);
+    Edit<CDlgSetRecord>(
+        [](QDialog& d) {
+            Pick(&d, "rate", kSpeed1h);
+            Pick(&d, "interval", 1);  // 1 month
+        },
+        *record, ui);
+    Edit<CDlgSetDispPenConf>(
+        [](QDialog& d) {
+            Pick(&d, "type", kPenOi);
+            Pick(&d, "channel", 29);
+            SetText(&d, "upper", QStringLiteral("250.25"));
+        },
+        *record, 7, ui);
+    Edit<CDlgSetDispPageName>([](QDialog& d) { SetText(&d, "page2", QStringLiteral("Zulauf & Ablauf")); }, *record,
+                              ui);
+    ASSERT_TRUE(ui.shown.empty()) << LastMessage();
+    EXPECT_EQ(record->RECORD.MB.TRANS, 10);
+    EXPECT_EQ(record->DISP.PEN_CONF[7].CH, 30);
+
+    const std::string document = WriteSettingDocument(*record);
+    auto read = volmar::testing::MakeDefaultRecord();
+    EXPECT_EQ(ReadSettingDocument(*read, document.data(), document.size()), 0);
+    EXPECT_EQ(std::memcmp(read.get(), record.get(), sizeof(SettingRecord)), 0);
+    EXPECT_STREQ(read->COM.SMTP_POP3.NAME, "Kläranlage");
+    EXPECT_EQ(read->DISP.PEN_DRAW[7].HIGH, 250.25);
+
+    volmar::testing::TempDir dir;
+    const std::string file = dir.File("com.xml");
+    ASSERT_TRUE(WriteFileAtomically(file, document));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(file, 4u << 20, bytes));
+    auto loaded = volmar::testing::MakeDefaultRecord();
+    ASSERT_TRUE(ConvertSettingDocument(*loaded, bytes.data(), bytes.size()).ok);
+
+    volmar::test::SimProcess sim({"--tcp", "0", "--cipher", "0"});
+    ASSERT_TRUE(sim.WaitReady()) << sim.Errors();
+    MemoryProfile profile;
+    profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
+    LinkState link;
+    link.kind = LinkKind::Network;
+    link.address = "127.0.0.1";
+    link.tcpPort = sim.Port("cipher");
+    ui.QueueLogin("kovan", "kovan");
+    ASSERT_TRUE(UploadSetting(link, ui, profile, *loaded)) << LastMessage();
+    auto back = volmar::testing::MakeDefaultRecord();
+    ASSERT_TRUE(DownloadSetting(link, ui, profile, *back)) << LastMessage();
+    EXPECT_EQ(std::memcmp(back.get(), record.get(), sizeof(SettingRecord)), 0);
+    EXPECT_STREQ(back->DISP.PAGE[1], "Zulauf & Ablauf");
+}
+
+}  // namespace
+}  // namespace volmar::gui::test
