@@ -9,11 +9,12 @@ const std::map<std::string, std::string> kValueOptions = {
     {"-o", "output"},       {"--output", "output"},     {"--serial", "serial"},
     {"--host", "host"},     {"--port", "port"},         {"--unit", "unit"},
     {"--login", "login"},   {"--password", "password"}, {"--protocol", "protocol"},
+    {"--set", "set"},
 };
 
 const std::map<std::string, std::string> kFlagOptions = {
     {"-h", "help"}, {"--help", "help"}, {"--yes", "yes"}, {"--quiet", "quiet"},
-    {"--no-info-message", "no-info-message"},
+    {"--no-info-message", "no-info-message"}, {"--reset", "reset"},
 };
 
 }  // namespace

@@ -10,6 +10,10 @@
 
 namespace volmar::sim {
 
+// The largest object a unit takes in one put: the compressed data container
+// of a user-defined browser view comes close to 4 MiB, twice a setting.
+constexpr size_t kMaxPutObject = 0x400000;
+
 // Result of a put as the unit reports it: code 0 accepted; otherwise the
 // unit's result code (3 failed to save, 101 unsupported values, ...) and an
 // optional UTF-8 text.

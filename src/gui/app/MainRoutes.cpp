@@ -1,5 +1,7 @@
 #include "app/MainRoutes.h"
 
+#include "maintenance/CDlgMenMain.h"
+
 #include "app/AppContext.h"
 #include "common/NotAvailable.h"
 
@@ -10,7 +12,10 @@ MainRoutes DefaultRoutes(AppContext& ctx)
     Interaction& ui = ctx.ui;
     MainRoutes routes;
     routes.openHub = [&ui](QWidget*, SettingRecord&, std::string&) { ShowNotAvailable(ui, "The configuration window"); };
-    routes.openMaintenance = [&ui](QWidget*) { ShowNotAvailable(ui, "The maintenance menu"); };
+    routes.openMaintenance = [&ctx](QWidget* parent) {
+        CDlgMenMain menu(ctx, parent);
+        menu.exec();
+    };
     routes.openTerminalLog = [&ui](QWidget*) { ShowNotAvailable(ui, "The terminal log"); };
     routes.openNetworkAccess = [&ui](QWidget*, SettingRecord&) { ShowNotAvailable(ui, "VOLMAR via network"); };
     routes.openNetworkAddress = [&ui](QWidget*, SettingRecord&) { ShowNotAvailable(ui, "The network address editor"); };

@@ -17,7 +17,7 @@ namespace volmar::sim {
 class SerialUnitSession {
 public:
     // The largest object the unit takes in one put.
-    static constexpr size_t kMaxPutBytes = 2 * 1024 * 1024;
+    static constexpr size_t kMaxPutBytes = kMaxPutObject;
     // A frame that stops arriving for this long is dropped.
     static constexpr int kFrameGapMs = 500;
     // A reply block the tool neither acknowledges nor refuses for this long

@@ -6,12 +6,13 @@
 #include "link/tcp/Socket.h"
 #include "link/tcp/TcpHeaders.h"
 #include "link/tcp/TcpTransport.h"
+#include "sim/UnitModel.h"
 
 namespace volmar::sim {
 namespace {
 
 // Largest block the unit takes after a header: an object and then some.
-constexpr uint32_t kMaxBlock = volmar::kMaxObjectSize + 4096;
+constexpr uint32_t kMaxBlock = kMaxPutObject + 4096;
 
 struct Request {
     volmar::TcpRequest header;

@@ -13,16 +13,17 @@ namespace volmar::sim {
 namespace {
 
 constexpr size_t kMaxField = 64;
+constexpr size_t kMaxOutcome = 512;  // the hexadecimal bytes of a small put
 
 // A field as one word: spaces and control bytes become '_', long ones are cut.
-void AppendField(std::string& line, std::string_view field)
+void AppendField(std::string& line, std::string_view field, size_t max = kMaxField)
 {
     line += ' ';
     if (field.empty()) {
         line += '-';
         return;
     }
-    for (size_t i = 0; i < field.size() && i < kMaxField; ++i) {
+    for (size_t i = 0; i < field.size() && i < max; ++i) {
         const unsigned char c = static_cast<unsigned char>(field[i]);
         line += (c <= ' ' || c == 0x7F) ? '_' : static_cast<char>(c);
     }
@@ -61,7 +62,7 @@ void Journal::Write(std::string_view link, std::string_view operation, std::stri
     AppendField(line, operation);
     AppendField(line, object);
     AppendField(line, std::to_string(length));
-    AppendField(line, outcome);
+    AppendField(line, outcome, kMaxOutcome);
     line += '\n';
 
     // One write per line, so lines from several links never interleave.

@@ -6,7 +6,8 @@
 //   2024-05-01 12:00:00.123 tcp put CONFIG_P 5123 refused:102
 //
 // time, link (serial, tcp, cipher, or unit for direct calls), operation
-// (status, login, get, put, result), object (the login ID for a login, "-"
+// (status, login, get, put, result; "data" follows a put of at most 256
+// bytes with its bytes in hexadecimal as the outcome), object (the login ID for a login, "-"
 // when none), length in bytes (received for a put, sent for a get) and the
 // outcome. Passwords are never written.
 #include <cstddef>

@@ -7,6 +7,19 @@
 namespace volmar::sim {
 namespace {
 
+constexpr size_t kJournalDataBytes = 256;
+
+std::string HexOf(const std::vector<uint8_t>& data)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (uint8_t b : data) {
+        text += kDigits[b >> 4];
+        text += kDigits[b & 15];
+    }
+    return text;
+}
+
 std::string Outcome(int code) { return code == 0 ? "ok" : "refused:" + std::to_string(code); }
 
 }  // namespace
@@ -147,6 +160,8 @@ PutOutcome SimUnit::PutOn(UnitLink link, const std::string& object, const std::v
         processingLeft_ = options_.processingRounds;
     }
     Note(link, "put", object, data.size(), Outcome(outcome.code));
+    // The bytes of a small put, so that a test (or a person) sees what arrived.
+    if (!data.empty() && data.size() <= kJournalDataBytes) Note(link, "data", object, data.size(), HexOf(data));
     return outcome;
 }
 

@@ -256,15 +256,17 @@ TEST(SimUnit, JournalRecordsEveryRequestWithoutPasswords)
         unit.Link(sim::UnitLink::Tcp).Login("my id", "kovan");
     }
     const auto lines = JournalLines(path);
-    ASSERT_EQ(lines.size(), 7u);
+    ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0], (std::vector<std::string>{"earlier", "line"})) << "appended, not replaced";
     auto tail = [](const std::vector<std::string>& f) { return std::vector<std::string>(f.begin() + 2, f.end()); };
     EXPECT_EQ(tail(lines[1]), (std::vector<std::string>{"tcp", "status", "-", "6", "ok"}));
     EXPECT_EQ(tail(lines[2]), (std::vector<std::string>{"cipher", "login", "kovan", "0", "refused"}));
     EXPECT_EQ(tail(lines[3]), (std::vector<std::string>{"serial", "put", "TIME", "12", "refused:4"}));
-    EXPECT_EQ(tail(lines[4]), (std::vector<std::string>{"serial", "result", "TIME", "0", "refused:4"}));
-    EXPECT_EQ(tail(lines[5]), (std::vector<std::string>{"unit", "get", "MAC", "6", "ok"}));
-    EXPECT_EQ(tail(lines[6]), (std::vector<std::string>{"tcp", "login", "my_id", "0", "refused"}));
+    // The bytes of a small put follow it.
+    EXPECT_EQ(tail(lines[4]), (std::vector<std::string>{"serial", "data", "TIME", "12", std::string(24, '0')}));
+    EXPECT_EQ(tail(lines[5]), (std::vector<std::string>{"serial", "result", "TIME", "0", "refused:4"}));
+    EXPECT_EQ(tail(lines[6]), (std::vector<std::string>{"unit", "get", "MAC", "6", "ok"}));
+    EXPECT_EQ(tail(lines[7]), (std::vector<std::string>{"tcp", "login", "my_id", "0", "refused"}));
     EXPECT_EQ(testing::ReadFile(path).find("wrong"), std::string::npos);
 
     EXPECT_EQ(sim::Journal::Open(dir.File("no/such/dir/j.log"), error), nullptr);

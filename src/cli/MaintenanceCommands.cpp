@@ -1,0 +1,177 @@
+// The maintenance commands of volmar-cli: the unit's clock, MAC address,
+// version, system log and free disk space, memory-block initialization and
+// the delivery tests, over the link the device commands take.
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "cli/Command.h"
+#include "cli/DeviceSession.h"
+#include "link/transfer/Login.h"
+#include "maintenance/MaintenanceFunctions.h"
+#include "maintenance/MaintenanceTexts.h"
+
+namespace volmar::cli {
+namespace {
+
+using Body = std::function<int(Session&, LinkContext&)>;
+
+// Checks the positional count, builds the session, runs the access-mode
+// confirmation when it is on, then the command's body.
+int WithUnit(const Args& args, size_t positional, const char* usage, const Body& body)
+{
+    if (args.positional.size() != positional) {
+        std::fprintf(stderr, "usage: volmar-cli %s\n", usage);
+        return kExitUsage;
+    }
+    Session s;
+    if (!BuildSession(args, s)) return kExitUsage;
+    if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
+    LinkContext ctx{s.link, *s.ui, *s.profile, {}};
+    return body(s, ctx);
+}
+
+int Print(const std::optional<std::string>& text)
+{
+    if (!text) return kExitFailed;
+    std::printf("%s\n", text->c_str());
+    return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
+}
+
+int Done(bool ok) { return ok ? kExitOk : kExitFailed; }
+
+bool Ask(Session& s, const char* question) { return s.ui->Confirm({MessageIcon::Question, question}); }
+
+// "now" (the PC's local time) or YYYY-MM-DDTHH:MM:SS as the dialog's six
+// fields; a text of another shape gives fields the check refuses.
+DateTimeFields TimeFields(const std::string& text)
+{
+    if (text == "now") {
+        const std::time_t t = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&t, &local);
+        return DateTimeFieldsOf(local);
+    }
+    static constexpr char kSeparators[5] = {'-', '-', 'T', ':', ':'};
+    DateTimeFields fields;
+    size_t field = 0;
+    for (char c : text) {
+        if (field < 5 && c == kSeparators[field]) {
+            ++field;
+        } else if (c >= '0' && c <= '9') {
+            fields[field] += c;
+        } else {
+            return {};
+        }
+    }
+    return field == 5 ? fields : DateTimeFields{};
+}
+
+int CmdTime(const Args& args)
+{
+    const std::string* value = args.Value("set");
+    if (!value) {
+        std::fputs("usage: volmar-cli time --set now|YYYY-MM-DDTHH:MM:SS [LINK OPTIONS]\n", stderr);
+        return kExitUsage;
+    }
+    const auto payload = BuildTimePayload(TimeFields(*value));
+    if (!payload) {
+        std::fprintf(stderr, "%s\n", kMsgIllegalDateTime);
+        return kExitFailed;
+    }
+    return WithUnit(args, 0, "time --set VALUE [LINK OPTIONS]",
+                    [&](Session&, LinkContext& ctx) { return Done(SetUnitTime(ctx, *payload)); });
+}
+
+int CmdMac(const Args& args)
+{
+    return WithUnit(args, 0, "mac [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+        auto mac = ReadUnitMac(ctx);
+        if (!mac) s.ui->Show({MessageIcon::Error, kMsgMacFailed});
+        return Print(mac);
+    });
+}
+
+int CmdVersion(const Args& args)
+{
+    return WithUnit(args, 0, "version [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+        auto version = ReadUnitVersion(ctx);
+        if (!version) s.ui->Show({MessageIcon::Error, kMsgVersionFailed});
+        return Print(version);
+    });
+}
+
+int CmdLog(const Args& args)
+{
+    return WithUnit(args, 0, "log [--reset] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
+        if (args.Has("reset")) {
+            if (!Ask(s, kAskResetLog)) return kExitFailed;
+            if (!ResetSystemLog(ctx)) return kExitFailed;
+        }
+        auto text = ReadSystemLog(ctx);
+        if (!text) return kExitFailed;
+        if (std::fwrite(text->data(), 1, text->size(), stdout) != text->size()) return kExitFailed;
+        return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
+    });
+}
+
+int CmdDisk(const Args& args)
+{
+    return WithUnit(args, 0, "disk [LINK OPTIONS]",
+                    [](Session&, LinkContext& ctx) { return Print(ReadDiskFree(ctx)); });
+}
+
+int CmdInit(const Args& args)
+{
+    return WithUnit(args, 0, "init [--yes] [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+        if (!Ask(s, kAskInitialize)) return kExitFailed;
+        return Done(InitializeMemoryBlock(ctx));
+    });
+}
+
+int CmdFtpTest(const Args& args)
+{
+    return WithUnit(args, 0, "ftp-test [--yes] [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+        if (!Ask(s, kAskProceed)) return kExitFailed;
+        return Done(RunFtpClientTest(ctx));
+    });
+}
+
+std::string Help(const char* head) { return std::string(head) + kLinkOptionsHelp; }
+
+}  // namespace
+
+const std::vector<Command>& MaintenanceCommands()
+{
+    static const std::string timeHelp = Help(
+        "usage: volmar-cli time --set now|YYYY-MM-DDTHH:MM:SS [LINK OPTIONS]\n\n"
+        "Sets the unit's clock to the PC's local time (now) or to the given time\n"
+        "(2010 to 2059). The clock can only be set, not read.\n");
+    static const std::string macHelp = Help("usage: volmar-cli mac [LINK OPTIONS]\n\nPrints the unit's MAC address.\n");
+    static const std::string versionHelp =
+        Help("usage: volmar-cli version [LINK OPTIONS]\n\nPrints the unit's firmware version.\n");
+    static const std::string logHelp = Help(
+        "usage: volmar-cli log [--reset] [LINK OPTIONS]\n\n"
+        "Prints the unit's system log; --reset empties it first (after a question).\n");
+    static const std::string diskHelp =
+        Help("usage: volmar-cli disk [LINK OPTIONS]\n\nPrints the free capacity of the unit's SD card.\n");
+    static const std::string initHelp = Help(
+        "usage: volmar-cli init [--yes] [LINK OPTIONS]\n\n"
+        "Clears the unit's recorded-data memory block (refused while it is logging).\n");
+    static const std::string ftpHelp = Help(
+        "usage: volmar-cli ftp-test [--yes] [LINK OPTIONS]\n\n"
+        "Makes the unit run one FTP-client upload (it needs its SD card).\n");
+    static const std::vector<Command> commands = {
+        {"time", "set a unit's clock", timeHelp.c_str(), CmdTime},
+        {"mac", "print a unit's MAC address", macHelp.c_str(), CmdMac},
+        {"version", "print a unit's firmware version", versionHelp.c_str(), CmdVersion},
+        {"log", "print (or reset) a unit's system log", logHelp.c_str(), CmdLog},
+        {"disk", "print a unit's free disk capacity", diskHelp.c_str(), CmdDisk},
+        {"init", "clear a unit's memory block", initHelp.c_str(), CmdInit},
+        {"ftp-test", "make a unit test its FTP client", ftpHelp.c_str(), CmdFtpTest},
+    };
+    return commands;
+}
+
+}  // namespace volmar::cli

@@ -1,0 +1,13 @@
+#pragma once
+// "Initialize": clears the unit's memory block after a question.
+#include "maintenance/MaintenanceRun.h"
+
+namespace volmar::gui {
+
+class CDlgMenInit : public CDlgMenBase {
+public:
+    explicit CDlgMenInit(AppContext& app, QWidget* parent = nullptr);
+    void Initialize();
+};
+
+}  // namespace volmar::gui

@@ -1,0 +1,77 @@
+#include "maintenance/CDlgMenMain.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+#include "common/NotAvailable.h"
+#include "common/ScreenshotRegistry.h"
+#include "maintenance/CDlgMenInit.h"
+#include "maintenance/CDlgMenQueries.h"
+#include "maintenance/CDlgMenSysLog.h"
+#include "maintenance/CDlgMenTime.h"
+#include "maintenance/MaintenanceFunctions.h"
+#include "maintenance/MaintenanceTexts.h"
+
+namespace volmar::gui {
+namespace {
+
+template <class Dialog>
+std::function<void()> Opener(AppContext& app, QWidget* parent)
+{
+    return [&app, parent] {
+        Dialog dialog(app, parent);
+        dialog.exec();
+    };
+}
+
+}  // namespace
+
+CDlgMenMain::CDlgMenMain(AppContext& app, QWidget* parent) : QDialog(parent), app_(app)
+{
+    setWindowTitle(QStringLiteral("Maintenance"));
+    auto notYet = [&app](const char* what) { return [&app, what] { ShowNotAvailable(app.ui, what); }; };
+    const std::pair<const char*, std::function<void()>> entries[] = {
+        {"Date/Time", Opener<CDlgMenTime>(app, this)},
+        {"MAC address", Opener<CDlgMenMac>(app, this)},
+        {"QN70-G version", Opener<CDlgMenVer>(app, this)},
+        {"System log", Opener<CDlgMenSysLog>(app, this)},
+        {"Preset count", notYet("Preset count")},
+        {"Disk usage", Opener<CDlgMenSdUse>(app, this)},
+        {"Initialize", Opener<CDlgMenInit>(app, this)},
+        {"FTP client test", [this] { FtpClientTest(); }},
+        {"Test mail", notYet("Test mail")},
+        {"User defined browser view", notYet("User defined browser view")},
+    };
+    auto* grid = new QGridLayout(this);
+    int i = 0;
+    for (const auto& [caption, action] : entries) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setAutoDefault(false);
+        button->setMinimumWidth(200);
+        connect(button, &QPushButton::clicked, this, action);
+        grid->addWidget(button, i / 2, i % 2);
+        ++i;
+    }
+    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    back->setAutoDefault(false);
+    connect(back, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addWidget(back, (i + 1) / 2, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QPushButton* CDlgMenMain::Button(const QString& caption) const
+{
+    for (auto* b : findChildren<QPushButton*>())
+        if (b->text() == caption) return b;
+    return nullptr;
+}
+
+void CDlgMenMain::FtpClientTest()
+{
+    if (!AskBeforeLink(app_, this, kAskProceed)) return;
+    RunMaintenance(app_, this, [](LinkContext& ctx) { return RunFtpClientTest(ctx); });
+}
+
+VOLMAR_SCREENSHOT("men-main", [](ScreenshotEnv& env) { return std::make_unique<CDlgMenMain>(env.app); });
+
+}  // namespace volmar::gui

@@ -1,0 +1,40 @@
+#include "maintenance/CDlgMenQueries.h"
+
+#include "common/ScreenshotRegistry.h"
+#include "maintenance/MaintenanceFunctions.h"
+#include "maintenance/MaintenanceTexts.h"
+
+namespace volmar::gui {
+
+CDlgMenMac::CDlgMenMac(AppContext& app, QWidget* parent)
+    : CDlgMenQuery(app, "MAC address", "MAC address", parent)
+{
+    SetText(kMsgMacFailed);
+    QueryWhenShown([this] { QueryThenShow(ReadUnitMac); });
+}
+
+CDlgMenVer::CDlgMenVer(AppContext& app, QWidget* parent)
+    : CDlgMenQuery(app, "QN70G version", "QN70-G version", parent)
+{
+    SetText(kMsgVersionFailed);
+    QueryWhenShown([this] { QueryThenShow(ReadUnitVersion); });
+}
+
+CDlgMenSdUse::CDlgMenSdUse(AppContext& app, QWidget* parent)
+    : CDlgMenQuery(app, "Disk usage", "Free capacity", parent)
+{
+    QueryWhenShown([this] { QueryThenShow(ReadDiskFree); });
+}
+
+VOLMAR_SCREENSHOT("men-mac", [](ScreenshotEnv& env) {
+    auto d = std::make_unique<CDlgMenMac>(env.app);
+    d->DropQuery();
+    return std::unique_ptr<QWidget>(std::move(d));
+});
+VOLMAR_SCREENSHOT("men-sduse", [](ScreenshotEnv& env) {
+    auto d = std::make_unique<CDlgMenSdUse>(env.app);
+    d->DropQuery();
+    return std::unique_ptr<QWidget>(std::move(d));
+});
+
+}  // namespace volmar::gui

@@ -1,0 +1,50 @@
+#include "maintenance/CDlgMenSysLog.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/ScreenshotRegistry.h"
+#include "maintenance/MaintenanceFunctions.h"
+#include "maintenance/MaintenanceTexts.h"
+
+namespace volmar::gui {
+
+CDlgMenSysLog::CDlgMenSysLog(AppContext& app, QWidget* parent)
+    : CDlgMenBase(app, "System log", parent), log_(new QPlainTextEdit(this))
+{
+    log_->setReadOnly(true);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    log_->setFixedSize(560, 320);
+    auto* reset = new QPushButton(QStringLiteral("Reset system log"), this);
+    connect(reset, &QPushButton::clicked, this, &CDlgMenSysLog::Reset);
+    Body()->addWidget(log_);
+    Body()->addWidget(reset, 0, Qt::AlignLeft);
+    QueryWhenShown([this] { Reload(); });
+}
+
+QString CDlgMenSysLog::Text() const { return log_->toPlainText(); }
+
+void CDlgMenSysLog::Reload()
+{
+    std::optional<std::string> text;
+    Run([&](LinkContext& ctx) {
+        text = ReadSystemLog(ctx);
+        return text.has_value();
+    });
+    log_->setPlainText(text ? QString::fromLocal8Bit(text->data(), static_cast<qsizetype>(text->size())) : QString());
+}
+
+void CDlgMenSysLog::Reset()
+{
+    if (!AskBeforeLink(App(), this, kAskResetLog)) return;
+    if (Run([](LinkContext& ctx) { return ResetSystemLog(ctx); })) Reload();
+}
+
+VOLMAR_SCREENSHOT("men-syslog", [](ScreenshotEnv& env) {
+    auto d = std::make_unique<CDlgMenSysLog>(env.app);
+    d->DropQuery();
+    return std::unique_ptr<QWidget>(std::move(d));
+});
+
+}  // namespace volmar::gui

@@ -1,0 +1,76 @@
+#include "maintenance/MaintenanceRun.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "link/DeviceOperation.h"
+
+namespace volmar::gui {
+
+bool AskBeforeLink(AppContext& app, QWidget* window, const char* question)
+{
+    OperationWindow owner(window);
+    return app.ui.Confirm({MessageIcon::Question, question});
+}
+
+bool RunMaintenance(AppContext& app, QWidget* window, const std::function<bool(LinkContext&)>& function)
+{
+    EarlyLogin login(app.link, app.ui);
+    {
+        OperationWindow owner(window);
+        if (!login.Ask()) return false;
+    }
+    LinkContext ctx{app.link, login.Ui(), app.profile, app.linkOptions};
+    return RunDeviceOperation(window, [&] { return function(ctx); });
+}
+
+CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : QDialog(parent), app_(app)
+{
+    setWindowTitle(QString::fromUtf8(title));
+    body_ = new QVBoxLayout;
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CDlgMenBase::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!query_) return;
+    QTimer::singleShot(0, this, [this, query = std::move(query_)] { query(); });
+    query_ = nullptr;
+}
+
+CDlgMenQuery::CDlgMenQuery(AppContext& app, const char* title, const char* label, QWidget* parent)
+    : CDlgMenBase(app, title, parent), field_(new QLineEdit(this))
+{
+    field_->setReadOnly(true);
+    field_->setMinimumWidth(260);
+    auto* form = new QFormLayout;
+    form->addRow(QString::fromUtf8(label), field_);
+    Body()->addLayout(form);
+}
+
+QString CDlgMenQuery::Text() const { return field_->text(); }
+
+void CDlgMenQuery::QueryThenShow(std::optional<std::string> (*reader)(LinkContext&))
+{
+    std::optional<std::string> text;
+    Run([&](LinkContext& ctx) {
+        text = reader(ctx);
+        return text.has_value();
+    });
+    if (text) SetText(*text);
+}
+
+void CDlgMenQuery::SetText(const std::string& text) { field_->setText(QString::fromUtf8(text)); }
+
+}  // namespace volmar::gui
