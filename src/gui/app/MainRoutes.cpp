@@ -1,6 +1,9 @@
 #include "app/MainRoutes.h"
 
 #include "app/AppContext.h"
+#include "app/CDlgBaseIpAddress.h"
+#include "app/CDlgBaseQnset.h"
+#include "app/NetworkEditorFlow.h"
 #include "common/NotAvailable.h"
 
 namespace volmar::gui {
@@ -12,8 +15,17 @@ MainRoutes DefaultRoutes(AppContext& ctx)
     routes.openHub = [&ui](QWidget*, SettingRecord&, std::string&) { ShowNotAvailable(ui, "The configuration window"); };
     routes.openMaintenance = [&ui](QWidget*) { ShowNotAvailable(ui, "The maintenance menu"); };
     routes.openTerminalLog = [&ui](QWidget*) { ShowNotAvailable(ui, "The terminal log"); };
-    routes.openNetworkAccess = [&ui](QWidget*, SettingRecord&) { ShowNotAvailable(ui, "VOLMAR via network"); };
-    routes.openNetworkAddress = [&ui](QWidget*, SettingRecord&) { ShowNotAvailable(ui, "The network address editor"); };
+    // The two network editors show what the unit holds now.
+    routes.openNetworkAccess = [&ctx](QWidget* parent, SettingRecord& record) {
+        if (!DownloadForEditor(ctx, parent, record)) return;
+        CDlgBaseQnset editor(record, ctx, parent);
+        editor.exec();
+    };
+    routes.openNetworkAddress = [&ctx](QWidget* parent, SettingRecord& record) {
+        if (!DownloadForEditor(ctx, parent, record)) return;
+        CDlgBaseIpAddress editor(record, ctx, parent);
+        editor.exec();
+    };
     return routes;
 }
 
