@@ -5,6 +5,7 @@
 #include "app/CDlgBaseQnset.h"
 #include "app/NetworkEditorFlow.h"
 #include "common/NotAvailable.h"
+#include "link/CDlgComLog.h"
 
 namespace volmar::gui {
 
@@ -14,7 +15,7 @@ MainRoutes DefaultRoutes(AppContext& ctx)
     MainRoutes routes;
     routes.openHub = [&ui](QWidget*, SettingRecord&, std::string&) { ShowNotAvailable(ui, "The configuration window"); };
     routes.openMaintenance = [&ui](QWidget*) { ShowNotAvailable(ui, "The maintenance menu"); };
-    routes.openTerminalLog = [&ui](QWidget*) { ShowNotAvailable(ui, "The terminal log"); };
+    routes.openTerminalLog = [&ctx](QWidget* parent) { RunTerminalLog(ctx, parent); };
     // The two network editors show what the unit holds now.
     routes.openNetworkAccess = [&ctx](QWidget* parent, SettingRecord& record) {
         if (!DownloadForEditor(ctx, parent, record)) return;
