@@ -14,6 +14,7 @@ std::vector<const Command*> AllCommands()
     std::vector<const Command*> all;
     for (const Command& c : FileCommands()) all.push_back(&c);
     for (const Command& c : DeviceCommands()) all.push_back(&c);
+    for (const Command& c : NetworkCommands()) all.push_back(&c);
     return all;
 }
 

@@ -8,6 +8,7 @@
 #include "QSettingsProfile.h"
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
+#include "cli/DeviceSession.h"
 #include "common/FileIo.h"
 #include "link/connect/LinkDescription.h"
 #include "link/transfer/LinkContext.h"
@@ -34,14 +35,6 @@ std::unique_ptr<Profile> OpenProfile()
     return std::make_unique<QSettingsProfile>();
 }
 
-// Everything a device command needs, built from the options and the
-// preferences.
-struct Session {
-    std::unique_ptr<Profile> profile;
-    LinkState link;
-    std::unique_ptr<CliInteraction> ui;
-};
-
 // The COM number the Connect dialog keeps for a device; 0 for none.
 int KeptComNumber(Profile& profile, const std::string& device)
 {
@@ -49,6 +42,8 @@ int KeptComNumber(Profile& profile, const std::string& device)
         if (KeptComDevice(profile, n) == device) return n;
     return 0;
 }
+
+}  // namespace
 
 bool BuildSession(const Args& args, Session& s)
 {
@@ -109,6 +104,8 @@ bool BuildSession(const Args& args, Session& s)
     s.ui = std::make_unique<CliInteraction>(answers);
     return true;
 }
+
+namespace {
 
 std::string FlagNames(uint8_t flags)
 {
