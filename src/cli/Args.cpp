@@ -10,11 +10,18 @@ const std::map<std::string, std::string> kValueOptions = {
     {"--host", "host"},     {"--port", "port"},         {"--unit", "unit"},
     {"--login", "login"},   {"--password", "password"}, {"--protocol", "protocol"},
     {"--set", "set"},
+    // network-settings, access-settings, terminal
+    {"--ip", "ip"},         {"--mask", "mask"},         {"--gateway", "gateway"},
+    {"--dns1", "dns1"},     {"--dns2", "dns2"},         {"--account", "account"},
+    {"--save", "save"},
 };
 
 const std::map<std::string, std::string> kFlagOptions = {
     {"-h", "help"}, {"--help", "help"}, {"--yes", "yes"}, {"--quiet", "quiet"},
     {"--no-info-message", "no-info-message"}, {"--reset", "reset"},
+    {"--no-info-message", "no-info-message"},
+    {"--dhcp", "dhcp"}, {"--manual", "manual"}, {"--enable", "enable"}, {"--disable", "disable"},
+    {"--timestamps", "timestamps"},
 };
 
 }  // namespace
@@ -40,8 +47,10 @@ Args ParseArgs(int argc, char** argv)
             if (auto v = kValueOptions.find(name); v != kValueOptions.end()) {
                 if (hasInline) {
                     args.values[v->second] = inlineValue;
+                    args.repeated[v->second].push_back(inlineValue);
                 } else if (i + 1 < argc) {
                     args.values[v->second] = argv[++i];
+                    args.repeated[v->second].push_back(argv[i]);
                 } else {
                     args.error = "option " + name + " needs a value";
                     return args;

@@ -13,6 +13,8 @@ struct Args {
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;  // option name -> value
     std::set<std::string> flags;                // options without a value
+    // Every value of an option given more than once, in order.
+    std::map<std::string, std::vector<std::string>> repeated;
     std::string error;                          // set when parsing failed
 
     bool Has(const std::string& flag) const { return flags.count(flag) > 0; }

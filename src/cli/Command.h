@@ -23,6 +23,7 @@ struct Command {
 const std::vector<Command>& FileCommands();
 const std::vector<Command>& DeviceCommands();
 const std::vector<Command>& MaintenanceCommands();
+const std::vector<Command>& NetworkCommands();
 
 // Writes bytes to the -o file (atomically) or to stdout; reports failures.
 bool WriteOutput(const Args& args, const std::string& bytes);

@@ -3,7 +3,11 @@
 #include "maintenance/CDlgMenMain.h"
 
 #include "app/AppContext.h"
+#include "app/CDlgBaseIpAddress.h"
+#include "app/CDlgBaseQnset.h"
+#include "app/NetworkEditorFlow.h"
 #include "common/NotAvailable.h"
+#include "link/CDlgComLog.h"
 
 namespace volmar::gui {
 
@@ -16,9 +20,18 @@ MainRoutes DefaultRoutes(AppContext& ctx)
         CDlgMenMain menu(ctx, parent);
         menu.exec();
     };
-    routes.openTerminalLog = [&ui](QWidget*) { ShowNotAvailable(ui, "The terminal log"); };
-    routes.openNetworkAccess = [&ui](QWidget*, SettingRecord&) { ShowNotAvailable(ui, "VOLMAR via network"); };
-    routes.openNetworkAddress = [&ui](QWidget*, SettingRecord&) { ShowNotAvailable(ui, "The network address editor"); };
+    routes.openTerminalLog = [&ctx](QWidget* parent) { RunTerminalLog(ctx, parent); };
+    // The two network editors show what the unit holds now.
+    routes.openNetworkAccess = [&ctx](QWidget* parent, SettingRecord& record) {
+        if (!DownloadForEditor(ctx, parent, record)) return;
+        CDlgBaseQnset editor(record, ctx, parent);
+        editor.exec();
+    };
+    routes.openNetworkAddress = [&ctx](QWidget* parent, SettingRecord& record) {
+        if (!DownloadForEditor(ctx, parent, record)) return;
+        CDlgBaseIpAddress editor(record, ctx, parent);
+        editor.exec();
+    };
     return routes;
 }
 

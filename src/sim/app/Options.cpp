@@ -12,6 +12,7 @@ constexpr size_t kMaxAccountText = 48;
 constexpr uint64_t kMaxCount = 1000000;
 constexpr size_t kMaxGarbage = 4096;
 constexpr uint64_t kMaxStatusLength = 64;
+constexpr uint64_t kMaxTextRate = 100000;
 constexpr uint64_t kMaxSdBytes = uint64_t{1} << 50;  // 1 PiB
 
 // A decimal number, or hexadecimal after "0x"; at most max.
@@ -204,6 +205,9 @@ const std::vector<OptionSpec>& Specs()
         {"--processing", "N",
          Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.unit.processingRounds = static_cast<int>(v); })},
         {"--refuse-put", "CODE[:TEXT]", RefusePut},
+        {"--text-log", "FILE", Path(&AppOptions::textLogPath)},
+        {"--text-rate", "N", Count(kMaxTextRate, [](AppOptions& o, uint64_t v) { o.textLogRate = static_cast<int>(v); })},
+        {"--text-repeat", "", Switch([](AppOptions& o) { o.textLogRepeat = true; })},
     };
     return specs;
 }
@@ -252,6 +256,10 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     const AppOptions& o = result.options;
     if (!o.serial && !o.tcpPort && !o.cipherPort) {
         result.error = "nothing to serve: give --serial, --tcp PORT and/or --cipher PORT";
+        return result;
+    }
+    if (!o.textLogPath.empty() && !o.serial) {
+        result.error = "--text-log plays on the serial side: give --serial too";
         return result;
     }
     if (o.tcpPort && o.cipherPort && *o.tcpPort != 0 && *o.tcpPort == *o.cipherPort) {

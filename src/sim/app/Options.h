@@ -20,6 +20,10 @@ struct AppOptions {
     SimUnitOptions unit;
     SerialFaultPlan serialFaults;
     LinkFault networkFault = LinkFault::None;
+    // SW1 on: the serial side plays this text log instead of the protocol.
+    std::string textLogPath;
+    int textLogRate = 10;  // lines per second; 0: as fast as the line takes them
+    bool textLogRepeat = false;
 };
 
 enum class ParseStatus { Run, Help, Version, Error };

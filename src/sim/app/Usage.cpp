@@ -82,6 +82,14 @@ Faults:
   --oversize-get      encrypted: answer a get with more than 2 MiB
                       (TCP faults: give at most one)
 
+SW1 on (the unit's text log on its USB port):
+  --text-log FILE     the serial side writes the lines of FILE instead of
+                      speaking the block protocol (what the tool sends is
+                      ignored), for the terminal log
+  --text-rate N       lines per second (default 10; 0: as fast as the line
+                      takes them)
+  --text-repeat       start again from the first line after the last
+
   --help              show this text
   --version           show the version
 

@@ -12,7 +12,9 @@
 #include "sim/app/Options.h"
 #include "sim/app/SignalWait.h"
 #include "sim/cipher/CipherServer.h"
+#include "common/FileIo.h"
 #include "sim/serial/PtyServer.h"
+#include "sim/serial/TextLogPlayer.h"
 #include "sim/tcp/PlainTcpServer.h"
 #include "sim/unit/SettingFile.h"
 #include "sim/unit/SimUnit.h"
@@ -24,6 +26,8 @@ constexpr int kExitUsage = 64;
 constexpr int kExitFailure = 1;
 // How often the main thread looks at the serial line while it waits for a signal.
 constexpr int kWatchMs = 1000;
+// A text log larger than this is no log.
+constexpr size_t kMaxTextLog = 64u << 20;
 
 void Error(const std::string& text) { std::fprintf(stderr, "qn70g-sim: %s\n", text.c_str()); }
 
@@ -101,10 +105,25 @@ int Run(const AppOptions& o)
     network.fault = o.networkFault;
     network.statusLength = o.serialFaults.statusLength;
     std::unique_ptr<PtyServer> serial;
+    std::unique_ptr<TextLogPlayer> textLog;
     std::unique_ptr<PlainTcpServer> tcp;
     std::unique_ptr<CipherServer> cipher;
     std::vector<std::string> lines;
-    if (o.serial) {
+    if (o.serial && !o.textLogPath.empty()) {
+        std::string text;
+        std::string why;
+        if (!ReadWholeFile(o.textLogPath, kMaxTextLog, text, &why)) {
+            Error("cannot read the text log " + o.textLogPath + ": " + why);
+            return kExitFailure;
+        }
+        textLog = std::make_unique<TextLogPlayer>(TextLogOptions{SplitLogLines(text), o.textLogRate, o.textLogRepeat});
+        int err = 0;
+        if (!textLog->Start(err)) {
+            Error(std::string("cannot open a pseudo-terminal: ") + std::strerror(err));
+            return kExitFailure;
+        }
+        lines.push_back("serial: " + textLog->SlavePath());
+    } else if (o.serial) {
         serial = std::make_unique<PtyServer>(unit.Link(UnitLink::Serial), o.serialFaults);
         int err = 0;
         if (!serial->Start(err)) {
@@ -149,6 +168,7 @@ int Run(const AppOptions& o)
     if (cipher) cipher->Stop();
     if (tcp) tcp->Stop();
     if (serial) serial->Stop();
+    if (textLog) textLog->Stop();
     return status;
 }
 

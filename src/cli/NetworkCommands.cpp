@@ -1,0 +1,288 @@
+// volmar-cli network-settings and access-settings: the unit's own addresses
+// and its configurator access, shown from a download and changed by the
+// upload of a partial document, which goes over the serial link only.
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "cli/Command.h"
+#include "cli/DeviceSession.h"
+#include "cli/TerminalCommand.h"
+#include "link/transfer/Login.h"
+#include "link/transfer/SettingDownload.h"
+#include "link/transfer/SettingUpload.h"
+#include "link/transfer/UnitMessages.h"
+#include "settings/DocumentWriter.h"
+#include "settings/ValueText.h"
+
+namespace volmar::cli {
+namespace {
+
+constexpr size_t kCredentialChars = 16;
+constexpr const char* kFactoryLogin = "kovan";
+constexpr const char* kMsgDefaults =
+    "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.";
+
+int Refuse(const std::string& text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return kExitFailed;
+}
+
+// The unit's setting, with the access-mode confirmation first.
+bool Download(Session& s, SettingRecord& record)
+{
+    if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return false;
+    ResetSettingRecord(record);
+    return DownloadSetting(s.link, *s.ui, *s.profile, record);
+}
+
+// "Are you sure to upload?", then the document over the serial link.
+int Upload(Session& s, const std::string& document)
+{
+    if (!s.ui->Confirm({MessageIcon::Information, kMsgConfirmUpload})) return kExitFailed;
+    UploadOptions upload;
+    upload.askConfirmation = false;
+    upload.confirmAccessMode = false;
+    if (!UploadSettingObject(s.link, *s.ui, *s.profile, document, upload)) return kExitFailed;
+    std::fputs("Upload complete.\n", stderr);
+    return kExitOk;
+}
+
+bool SerialOnly(const Session& s, const char* what)
+{
+    if (s.link.kind == LinkKind::Usb) return true;
+    std::fprintf(stderr, "volmar-cli: %s can be changed over the USB (serial) link only; over a network link they "
+                         "are shown, not changed\n", what);
+    return false;
+}
+
+// "a.b.c.d" with parts 0 to 255, or the empty text (no address).
+bool IsAddressText(const std::string& text)
+{
+    if (text.empty()) return true;
+    int parts = 0;
+    size_t i = 0;
+    while (i <= text.size() && parts < 4) {
+        size_t digits = 0;
+        int value = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 3) {
+            value = value * 10 + (text[i++] - '0');
+            ++digits;
+        }
+        if (digits == 0 || value > 255) return false;
+        ++parts;
+        if (i == text.size()) break;
+        if (text[i++] != '.') return false;
+    }
+    return parts == 4 && i == text.size();
+}
+
+// At most maxChars characters, none with a code above 128.
+bool IsPlainCredential(const std::string& text, size_t maxChars)
+{
+    size_t chars = 0;
+    for (size_t i = 0; i < text.size(); ++chars) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        // Only U+0080 (C2 80) is above 127 and allowed.
+        if (c != 0xC2 || i + 1 >= text.size() || static_cast<unsigned char>(text[i + 1]) != 0x80) return false;
+        i += 2;
+    }
+    return chars <= maxChars;
+}
+
+template <size_t N>
+void StoreText(char (&field)[N], const std::string& text)
+{
+    std::memset(field, 0, N);
+    std::memcpy(field, text.data(), std::min(text.size(), N - 1));
+}
+
+// ---- network-settings ------------------------------------------------------
+
+int CmdNetworkSettings(const Args& args)
+{
+    if (!args.positional.empty() || (args.Has("dhcp") && args.Has("manual"))) {
+        std::fputs("usage: volmar-cli network-settings [LINK OPTIONS] [--dhcp|--manual] [--ip A] [--mask A]\n"
+                   "       [--gateway A] [--dns1 A] [--dns2 A]\n", stderr);
+        return kExitUsage;
+    }
+    const char* names[] = {"ip", "mask", "gateway", "dns1", "dns2"};
+    const char* captions[] = {"IP address", "Subnet mask", "Default gateway", "Preferred DNS", "Alternate DNS"};
+    bool change = args.Has("dhcp") || args.Has("manual");
+    for (const char* name : names) {
+        const std::string* value = args.Value(name);
+        if (!value) continue;
+        change = true;
+        if (!IsAddressText(*value)) return Refuse("Setting error: IP address (--" + std::string(name) + ")");
+    }
+    Session s;
+    if (!BuildSession(args, s)) return kExitUsage;
+    if (change && !SerialOnly(s, "the network settings")) return kExitUsage;
+    auto record = std::make_unique<SettingRecord>();
+    if (!Download(s, *record)) return kExitFailed;
+    IpAddressBlock& block = record->COM.TCP_IP.IP_ADDRESS;
+    char* fields[] = {block.MY, block.SUBNETMASK, block.DEFAULT_GATEWAY, block.DNS1, block.DNS2};
+    if (!change) {
+        std::printf("IP address setting: %s\n", block.DHCP ? "Automatic setting (DHCP)" : "Manual setting");
+        for (int i = 0; i < 5; ++i) std::printf("%s: %s\n", captions[i], fields[i]);
+        return kExitOk;
+    }
+    if (args.Has("dhcp")) block.DHCP = 1;
+    if (args.Has("manual")) block.DHCP = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (const std::string* value = args.Value(names[i])) {
+            std::memset(fields[i], 0, sizeof block.MY);
+            std::memcpy(fields[i], value->data(), std::min(value->size(), sizeof block.MY - 1));
+        }
+    }
+    std::string document;
+    WriteNetworkDocument(document, *record);
+    return Upload(s, document);
+}
+
+// ---- access-settings -------------------------------------------------------
+
+// "K:ID:PASSWORD" or "K:disable", K from 1 to 8.
+bool ApplyAccount(const std::string& text, AccessBlock& access)
+{
+    const size_t colon = text.find(':');
+    if (colon != 1 || text[0] < '1' || text[0] > '8') return false;
+    Account& account = access.AUTH[text[0] - '1'];
+    const std::string rest = text.substr(2);
+    if (rest == "disable") {
+        account.MODE = kNoUse;
+        return true;
+    }
+    const size_t second = rest.find(':');
+    if (second == std::string::npos) return false;
+    account.MODE = kUse;
+    StoreText(account.LOGIN, rest.substr(0, second));
+    StoreText(account.PASSWORD, rest.substr(second + 1));
+    return true;
+}
+
+// The entry check of one account: its texts.
+void CheckAccount(const std::string& login, const std::string& password, size_t account, std::string& error)
+{
+    if (!IsPlainCredential(login, kCredentialChars))
+        error = "Setting error: Login ID(ID" + std::to_string(account + 1) + ")";
+    else if (!IsPlainCredential(password, kCredentialChars))
+        error = "Setting error: Password(ID" + std::to_string(account + 1) + ")";
+}
+
+void PrintAccess(const AccessBlock& access, bool accounts)
+{
+    std::printf("Connection via network: %s\n", access.NET == kUse ? "Enable" : "Disable");
+    std::printf("Port address: %d\n", access.PORT);
+    if (!accounts) {
+        std::puts("(the accounts are shown over the USB link only)");
+        return;
+    }
+    for (int i = 0; i < kAccountCount; ++i) {
+        const Account& a = access.AUTH[i];
+        std::printf("ID%d: %s  login ID: %s  password: %s\n", i + 1, a.MODE == kUse ? "Enable" : "Disable",
+                    a.LOGIN, a.PASSWORD[0] ? "(set)" : "(empty)");
+    }
+}
+
+int CmdAccessSettings(const Args& args)
+{
+    if (!args.positional.empty() || (args.Has("enable") && args.Has("disable"))) {
+        std::fputs("usage: volmar-cli access-settings [LINK OPTIONS] [--enable|--disable] [--port N]\n"
+                   "       [--account K:ID:PASSWORD|K:disable ...]\n", stderr);
+        return kExitUsage;
+    }
+    // Here --port is the unit's access port: the link's comes from the preferences.
+    const std::string* port = args.Value("port");
+    const auto accountIt = args.repeated.find("account");
+    const bool change = args.Has("enable") || args.Has("disable") || port || accountIt != args.repeated.end();
+    Args linkArgs = args;
+    linkArgs.values.erase("port");
+    Session s;
+    if (!BuildSession(linkArgs, s)) return kExitUsage;
+    if (change && !SerialOnly(s, "the access settings")) return kExitUsage;
+    auto record = std::make_unique<SettingRecord>();
+    if (!Download(s, *record)) return kExitFailed;
+    AccessBlock& access = record->VOLMAR;
+    if (!change) {
+        PrintAccess(access, s.link.kind == LinkKind::Usb);
+        return kExitOk;
+    }
+    if (args.Has("enable")) access.NET = kUse;
+    if (args.Has("disable")) access.NET = kNoUse;
+    if (accountIt != args.repeated.end()) {
+        for (const std::string& text : accountIt->second)
+            if (!ApplyAccount(text, access)) return Refuse("volmar-cli: --account takes K:ID:PASSWORD or K:disable "
+                                                           "with K from 1 to 8, not '" + text + "'");
+    }
+    std::string error;
+    for (size_t i = 0; i < kAccountCount && error.empty(); ++i)
+        CheckAccount(access.AUTH[i].LOGIN, access.AUTH[i].PASSWORD, i, error);
+    if (!error.empty()) return Refuse(error);
+    if (port) {
+        int64_t v = 0;
+        if (port->empty() || port->find_first_not_of("0123456789") != std::string::npos ||
+            !CheckSignedRange(*port, 0, 65535, &v))
+            return Refuse("Setting error: Port address");
+        access.PORT = static_cast<uint16_t>(v);
+    }
+    bool defaults = false;
+    for (int i = 0; i < kAccountCount; ++i) {
+        const Account& a = access.AUTH[i];
+        if (a.MODE != kUse) continue;
+        for (int j = i + 1; j < kAccountCount; ++j)
+            if (access.AUTH[j].MODE == kUse && std::strcmp(a.LOGIN, access.AUTH[j].LOGIN) == 0)
+                return Refuse("Login ID: " + std::string(a.LOGIN) + " duplicated");
+        defaults = defaults || !a.LOGIN[0] || !a.PASSWORD[0] ||
+                   (std::strcmp(a.LOGIN, kFactoryLogin) == 0 && std::strcmp(a.PASSWORD, kFactoryLogin) == 0);
+    }
+    // --yes answers the question without showing it: the warning stays.
+    if (defaults && args.Has("yes")) std::fprintf(stderr, "%s\n", kMsgDefaults);
+    if (defaults && !s.ui->Confirm({MessageIcon::Warning, kMsgDefaults})) return kExitFailed;
+    std::string document;
+    WriteAccessDocument(*record, document);
+    return Upload(s, document);
+}
+
+constexpr const char* kLinkNote =
+    "\nLink options as for 'status' (--serial DEVICE, --host, --unit, --login,\n"
+    "--password, --protocol, --yes, --quiet). Changes go over the USB (serial)\n"
+    "link only; over a network link the settings are shown, not changed.\n";
+
+}  // namespace
+
+const std::vector<Command>& NetworkCommands()
+{
+    static const std::string networkHelp = std::string(
+        "usage: volmar-cli network-settings [LINK OPTIONS] [--dhcp|--manual] [--ip A] [--mask A]\n"
+        "       [--gateway A] [--dns1 A] [--dns2 A]\n\n"
+        "Without options prints the unit's own network addresses (downloaded).\n"
+        "With options changes them and uploads the network document, after\n"
+        "\"Are you sure to upload?\". An empty address (--dns2 '') is no address.\n") + kLinkNote;
+    static const std::string accessHelp = std::string(
+        "usage: volmar-cli access-settings [LINK OPTIONS] [--enable|--disable] [--port N]\n"
+        "       [--account K:ID:PASSWORD|K:disable ...]\n\n"
+        "Without options prints whether VOLMAR may reach the unit over the network,\n"
+        "on which port, and the eight accounts ID1 to ID8. With options changes\n"
+        "them and uploads the access document. Here --port N is the unit's access\n"
+        "port (0 to 65535); the link's TCP port comes from the preferences. Login\n"
+        "IDs and passwords have at most 16 characters; enabled login IDs must\n"
+        "differ. An enabled account with an empty or the factory login asks first\n"
+        "(--yes answers OK).\n") + kLinkNote;
+    static const std::vector<Command> commands = {
+        {"network-settings", "show or change a unit's network addresses", networkHelp.c_str(),
+         CmdNetworkSettings},
+        {"access-settings", "show or change a unit's access over the network", accessHelp.c_str(),
+         CmdAccessSettings},
+        {"terminal", "stream a unit's text log (SW1 on) to stdout", kTerminalHelp, CmdTerminal},
+    };
+    return commands;
+}
+
+}  // namespace volmar::cli

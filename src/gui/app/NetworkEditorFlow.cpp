@@ -1,0 +1,31 @@
+#include "app/NetworkEditorFlow.h"
+
+#include "app/AppContext.h"
+#include "link/DeviceOperation.h"
+#include "link/transfer/SettingDownload.h"
+#include "link/transfer/SettingUpload.h"
+
+namespace volmar::gui {
+
+bool DownloadForEditor(AppContext& ctx, QWidget* parent, SettingRecord& record)
+{
+    OperationWindow owner(parent);
+    EarlyLogin login(ctx.link, ctx.ui);
+    if (!login.Ask()) return false;
+    return RunDeviceOperation(
+        parent, [&] { return DownloadSetting(ctx.link, login.Ui(), ctx.profile, record, ctx.linkOptions); });
+}
+
+bool UploadPartialDocument(AppContext& ctx, QWidget* parent, const std::string& document)
+{
+    if (ctx.link.kind != LinkKind::Usb) return false;
+    OperationWindow owner(parent);
+    UploadOptions upload;
+    upload.askConfirmation = false;
+    upload.confirmAccessMode = false;
+    return RunDeviceOperation(parent, [&] {
+        return UploadSettingObject(ctx.link, ctx.ui, ctx.profile, document, upload, ctx.linkOptions);
+    });
+}
+
+}  // namespace volmar::gui

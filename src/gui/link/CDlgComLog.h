@@ -1,0 +1,82 @@
+#pragma once
+// "Terminal log": what a unit with SW1 on writes to its USB port, in a
+// read-only box of at most 1000 lines (the unfinished last line counts),
+// with Clear, Save and Back. The port is the window's; a reader thread
+// appends what arrives to a pending text under a lock and tells the window,
+// whose thread takes it, trims the box and shows it. Every way out (Back,
+// Enter, Escape, the title bar) asks "Returning to main menu" and, on OK,
+// stops and joins the reader before the port closes and the window goes.
+#include <QDialog>
+#include <QString>
+
+#include "link/serial/ComPort.h"
+#include "link/terminal/TerminalReader.h"
+
+class QCloseEvent;
+class QKeyEvent;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace volmar::gui {
+
+struct AppContext;
+
+// The lines the box keeps at most.
+inline constexpr int kTerminalLines = 1000;
+
+class CDlgComLog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDlgComLog(AppContext& ctx, QWidget* parent = nullptr);
+    ~CDlgComLog() override;
+
+    // Opens the selected port (closing it first if open); "Cannot open COM
+    // port %d" and false when it cannot be opened.
+    bool OpenPort();
+    // Opens the port again, starts the reader and runs the window.
+    int Run();
+
+    // The log text: what the box shows, CR LF as received.
+    const QString& LogText() const { return log_; }
+    QPlainTextEdit* textBox() const { return text_; }
+    QPushButton* clearButton() const { return clear_; }
+    QPushButton* saveButton() const { return save_; }
+    QPushButton* backButton() const { return back_; }
+    bool ReaderRunning() const { return reader_.Running(); }
+
+    // Writes the log as UTF-16LE without byte-order mark to path, atomically:
+    // "File saved.", "Failed to Open File" or "Failed to save file.".
+    void SaveTo(const QString& path);
+
+public slots:
+    void OnClear();
+    void OnSave();
+    void OnBack();
+    // Takes what the reader has read into the box.
+    void Drain();
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void StopReader();
+
+    AppContext& ctx_;
+    CComPort port_;
+    PendingText pending_;
+    // Declared after the port: it ends before the port closes.
+    TerminalReader reader_;
+    QString log_;
+    QPlainTextEdit* text_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* back_ = nullptr;
+};
+
+// The main window's "Terminal log": the port, "Turn SW1 ON at the front of
+// device.", the window, "Turn SW1 OFF at the front of device.".
+void RunTerminalLog(AppContext& ctx, QWidget* parent);
+
+}  // namespace volmar::gui
