@@ -1,6 +1,7 @@
 // Edits made in the communication, record and display editors survive
 // writing the settings document, saving and reading the file, and a trip to
 // the simulated unit and back.
+#include "../io/RoundTrip.h"
 #include "../io/IoTestSupport.h"
 #include "Process.h"
 #include "SimProcess.h"
@@ -66,26 +67,8 @@ TEST_F(ComRoundTripTest, EditorEditsSurviveTheDocumentAndTheUnit)
     EXPECT_STREQ(read->COM.SMTP_POP3.NAME, "Kläranlage");
     EXPECT_EQ(read->DISP.PEN_DRAW[7].HIGH, 250.25);
 
-    volmar::testing::TempDir dir;
-    const std::string file = dir.File("com.xml");
-    ASSERT_TRUE(WriteFileAtomically(file, document));
-    std::string bytes;
-    ASSERT_TRUE(ReadWholeFile(file, 4u << 20, bytes));
-    auto loaded = volmar::testing::MakeDefaultRecord();
-    ASSERT_TRUE(ConvertSettingDocument(*loaded, bytes.data(), bytes.size()).ok);
-
-    volmar::test::SimProcess sim({"--tcp", "0", "--cipher", "0"});
-    ASSERT_TRUE(sim.WaitReady()) << sim.Errors();
-    MemoryProfile profile;
-    profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
-    LinkState link;
-    link.kind = LinkKind::Network;
-    link.address = "127.0.0.1";
-    link.tcpPort = sim.Port("cipher");
-    ui.QueueLogin("kovan", "kovan");
-    ASSERT_TRUE(UploadSetting(link, ui, profile, *loaded)) << LastMessage();
-    auto back = volmar::testing::MakeDefaultRecord();
-    ASSERT_TRUE(DownloadSetting(link, ui, profile, *back)) << LastMessage();
+    std::unique_ptr<SettingRecord> back;
+    ASSERT_NO_FATAL_FAILURE(SaveUploadDownload(document, *record, ui, back));
     EXPECT_EQ(std::memcmp(back.get(), record.get(), sizeof(SettingRecord)), 0);
     EXPECT_STREQ(back->DISP.PAGE[1], "Zulauf & Ablauf");
 }

@@ -2,6 +2,7 @@
 // its recipients and channels, the regular report's weekdays and hours, the
 // delivery failure output) survive the settings document, a saved file and
 // a trip to the simulated unit and back.
+#include "../io/RoundTrip.h"
 #include <QCheckBox>
 #include <QPlainTextEdit>
 
@@ -113,27 +114,8 @@ TEST_F(RepRoundTripTest, MailEditsSurviveTheDocumentAndTheUnit)
     EXPECT_EQ(record->MAIL_REPORT.ERROR, 12);
 
     const std::string document = WriteSettingDocument(*record);
-    volmar::testing::TempDir dir;
-    const std::string file = dir.File("mail.xml");
-    ASSERT_TRUE(WriteFileAtomically(file, document));
-    std::string bytes;
-    ASSERT_TRUE(ReadWholeFile(file, 4u << 20, bytes));
-    auto loaded = volmar::testing::MakeDefaultRecord();
-    ASSERT_TRUE(ConvertSettingDocument(*loaded, bytes.data(), bytes.size()).ok);
-    EXPECT_EQ(std::memcmp(loaded.get(), record.get(), sizeof(SettingRecord)), 0);
-
-    volmar::test::SimProcess sim({"--tcp", "0"});
-    ASSERT_TRUE(sim.WaitReady()) << sim.Errors();
-    MemoryProfile profile;
-    profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
-    LinkState link;
-    link.kind = LinkKind::Network;
-    link.address = "127.0.0.1";
-    link.tcpPort = sim.Port("tcp");
-    ui.QueueLogin("kovan", "kovan");
-    ASSERT_TRUE(UploadSetting(link, ui, profile, *loaded)) << LastMessage();
-    auto back = volmar::testing::MakeDefaultRecord();
-    ASSERT_TRUE(DownloadSetting(link, ui, profile, *back)) << LastMessage();
+    std::unique_ptr<SettingRecord> back;
+    ASSERT_NO_FATAL_FAILURE(SaveUploadDownload(document, *record, ui, back, "tcp"));
     EXPECT_EQ(std::memcmp(back.get(), record.get(), sizeof(SettingRecord)), 0);
 }
 

@@ -1,5 +1,6 @@
 // Edits made in the DI and DO editors survive writing the settings document,
 // saving and reading the file, and a trip to the simulated unit and back.
+#include "RoundTrip.h"
 #include <QCheckBox>
 
 #include "IoTestSupport.h"
@@ -32,27 +33,8 @@ protected:
     {
         ASSERT_TRUE(ui.shown.empty()) << LastMessage();
         const std::string document = WriteSettingDocument(*record);
-        volmar::testing::TempDir dir;
-        const std::string file = dir.File("edited.xml");
-        ASSERT_TRUE(WriteFileAtomically(file, document));
-        std::string bytes;
-        ASSERT_TRUE(ReadWholeFile(file, 4u << 20, bytes));
-        auto loaded = volmar::testing::MakeDefaultRecord();
-        ASSERT_TRUE(ConvertSettingDocument(*loaded, bytes.data(), bytes.size()).ok);
-        EXPECT_EQ(std::memcmp(loaded.get(), record.get(), sizeof(SettingRecord)), 0);
-
-        volmar::test::SimProcess sim({"--tcp", "0", "--cipher", "0"});
-        ASSERT_TRUE(sim.WaitReady()) << sim.Errors();
-        MemoryProfile profile;
-        profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
-        LinkState link;
-        link.kind = LinkKind::Network;
-        link.address = "127.0.0.1";
-        link.tcpPort = sim.Port("cipher");
-        ui.QueueLogin("kovan", "kovan");
-        ASSERT_TRUE(UploadSetting(link, ui, profile, *loaded)) << LastMessage();
-        auto back = volmar::testing::MakeDefaultRecord();
-        ASSERT_TRUE(DownloadSetting(link, ui, profile, *back)) << LastMessage();
+        std::unique_ptr<SettingRecord> back;
+        ASSERT_NO_FATAL_FAILURE(SaveUploadDownload(document, *record, ui, back));
         EXPECT_EQ(std::memcmp(back.get(), record.get(), sizeof(SettingRecord)), 0);
         copy = std::move(back);
     }

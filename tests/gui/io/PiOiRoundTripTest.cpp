@@ -1,6 +1,7 @@
 // A PI and an OI channel edited through their editors survive writing the
 // settings document, saving and reading the file, and a trip to the
 // simulated unit and back.
+#include "RoundTrip.h"
 #include <QCheckBox>
 #include <map>
 
@@ -31,26 +32,7 @@ protected:
         EXPECT_EQ(ReadSettingDocument(*read, document.data(), document.size()), 0);
         EXPECT_EQ(std::memcmp(read.get(), record.get(), sizeof(SettingRecord)), 0);
 
-        volmar::testing::TempDir dir;
-        const std::string file = dir.File("edited.xml");
-        ASSERT_TRUE(WriteFileAtomically(file, document));
-        std::string bytes;
-        ASSERT_TRUE(ReadWholeFile(file, 4u << 20, bytes));
-        auto loaded = volmar::testing::MakeDefaultRecord();
-        ASSERT_TRUE(ConvertSettingDocument(*loaded, bytes.data(), bytes.size()).ok);
-
-        volmar::test::SimProcess sim({"--tcp", "0", "--cipher", "0"});
-        ASSERT_TRUE(sim.WaitReady()) << sim.Errors();
-        MemoryProfile profile;
-        profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
-        LinkState link;
-        link.kind = LinkKind::Network;
-        link.address = "127.0.0.1";
-        link.tcpPort = sim.Port("cipher");
-        ui.QueueLogin("kovan", "kovan");
-        ASSERT_TRUE(UploadSetting(link, ui, profile, *loaded)) << LastMessage();
-        back = volmar::testing::MakeDefaultRecord();
-        ASSERT_TRUE(DownloadSetting(link, ui, profile, *back)) << LastMessage();
+        ASSERT_NO_FATAL_FAILURE(SaveUploadDownload(document, *record, ui, back));
         EXPECT_EQ(std::memcmp(back.get(), record.get(), sizeof(SettingRecord)), 0);
     }
 
