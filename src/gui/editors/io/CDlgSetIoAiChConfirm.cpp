@@ -5,6 +5,7 @@
 
 #include "editors/io/AiChannelText.h"
 #include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/SlaveChoice.h"
 #include "editors/io/SlaveUse.h"
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/GuardedCombo.h"
@@ -71,14 +72,7 @@ bool CDlgSetIoAiCh::CheckSlave()
 {
     const int32_t type = TypeValue();
     if (type != kModbus && type != kSlmp) return true;
-    const int slave = m_slave->currentIndex();
-    if (!SlaveHasAddress(m_record, slave)) {
-        return Refuse("Setting error: Slave address.\nSet IP address to designated slave.");
-    }
-    const bool slmpSlave = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[slave] != kSlaveModbusTcp;
-    if (type == kModbus && slmpSlave) return Ui().Confirm({MessageIcon::Warning, "SLMP is selected as slave."});
-    if (type == kSlmp && !slmpSlave) return Ui().Confirm({MessageIcon::Warning, "Modbus/TCP is selected as slave."});
-    return true;
+    return SlaveChoiceAllowed(m_record, m_slave->currentIndex(), type == kSlmp, Ui());
 }
 
 bool CDlgSetIoAiCh::Confirm()
