@@ -90,7 +90,9 @@ int CDlgComLog::Run()
 {
     if (!OpenPort()) return QDialog::Rejected;
     reader_.Start(port_.Fd(), [this](std::string_view text) {
-        if (pending_.Append(text)) QMetaObject::invokeMethod(this, &CDlgComLog::Drain, Qt::QueuedConnection);
+        // Called by name: Qt then carries no functor of ours across threads
+        // (see common/WindowThread.h), and the call dies with the window.
+        if (pending_.Append(text)) QMetaObject::invokeMethod(this, "Drain", Qt::QueuedConnection);
     });
     return exec();
 }

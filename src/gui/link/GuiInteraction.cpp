@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 
 #include <chrono>
@@ -12,6 +11,7 @@
 #include <thread>
 
 #include "app/AppContext.h"
+#include "common/WindowThread.h"
 #include "link/CDlgCommConfirm.h"
 #include "link/CDlgPassword.h"
 #include "link/CDlgWait.h"
@@ -51,16 +51,10 @@ int Ask(const Message& message, QMessageBox::StandardButtons buttons)
     return answer;
 }
 
-bool OnWindowThread()
-{
-    return QThread::currentThread() == QApplication::instance()->thread();
-}
-
 // Runs f on the window's thread and waits for it: windows are only ever
-// touched there, whichever thread the operation runs on. The hand-over waits
-// on a standard mutex and condition rather than a blocking queued call, so
-// that what f wrote is visibly published to the waiting thread (Qt's own
-// locks are invisible to the thread checkers).
+// touched there, whichever thread the operation runs on. The wait is on a
+// standard mutex and condition, so that what f wrote is visibly published to
+// the waiting thread.
 template <class F>
 auto OnWindows(F&& f) -> decltype(f())
 {
@@ -74,12 +68,12 @@ auto OnWindows(F&& f) -> decltype(f())
         cv.notify_one();
     };
     if constexpr (std::is_void_v<decltype(f())>) {
-        QMetaObject::invokeMethod(QApplication::instance(), [&] { f(); finish(); }, Qt::QueuedConnection);
+        PostToWindows([&] { f(); finish(); });
         std::unique_lock lock(mutex);
         cv.wait(lock, [&] { return done; });
     } else {
         decltype(f()) result{};
-        QMetaObject::invokeMethod(QApplication::instance(), [&] { result = f(); finish(); }, Qt::QueuedConnection);
+        PostToWindows([&] { result = f(); finish(); });
         std::unique_lock lock(mutex);
         cv.wait(lock, [&] { return done; });
         return result;

@@ -1,0 +1,71 @@
+#include "common/WindowThread.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QThread>
+
+#include <deque>
+#include <mutex>
+
+namespace volmar::gui {
+namespace {
+
+class Mailbox : public QObject {
+    Q_OBJECT
+public:
+    void Post(std::function<void()> work)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(work));
+        }
+        QMetaObject::invokeMethod(this, "RunQueued", Qt::QueuedConnection);
+    }
+
+    Q_INVOKABLE void RunQueued()
+    {
+        for (;;) {
+            std::function<void()> work;
+            {
+                std::lock_guard lock(mutex_);
+                if (queue_.empty()) return;
+                work = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            work();
+        }
+    }
+
+private:
+    std::mutex mutex_;
+    std::deque<std::function<void()>> queue_;
+};
+
+Mailbox& TheMailbox()
+{
+    // Made once, when the application object is made (below), so on the
+    // window's thread; it lives as long as the process.
+    static Mailbox* box = [] {
+        auto* made = new Mailbox;
+        made->moveToThread(QCoreApplication::instance()->thread());
+        return made;
+    }();
+    return *box;
+}
+
+void MakeMailbox() { TheMailbox(); }
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(MakeMailbox)
+
+bool OnWindowThread()
+{
+    return QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+void PostToWindows(std::function<void()> work) { TheMailbox().Post(std::move(work)); }
+
+}  // namespace volmar::gui
+
+#include "WindowThread.moc"
