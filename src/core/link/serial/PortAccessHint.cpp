@@ -147,8 +147,10 @@ bool ProcessHasGroup(long gid)
 {
     if (gid < 0) return false;
     if (static_cast<long>(::getegid()) == gid) return true;
-    gid_t list[NGROUPS_MAX];
-    const int n = ::getgroups(NGROUPS_MAX, list);
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0) return false;
+    std::vector<gid_t> list(static_cast<size_t>(count));
+    const int n = ::getgroups(count, list.data());
     for (int i = 0; i < n; ++i)
         if (static_cast<long>(list[i]) == gid) return true;
     return false;
