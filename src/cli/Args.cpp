@@ -17,7 +17,7 @@ const std::map<std::string, std::string> kValueOptions = {
 };
 
 const std::map<std::string, std::string> kFlagOptions = {
-    {"-h", "help"}, {"--help", "help"}, {"--yes", "yes"}, {"--quiet", "quiet"},
+    {"-h", "help"}, {"--help", "help"}, {"--version", "version"}, {"--yes", "yes"}, {"--quiet", "quiet"},
     {"--no-info-message", "no-info-message"}, {"--reset", "reset"},
     {"--no-info-message", "no-info-message"},
     {"--dhcp", "dhcp"}, {"--manual", "manual"}, {"--enable", "enable"}, {"--disable", "disable"},

@@ -1,6 +1,8 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "cli/Command.h"
@@ -21,9 +23,17 @@ std::vector<const Command*> AllCommands()
 
 void PrintOverview(FILE* out)
 {
-    std::fputs("usage: volmar-cli [OPTIONS] COMMAND [ARGS]\n\nCommands:\n", out);
-    for (const Command* c : AllCommands()) std::fprintf(out, "  %-11s %s\n", c->name, c->synopsis);
-    std::fputs("\n'volmar-cli COMMAND --help' describes one command.\n", out);
+    // The layout help2man reads for the manual page: "Usage:", and two
+    // spaces at least between a command and its synopsis.
+    std::fputs("Usage: volmar-cli [OPTIONS] COMMAND [ARGS]\n\nCommands:\n", out);
+    int width = 0;
+    for (const Command* c : AllCommands()) width = std::max(width, static_cast<int>(std::strlen(c->name)));
+    for (const Command* c : AllCommands()) std::fprintf(out, "  %-*s  %s\n", width, c->name, c->synopsis);
+    std::fputs("\nOptions:\n"
+               "  -h, --help     show this text, or with a command the command's text\n"
+               "  --version      show the version\n"
+               "\n'volmar-cli COMMAND --help' describes one command.\n",
+               out);
 }
 
 }  // namespace
@@ -51,6 +61,10 @@ int Run(int argc, char** argv)
     if (!args.error.empty()) {
         std::fprintf(stderr, "volmar-cli: %s\n", args.error.c_str());
         return kExitUsage;
+    }
+    if (args.command.empty() && args.Has("version") && !args.Has("help")) {
+        std::printf("volmar-cli %s\n", VOLMAR_VERSION);
+        return kExitOk;
     }
     if (args.command.empty()) {
         PrintOverview(args.Has("help") ? stdout : stderr);

@@ -2,17 +2,37 @@
 // renders every window to DIR/NAME.png instead.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstring>
+#include <memory>
 
 #include "app/CVolmarApp.h"
 #include "app/ScreenshotRun.h"
 #include "editors/io/CDlgSetMain.h"
 
+namespace {
+
+// --help and --version only print, so they need no display (a headless
+// machine, the man page build, a package check).
+bool OnlyPrints(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-h", "--help", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("NORDWALD"));
-    QApplication::setApplicationName(QStringLiteral("VOLMAR"));
-    QApplication::setApplicationVersion(QStringLiteral(VOLMAR_VERSION));
+    const std::unique_ptr<QCoreApplication> application =
+        OnlyPrints(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
+                               : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication& app = *application;
+    QCoreApplication::setOrganizationName(QStringLiteral("NORDWALD"));
+    QCoreApplication::setApplicationName(QStringLiteral("VOLMAR"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VOLMAR_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Configuration tool for the QN70G data-logging unit.\n"
@@ -25,6 +45,8 @@ int main(int argc, char** argv)
     parser.addOption(screenshots);
     parser.process(app);
     if (parser.isSet(screenshots)) return volmar::gui::RenderScreenshots(parser.value(screenshots));
+    // Ties the window to volmar.desktop (its name and icon on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("volmar"));
 
     volmar::gui::CVolmarApp volmar;
     // The windows behind the routes plug in here as they are built; until

@@ -1,5 +1,6 @@
 #include "link/transfer/UnitMessages.h"
 
+#include "link/serial/PortAccessHint.h"
 #include "link/serial/PortOpenError.h"
 #include "link/transfer/Interaction.h"
 #include "settings/TextConvert.h"
@@ -61,7 +62,7 @@ void ShowUnitError(Interaction& ui, int code)
     ui.Show(UnitErrorMessage(code));
 }
 
-Message PortOpenMessage(int port, const std::string& device, int error)
+Message PortOpenMessage(int port, const std::string& device, int error, const PortHostView& host)
 {
     std::string text = "Cannot open COM port ";
     if (port > 0) {
@@ -70,6 +71,9 @@ Message PortOpenMessage(int port, const std::string& device, int error)
                                : device + ": " + DescribePortOpenError(error);
     } else {
         text += device + "\n" + DescribePortOpenError(error);
+    }
+    if (!device.empty()) {
+        if (const std::string hint = PortAccessHint(error, device, host); !hint.empty()) text += "\n" + hint;
     }
     return {MessageIcon::Error, text};
 }

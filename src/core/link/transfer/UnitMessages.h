@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/Message.h"
+#include "link/serial/PortAccessHint.h"
 
 namespace volmar {
 
@@ -39,7 +40,8 @@ void ShowUnitError(Interaction& ui, int code);
 // "Cannot open COM port %d", then the device and why it would not open
 // (refused to this user, held by another program, not connected). Without a
 // number (a device given by its path) the device takes the number's place;
-// without a device, the number has none kept for it.
-Message PortOpenMessage(int port, const std::string& device, int error);
+// without a device, the number has none kept for it. Then what the user can
+// do about it: the group command for this user, ModemManager holding the port.
+Message PortOpenMessage(int port, const std::string& device, int error, const PortHostView& host = {});
 
 }  // namespace volmar
