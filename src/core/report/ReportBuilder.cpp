@@ -354,6 +354,15 @@ void AddMail(Document& doc, const SettingRecord& r)
 
 }  // namespace
 
+Header MakeHeader(std::string source, std::time_t now)
+{
+    std::tm local{};
+    localtime_r(&now, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%d %H:%M", &local);
+    return {std::move(source), date, VOLMAR_VERSION};
+}
+
 Document BuildReport(const SettingRecord& record, Header header)
 {
     Document doc;

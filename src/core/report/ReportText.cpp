@@ -189,8 +189,8 @@ std::string Caption(std::string_view path)
 {
     std::string key = CaptionKey(path);
     // Scaling 0% and 100% differ only in their number.
-    if (path.size() >= 11 && path.substr(path.size() - 11) == "<SCALE_100>") key = "SCALE_#100";
-    if (path.size() >= 7 && path.substr(path.size() - 7) == "<DNS2>") return "Alternate DNS";
+    if (path.ends_with("<SCALE_100>")) key = "SCALE_#100";
+    if (path.ends_with("<DNS2>")) return "Alternate DNS";
     const auto& table = Captions();
     if (auto it = table.find(key); it != table.end()) return it->second;
     // Channel values: looked up by the last element alone.
