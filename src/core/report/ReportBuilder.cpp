@@ -43,13 +43,13 @@ void AddUnit(Document& doc, const SettingRecord& r)
     const char* names[] = {sys.NAME1, sys.NAME2, sys.NAME3};
     for (int i = 0; i < 3; ++i) b.Add("Name " + std::to_string(i + 1), names[i]);
     Put(b, p("LANGUAGE"), Entry({"Japanese", "English"}, sys.LANGUAGE));
-    Put(b, p("TIMEZONE"), std::to_string(sys.TIMEZONE) + " Hour " + std::to_string(sys.TIMEZONE_MIN) + " Minute");
+    b.Add("Time zone", std::to_string(sys.TIMEZONE) + " Hour " + std::to_string(sys.TIMEZONE_MIN) + " Minute");
     Put(b, p("TIME_AVE"), Switch(sys.TIME_AVE));
     const Path dst = p.Sub("DST");
     Put(b, dst("MODE"), Switch(sys.DST.MODE));
     if (sys.DST.MODE == kUse) {
-        Put(b, dst("START"), DstPointText(sys.DST.START));
-        Put(b, dst("END"), DstPointText(sys.DST.END));
+        b.Add("Daylight saving time start", DstPointText(sys.DST.START));
+        b.Add("Daylight saving time end", DstPointText(sys.DST.END));
     }
     doc.sections.push_back({"unit", "Unit", {std::move(b)}});
 }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <string_view>
-#include <unordered_map>
 
+#include "settings/ElementLabels.h"
 #include "settings/ValueText.h"
 
 namespace volmar::report {
@@ -110,99 +110,6 @@ std::string SlmpDevice(uint16_t code, uint32_t number)
     return out;
 }
 
-namespace {
-
-// The path without the root and without element numbers, "IO/AI/AI/NAME".
-std::string CaptionKey(std::string_view path)
-{
-    std::string key;
-    size_t pos = 0;
-    while ((pos = path.find('<', pos)) != std::string_view::npos) {
-        const size_t end = path.find('>', pos);
-        if (end == std::string_view::npos) break;
-        std::string_view tag = path.substr(pos + 1, end - pos - 1);
-        pos = end + 1;
-        if (tag == "VOL_MAR") continue;
-        while (!tag.empty() && tag.back() >= '0' && tag.back() <= '9') tag.remove_suffix(1);
-        if (!key.empty()) key += '/';
-        key += tag;
-    }
-    return key;
-}
-
-// The editors' captions of the values the report shows. This lookup stands
-// in one place so that a shared label table can replace it.
-const std::unordered_map<std::string, std::string>& Captions()
-{
-    static const std::unordered_map<std::string, std::string> table = {
-        {"SYSTEM/NAME", "Name"}, {"SYSTEM/LANGUAGE", "Language"}, {"SYSTEM/TIMEZONE", "Time zone"},
-        {"SYSTEM/TIME_AVE", "Sampling adjustment at time correction"}, {"SYSTEM/DST/MODE", "Daylight saving time"},
-        {"SYSTEM/DST/START", "Start"}, {"SYSTEM/DST/END", "End"},
-        {"COM/TCP_IP/IP_ADDRESS/DHCP", "IP address setting"}, {"COM/TCP_IP/IP_ADDRESS/MY", "IP address"},
-        {"COM/TCP_IP/IP_ADDRESS/SUBNETMASK", "Subnet mask"},
-        {"COM/TCP_IP/IP_ADDRESS/DEFAULT_GATEWAY", "Default gateway"},
-        {"COM/TCP_IP/IP_ADDRESS/DNS", "Preferred DNS"},  // DNS1; DNS2 below
-        {"COM/WEB/PORT", "Port address"}, {"COM/FTP/MODE", "FTP server"}, {"COM/FTP/PORT", "Port address"},
-        {"COM/FTP/ID", "ID"}, {"COM/FTPC/MODE", "Mode"}, {"COM/FTPC/PORT", "Port address"},
-        {"COM/FTPC/FTP_SERVER", "Server address"}, {"COM/FTPC/FTP_LOGIN", "Login ID"},
-        {"COM/FTPC/FTP_SUBFOLDER", "Subfolder"}, {"COM/FTPC/PASV_ADDR", "PASV address"},
-        {"COM/SNTP/MODE", "Mode"}, {"COM/SNTP/SERVER", "SNTP server"}, {"COM/MODBUS_TCP/MODE", "Mode"},
-        {"COM/MODBUS_TCP/REG", "Allow access to internal registers"},
-        {"COM/MODBUS_TCP/PORT", "Port address (0 to 65535)"},
-        {"COM/MODBUS_TCP/RINGER_TIME", "Linger time (0 to 3000 sec.)"},
-        {"COM/SMTP_POP/CHAR", "Character code"}, {"COM/SMTP_POP/SMTP_OVER_SSL", "SMTP over SSL"},
-        {"COM/SMTP_POP/STARTTLS", "STARTTLS"}, {"COM/SMTP_POP/SMTP_AUTH/MODE", "SMTP authentication"},
-        {"COM/SMTP_POP/SMTP_AUTH/ID", "ID"}, {"COM/SMTP_POP/POP_BEFORE_SMTP_AUTH/MODE", "POP before SMTP authentication"},
-        {"COM/SMTP_POP/POP_BEFORE_SMTP_AUTH/ID", "POP3 ID"}, {"COM/SMTP_POP/MY_ADDRESS", "QN70G e-mail address"},
-        {"COM/SMTP_POP/SMTP_SERVER", "SMTP server IP address"}, {"COM/SMTP_POP/POP3_SERVER", "POP3 server IP address"},
-        {"COM/SMTP_POP/ACCOUNT", "QN70G e-mail account"}, {"COM/SMTP_POP/NAME", "Sender name"},
-        {"COM/SMTP_POP/SMTP_PORT", "SMTP port address"}, {"COM/SMTP_POP/POP3_PORT", "POP3 port address"},
-        {"IO/MODBUS_MASTER/SLAVE_TYPE", "Slave type"}, {"IO/MODBUS_MASTER/NODE", "IP address"},
-        {"IO/MODBUS_MASTER/PORT", "Port address"}, {"IO/MODBUS_MASTER/DEV_ID", "Node No."},
-        {"IO/MODBUS_MASTER/SLMP_NO", "Network No."}, {"IO/MODBUS_MASTER/SLMP_SS", "Station No."},
-        {"IO/MODBUS_MASTER/SLMP_CPU", "Processor No. (HEX)"},
-        {"IO/MODBUS_MASTER/INTERVAL", "Pause period (100 to 10000 ms)"},
-        {"IO/MODBUS_MASTER/TIMEOUT", "Modbus/TCP Timeout (1 to 10 s)"},
-        {"IO/MODBUS_MASTER/TRANSACTION", "Modbus/TCP Transaction ID management"},
-        {"IO/MODBUS_MASTER/SLMP_TIMEOUT", "SLMP Timeout (1 to 60 s)"},
-        {"IO/PI/PI/SCALE", "Scaling"}, {"TYPE", "CH setting"}, {"NAME", "CH name"}, {"COMMENT", "CH comment"},
-        {"AI_DATA_TYPE", "Data type"}, {"FILTER", "Filter"}, {"MOVING_AVERAGE", "Moving average samples"},
-        {"T", "Time constant"}, {"SCALE_", "Scaling 0%"}, {"SCALE_#100", "Scaling 100%"}, {"SCALE", "Int"},
-        {"POINT", "Number of decimal places"}, {"UNIT", "Engineering unit"}, {"EXP", "Exponent notation"},
-        {"USE_AREAS", "Partitions"}, {"TIME_TYPE", "Time input"}, {"INVERT", "Invert"},
-        {"MODE", "Measuring mode (I/O module)"}, {"MODE_M", "Measuring mode (Modbus/TCP・SLMP)"},
-        {"RESET_DI", "Reset input"},
-        {"DISP/TREND", "Trend"}, {"DISP/PAGE", "Page name"},
-        {"RECORD/SPEED", "Storing rate"}, {"RECORD/AUTO", "Auto start"}, {"RECORD/DELETE", "Auto file delete"},
-        {"RECORD/FORMAT", "SD card file format"}, {"RECORD/MB/TRANS", "Interval"}, {"RECORD/MB/HOUR", "Hour"},
-        {"RECORD/MB/WEEK", "Day of week"}, {"RECORD/MB/AUTO_TRANS", "Ejecting SD card"},
-        {"MAIL_REPORT/MODE", "Mode"}, {"MAIL_REPORT/TITLE", "Subject"}, {"MAIL_REPORT/MESSAGE", "Body text"},
-        {"MAIL_REPORT/DST", "To/Cc"}, {"MAIL_REPORT/ERROR", "Discrete output"},
-        {"MAIL_REPORT/WDAY", "Specify day of week"},
-    };
-    return table;
-}
-
-}  // namespace
-
-std::string Caption(std::string_view path)
-{
-    std::string key = CaptionKey(path);
-    // Scaling 0% and 100% differ only in their number.
-    if (path.ends_with("<SCALE_100>")) key = "SCALE_#100";
-    if (path.ends_with("<DNS2>")) return "Alternate DNS";
-    const auto& table = Captions();
-    if (auto it = table.find(key); it != table.end()) return it->second;
-    // Channel values: looked up by the last element alone.
-    if (key.rfind("IO/", 0) == 0) {
-        const size_t slash = key.rfind('/');
-        if (auto it = table.find(key.substr(slash + 1)); it != table.end()) return it->second;
-    }
-    if (key.rfind("MAIL_REPORT/", 0) == 0) {
-        const size_t slash = key.rfind('/');
-        if (auto it = table.find("MAIL_REPORT/" + key.substr(slash + 1)); it != table.end()) return it->second;
-    }
-    return key.substr(key.rfind('/') + 1);
-}
+std::string Caption(std::string_view path) { return LabelOfElement(path).field; }
 
 }  // namespace volmar::report

@@ -36,7 +36,8 @@ std::string SlmpDeviceName(uint16_t code, bool* hex = nullptr);
 std::string SlmpDevice(uint16_t code, uint32_t number);
 
 // The caption of a value by its element path
-// ("<VOL_MAR><IO><AI><AI1><SCALE_100>"), as the editors label the field.
+// ("<VOL_MAR><IO><AI><AI1><SCALE_100>"), as the editors label the field: the
+// shared label table's.
 std::string Caption(std::string_view path);
 
 }  // namespace volmar::report
