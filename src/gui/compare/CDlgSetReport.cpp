@@ -64,6 +64,7 @@ CDlgSetReport::CDlgSetReport(const SettingRecord& record, const std::string& sou
     setWindowTitle(QStringLiteral("Settings report"));
     browser_->setObjectName(QStringLiteral("preview"));
     browser_->setOpenLinks(false);
+    browser_->setMinimumSize(720, 520);
     browser_->setHtml(QString::fromStdString(html_));
 
     auto* buttons = new QHBoxLayout;
