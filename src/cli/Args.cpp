@@ -21,7 +21,7 @@ const std::map<std::string, std::string> kFlagOptions = {
     {"--no-info-message", "no-info-message"}, {"--reset", "reset"},
     {"--no-info-message", "no-info-message"},
     {"--dhcp", "dhcp"}, {"--manual", "manual"}, {"--enable", "enable"}, {"--disable", "disable"},
-    {"--timestamps", "timestamps"},
+    {"--timestamps", "timestamps"}, {"--from-unit", "from-unit"},
 };
 
 }  // namespace

@@ -18,6 +18,7 @@ std::vector<const Command*> AllCommands()
     for (const Command& c : DeviceCommands()) all.push_back(&c);
     for (const Command& c : MaintenanceCommands()) all.push_back(&c);
     for (const Command& c : NetworkCommands()) all.push_back(&c);
+    for (const Command& c : ReportCommands()) all.push_back(&c);
     return all;
 }
 

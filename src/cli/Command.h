@@ -24,6 +24,7 @@ const std::vector<Command>& FileCommands();
 const std::vector<Command>& DeviceCommands();
 const std::vector<Command>& MaintenanceCommands();
 const std::vector<Command>& NetworkCommands();
+const std::vector<Command>& ReportCommands();
 
 // Writes bytes to the -o file (atomically) or to stdout; reports failures.
 bool WriteOutput(const Args& args, const std::string& bytes);

@@ -10,6 +10,7 @@
 #include "common/FileIo.h"
 #include "settings/DocumentReader.h"
 #include "settings/DocumentWriter.h"
+#include "settings/ElementLabels.h"
 #include "settings/Gzlib.h"
 
 namespace volmar::cli {
@@ -120,28 +121,6 @@ int CmdAccess(const Args& args)
     });
 }
 
-// A value as diff shows it: the user's text on one line, its line breaks as
-// "\n" and other control bytes as "\xHH", so that a file cannot move the
-// terminal's cursor or split a difference over lines.
-std::string Shown(std::string_view value)
-{
-    std::string out;
-    for (size_t i = 0; i < value.size(); ++i) {
-        const auto c = static_cast<unsigned char>(value[i]);
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
-            out += "\\n";
-        } else if (c < 0x20 || c == 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            out += hex;
-        } else {
-            out.push_back(static_cast<char>(c));
-        }
-    }
-    return out;
-}
-
 // Exit 3 when either file cannot be read or converted; otherwise the
 // differences of what was read, then exit 2 when either file had elements or
 // values this version does not take (the verdict goes to stderr), 1 when
@@ -162,24 +141,12 @@ int CmdDiff(const Args& args)
         unclean = unclean || code != kExitOk;
     }
     if (failed) return kExitFailed;
-    std::vector<std::pair<std::string, std::string>> left;
-    VisitSettingValues(
-        *files[0].record,
-        [&](const std::string& path, std::string_view value) { left.emplace_back(path, Shown(value)); },
-        TextForm::Plain);
-    size_t i = 0, differences = 0;
-    VisitSettingValues(
-        *files[1].record,
-        [&](const std::string&, std::string_view value) {
-            const auto& [path, leftValue] = left[i++];
-            const std::string right = Shown(value);
-            if (leftValue == right) return;
-            std::printf("%s: %s -> %s\n", path.c_str(), leftValue.c_str(), right.c_str());
-            ++differences;
-        },
-        TextForm::Plain);
+    const std::vector<SettingDifference> differences = CompareSettings(*files[0].record, *files[1].record);
+    for (const SettingDifference& d : differences) {
+        std::printf("%s: %s -> %s\n", d.path.c_str(), d.left.c_str(), d.right.c_str());
+    }
     if (unclean) return kExitUnsupportedParam;
-    return differences == 0 ? kExitOk : 1;
+    return differences.empty() ? kExitOk : 1;
 }
 
 int CmdCompress(const Args& args)

@@ -3,8 +3,6 @@
 // zones, DI states and e-mail settings that switch it. The report changes
 // nothing.
 #include <QDialog>
-#include <QString>
-#include <vector>
 
 #include "settings/SettingRecord.h"
 
@@ -13,17 +11,6 @@ namespace volmar::gui {
 namespace kit {
 class ReportTable;
 }
-
-struct DoUse {
-    QString channel;   // "DO%02d"
-    QString function;  // "I/O (AI01)", "E-mail"
-    QString detail;    // "Zone 2", "ON", "Event report 1, 5, "
-};
-
-// The rows of the report, DO01 first. Only sources in use count: zones
-// within the count of a channel that is not disabled, the states of a DI
-// that is not disabled, and enabled e-mail reports.
-std::vector<DoUse> DoUses(const SettingRecord& record);
 
 class CDlgSetIoDoUsed : public QDialog {
     Q_OBJECT

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "compare/CDlgSetReport.h"
 #include "common/DialogKeys.h"
 #include "common/EditorOpeners.h"
 #include "common/ScreenshotRegistry.h"
@@ -69,6 +70,7 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
     auto* actions = new QHBoxLayout;
     actions->addWidget(AddButton("upload", "Upload to device", [this] { OnUpload(); }));
     actions->addWidget(AddButton("save", "Save file", [this] { OnSave(); }));
+    actions->addWidget(AddButton("report", "Report...", [this] { OnReport(); }));
 
     tagMessage_ = new QCheckBox(QStringLiteral("Show message when invalid setting is detected."), this);
     tagMessage_->setChecked(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, 1) == 1);
@@ -147,6 +149,11 @@ void CDlgSetMain::OnSave()
     }
     ctx_.ui.Show({MessageIcon::Information, "File saved."});
     TakeSnapshot();
+}
+
+void CDlgSetMain::OnReport()
+{
+    CDlgSetReport(record_, currentFilePath_.empty() ? "new setting" : currentFilePath_, ctx_.ui, this).exec();
 }
 
 void CDlgSetMain::OnUpload()

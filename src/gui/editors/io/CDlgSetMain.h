@@ -38,6 +38,8 @@ public:
 
     void OnSave();
     void OnUpload();
+    // Report...: the settings report of the record, to preview, save or print.
+    void OnReport();
     // Back, Enter, Escape and the title bar's close: closes, after asking
     // when the record differs from what was last opened, saved or uploaded.
     void OnLeave();

@@ -1,0 +1,126 @@
+// volmar-cli report: the settings report of a file or of a unit's setting,
+// as HTML or (when built with QtGui) PDF.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/Command.h"
+#include "cli/DeviceSession.h"
+#include "common/FileIo.h"
+#include "link/transfer/Login.h"
+#include "link/transfer/SettingDownload.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportHtml.h"
+#include "settings/DocumentReader.h"
+#if VOLMAR_CLI_PDF
+#include "ReportPdf.h"
+#endif
+
+namespace volmar::cli {
+namespace {
+
+constexpr size_t kMaxDocumentFile = 16u << 20;
+constexpr const char* kUsage = "usage: volmar-cli report FILE [-o OUT.html|OUT.pdf]\n"
+                               "       volmar-cli report --from-unit [LINK OPTIONS] [-o OUT.html|OUT.pdf]\n";
+
+bool WantsPdf(const Args& args)
+{
+    const std::string* out = args.Value("output");
+    if (!out || out->size() < 4) return false;
+    std::string tail = out->substr(out->size() - 4);
+    for (char& c : tail) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    return tail == ".pdf";
+}
+
+// The record of the settings file; false (with the reason on stderr) when
+// the file cannot be read as a setting.
+bool LoadFile(const Args& args, const std::string& path, SettingRecord& record)
+{
+    std::string bytes, error;
+    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
+        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        return false;
+    }
+    ResetSettingRecord(record);
+    const ConvertResult verdict =
+        ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
+    if (verdict.hasMessage) std::fprintf(stderr, "%s\n", verdict.message.text.c_str());
+    return !(verdict.flags & kReadFailed);
+}
+
+// The unit the link options name, for the report's header.
+std::string UnitSource(const Args& args, const Session& s)
+{
+    if (const std::string* v = args.Value("serial")) return "unit on " + *v;
+    if (const std::string* v = args.Value("host")) return "unit at " + *v;
+    if (const std::string* v = args.Value("unit")) return "unit " + *v;
+    if (s.link.kind == LinkKind::Usb) return "unit on " + (s.link.comDevice.empty() ? "USB" : s.link.comDevice);
+    return "unit " + s.link.selectedUnit;
+}
+
+bool Download(const Args& args, SettingRecord& record, std::string& source)
+{
+    Session s;
+    if (!BuildSession(args, s)) return false;
+    if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return false;
+    ResetSettingRecord(record);
+    if (!DownloadSetting(s.link, *s.ui, *s.profile, record)) return false;
+    source = UnitSource(args, s);
+    return true;
+}
+
+int Render(const Args& args, const report::Document& doc)
+{
+    const std::string html = report::RenderHtml(doc);
+    if (!WantsPdf(args)) return WriteOutput(args, html) ? kExitOk : kExitFailed;
+#if VOLMAR_CLI_PDF
+    pdf::GuiForPdf gui;
+    std::string bytes, error;
+    if (!pdf::HtmlToPdf(html, "Settings report: " + doc.header.source, bytes, &error)) {
+        std::fprintf(stderr, "volmar-cli: cannot make the PDF: %s\n", error.c_str());
+        return kExitFailed;
+    }
+    return WriteOutput(args, bytes) ? kExitOk : kExitFailed;
+#else
+    std::fputs("volmar-cli: this build writes the report as HTML only (no QtGui for PDF); "
+               "give -o OUT.html\n",
+               stderr);
+    return kExitUsage;
+#endif
+}
+
+int CmdReport(const Args& args)
+{
+    const bool fromUnit = args.Has("from-unit");
+    if (fromUnit ? !args.positional.empty() : args.positional.size() != 1) {
+        std::fputs(kUsage, stderr);
+        return kExitUsage;
+    }
+    auto record = std::make_unique<SettingRecord>();
+    std::string source;
+    if (fromUnit) {
+        if (!Download(args, *record, source)) return kExitFailed;
+    } else {
+        source = args.positional[0];
+        if (!LoadFile(args, source, *record)) return kExitFailed;
+    }
+    return Render(args, report::BuildReport(*record, report::MakeHeader(source)));
+}
+
+}  // namespace
+
+const std::vector<Command>& ReportCommands()
+{
+    static const std::string help = std::string(kUsage) +
+        "\nWrites the settings report of a settings file, or of the setting downloaded\n"
+        "from the unit (--from-unit), to OUT or stdout: what the setting does, only\n"
+        "what is in use. OUT ending in .pdf gives a PDF (A4), any other an HTML file.\n"
+        "Passwords are never shown.\n" +
+        kLinkOptionsHelp;
+    static const std::vector<Command> commands = {
+        {"report", "write the settings report of a file or a unit (HTML or PDF)", help.c_str(), CmdReport},
+    };
+    return commands;
+}
+
+}  // namespace volmar::cli

@@ -1,0 +1,134 @@
+#include "compare/CDlgSetReport.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "ReportPdf.h"
+#include "app/AppContext.h"
+#include "common/ScreenshotRegistry.h"
+#include "common/SettingFileSave.h"
+#include "link/transfer/Interaction.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportHtml.h"
+
+namespace volmar::gui {
+namespace {
+
+bool EndsWithPdf(const std::string& path)
+{
+    return QString::fromStdString(path).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+}
+
+// "dir/name.xml" -> "dir/name-report.html"; "" -> "report.html".
+std::string SuggestedName(const std::string& source)
+{
+    QString base = QString::fromStdString(source);
+    if (base.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) base.chop(4);
+    if (base.isEmpty() || base.contains(QLatin1Char(' '))) return "report.html";
+    return (base + QStringLiteral("-report.html")).toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> AskReportPath(QWidget* parent, const std::string& suggested)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("HTML file (*.html)"), QStringLiteral("PDF file (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("html"));
+    dialog.selectFile(QString::fromStdString(suggested));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.contains(QStringLiteral("pdf")) ? QStringLiteral("pdf") : QStringLiteral("html"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+CDlgSetReport::CDlgSetReport(const SettingRecord& record, const std::string& source, Interaction& ui,
+                             QWidget* parent)
+    : QDialog(parent),
+      ui_(ui),
+      html_(report::RenderHtml(report::BuildReport(record, report::MakeHeader(source)))),
+      title_("Settings report: " + source),
+      suggested_(SuggestedName(source)),
+      browser_(new QTextBrowser(this)),
+      choosePath_(AskReportPath)
+{
+    setWindowTitle(QStringLiteral("Settings report"));
+    browser_->setObjectName(QStringLiteral("preview"));
+    browser_->setOpenLinks(false);
+    browser_->setMinimumSize(720, 520);
+    browser_->setHtml(QString::fromStdString(html_));
+
+    auto* buttons = new QHBoxLayout;
+    auto add = [&](const char* name, const QString& text, auto action) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QString::fromUtf8(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, action);
+        buttons->addWidget(button);
+        return button;
+    };
+    add("save", QStringLiteral("Save..."), [this] { OnSave(); });
+    add("print", QStringLiteral("Print..."), [this] { OnPrint(); });
+    buttons->addStretch(1);
+    add("close", QStringLiteral("Close"), [this] { accept(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_, 1);
+    layout->addLayout(buttons);
+    resize(760, 640);
+}
+
+void CDlgSetReport::OnSave()
+{
+    const std::optional<std::string> path = choosePath_(this, suggested_);
+    if (!path) return;
+    std::string bytes = html_;
+    if (EndsWithPdf(*path)) {
+        std::string error;
+        if (!pdf::HtmlToPdf(html_, title_, bytes, &error)) {
+            ui_.Show({MessageIcon::Error, "Failed to save file."});
+            return;
+        }
+    }
+    switch (SaveSettingFile(*path, bytes)) {
+    case SaveOutcome::CannotOpen: ui_.Show({MessageIcon::Error, "Failed to Open File"}); return;
+    case SaveOutcome::WriteFailed: ui_.Show({MessageIcon::Error, "Failed to save file."}); return;
+    case SaveOutcome::Saved: break;
+    }
+    ui_.Show({MessageIcon::Information, "File saved."});
+}
+
+void CDlgSetReport::OnPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(title_));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    browser_->document()->print(&printer);
+}
+
+VOLMAR_SCREENSHOT("report", [](ScreenshotEnv& env) {
+    // A new setting with one analog input in use, so the preview shows a
+    // channel with its zones.
+    auto record = std::make_unique<SettingRecord>(env.record);
+    AiChannel& ai = record->IO.AI[0];
+    ai.TYPE = 1;
+    StoreText(ai.NAME, sizeof ai.NAME, "Tank level", 10);
+    StoreText(ai.UNIT, sizeof ai.UNIT, "m", 1);
+    ai.SCALE_100 = 4.0;
+    ai.USE_AREAS = 3;
+    ai.AREA[0].LEVEL_UPPER = ai.AREA[1].LEVEL_LOWER = 0.5;
+    ai.AREA[1].LEVEL_UPPER = ai.AREA[2].LEVEL_LOWER = 3.5;
+    return std::make_unique<CDlgSetReport>(*record, std::string("volmar.xml"), env.app.ui);
+});
+
+}  // namespace volmar::gui

@@ -1,0 +1,105 @@
+// The settings report from the hub: "Report..." previews the hub's record,
+// Save writes HTML that parses and a PDF with pages, and a failed save says
+// so.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+#include <QXmlStreamReader>
+#include <cstring>
+#include <memory>
+
+#include "HubTestSupport.h"
+#include "Process.h"
+#include "RecordFactory.h"
+#include "compare/CDlgSetReport.h"
+#include "editors/io/CDlgSetMain.h"
+
+namespace volmar::gui {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+
+// The page count a PDF's page tree declares; 0 when there is none.
+int PdfPageCount(const std::string& pdf)
+{
+    const QRegularExpression count(QStringLiteral("/Type\\s*/Pages\\b[^>]*?/Count\\s+(\\d+)"));
+    const QRegularExpressionMatch m = count.match(QString::fromLatin1(pdf.data(), static_cast<qsizetype>(pdf.size())));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+int XmlErrorsAndHeadings(const std::string& html, int* headings)
+{
+    QXmlStreamReader xml(QByteArray::fromStdString(html));
+    *headings = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("h2")) ++*headings;
+    }
+    return xml.hasError() ? 1 : 0;
+}
+
+class ReportDialog : public ::testing::Test {
+protected:
+    ReportDialog()
+    {
+        AiChannel& ai = record_->IO.AI[0];
+        ai.TYPE = 1;
+        std::strcpy(ai.NAME, "Tank <level>");
+    }
+
+    test::TestContext ctx_;
+    std::unique_ptr<SettingRecord> record_ = testing::MakeDefaultRecord();
+    TempDir dir_;
+};
+
+TEST_F(ReportDialog, HubButtonPreviewsTheHubsRecord)
+{
+    CDlgSetMain hub(*record_, "/data/plant.xml", ctx_.app);
+    hub.show();
+    QString preview;
+    auto ran = test::OnNextModal<CDlgSetReport>([&](CDlgSetReport* dialog) {
+        preview = dialog->Browser()->toPlainText();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("close"), Qt::LeftButton);
+    });
+    QTest::mouseClick(hub.findChild<QPushButton*>("report"), Qt::LeftButton);
+    EXPECT_TRUE(*ran);
+    EXPECT_TRUE(preview.contains(QStringLiteral("Settings report: /data/plant.xml"))) << preview.toStdString();
+    EXPECT_TRUE(preview.contains(QStringLiteral("Tank <level>")));
+    EXPECT_TRUE(preview.contains(QStringLiteral("Analog input (AI)")));
+    EXPECT_FALSE(preview.contains(QStringLiteral("Pulse input (PI)")));
+}
+
+TEST_F(ReportDialog, SavesHtmlAndPdfAndReportsAFailedSave)
+{
+    CDlgSetReport dialog(*record_, "plant.xml", ctx_.ui);
+    std::vector<std::string> paths = {dir_.File("r.html"), dir_.File("r.PDF"), dir_.File("missing/r.html")};
+    std::string suggested;
+    dialog.SetPathChooser([&](QWidget*, const std::string& s) -> std::optional<std::string> {
+        suggested = s;
+        std::string p = paths.front();
+        paths.erase(paths.begin());
+        return p;
+    });
+    for (int i = 0; i < 3; ++i) dialog.OnSave();
+    EXPECT_EQ(suggested, "plant-report.html");
+    ASSERT_EQ(ctx_.ui.shown.size(), 3u);
+    EXPECT_EQ(ctx_.ui.shown[0].text, "File saved.");
+    EXPECT_EQ(ctx_.ui.shown[1].text, "File saved.");
+    EXPECT_EQ(ctx_.ui.shown[2].icon, MessageIcon::Error);
+
+    const std::string html = ReadFile(dir_.File("r.html"));
+    EXPECT_EQ(html, dialog.Html());
+    int headings = 0;
+    EXPECT_EQ(XmlErrorsAndHeadings(html, &headings), 0);
+    EXPECT_EQ(headings, 4);  // unit, network, AI, record
+
+    const std::string pdf = ReadFile(dir_.File("r.PDF"));
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_GT(PdfPageCount(pdf), 0);
+}
+
+}  // namespace
+}  // namespace volmar::gui
