@@ -22,6 +22,8 @@ const std::map<std::string, std::string> kFlagOptions = {
     {"--no-info-message", "no-info-message"},
     {"--dhcp", "dhcp"}, {"--manual", "manual"}, {"--enable", "enable"}, {"--disable", "disable"},
     {"--timestamps", "timestamps"},
+    // diff, upload
+    {"--labels", "labels"}, {"--from-unit", "from-unit"}, {"--show-changes", "show-changes"}, {"--verify", "verify"},
 };
 
 }  // namespace
