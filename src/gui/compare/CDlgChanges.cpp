@@ -114,8 +114,8 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(ChangesModel::kSetting, 300);
-    table_->setColumnWidth(ChangesModel::kLeft, 200);
+    table_->setColumnWidth(ChangesModel::kSetting, 240);
+    table_->setColumnWidth(ChangesModel::kLeft, 170);
     table_->setVisible(model_->DifferenceCount() > 0);
     filterBox_->setVisible(model_->DifferenceCount() > 0);
     layout->addWidget(table_, 1);
@@ -130,12 +130,15 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
         upload->setDefault(true);
         buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
     } else {
-        buttons->addButton(QDialogButtonBox::Close)->setObjectName(QStringLiteral("close"));
+        QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+        close->setObjectName(QStringLiteral("close"));
+        close->setDefault(true);
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(model_->DifferenceCount() > 0 ? QSize(820, 520) : QSize(460, 140));
+    // Wide enough for the three columns; a window without rows stays small.
+    setMinimumSize(model_->DifferenceCount() > 0 ? QSize(600, 360) : QSize(400, 0));
 }
 
 CDlgChanges::~CDlgChanges() = default;
