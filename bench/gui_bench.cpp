@@ -10,6 +10,8 @@
 
 #include "RecordFactory.h"
 #include "common/Message.h"
+#include "compare/CDlgChanges.h"
+#include "settings/ElementLabels.h"
 #include "editors/io/CDlgSetIoAi.h"
 #include "editors/io/CDlgSetIoAiCh.h"
 #include "editors/io/CDlgSetIoDiCh.h"
@@ -187,6 +189,28 @@ void BM_OpenSmtpEditor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenSmtpEditor)->Unit(benchmark::kMillisecond);
+
+// The Changes window with every value of a maximal record different from a
+// new setting's: built, filled, shown and laid out; then scrolled to the end.
+void BM_OpenChangesWindow(benchmark::State& state)
+{
+    auto fresh = volmar::testing::MakeDefaultRecord();
+    auto maximal = volmar::testing::MakeMaximalRecord();
+    const auto differences = volmar::CompareSettings(*fresh, *maximal);
+    for (auto _ : state) {
+        volmar::gui::ChangesView view;
+        view.mode = volmar::gui::ChangesMode::BeforeUpload;
+        view.differences = differences;
+        volmar::gui::CDlgChanges window(std::move(view), nullptr);
+        window.show();
+        QApplication::processEvents();
+        window.Table().scrollToBottom();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.isVisible());
+    }
+    state.counters["rows"] = static_cast<double>(differences.size());
+}
+BENCHMARK(BM_OpenChangesWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

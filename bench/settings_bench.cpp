@@ -8,6 +8,7 @@
 #include "RecordFactory.h"
 #include "settings/DocumentReader.h"
 #include "settings/DocumentWriter.h"
+#include "settings/ElementLabels.h"
 #include "settings/Gzlib.h"
 
 namespace {
@@ -100,5 +101,23 @@ BENCHMARK(BM_Compress)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Decompress)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The comparison of two maximal records: one value apart (the whole walk,
+// one labelled difference), and a maximal record against a new one (every
+// difference labelled).
+void BM_CompareSettings(benchmark::State& state)
+{
+    auto a = testing::MakeMaximalRecord();
+    auto b = state.range(0) != 0 ? testing::MakeDefaultRecord() : testing::MakeMaximalRecord();
+    if (state.range(0) == 0) b->IO.AI[63].POINT = static_cast<int16_t>((a->IO.AI[63].POINT + 1) % 4);
+    size_t differences = 0;
+    for (auto _ : state) {
+        auto d = CompareSettings(*a, *b);
+        differences = d.size();
+        benchmark::DoNotOptimize(d.data());
+    }
+    state.counters["differences"] = static_cast<double>(differences);
+}
+BENCHMARK(BM_CompareSettings)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -21,7 +21,9 @@ const std::map<std::string, std::string> kFlagOptions = {
     {"--no-info-message", "no-info-message"}, {"--reset", "reset"},
     {"--no-info-message", "no-info-message"},
     {"--dhcp", "dhcp"}, {"--manual", "manual"}, {"--enable", "enable"}, {"--disable", "disable"},
-    {"--timestamps", "timestamps"}, {"--from-unit", "from-unit"},
+    {"--timestamps", "timestamps"},
+    // diff, upload
+    {"--labels", "labels"}, {"--from-unit", "from-unit"}, {"--show-changes", "show-changes"}, {"--verify", "verify"},
 };
 
 }  // namespace

@@ -11,6 +11,8 @@ constexpr int kExitOk = 0;
 constexpr int kExitUnsupportedInfo = 1;
 constexpr int kExitUnsupportedParam = 2;
 constexpr int kExitFailed = 3;
+// upload --verify: the unit holds something other than what was uploaded.
+constexpr int kExitVerifyFailed = 4;
 constexpr int kExitUsage = 64;
 
 struct Command {
@@ -25,6 +27,9 @@ const std::vector<Command>& DeviceCommands();
 const std::vector<Command>& MaintenanceCommands();
 const std::vector<Command>& NetworkCommands();
 const std::vector<Command>& ReportCommands();
+
+// diff --from-unit FILE: the file against the unit's setting.
+int DiffWithUnit(const Args& args);
 
 // Writes bytes to the -o file (atomically) or to stdout; reports failures.
 bool WriteOutput(const Args& args, const std::string& bytes);

@@ -8,8 +8,10 @@
 #include "QSettingsProfile.h"
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
+#include "cli/DiffOutput.h"
 #include "cli/DeviceSession.h"
 #include "common/FileIo.h"
+#include "compare/SettingChanges.h"
 #include "link/connect/LinkDescription.h"
 #include "link/transfer/LinkContext.h"
 #include "link/transfer/Login.h"
@@ -155,30 +157,96 @@ int CmdDownload(const Args& args)
     return WriteOutput(args, WriteSettingDocument(*record)) ? kExitOk : kExitFailed;
 }
 
-int CmdUpload(const Args& args)
+// Reads the settings file to upload or compare into record; kExitOk when it
+// is usable, else the exit code (its verdict is on stderr).
+int LoadSettingsFile(const Args& args, const std::string& path, SettingRecord& record)
 {
-    if (args.positional.size() != 1) {
-        std::fputs("usage: volmar-cli upload [LINK OPTIONS] FILE\n", stderr);
-        return kExitUsage;
-    }
     std::string bytes, error;
-    if (!ReadWholeFile(args.positional[0], kMaxDocumentFile, bytes, &error)) {
+    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
         std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
         return kExitFailed;
     }
-    auto record = std::make_unique<SettingRecord>();
-    ResetSettingRecord(*record);
-    ConvertResult verdict = ConvertSettingDocument(*record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
+    ResetSettingRecord(record);
+    ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
     if (verdict.hasMessage) std::fprintf(stderr, "%s\n", verdict.message.text.c_str());
     if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
+    return kExitOk;
+}
+
+void PrintSerialTimes(size_t downloadBytes, size_t uploadBytes)
+{
+    std::fprintf(stderr, "Over the serial link (%d baud): download about %.1f s, upload about %.1f s.\n",
+                 kSerialLineRate, SerialSeconds(downloadBytes), SerialSeconds(uploadBytes));
+}
+
+int CmdUpload(const Args& args)
+{
+    if (args.positional.size() != 1) {
+        std::fputs("usage: volmar-cli upload [LINK OPTIONS] [--show-changes] [--verify] FILE\n", stderr);
+        return kExitUsage;
+    }
+    auto record = std::make_unique<SettingRecord>();
+    if (const int loaded = LoadSettingsFile(args, args.positional[0], *record); loaded != kExitOk) return loaded;
     Session s;
     if (!BuildSession(args, s)) return kExitUsage;
-    if (!UploadSetting(s.link, *s.ui, *s.profile, *record)) return kExitFailed;
+    const std::string document = WriteSettingDocument(*record);
+    UploadOptions upload;
+    if (args.Has("show-changes")) {
+        upload.reviewChanges = [&](const UnitSetting& onUnit, size_t uploadBytes) {
+            const auto changes = ChangesOfDocument(onUnit.record, document);
+            if (changes.empty()) {
+                std::puts("The unit already holds this setting: nothing differs.");
+            } else {
+                PrintDifferences(stdout, changes, true);
+            }
+            std::fflush(stdout);
+            if (onUnit.serial) PrintSerialTimes(onUnit.payloadBytes, uploadBytes);
+            return s.ui->Confirm({MessageIcon::Question, "Upload these changes?"});
+        };
+    }
+    bool verified = true, readBackFailed = false;
+    if (args.Has("verify")) {
+        upload.verify = [&](const SettingRecord* readBack) {
+            if (!readBack) {
+                readBackFailed = true;
+                return;
+            }
+            const auto differences = ChangesOfDocument(*readBack, document);
+            verified = differences.empty();
+            if (!verified) {
+                std::fputs("The unit holds something else than was uploaded (on the unit -> uploaded):\n", stderr);
+                PrintDifferences(stderr, differences, args.Has("labels"));
+            }
+        };
+    }
+    if (!UploadSetting(s.link, *s.ui, *s.profile, *record, {}, std::move(upload))) return kExitFailed;
     std::fputs("Upload complete.\n", stderr);
+    if (readBackFailed) return kExitFailed;
+    if (!verified) return kExitVerifyFailed;
+    if (args.Has("verify")) std::fputs("The unit holds the uploaded setting.\n", stderr);
     return kExitOk;
 }
 
 }  // namespace
+
+int DiffWithUnit(const Args& args)
+{
+    if (args.positional.size() != 1) {
+        std::fputs("usage: volmar-cli diff [--labels] --from-unit [LINK OPTIONS] FILE\n", stderr);
+        return kExitUsage;
+    }
+    auto file = std::make_unique<SettingRecord>();
+    if (const int loaded = LoadSettingsFile(args, args.positional[0], *file); loaded != kExitOk) return loaded;
+    Session s;
+    if (!BuildSession(args, s)) return kExitUsage;
+    if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
+    auto unit = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*unit);
+    if (!DownloadSetting(s.link, *s.ui, *s.profile, *unit)) return kExitFailed;
+    const auto differences = ChangesOfDocument(*unit, WriteSettingDocument(*file));
+    PrintDifferences(stdout, differences, args.Has("labels"));
+    return differences.empty() ? kExitOk : 1;
+}
 
 const char* const kLinkOptionsHelp =
     "\nLink options (without --serial, --host or --unit the link of the preferences\n"
@@ -214,9 +282,15 @@ const std::vector<Command>& DeviceCommands()
         "usage: volmar-cli download [LINK OPTIONS] [-o FILE]\n\n"
         "Reads the unit's setting and writes its settings document to FILE or stdout.\n");
     static const std::string uploadHelp = Help(
-        "usage: volmar-cli upload [LINK OPTIONS] FILE\n\n"
+        "usage: volmar-cli upload [LINK OPTIONS] [--show-changes] [--verify] FILE\n\n"
         "Reads the settings file (it must be usable) and writes it to the unit,\n"
-        "after \"Are you sure to upload?\" and the firmware check.\n");
+        "after \"Are you sure to upload?\" and the firmware check.\n"
+        "  --show-changes  first read the unit's setting over the same link, print\n"
+        "                  what the upload changes (with the editors' labels) and ask\n"
+        "                  \"Upload these changes?\" (--yes answers it)\n"
+        "  --verify        read the setting back after the upload; exit 4, with the\n"
+        "                  differences on stderr, when the unit holds something else\n"
+        "                  (--labels prints them with labels)\n");
     static const std::vector<Command> commands = {
         {"status", "check a unit and print its version and flags", statusHelp.c_str(), CmdStatus},
         {"download", "read a unit's setting into a settings file", downloadHelp.c_str(), CmdDownload},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/DiffOutput.h"
 #include "common/FileIo.h"
 #include "settings/DocumentReader.h"
 #include "settings/DocumentWriter.h"
@@ -127,6 +128,7 @@ int CmdAccess(const Args& args)
 // they differ and 0 only when both were read cleanly and are equal.
 int CmdDiff(const Args& args)
 {
+    if (args.Has("from-unit")) return DiffWithUnit(args);
     if (!NeedArgs(args, 2, "diff A B")) return kExitUsage;
     Loaded files[2];
     bool failed = false, unclean = false;
@@ -142,9 +144,7 @@ int CmdDiff(const Args& args)
     }
     if (failed) return kExitFailed;
     const std::vector<SettingDifference> differences = CompareSettings(*files[0].record, *files[1].record);
-    for (const SettingDifference& d : differences) {
-        std::printf("%s: %s -> %s\n", d.path.c_str(), d.left.c_str(), d.right.c_str());
-    }
+    PrintDifferences(stdout, differences, args.Has("labels"));
     if (unclean) return kExitUnsupportedParam;
     return differences.empty() ? kExitOk : 1;
 }
@@ -215,12 +215,18 @@ const std::vector<Command>& FileCommands()
          "the eight login accounts.\n",
          CmdAccess},
         {"diff", "list the values two settings files differ in",
-         "usage: volmar-cli diff A B\n\nOne line per differing value, 'element-path: value-in-A -> value-in-B',\n"
+         "usage: volmar-cli diff [--labels] A B\n"
+         "       volmar-cli diff [--labels] --from-unit [LINK OPTIONS] FILE\n\n"
+         "One line per differing value, 'element-path: value-in-A -> value-in-B',\n"
          "in document order; texts as typed, line breaks shown as \\n. Exit 0 when both files\n"
          "were read cleanly and are equal, 1 different, 2 when either holds an unsupported\n"
          "parameter or unsupported information (the verdict and the element path go to\n"
          "stderr; the differences of what was read are still listed), 3 when either cannot\n"
-         "be read or converted.\n",
+         "be read or converted.\n"
+         "  --labels     the labels the editors show ('Analog inputs \xC2\xB7 AI1 \xC2\xB7 Scaling 100%')\n"
+         "               instead of element paths\n"
+         "  --from-unit  compare the unit's setting (A) with FILE (B): what an upload of\n"
+         "               FILE would change. The link options are those of 'download'.\n",
          CmdDiff},
         {"compress", "compress a settings document for upload",
          "usage: volmar-cli compress IN -o OUT\n\nWrites the zlib payload of the document IN (at most 2 MiB).\n",

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <memory>
 #include <unordered_map>
 #include <utility>
 
@@ -485,6 +486,23 @@ Resolved Resolve(std::string_view path, bool wantLabel)
     return out;
 }
 
+// The labels of every leaf in the order VisitSettingValues gives them: the
+// walk is the same for every record, so a comparison looks labels up by
+// position instead of resolving each path. Built once, on first use.
+const std::vector<ElementLabel>& LeafLabels()
+{
+    static const std::vector<ElementLabel> labels = [] {
+        auto record = std::make_unique<SettingRecord>();
+        ResetSettingRecord(*record);
+        std::vector<ElementLabel> out;
+        VisitSettingValues(*record, [&](const std::string& path, std::string_view) {
+            out.push_back(Resolve(path, true).label);
+        });
+        return out;
+    }();
+    return labels;
+}
+
 }  // namespace
 
 std::string ElementLabel::Full() const
@@ -522,18 +540,21 @@ std::vector<SettingDifference> CompareSettings(const SettingRecord& a, const Set
     std::vector<SettingDifference> out;
     if (std::memcmp(&a, &b, sizeof(SettingRecord)) == 0) return out;
     std::vector<std::string> left;
-    left.reserve(16384);
+    left.reserve(LeafLabels().size());
     VisitSettingValues(a, [&](const std::string&, std::string_view value) { left.emplace_back(value); },
                        TextForm::Plain);
+    const std::vector<ElementLabel>& labels = LeafLabels();
     size_t i = 0;
     VisitSettingValues(
         b,
         [&](const std::string& path, std::string_view value) {
-            const std::string& l = left[i++];
+            const size_t at = i++;
+            const std::string& l = left[at];
             if (l == value) return;
             std::string shownLeft = ShownValue(l), shownRight = ShownValue(value);
             if (shownLeft == shownRight) return;  // line breaks typed differently read the same
-            out.push_back({path, LabelOfElement(path), std::move(shownLeft), std::move(shownRight)});
+            out.push_back({path, at < labels.size() ? labels[at] : LabelOfElement(path), std::move(shownLeft),
+                           std::move(shownRight)});
         },
         TextForm::Plain);
     return out;

@@ -6,16 +6,14 @@
 #include <QTimer>
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 #include "app/AppContext.h"
-#include "common/WindowThread.h"
 #include "link/CDlgCommConfirm.h"
 #include "link/CDlgPassword.h"
 #include "link/CDlgWait.h"
 #include "link/DeviceOperation.h"
+#include "common/WindowThread.h"
 
 namespace volmar::gui {
 namespace {
@@ -49,35 +47,6 @@ int Ask(const Message& message, QMessageBox::StandardButtons buttons)
     }
     ReturnFocus(parent);
     return answer;
-}
-
-// Runs f on the window's thread and waits for it: windows are only ever
-// touched there, whichever thread the operation runs on. The wait is on a
-// standard mutex and condition, so that what f wrote is visibly published to
-// the waiting thread.
-template <class F>
-auto OnWindows(F&& f) -> decltype(f())
-{
-    if (OnWindowThread()) return f();
-    std::mutex mutex;
-    std::condition_variable cv;
-    bool done = false;
-    auto finish = [&] {
-        std::lock_guard lock(mutex);
-        done = true;
-        cv.notify_one();
-    };
-    if constexpr (std::is_void_v<decltype(f())>) {
-        PostToWindows([&] { f(); finish(); });
-        std::unique_lock lock(mutex);
-        cv.wait(lock, [&] { return done; });
-    } else {
-        decltype(f()) result{};
-        PostToWindows([&] { result = f(); finish(); });
-        std::unique_lock lock(mutex);
-        cv.wait(lock, [&] { return done; });
-        return result;
-    }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string_view>
 
+#include "sim/unit/UnitDocument.h"
+
 namespace volmar::sim {
 namespace {
 
@@ -145,6 +147,18 @@ std::string RefusePut(AppOptions& o, const std::string& option, const std::strin
     return {};
 }
 
+std::string AlterAfterPut(AppOptions& o, const std::string& option, const std::string& value)
+{
+    const size_t eq = value.find('=');
+    const std::string doc = eq == std::string::npos ? std::string()
+                                                    : SingleValueDocument(value.substr(0, eq), value.substr(eq + 1));
+    if (doc.empty())
+        return option + ": '" + value + "' is not PATH=VALUE with the path of a value and a value it takes, e.g. "
+                        "'<VOL_MAR><SYSTEM><NAME1>=Plant 2'";
+    o.unit.alterAfterPut = doc;
+    return {};
+}
+
 const std::vector<OptionSpec>& Specs()
 {
     static const std::vector<OptionSpec> specs = {
@@ -202,6 +216,7 @@ const std::vector<OptionSpec>& Specs()
         {"--close-after-ack", "", NetworkFault(LinkFault::CloseAfterAck)},
         {"--close-instead-of-ack", "", NetworkFault(LinkFault::CloseInsteadOfAck)},
         {"--refuse-login", "", Switch([](AppOptions& o) { o.unit.refuseLogin = true; })},
+        {"--alter-after-put", "PATH=VALUE", AlterAfterPut},
         {"--processing", "N",
          Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.unit.processingRounds = static_cast<int>(v); })},
         {"--refuse-put", "CODE[:TEXT]", RefusePut},

@@ -53,6 +53,9 @@ Faults:
                       wrong password is refused without this, as by a unit
   --refuse-put CODE[:TEXT]  refuse every put with this result code (2-255)
                       and text, e.g. 3, or '101:<VOL_MAR><IO><AI><AI1>'
+  --alter-after-put PATH=VALUE  after every accepted put of the setting,
+                      set the value at the element path on the unit's side,
+                      e.g. '<VOL_MAR><SYSTEM><NAME1>=Plant 2'
   --processing N      answer each serial result query "still processing" N
                       times after a put before the final answer
   --silent            never answer (serial), or acknowledge and then never

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/unit/UnitCodes.h"
+#include "sim/unit/UnitDocument.h"
 
 namespace volmar::sim {
 namespace {
@@ -155,6 +156,8 @@ PutOutcome SimUnit::PutOn(UnitLink link, const std::string& object, const std::v
             outcome = {options_.refusePutCode, options_.refusePutText};
         else
             outcome = PutUnitObject(state_, object, data);
+        if (outcome.code == 0 && object == "CONFIG_P" && !options_.alterAfterPut.empty())
+            ApplyDocument(*state_.record, options_.alterAfterPut);
         lastPut_ = object;
         lastOutcome_ = outcome;
         processingLeft_ = options_.processingRounds;

@@ -35,6 +35,9 @@ struct SimUnitOptions {
     int processingRounds = 0;  // result queries answered "processing" after each put
     int refusePutCode = 0;     // refuse every put with this code (0: none)
     std::string refusePutText;
+    // Read into the setting after every accepted put of the setting: the
+    // unit changing a value on its own (a verify after upload sees it).
+    std::string alterAfterPut;
 };
 
 }  // namespace volmar::sim

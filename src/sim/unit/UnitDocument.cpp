@@ -60,6 +60,39 @@ bool PackUnitSetting(const SettingRecord& record, std::vector<uint8_t>& out)
     return true;
 }
 
+std::string SingleValueDocument(const std::string& path, const std::string& value)
+{
+    std::vector<std::string> names;
+    for (size_t pos = 0; pos < path.size();) {
+        const size_t end = path.find('>', pos);
+        if (path[pos] != '<' || end == std::string::npos || end == pos + 1) return {};
+        names.push_back(path.substr(pos + 1, end - pos - 1));
+        pos = end + 1;
+    }
+    if (names.size() < 2 || names.front() != "VOL_MAR") return {};
+    std::string doc = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+    for (const std::string& n : names) doc += "<" + n + ">";
+    for (char c : value) {
+        switch (c) {
+        case '&': doc += "&amp;"; break;
+        case '<': doc += "&lt;"; break;
+        case '>': doc += "&gt;"; break;
+        default: doc.push_back(c);
+        }
+    }
+    for (auto n = names.rbegin(); n != names.rend(); ++n) doc += "</" + *n + ">";
+    // Only a document that names a known leaf and a value the reader takes.
+    auto probe = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*probe);
+    if (ReadSettingDocument(*probe, doc.data(), doc.size()) != 0) return {};
+    return doc;
+}
+
+void ApplyDocument(SettingRecord& record, const std::string& document)
+{
+    ReadSettingDocument(record, document.data(), document.size());
+}
+
 PutOutcome ApplySettingPayload(SettingRecord& record, const std::vector<uint8_t>& payload, bool logging)
 {
     auto zip = std::make_unique<CGzlib>();

@@ -28,6 +28,14 @@ bool PackUnitSetting(const SettingRecord& record, std::vector<uint8_t>& out);
 //   101 a value is not supported, with the element path as text;
 //   103 the unit is logging and the document changes the record settings.
 // Elements the unit does not know are ignored. Returns code 0 when applied.
+// A partial document that sets the one leaf at path ("<VOL_MAR><SYSTEM><NAME1>")
+// to value (as the document writes it, texts unescaped); empty when path is
+// not an element path or the reader does not take the value.
+std::string SingleValueDocument(const std::string& path, const std::string& value);
+
+// Reads such a document into record (the unit changing a value on its own).
+void ApplyDocument(SettingRecord& record, const std::string& document);
+
 PutOutcome ApplySettingPayload(SettingRecord& record, const std::vector<uint8_t>& payload, bool logging);
 
 }  // namespace volmar::sim

@@ -12,12 +12,23 @@
 #include "RecordingInteraction.h"
 #include "app/AppContext.h"
 #include "common/Profile.h"
+#include "compare/SettingChanges.h"
 #include "link/transfer/LinkState.h"
 
 namespace volmar::gui::test {
 
-struct TestContext {
+// The Changes window before and after an upload is off unless a test
+// switches it on, so that the upload tests meet no window they do not drive.
+inline MemoryProfile QuietProfile()
+{
     MemoryProfile profile;
+    profile.SetInt(kProfileSection, kPrefShowChanges, 0);
+    profile.SetInt(kProfileSection, kPrefVerifyUpload, 0);
+    return profile;
+}
+
+struct TestContext {
+    MemoryProfile profile = QuietProfile();
     LinkState link;
     volmar::test::RecordingInteraction ui;
     AppContext app{profile, link, ui, [] { return ComPortNames{{0, "ttyS0 (COM1)"}}; }};

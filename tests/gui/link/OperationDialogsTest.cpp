@@ -134,8 +134,11 @@ TEST_F(OperationDialogs, UploadAsksItsQuestionsWithNoBusyDialogVisible)
         EXPECT_TRUE(s.aboveHub) << s.what.toStdString();
         EXPECT_TRUE(s.centred) << s.what.toStdString();
     }
+    // The Changes windows before and after the send come the same way.
     EXPECT_EQ(order, (std::vector<QString>{QStringLiteral("Are you sure to upload?"),
-                                           QStringLiteral("Confirm access mode"), QStringLiteral("Login")}));
+                                           QStringLiteral("Confirm access mode"), QStringLiteral("Login"),
+                                           QStringLiteral("Changes before upload"),
+                                           QStringLiteral("Verify after upload")}));
     EXPECT_FALSE(hub->HasUnsavedChanges()) << "the upload did not succeed";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == hub.get(); }, 2000));

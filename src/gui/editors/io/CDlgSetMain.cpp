@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,6 +18,9 @@
 #include "compare/CDlgSetReport.h"
 #include "common/DialogKeys.h"
 #include "common/EditorOpeners.h"
+#include "common/PreferenceBox.h"
+#include "compare/ChangeSteps.h"
+#include "compare/SettingChanges.h"
 #include "common/ScreenshotRegistry.h"
 #include "common/SettingFileSave.h"
 #include "editors/io/CDlgSetIo.h"
@@ -44,6 +48,16 @@ std::optional<std::string> AskSettingFilePath(QWidget* parent, const std::string
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
+std::optional<std::string> AskOpenSettingFile(QWidget* parent)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("QNSET File(*.xml)"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
 CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePath, AppContext& ctx,
                          QWidget* parent)
     : QDialog(parent),
@@ -51,7 +65,8 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
       currentFilePath_(currentFilePath),
       ctx_(ctx),
       snapshot_(std::make_unique<SettingRecord>()),
-      chooseSavePath_(AskSettingFilePath)
+      chooseSavePath_(AskSettingFilePath),
+      chooseOpenPath_(AskOpenSettingFile)
 {
     setWindowTitle(QStringLiteral("Configuration"));
     auto open = [this](EditorSlot slot) { return [this, slot] { OpenerFor(slot)(record_, ctx_, this); }; };
@@ -70,11 +85,23 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
     auto* actions = new QHBoxLayout;
     actions->addWidget(AddButton("upload", "Upload to device", [this] { OnUpload(); }));
     actions->addWidget(AddButton("save", "Save file", [this] { OnSave(); }));
+    QPushButton* compare = AddButton("compare", "Compare...", [] {});
+    auto* compareMenu = new QMenu(compare);
+    compareMenu->addAction(QStringLiteral("With a settings file..."), this, [this] { OnCompareFile(); })
+        ->setObjectName(QStringLiteral("compareFile"));
+    compareMenu->addAction(QStringLiteral("With the connected unit"), this, [this] { OnCompareUnit(); })
+        ->setObjectName(QStringLiteral("compareUnit"));
+    compare->setMenu(compareMenu);
+    actions->addWidget(compare);
     actions->addWidget(AddButton("report", "Report...", [this] { OnReport(); }));
 
     tagMessage_ = new QCheckBox(QStringLiteral("Show message when invalid setting is detected."), this);
     tagMessage_->setChecked(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, 1) == 1);
     connect(tagMessage_, &QCheckBox::clicked, this, &CDlgSetMain::TagMessageClicked);
+    showChanges_ = PreferenceCheckBox(QStringLiteral("Show changes before upload"), ctx_.profile, kPrefShowChanges, this);
+    showChanges_->setObjectName(QStringLiteral("showChanges"));
+    verifyUpload_ = PreferenceCheckBox(QStringLiteral("Verify after upload"), ctx_.profile, kPrefVerifyUpload, this);
+    verifyUpload_->setObjectName(QStringLiteral("verifyUpload"));
 
     auto* linkBox = new QVBoxLayout;
     linkBox->setSpacing(2);
@@ -95,6 +122,8 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
     layout->addLayout(actions);
     layout->addSpacing(6);
     layout->addWidget(tagMessage_);
+    layout->addWidget(showChanges_);
+    layout->addWidget(verifyUpload_);
     layout->addSpacing(6);
     layout->addLayout(bottom);
     setMinimumWidth(420);
@@ -159,6 +188,20 @@ void CDlgSetMain::OnReport()
 void CDlgSetMain::OnUpload()
 {
     if (UploadFromHub(record_, ctx_, this, [this] { ShowLink(); })) TakeSnapshot();
+    // The Changes window may have switched its preference off.
+    RefreshPreferenceBox(showChanges_, ctx_.profile, kPrefShowChanges);
+    RefreshPreferenceBox(verifyUpload_, ctx_.profile, kPrefVerifyUpload);
+}
+
+void CDlgSetMain::OnCompareFile()
+{
+    if (const std::optional<std::string> path = chooseOpenPath_(this)) CompareWithFile(record_, ctx_, this, *path);
+}
+
+void CDlgSetMain::OnCompareUnit()
+{
+    CompareWithUnit(record_, ctx_, this);
+    ShowLink();
 }
 
 bool CDlgSetMain::MayLeave()

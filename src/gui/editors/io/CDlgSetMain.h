@@ -33,13 +33,20 @@ public:
                 QWidget* parent = nullptr);
     ~CDlgSetMain() override;
 
-    // Replaces the file dialog (tests).
+    // Asks which settings file to open; nullopt when the user cancels.
+    using OpenPathChooser = std::function<std::optional<std::string>(QWidget* parent)>;
+
+    // Replace the file dialogs (tests).
     void SetSavePathChooser(SavePathChooser chooser) { chooseSavePath_ = std::move(chooser); }
+    void SetOpenPathChooser(OpenPathChooser chooser) { chooseOpenPath_ = std::move(chooser); }
 
     void OnSave();
     void OnUpload();
     // Report...: the settings report of the record, to preview, save or print.
     void OnReport();
+    // "Compare...": the edited setting against a settings file or the unit.
+    void OnCompareFile();
+    void OnCompareUnit();
     // Back, Enter, Escape and the title bar's close: closes, after asking
     // when the record differs from what was last opened, saved or uploaded.
     void OnLeave();
@@ -64,11 +71,16 @@ private:
     AppContext& ctx_;
     std::unique_ptr<SettingRecord> snapshot_;
     SavePathChooser chooseSavePath_;
+    OpenPathChooser chooseOpenPath_;
     QCheckBox* tagMessage_ = nullptr;
+    QCheckBox* showChanges_ = nullptr;
+    QCheckBox* verifyUpload_ = nullptr;
     QLabel* linkLines_[2] = {};
 };
 
 // The standard Save dialog for settings files.
 std::optional<std::string> AskSettingFilePath(QWidget* parent, const std::string& suggested);
+// The standard Open dialog for settings files.
+std::optional<std::string> AskOpenSettingFile(QWidget* parent);
 
 }  // namespace volmar::gui

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/AppContext.h"
+#include "compare/ChangeSteps.h"
 #include "link/DeviceOperation.h"
 #include "link/transfer/FirmwareCheck.h"
 #include "link/transfer/Login.h"
@@ -40,6 +41,9 @@ bool UploadFromHub(SettingRecord& record, AppContext& ctx, QWidget* parent,
     };
     // Written here, so that the worker never reads the window's record.
     const std::string document = WriteSettingDocument(record);
+    // The unit's setting is read and compared before the send and read back
+    // after it, over the same port or connection, as the preferences ask.
+    AddChangeSteps(upload, ctx, document);
     // The unit check and the transfer run off the window's thread behind
     // "Please wait", so a slow unit never freezes the hub.
     const bool uploaded = RunDeviceOperation(

@@ -1,0 +1,181 @@
+#include "compare/CDlgChanges.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "common/PreferenceBox.h"
+#include "common/Profile.h"
+#include "common/ScreenshotRegistry.h"
+#include "compare/ChangesModel.h"
+#include "compare/SettingChanges.h"
+#include "settings/SettingRecord.h"
+
+namespace volmar::gui {
+namespace {
+
+QString Count(int n, const char* one, const char* many)
+{
+    return n == 1 ? QString::fromUtf8(one) : QString::fromUtf8(many).arg(n);
+}
+
+QString SummaryOf(const ChangesView& view)
+{
+    const int n = static_cast<int>(view.differences.size());
+    switch (view.mode) {
+    case ChangesMode::BeforeUpload:
+        return n == 0 ? QStringLiteral("The unit already holds this setting: nothing differs. You may still upload it.")
+                      : Count(n, "1 setting changes on the unit.", "%1 settings change on the unit.");
+    case ChangesMode::AfterUpload:
+        return n == 0 ? QStringLiteral("The unit holds the uploaded setting.")
+                      : Count(n, "The unit holds something else: 1 setting differs from the upload.",
+                              "The unit holds something else: %1 settings differ from the upload.");
+    case ChangesMode::Compare:
+        break;
+    }
+    return n == 0 ? QStringLiteral("Both settings are the same.")
+                  : Count(n, "1 setting differs.", "%1 settings differ.");
+}
+
+QString TitleOf(ChangesMode mode)
+{
+    switch (mode) {
+    case ChangesMode::BeforeUpload: return QStringLiteral("Changes before upload");
+    case ChangesMode::AfterUpload: return QStringLiteral("Verify after upload");
+    case ChangesMode::Compare: break;
+    }
+    return QStringLiteral("Compare");
+}
+
+QString Seconds(double s)
+{
+    return s < 10 ? QString::number(s, 'f', 1) : QString::number(static_cast<long long>(s + 0.5));
+}
+
+// The check box that switches the window off for later uploads.
+QCheckBox* PreferenceBox(ChangesMode mode, Profile* profile, QWidget* parent)
+{
+    if (!profile || mode == ChangesMode::Compare) return nullptr;
+    const bool before = mode == ChangesMode::BeforeUpload;
+    QCheckBox* box = PreferenceCheckBox(before ? QStringLiteral("Show changes before upload")
+                                               : QStringLiteral("Verify after upload"),
+                                        *profile, before ? kPrefShowChanges : kPrefVerifyUpload, parent);
+    box->setObjectName(QStringLiteral("preference"));
+    return box;
+}
+
+}  // namespace
+
+CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
+    : QDialog(parent),
+      model_(new ChangesModel(this)),
+      filter_(new ChangesFilter(this)),
+      table_(new QTableView(this)),
+      filterBox_(new QLineEdit(this)),
+      summary_(new QLabel(SummaryOf(view), this))
+{
+    setWindowTitle(TitleOf(view.mode));
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    if (view.serialSeconds) {
+        auto* times = new QLabel(QStringLiteral("Over the serial link (38400 baud): download about %1 s, upload about %2 s.")
+                                     .arg(Seconds(view.serialSeconds->first), Seconds(view.serialSeconds->second)),
+                                 this);
+        times->setObjectName(QStringLiteral("times"));
+        layout->addWidget(times);
+    }
+
+    filterBox_->setObjectName(QStringLiteral("filter"));
+    filterBox_->setPlaceholderText(QStringLiteral("Filter"));
+    filterBox_->setClearButtonEnabled(true);
+    layout->addWidget(filterBox_);
+
+    model_->SetTitles(view.leftTitle, view.rightTitle);
+    model_->SetDifferences(std::move(view.differences));
+    filter_->setSourceModel(model_);
+    table_->setObjectName(QStringLiteral("changes"));
+    table_->setModel(filter_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->setCornerButtonEnabled(false);
+    table_->verticalHeader()->hide();
+    // Fixed row heights and column widths keep thousands of rows quick.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setColumnWidth(ChangesModel::kSetting, 240);
+    table_->setColumnWidth(ChangesModel::kLeft, 170);
+    table_->setVisible(model_->DifferenceCount() > 0);
+    filterBox_->setVisible(model_->DifferenceCount() > 0);
+    layout->addWidget(table_, 1);
+    connect(filterBox_, &QLineEdit::textChanged, filter_, &ChangesFilter::SetNeedle);
+
+    if (QCheckBox* box = PreferenceBox(view.mode, profile, this)) layout->addWidget(box);
+
+    auto* buttons = new QDialogButtonBox(this);
+    if (view.mode == ChangesMode::BeforeUpload) {
+        QPushButton* upload = buttons->addButton(QStringLiteral("Upload"), QDialogButtonBox::AcceptRole);
+        upload->setObjectName(QStringLiteral("upload"));
+        upload->setDefault(true);
+        buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    } else {
+        QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+        close->setObjectName(QStringLiteral("close"));
+        close->setDefault(true);
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Wide enough for the three columns; a window without rows stays small.
+    setMinimumSize(model_->DifferenceCount() > 0 ? QSize(600, 360) : QSize(400, 0));
+}
+
+CDlgChanges::~CDlgChanges() = default;
+
+QString CDlgChanges::Summary() const { return summary_->text(); }
+
+namespace {
+
+// A few values of a new setting changed, as a user would before an upload.
+std::vector<SettingDifference> SampleDifferences()
+{
+    auto before = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*before);
+    auto after = std::make_unique<SettingRecord>(*before);
+    StoreText(after->SYSTEM.NAME1, sizeof after->SYSTEM.NAME1, "Pump station 4", 14);
+    after->IO.AI[0].TYPE = 1;
+    after->IO.AI[0].SCALE_100 = 250.0;
+    after->IO.AI[0].AREA[2].LEVEL_UPPER = 180.0;
+    StoreText(after->COM.SNTP.SERVER, sizeof after->COM.SNTP.SERVER, "ntp.example.net", 15);
+    after->IO.PI[3].TYPE = 1;
+    return CompareSettings(*before, *after);
+}
+
+}  // namespace
+
+VOLMAR_SCREENSHOT("changes-before-upload", [](ScreenshotEnv& env) {
+    ChangesView view;
+    view.mode = ChangesMode::BeforeUpload;
+    view.differences = SampleDifferences();
+    view.serialSeconds = std::make_pair(3.4, 3.6);
+    return std::make_unique<CDlgChanges>(std::move(view), &env.app.profile);
+});
+
+VOLMAR_SCREENSHOT("changes-verified", [](ScreenshotEnv& env) {
+    ChangesView view;
+    view.mode = ChangesMode::AfterUpload;
+    return std::make_unique<CDlgChanges>(std::move(view), &env.app.profile);
+});
+
+}  // namespace volmar::gui

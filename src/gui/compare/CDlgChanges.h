@@ -1,0 +1,61 @@
+#pragma once
+// "Changes": the differences between two settings in a table grouped by
+// section and channel, with a filter box. Before an upload it shows what
+// the upload changes on the unit ("Upload" goes on, "Cancel" sends
+// nothing); after one, what the unit holds other than what was sent; from
+// the hub's "Compare...", the edited setting against a file or the unit.
+#include <optional>
+#include <vector>
+
+#include <QDialog>
+
+#include "settings/ElementLabels.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace volmar {
+class Profile;
+}
+
+namespace volmar::gui {
+
+class ChangesFilter;
+class ChangesModel;
+
+enum class ChangesMode { BeforeUpload, AfterUpload, Compare };
+
+struct ChangesView {
+    ChangesMode mode = ChangesMode::Compare;
+    std::vector<SettingDifference> differences;
+    QString leftTitle = QStringLiteral("On the unit");
+    QString rightTitle = QStringLiteral("New");
+    // Over the serial link: the expected seconds of the download and of the
+    // upload.
+    std::optional<std::pair<double, double>> serialSeconds;
+};
+
+class CDlgChanges : public QDialog {
+    Q_OBJECT
+public:
+    // profile keeps the window's check box (before and after an upload).
+    CDlgChanges(ChangesView view, Profile* profile, QWidget* parent = nullptr);
+    ~CDlgChanges() override;
+
+    ChangesModel& Model() { return *model_; }
+    ChangesFilter& Filter() { return *filter_; }
+    QTableView& Table() { return *table_; }
+    QLineEdit& FilterBox() { return *filterBox_; }
+    QString Summary() const;
+
+private:
+    ChangesModel* model_;
+    ChangesFilter* filter_;
+    QTableView* table_;
+    QLineEdit* filterBox_;
+    QLabel* summary_;
+};
+
+}  // namespace volmar::gui

@@ -1,0 +1,95 @@
+#include "compare/ChangeSteps.h"
+
+#include <memory>
+#include <utility>
+
+#include "app/AppContext.h"
+#include "app/NetworkEditorFlow.h"
+#include "common/FileIo.h"
+#include "compare/CDlgChanges.h"
+#include "compare/SettingChanges.h"
+#include "link/DeviceOperation.h"
+#include "link/GuiInteraction.h"
+#include "common/WindowThread.h"
+#include "link/transfer/Login.h"
+#include "settings/DocumentReader.h"
+#include "settings/DocumentWriter.h"
+
+namespace volmar::gui {
+namespace {
+
+constexpr size_t kMaxSettingsFile = 16u << 20;
+
+// Opens the window above the running operation's window (or parent) and
+// returns whether the user chose "Upload".
+bool ShowChanges(ChangesView view, AppContext& ctx, QWidget* parent = nullptr)
+{
+    return OnWindows([&] {
+        OperationAside aside(true);
+        CDlgChanges dialog(std::move(view), &ctx.profile, parent ? parent : DialogParent());
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        ReturnFocus(dialog.parentWidget());
+        return accepted;
+    });
+}
+
+bool PrefOn(AppContext& ctx, const char* key) { return ctx.profile.GetInt(kProfileSection, key, 1) != 0; }
+
+}  // namespace
+
+void AddChangeSteps(UploadOptions& upload, AppContext& ctx, const std::string& document)
+{
+    if (PrefOn(ctx, kPrefShowChanges)) {
+        upload.reviewChanges = [&ctx, &document](const UnitSetting& onUnit, size_t uploadBytes) {
+            ChangesView view;
+            view.mode = ChangesMode::BeforeUpload;
+            view.differences = ChangesOfDocument(onUnit.record, document);
+            if (onUnit.serial) view.serialSeconds = std::pair{SerialSeconds(onUnit.payloadBytes), SerialSeconds(uploadBytes)};
+            return ShowChanges(std::move(view), ctx);
+        };
+    }
+    if (PrefOn(ctx, kPrefVerifyUpload)) {
+        upload.verify = [&ctx, &document](const SettingRecord* readBack) {
+            if (!readBack) return;  // the read's failure has been shown
+            ChangesView view;
+            view.mode = ChangesMode::AfterUpload;
+            view.rightTitle = QStringLiteral("Uploaded");
+            view.differences = ChangesOfDocument(*readBack, document);
+            ShowChanges(std::move(view), ctx);
+        };
+    }
+}
+
+void CompareWithFile(const SettingRecord& edited, AppContext& ctx, QWidget* parent, const std::string& path)
+{
+    std::string bytes;
+    if (!ReadWholeFile(path, kMaxSettingsFile, bytes)) {
+        ctx.ui.Show({MessageIcon::Error, "Failed to Open File"});
+        return;
+    }
+    auto file = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*file);
+    const ConvertResult loaded = ConvertSettingDocument(*file, bytes.data(), bytes.size(),
+                                                        PrefOn(ctx, kPrefTagMessage));
+    if (loaded.hasMessage) ctx.ui.Show(loaded.message);
+    if (!loaded.ok) return;
+    ChangesView view;
+    view.leftTitle = QStringLiteral("In the file");
+    view.rightTitle = QStringLiteral("Edited");
+    view.differences = ChangesOfDocument(*file, WriteSettingDocument(edited));
+    ShowChanges(std::move(view), ctx, parent);
+}
+
+void CompareWithUnit(const SettingRecord& edited, AppContext& ctx, QWidget* parent)
+{
+    if (!ConfirmAccessModeIfOn(ctx.link, ctx.ui, ctx.profile)) return;
+    auto unit = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*unit);
+    if (!DownloadForEditor(ctx, parent, *unit)) return;
+    ChangesView view;
+    view.rightTitle = QStringLiteral("Edited");
+    view.differences = ChangesOfDocument(*unit, WriteSettingDocument(edited));
+    ShowChanges(std::move(view), ctx, parent);
+}
+
+}  // namespace volmar::gui

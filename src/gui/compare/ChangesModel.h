@@ -1,0 +1,70 @@
+#pragma once
+// The rows of the Changes window: the differences between two settings,
+// grouped by section and channel, each group headed by a row with its title
+// and count; and the filter that keeps the rows whose texts hold what the
+// user typed (a group stays while any of its rows does).
+#include <vector>
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+#include <QString>
+
+#include "settings/ElementLabels.h"
+
+namespace volmar::gui {
+
+class ChangesModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { kSetting, kLeft, kRight, kColumnCount };
+
+    explicit ChangesModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    // The two value columns' titles ("On the unit", "New").
+    void SetTitles(QString left, QString right);
+    void SetDifferences(std::vector<SettingDifference> differences);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    int GroupCount() const { return static_cast<int>(groups_.size()); }
+    int DifferenceCount() const { return static_cast<int>(differences_.size()); }
+    bool IsGroupRow(int row) const { return rows_[row].difference < 0; }
+    // Whether the row (or, for a group row, any row of its group) holds
+    // needle, which is in lower case.
+    bool RowMatches(int row, const QString& needle) const;
+
+private:
+    struct Group {
+        QString title;
+        int firstRow = 0;  // the row after the group's head
+        int count = 0;
+    };
+    struct Row {
+        int group = 0;
+        int difference = -1;  // -1: the group's head
+    };
+
+    std::vector<SettingDifference> differences_;
+    std::vector<QString> haystacks_;  // per difference, lower case
+    std::vector<Group> groups_;
+    std::vector<Row> rows_;
+    QString left_, right_;
+};
+
+class ChangesFilter final : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit ChangesFilter(QObject* parent = nullptr) : QSortFilterProxyModel(parent) {}
+    void SetNeedle(const QString& text);
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+private:
+    QString needle_;
+};
+
+}  // namespace volmar::gui
