@@ -39,6 +39,24 @@ QPushButton* ButtonOf(QWidget* w, const QString& caption, int index = 0)
     return nullptr;
 }
 
+// Runs answer on the window of type Dialog once an exec() shows it (the
+// wait dialogs before it are passed over); gives up after 10 s.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog*)> answer)
+{
+    auto* timer = new QTimer;
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, ticks, answer] {
+        auto* d = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if ((d && d->isVisible()) || ++*ticks > 1000) {
+            timer->stop();
+            timer->deleteLater();
+            if (d) answer(d);
+        }
+    });
+    timer->start(10);
+}
+
 // A setting whose PI 5 counts 0.001 per pulse and is named, and whose event
 // 32 goes to one recipient.
 std::unique_ptr<SettingRecord> UnitRecord()
@@ -148,13 +166,13 @@ TEST_F(MaintenanceDialogs, PresetAndTestMailOpenOnTheUnitsOwnSettingAndEnterPres
     menu.show();
     QString entry;
     int subject = -1;
-    AnswerModal<QDialog>([&](QDialog* d) {
-        if (auto* preset = dynamic_cast<CDlgMenPriSum*>(d)) entry = preset->Channels()->itemText(4);
+    WhenShown<CDlgMenPriSum>([&](CDlgMenPriSum* d) {
+        entry = d->Channels()->itemText(4);
         QTest::keyClick(d, Qt::Key_Return);
     });
     QTest::mouseClick(menu.Button(QStringLiteral("Preset count")), Qt::LeftButton);
-    AnswerModal<QDialog>([&](QDialog* d) {
-        if (auto* mail = dynamic_cast<CDlgMenMailTest*>(d)) subject = mail->Events()->item(31, 1)->text().size();
+    WhenShown<CDlgMenMailTest>([&](CDlgMenMailTest* d) {
+        subject = d->Events()->item(31, 1)->text().size();
         QTest::keyClick(d, Qt::Key_Escape);
     });
     QTest::mouseClick(menu.Button(QStringLiteral("Test mail")), Qt::LeftButton);
