@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "cli/Command.h"
@@ -11,6 +12,9 @@
 #include "link/transfer/Login.h"
 #include "maintenance/MaintenanceFunctions.h"
 #include "maintenance/MaintenanceTexts.h"
+#include "maintenance/TestMail.h"
+#include "maintenance/UserView.h"
+#include "link/transfer/SettingDownload.h"
 
 namespace volmar::cli {
 namespace {
@@ -138,6 +142,94 @@ int CmdFtpTest(const Args& args)
     });
 }
 
+// A number from 1 to max, or 0.
+int Number(const std::string& text, int max)
+{
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const int n = std::stoi(text);
+    return n >= 1 && n <= max ? n : 0;
+}
+
+// The unit's own setting, read over the link before the function runs.
+std::unique_ptr<SettingRecord> UnitSetting(LinkContext& ctx)
+{
+    auto record = std::make_unique<SettingRecord>();
+    if (!DownloadSetting(ctx.link, ctx.ui, ctx.profile, *record, ctx.options)) return nullptr;
+    return record;
+}
+
+int CmdPreset(const Args& args)
+{
+    return WithUnit(args, 2, "preset CHANNEL VALUE [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
+        const int channel = Number(args.positional[0], kPiCount);
+        if (channel == 0) {
+            std::fputs("volmar-cli preset: CHANNEL is a PI channel from 1 to 32\n", stderr);
+            return kExitUsage;
+        }
+        const auto record = UnitSetting(ctx);
+        if (!record) return kExitFailed;
+        const PiChannel& ch = record->IO.PI[channel - 1];
+        const auto preset = CheckPreset(ch, channel - 1, args.positional[1]);
+        if (!preset) {
+            s.ui->Show({MessageIcon::Error, kMsgPresetError});
+            return kExitFailed;
+        }
+        if (PresetForbidden(ch)) {
+            s.ui->Show({MessageIcon::Information, kMsgNoPreset});
+            return kExitFailed;
+        }
+        if (!Ask(s, kAskUpload)) return kExitFailed;
+        return Done(SendPresetCommand(ctx, *preset));
+    });
+}
+
+int CmdTestMail(const Args& args)
+{
+    return WithUnit(args, 1, "test-mail EVENT|regular [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
+        const std::string& which = args.positional[0];
+        const int event = Number(which, kEventReportCount);
+        if (which != "regular" && event == 0) {
+            std::fputs("volmar-cli test-mail: give an event from 1 to 32, or regular\n", stderr);
+            return kExitUsage;
+        }
+        const uint8_t report = event == 0 ? kRegularReportByte : static_cast<uint8_t>(event - 1);
+        const auto record = UnitSetting(ctx);
+        if (!record) return kExitFailed;
+        if (const char* refusal = TestMailRefusal(*record, report)) {
+            s.ui->Show({MessageIcon::Information, refusal});
+            return kExitFailed;
+        }
+        if (!Ask(s, kAskProceed)) return kExitFailed;
+        return Done(SendTestMail(ctx, report));
+    });
+}
+
+int CmdUserView(const Args& args)
+{
+    const bool upload = !args.positional.empty() && args.positional[0] == "upload";
+    const char* usage = "user-view upload DIR | user-view reset [--yes] [LINK OPTIONS]";
+    if (!upload && !(args.positional.size() == 1 && args.positional[0] == "reset")) {
+        std::fprintf(stderr, "usage: volmar-cli %s\n", usage);
+        return kExitUsage;
+    }
+    return WithUnit(args, upload ? 2 : 1, usage, [&](Session& s, LinkContext& ctx) {
+        if (!upload) return Ask(s, kAskResetUserView) ? Done(ResetUserView(ctx)) : kExitFailed;
+        const std::string& folder = args.positional[1];
+        if (folder.empty()) {
+            s.ui->Show({MessageIcon::Error, kMsgSpecifyFolder});
+            return kExitFailed;
+        }
+        if (!Ask(s, kAskConvertUserView)) return kExitFailed;
+        UserViewContainers containers;
+        Message error;
+        if (!PackUserView(folder, containers, &error)) {
+            s.ui->Show(error);
+            return kExitFailed;
+        }
+        return Done(UploadUserView(ctx, containers));
+    });
+}
+
 std::string Help(const char* head) { return std::string(head) + kLinkOptionsHelp; }
 
 }  // namespace
@@ -162,6 +254,21 @@ const std::vector<Command>& MaintenanceCommands()
     static const std::string ftpHelp = Help(
         "usage: volmar-cli ftp-test [--yes] [LINK OPTIONS]\n\n"
         "Makes the unit run one FTP-client upload (it needs its SD card).\n");
+    static const std::string presetHelp = Help(
+        "usage: volmar-cli preset CHANNEL VALUE [--yes] [LINK OPTIONS]\n\n"
+        "Loads VALUE into the totalizer of PI channel CHANNEL (1 to 32). The unit's\n"
+        "setting is read first and VALUE checked against the channel's scaling and\n"
+        "notation. Put \"--\" before a negative VALUE: preset 3 -- -5\n");
+    static const std::string mailHelp = Help(
+        "usage: volmar-cli test-mail EVENT|regular [--yes] [LINK OPTIONS]\n\n"
+        "Makes the unit send event report EVENT (1 to 32) or the regular report as\n"
+        "a test, as the report settings on the unit say.\n");
+    static const std::string userViewHelp = Help(
+        "usage: volmar-cli user-view upload DIR [--yes] [LINK OPTIONS]\n"
+        "       volmar-cli user-view reset [--yes] [LINK OPTIONS]\n\n"
+        "upload packs the files of the flat folder DIR (at most 1024 files of up to\n"
+        "1 MiB, names of up to 24 bytes) as the unit's user-defined browser view and\n"
+        "sends it; reset removes the user view from the unit.\n");
     static const std::vector<Command> commands = {
         {"time", "set a unit's clock", timeHelp.c_str(), CmdTime},
         {"mac", "print a unit's MAC address", macHelp.c_str(), CmdMac},
@@ -170,6 +277,9 @@ const std::vector<Command>& MaintenanceCommands()
         {"disk", "print a unit's free disk capacity", diskHelp.c_str(), CmdDisk},
         {"init", "clear a unit's memory block", initHelp.c_str(), CmdInit},
         {"ftp-test", "make a unit test its FTP client", ftpHelp.c_str(), CmdFtpTest},
+        {"preset", "preset a unit's pulse count", presetHelp.c_str(), CmdPreset},
+        {"test-mail", "make a unit send a test mail", mailHelp.c_str(), CmdTestMail},
+        {"user-view", "upload or reset a unit's user-defined browser view", userViewHelp.c_str(), CmdUserView},
     };
     return commands;
 }

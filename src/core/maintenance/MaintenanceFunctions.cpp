@@ -87,8 +87,9 @@ bool SendTestMail(LinkContext& ctx, uint8_t report)
     return SendByte(ctx, kObjMail, report, kEchoMail);
 }
 
-bool SendPresetCommand(LinkContext& ctx, const std::string& document)
+bool SendPresetCommand(LinkContext& ctx, const ValidPreset& preset)
 {
+    const std::string document = PresetDocument(preset);
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(document.data()), document.size());
     return SendBytes(ctx, kObjSum, bytes, kEchoSum);
 }

@@ -9,6 +9,7 @@
 
 #include "link/transfer/LinkContext.h"
 #include "maintenance/MaintenanceFormats.h"
+#include "maintenance/PresetCount.h"
 
 namespace volmar {
 
@@ -32,7 +33,7 @@ bool InitializeMemoryBlock(LinkContext& ctx);
 bool RunFtpClientTest(LinkContext& ctx);
 // Sends "MAIL" with the byte (event number - 1, or 100 for the regular report).
 bool SendTestMail(LinkContext& ctx, uint8_t report);
-// Sends "SUM" with the preset command document.
-bool SendPresetCommand(LinkContext& ctx, const std::string& document);
+// Sends "SUM" with the command document of a preset that passed its checks.
+bool SendPresetCommand(LinkContext& ctx, const ValidPreset& preset);
 
 }  // namespace volmar

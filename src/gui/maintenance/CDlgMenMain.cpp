@@ -3,12 +3,15 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "common/NotAvailable.h"
 #include "common/ScreenshotRegistry.h"
+#include "link/transfer/SettingDownload.h"
 #include "maintenance/CDlgMenInit.h"
+#include "maintenance/CDlgMenMailTest.h"
+#include "maintenance/CDlgMenPriSum.h"
 #include "maintenance/CDlgMenQueries.h"
 #include "maintenance/CDlgMenSysLog.h"
 #include "maintenance/CDlgMenTime.h"
+#include "maintenance/CDlgMenUserView.h"
 #include "maintenance/MaintenanceFunctions.h"
 #include "maintenance/MaintenanceTexts.h"
 
@@ -24,23 +27,38 @@ std::function<void()> Opener(AppContext& app, QWidget* parent)
     };
 }
 
+// A window that works on the unit's own setting: the setting is read first,
+// and the window opens only when that succeeded.
+template <class Dialog>
+std::function<void()> OpenerWithUnitSetting(AppContext& app, QWidget* parent)
+{
+    return [&app, parent] {
+        auto setting = std::make_unique<SettingRecord>();
+        const bool read = RunMaintenance(app, parent, [&](LinkContext& ctx) {
+            return DownloadSetting(ctx.link, ctx.ui, ctx.profile, *setting, ctx.options);
+        });
+        if (!read) return;
+        Dialog dialog(app, std::move(setting), parent);
+        dialog.exec();
+    };
+}
+
 }  // namespace
 
 CDlgMenMain::CDlgMenMain(AppContext& app, QWidget* parent) : QDialog(parent), app_(app)
 {
     setWindowTitle(QStringLiteral("Maintenance"));
-    auto notYet = [&app](const char* what) { return [&app, what] { ShowNotAvailable(app.ui, what); }; };
     const std::pair<const char*, std::function<void()>> entries[] = {
         {"Date/Time", Opener<CDlgMenTime>(app, this)},
         {"MAC address", Opener<CDlgMenMac>(app, this)},
         {"QN70-G version", Opener<CDlgMenVer>(app, this)},
         {"System log", Opener<CDlgMenSysLog>(app, this)},
-        {"Preset count", notYet("Preset count")},
+        {"Preset count", OpenerWithUnitSetting<CDlgMenPriSum>(app, this)},
         {"Disk usage", Opener<CDlgMenSdUse>(app, this)},
         {"Initialize", Opener<CDlgMenInit>(app, this)},
         {"FTP client test", [this] { FtpClientTest(); }},
-        {"Test mail", notYet("Test mail")},
-        {"User defined browser view", notYet("User defined browser view")},
+        {"Test mail", OpenerWithUnitSetting<CDlgMenMailTest>(app, this)},
+        {"User defined browser view", Opener<CDlgMenUserView>(app, this)},
     };
     auto* grid = new QGridLayout(this);
     int i = 0;

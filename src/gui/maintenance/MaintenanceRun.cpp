@@ -33,7 +33,10 @@ CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : 
     setWindowTitle(QString::fromUtf8(title));
     body_ = new QVBoxLayout;
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole);
+    // Back is the default button: Enter closes the window unless the focus
+    // is on one of its own buttons.
+    auto* back = buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole);
+    back->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body_);

@@ -1,24 +1,74 @@
 // The maintenance windows against the real simulator over plain TCP: what
 // they show, and the bytes the unit's journal shows arriving.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <filesystem>
+
 #include "SimProcess.h"
 #include "Process.h"
+#include "RecordFactory.h"
+#include "editors/kit/ReportTable.h"
+#include "settings/DocumentWriter.h"
 #include "../link/GuiTestSupport.h"
 #include "maintenance/CDlgMenInit.h"
+#include "maintenance/CDlgMenMailTest.h"
 #include "maintenance/CDlgMenMain.h"
+#include "maintenance/CDlgMenPriSum.h"
 #include "maintenance/CDlgMenQueries.h"
 #include "maintenance/CDlgMenSysLog.h"
 #include "maintenance/CDlgMenTime.h"
+#include "maintenance/CDlgMenUserView.h"
+#include "maintenance/TestMail.h"
 
 namespace volmar::gui::test {
 namespace {
 
 using volmar::testing::ReadFile;
 using volmar::testing::TempDir;
+using volmar::testing::WriteFile;
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The index-th push button of w with the caption.
+QPushButton* ButtonOf(QWidget* w, const QString& caption, int index = 0)
+{
+    for (auto* b : w->findChildren<QPushButton*>())
+        if (b->text() == caption && index-- == 0) return b;
+    return nullptr;
+}
+
+// Runs answer on the window of type Dialog once an exec() shows it (the
+// wait dialogs before it are passed over); gives up after 10 s.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog*)> answer)
+{
+    auto* timer = new QTimer;
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, ticks, answer] {
+        auto* d = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if ((d && d->isVisible()) || ++*ticks > 1000) {
+            timer->stop();
+            timer->deleteLater();
+            if (d) answer(d);
+        }
+    });
+    timer->start(10);
+}
+
+// A setting whose PI 5 counts 0.001 per pulse and is named, and whose event
+// 32 goes to one recipient.
+std::unique_ptr<SettingRecord> UnitRecord()
+{
+    auto r = volmar::testing::MakeDefaultRecord();
+    r->IO.PI[4].TYPE = 1;
+    r->IO.PI[4].SCALE = 0.001;
+    StoreText(r->IO.PI[4].NAME, sizeof r->IO.PI[4].NAME, "Gas", 3);
+    r->MAIL_REPORT.EVENT[31].MODE = kUse;
+    r->MAIL_REPORT.EVENT[31].DST[0] = 1;
+    return r;
+}
 
 struct MaintenanceDialogs : ::testing::Test {
     TestApp app;
@@ -100,6 +150,113 @@ TEST_F(MaintenanceDialogs, PreconditionsOnTheStatusRecordStopBeforeTheTransfer)
               (std::vector<std::string>{"Are you sure to initialize memory block?", "Are you sure to proceed?"}));
     EXPECT_EQ(app.ui.Texts(), (std::vector<std::string>{"Cannot initialize during logging.", "Insert SD card."}));
     EXPECT_FALSE(Has(Journal(), " put ")) << Journal();
+}
+
+}  // namespace
+}  // namespace volmar::gui::test
+
+namespace volmar::gui::test {
+namespace {
+
+TEST_F(MaintenanceDialogs, PresetAndTestMailOpenOnTheUnitsOwnSettingAndEnterPressesBack)
+{
+    WriteFile(dir.File("unit.xml"), WriteSettingDocument(*UnitRecord()));
+    Start({"--config", dir.File("unit.xml")});
+    CDlgMenMain menu(app.ctx);
+    menu.show();
+    QString entry;
+    int subject = -1;
+    WhenShown<CDlgMenPriSum>([&](CDlgMenPriSum* d) {
+        entry = d->Channels()->itemText(4);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    QTest::mouseClick(menu.Button(QStringLiteral("Preset count")), Qt::LeftButton);
+    WhenShown<CDlgMenMailTest>([&](CDlgMenMailTest* d) {
+        subject = d->Events()->item(31, 1)->text().size();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    QTest::mouseClick(menu.Button(QStringLiteral("Test mail")), Qt::LeftButton);
+    EXPECT_EQ(entry, QStringLiteral("05 Gas"));
+    EXPECT_GT(subject, 0);
+    EXPECT_TRUE(app.ui.shown.empty()) << app.ui.Texts().front();
+
+    // Enter in a date/time field presses Back: the window closes, the clock is not set.
+    CDlgMenTime time(app.ctx);
+    time.show();
+    QTest::keyClick(time.Field(2), Qt::Key_Return);
+    EXPECT_FALSE(time.isVisible());
+    EXPECT_FALSE(Has(Journal(), "TIME")) << Journal();
+}
+
+TEST_F(MaintenanceDialogs, PresetCountSendsOnlyAValueThatPassed)
+{
+    Start({});
+    CDlgMenPriSum dialog(app.ctx, UnitRecord());
+    dialog.show();
+    EXPECT_EQ(dialog.Value()->text(), QStringLiteral("0.000"));
+    dialog.Channels()->setFocus();
+    for (int i = 0; i < 4; ++i) QTest::keyClick(dialog.Channels(), Qt::Key_Down);
+    EXPECT_EQ(dialog.Channels()->currentIndex(), 4);
+    dialog.Value()->selectAll();
+    QTest::keyClicks(dialog.Value(), QStringLiteral("5000000"));
+    auto* upload = ButtonOf(&dialog, QStringLiteral("Upload to device"));
+    QTest::mouseClick(upload, Qt::LeftButton);
+    EXPECT_EQ(app.ui.Texts(), std::vector<std::string>{"Setting error: Preset value"});
+    EXPECT_TRUE(app.ui.questions.empty());
+
+    dialog.Value()->selectAll();
+    QTest::keyClicks(dialog.Value(), QStringLiteral("1200.5"));
+    QTest::mouseClick(upload, Qt::LeftButton);
+    EXPECT_EQ(app.ui.questions, std::vector<std::string>{"Are you sure to upload?"});
+    EXPECT_TRUE(Has(Journal(), " data SUM 93 ")) << Journal();
+    EXPECT_TRUE(Has(Journal(), "3C4348353E313230302E353C2F4348353E")) << Journal();  // <CH5>1200.5</CH5>
+    EXPECT_EQ(dialog.Value()->text(), QStringLiteral("1200.5"));
+    QTest::keyClick(dialog.Channels(), Qt::Key_Up);
+    EXPECT_EQ(dialog.Value()->text(), QStringLiteral("1200.500"));
+}
+
+TEST_F(MaintenanceDialogs, TestMailRowPicksTheEventAndItsByteIsSent)
+{
+    Start({});
+    CDlgMenMailTest dialog(app.ctx, UnitRecord());
+    dialog.show();
+    auto* list = dialog.Events();
+    list->scrollToItem(list->item(31, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(31, 0)).center());
+    EXPECT_EQ(dialog.Event()->currentText(), QStringLiteral("32"));
+    QTest::mouseClick(ButtonOf(&dialog, QStringLiteral("Send test mail"), 0), Qt::LeftButton);
+    QTest::mouseClick(ButtonOf(&dialog, QStringLiteral("Send test mail"), 1), Qt::LeftButton);
+    EXPECT_EQ(app.ui.questions, std::vector<std::string>{"Are you sure to proceed?"});
+    EXPECT_EQ(app.ui.Texts(), std::vector<std::string>{"Regular reporting is disabled."});
+    EXPECT_TRUE(Has(Journal(), " data MAIL 1 1F\n")) << Journal();
+    EXPECT_FALSE(Has(Journal(), " data MAIL 1 64")) << Journal();
+}
+
+TEST_F(MaintenanceDialogs, UserViewUploadsTheTypedFolderAndResets)
+{
+    Start({});
+    app.profile.SetText(kProfileSection, kPrefUserView, "/remembered");
+    CDlgMenUserView dialog(app.ctx);
+    EXPECT_EQ(dialog.Folder()->text(), QStringLiteral("/remembered"));
+    dialog.show();
+    dialog.Folder()->clear();
+    auto* upload = ButtonOf(&dialog, QStringLiteral("Convert && Upload to device"));
+    QTest::mouseClick(upload, Qt::LeftButton);
+    EXPECT_EQ(app.ui.Texts(), std::vector<std::string>{"Specify a folder."});
+
+    std::filesystem::create_directory(dir.File("view"));
+    WriteFile(dir.File("view/a.htm"), "abc");
+    QTest::keyClicks(dialog.Folder(), QString::fromStdString(dir.File("view")));
+    QTest::mouseClick(upload, Qt::LeftButton);
+    QTest::mouseClick(ButtonOf(&dialog, QStringLiteral("Reset")), Qt::LeftButton);
+    EXPECT_EQ(app.ui.Texts(), (std::vector<std::string>{"Specify a folder.", "Completed"}));
+    const std::string j = Journal();
+    EXPECT_LT(j.find(" put UDAT_P "), j.find(" put UDIR_P "));
+    EXPECT_NE(j.find(" put UDIR_P "), std::string::npos) << j;
+    EXPECT_LT(j.find(" data DEL 1 0A\n"), j.find(" data DEL 1 0B\n"));
+    EXPECT_NE(j.find(" data DEL 1 0B\n"), std::string::npos) << j;
+    // Typing a folder is not choosing one: the remembered folder stays.
+    EXPECT_EQ(app.Text(kPrefUserView), "/remembered");
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// The pulse-count preset: the channel list and the checks of the preset
+// window, and the command document the unit takes as "SUM". Shared by the
+// window and volmar-cli.
+#include <optional>
+#include <string>
+
+#include "settings/SettingRecord.h"
+
+namespace volmar {
+
+// A preset that passed every check; only such a preset becomes a document.
+class ValidPreset {
+public:
+    int Channel() const { return channel_; }  // 0 to 31
+    const std::string& Text() const { return text_; }
+
+private:
+    friend std::optional<ValidPreset> CheckPreset(const PiChannel&, int, const std::string&);
+    ValidPreset(int channel, std::string text) : channel_(channel), text_(std::move(text)) {}
+    int channel_;
+    std::string text_;
+};
+
+// "01 Flow", "02 " for an unused channel (type 0).
+std::string PresetChannelEntry(const SettingRecord& record, int channel);
+
+// The value in the channel's notation: "%.3e" with exponent display, "%.3f"
+// without; text is read as a decimal number (0 when it reads as nothing).
+std::string PresetValueText(const std::string& text, bool exponent);
+
+// The value checks of "Setting error: Preset value": at most three decimals
+// (or the "%.3e" form), within -1e10 to 1e10, a negative value only with a
+// negative scale and a positive one only with a scale of zero or more, and a
+// count (value / scale) of at most 4294967295 pulses, compared without the
+// division so that a scale of 0 takes only the value 0. A text whose
+// document would not fit the unit's buffer fails too. Empty when it fails.
+std::optional<ValidPreset> CheckPreset(const PiChannel& ch, int channel, const std::string& text);
+
+// Whether the channel's mode forbids presetting ("No presetting for this
+// channel.").
+bool PresetForbidden(const PiChannel& ch);
+
+// The command document, CR LF lines, no NUL.
+std::string PresetDocument(const ValidPreset& preset);
+
+// The largest document the unit's buffer holds.
+constexpr size_t kPresetDocumentCapacity = 4095;
+
+}  // namespace volmar

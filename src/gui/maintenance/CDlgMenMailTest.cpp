@@ -1,0 +1,73 @@
+#include "maintenance/CDlgMenMailTest.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "common/RecordText.h"
+#include "common/ScreenshotRegistry.h"
+#include "editors/kit/ReportTable.h"
+#include "maintenance/MaintenanceFunctions.h"
+#include "maintenance/MaintenanceTexts.h"
+#include "maintenance/TestMail.h"
+
+namespace volmar::gui {
+
+CDlgMenMailTest::CDlgMenMailTest(AppContext& app, std::unique_ptr<SettingRecord> unitSetting, QWidget* parent)
+    : CDlgMenBase(app, "Test mail", parent),
+      setting_(std::move(unitSetting)),
+      event_(new QComboBox(this)),
+      list_(new kit::ReportTable({{"Event No.", 80}, {"Subject", 300}}, this))
+{
+    list_->SetRows(kEventReportCount);
+    for (int i = 0; i < kEventReportCount; ++i) {
+        event_->addItem(QString::number(i + 1));
+        const MailReport& report = setting_->MAIL_REPORT.EVENT[i];
+        list_->SetRowTexts(i, {QString::number(i + 1), report.MODE == kUse ? RecordText(report.TITLE) : QString()});
+    }
+    list_->setFixedHeight(300);
+    auto* sendEvent = new QPushButton(QStringLiteral("Send test mail"), this);
+    auto* sendRegular = new QPushButton(QStringLiteral("Send test mail"), this);
+    auto* events = new QGroupBox(QStringLiteral("Event report"), this);
+    auto* grid = new QGridLayout(events);
+    grid->addWidget(event_, 0, 0);
+    grid->addWidget(sendEvent, 0, 1);
+    grid->addWidget(list_, 1, 0, 1, 2);
+    auto* regular = new QGroupBox(QStringLiteral("Regular report"), this);
+    auto* row = new QGridLayout(regular);
+    row->addWidget(sendRegular, 0, 1, Qt::AlignRight);
+    Body()->addWidget(events);
+    Body()->addWidget(regular);
+
+    auto pick = [this](int r) {
+        if (r >= 0 && r < kEventReportCount) event_->setCurrentIndex(r);
+    };
+    connect(list_, &QTableWidget::cellClicked, this, pick);
+    connect(list_, &QTableWidget::cellDoubleClicked, this, pick);
+    connect(list_, &kit::ReportTable::RowActivated, this, pick);
+    connect(sendEvent, &QPushButton::clicked, this,
+            [this] { Send(static_cast<uint8_t>(std::max(0, event_->currentIndex()))); });
+    connect(sendRegular, &QPushButton::clicked, this, [this] { Send(kRegularReportByte); });
+}
+
+void CDlgMenMailTest::Send(uint8_t report)
+{
+    if (const char* refusal = TestMailRefusal(*setting_, report)) {
+        App().ui.Show({MessageIcon::Information, refusal});
+        return;
+    }
+    if (!AskBeforeLink(App(), this, kAskProceed)) return;
+    Run([report](LinkContext& ctx) { return SendTestMail(ctx, report); });
+}
+
+VOLMAR_SCREENSHOT("men-testmail", [](ScreenshotEnv& env) {
+    auto setting = std::make_unique<SettingRecord>(env.record);
+    setting->MAIL_REPORT.EVENT[0].MODE = kUse;
+    StoreText(setting->MAIL_REPORT.EVENT[0].TITLE, sizeof setting->MAIL_REPORT.EVENT[0].TITLE, "Tank level high", 15);
+    return std::make_unique<CDlgMenMailTest>(env.app, std::move(setting));
+});
+
+}  // namespace volmar::gui

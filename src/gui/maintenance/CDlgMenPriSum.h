@@ -1,0 +1,32 @@
+#pragma once
+// "Preset count": loads a new count into one PI totalizer, checked against
+// the channel's scaling in the setting read from the unit before the window
+// opened. The window stays open after an upload.
+#include <memory>
+
+#include "maintenance/MaintenanceRun.h"
+#include "settings/SettingRecord.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace volmar::gui {
+
+class CDlgMenPriSum : public CDlgMenBase {
+public:
+    CDlgMenPriSum(AppContext& app, std::unique_ptr<SettingRecord> unitSetting, QWidget* parent = nullptr);
+    QComboBox* Channels() const { return channels_; }
+    QLineEdit* Value() const { return value_; }
+    void Upload();
+
+private:
+    void FillChannels();
+    const PiChannel& Selected() const;
+
+    std::unique_ptr<SettingRecord> setting_;
+    QComboBox* type_;
+    QComboBox* channels_;
+    QLineEdit* value_;
+};
+
+}  // namespace volmar::gui
