@@ -4,6 +4,7 @@
 
 #include "report/ReportParts.h"
 #include "settings/DoUses.h"
+#include "settings/OiFunctionNames.h"
 #include "settings/UsableChannels.h"
 
 namespace volmar::report {
@@ -17,11 +18,6 @@ const char* const kDiTypes[] = {"Disable", "I/O module", "Modbus/TCP", "Control 
 const char* const kPiTypes[] = {"Disable", "I/O module", "Modbus/TCP", "Control input",
                                 "Analog accumulation", "DI", "Demo", "SLMP"};
 const char* const kDoTypes[] = {"Disable", "I/O module", "Modbus/TCP", "SLMP"};
-const char* const kOiFunctions[] = {
-    "Disable", "Addition/Subtraction", "Multiplication", "Division", "Square root", "Moving average",
-    "Delay buffer", "Peak hold (max)", "Valley hold (min)", "exp", "Common logarithm", "Natural logarithm",
-    "Analog accumulation", "Power", "F value calculation", "Antilog", "Scaling",
-};
 const char* const kFilters[] = {"None", "Moving average", "Delay buffer"};
 const char* const kRecordActions[] = {"Disable", "Start", "Stop"};
 
@@ -244,7 +240,8 @@ void AddOi(Section& s, const SettingRecord& r, int i)
     const OiChannel& ch = r.IO.OI[i];
     const Path p = ChannelPath("OI", i);
     Block b{Numbered("OI", i + 1), {}, {}};
-    Put(b, p("TYPE"), Entry(kOiFunctions, ch.TYPE));
+    const char* function = OiFunctionName(ch.TYPE);
+    Put(b, p("TYPE"), *function ? function : std::to_string(ch.TYPE));
     Put(b, p("NAME"), ch.NAME);
     Put(b, p("COMMENT"), ch.COMMENT);
     Put(b, p("POINT"), std::to_string(ch.POINT));

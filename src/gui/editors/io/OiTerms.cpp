@@ -4,16 +4,6 @@
 
 namespace volmar::gui {
 
-const char* OiFunctionName(int32_t function)
-{
-    static const char* const kNames[kOiFunctionCount] = {
-        "Disable", "Addition/Subtraction", "Multiplication", "Division", "Square root", "Moving average",
-        "Delay buffer", "Peak hold (max)", "Valley hold (min)", "exp", "Common logarithm", "Natural logarithm",
-        "Analog accumulation", "Power", "F value calculation", "Antilog", "Scaling",
-    };
-    return function >= 0 && function < kOiFunctionCount ? kNames[function] : "";
-}
-
 OiTerms TermsOf(const OiChannel& channel)
 {
     OiTerms terms;

@@ -2,6 +2,7 @@
 // What a function input computes with: the sixteen constants and eight
 // inputs, as the channel editor and the function dialogs pass them along,
 // and the sixteen functions.
+#include "settings/OiFunctionNames.h"
 #include "settings/SettingRecord.h"
 
 namespace volmar::gui {
@@ -16,9 +17,7 @@ enum OiFunction : int32_t {
     kOiAnalogSum, kOiPower, kOiFValue, kOiAntilog, kOiScale, kOiFunctionCount
 };
 
-// The "CH setting" entries: "Disable" and the sixteen functions; the entry
-// index is the stored function.
-const char* OiFunctionName(int32_t function);
+static_assert(kOiFunctionCount == kOiFunctionNames, "one name per function");
 
 OiTerms TermsOf(const OiChannel& channel);
 void StoreTerms(OiChannel& channel, const OiTerms& terms);
