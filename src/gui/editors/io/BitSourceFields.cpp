@@ -22,8 +22,6 @@ using namespace kit;
 namespace {
 constexpr uint8_t kInput = 1;
 constexpr uint8_t kCoil = 0;
-
-QString Hex8(uint32_t value) { return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')); }
 }  // namespace
 
 BitSourceFields::BitSourceFields(const SettingRecord& record, RegisterType regType, const BitAddress& shown,

@@ -12,6 +12,7 @@
 #include "editors/io/AiChannelText.h"
 #include "editors/io/CDlgSetIoAiArea.h"
 #include "editors/io/SlaveUse.h"
+#include "editors/io/SlmpDevices.h"
 #include "editors/kit/Enable.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
@@ -24,7 +25,6 @@ using namespace kit;
 using namespace ai;
 
 namespace {
-QString Hex8(uint32_t value) { return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')); }
 }  // namespace
 
 CDlgSetIoAiCh::CDlgSetIoAiCh(SettingRecord& record, int channel, Interaction& ui, QWidget* parent)
@@ -152,18 +152,10 @@ QWidget* CDlgSetIoAiCh::MakeValueColumn(const AiChannel& ch)
 void CDlgSetIoAiCh::FillDevices(int32_t slaveType)
 {
     m_devices = AiDeviceTable(slaveType);
-    const bool blocked = m_device->blockSignals(true);
-    m_device->clear();
-    for (int i = 0; i < m_devices.count; ++i) m_device->addItem(QString::fromLatin1(m_devices.rows[i].name));
-    m_device->blockSignals(blocked);
-    m_device->Select(0);
+    FillDeviceList(*m_device, m_devices);
 }
 
-void CDlgSetIoAiCh::ResetDeviceNumbers()
-{
-    m_deviceDec->setText(QStringLiteral("0"));
-    m_deviceHex->setText(QStringLiteral("00000000"));
-}
+void CDlgSetIoAiCh::ResetDeviceNumbers() { ClearDeviceNumbers(*m_deviceDec, *m_deviceHex); }
 
 void CDlgSetIoAiCh::ShowDevice(const AiChannel& ch)
 {
@@ -171,13 +163,7 @@ void CDlgSetIoAiCh::ShowDevice(const AiChannel& ch)
     FillDevices(m_shownSlaveType);
     ResetDeviceNumbers();
     if (m_shownSlaveType == kSlaveModbusTcp) return;
-    const int row = m_devices.RowOf(ch.SLMP_DEV_CODE);
-    m_device->Select(row);
-    if (m_devices.rows[row].hex) {
-        m_deviceHex->setText(Hex8(ch.SLMP_DEV_NO));
-    } else {
-        m_deviceDec->setText(QString::number(ch.SLMP_DEV_NO));
-    }
+    volmar::gui::ShowDevice(*m_device, *m_deviceDec, *m_deviceHex, m_devices, ch.SLMP_DEV_CODE, ch.SLMP_DEV_NO);
 }
 
 void CDlgSetIoAiCh::ConnectCombos()

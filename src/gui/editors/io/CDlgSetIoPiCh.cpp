@@ -14,6 +14,7 @@
 #include "editors/io/ChannelChoices.h"
 #include "editors/io/PiChannelText.h"
 #include "editors/io/SlaveUse.h"
+#include "editors/io/SlmpDevices.h"
 #include "editors/io/SlmpPiDevices.h"
 #include "editors/kit/Enable.h"
 #include "editors/kit/Form.h"
@@ -27,7 +28,6 @@ using namespace kit;
 using namespace pi;
 
 namespace {
-QString Hex8(uint32_t value) { return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')); }
 
 QLineEdit* NumberEdit(const char* name, int chars, int64_t value)
 {
@@ -210,18 +210,10 @@ QWidget* CDlgSetIoPiCh::MakeCountColumn(const PiChannel& ch)
 void CDlgSetIoPiCh::FillDevices(int32_t slaveType)
 {
     m_devices = PiDeviceTable(slaveType);
-    const bool blocked = m_device->blockSignals(true);
-    m_device->clear();
-    for (int i = 0; i < m_devices.count; ++i) m_device->addItem(QString::fromLatin1(m_devices.rows[i].name));
-    m_device->blockSignals(blocked);
-    m_device->Select(0);
+    FillDeviceList(*m_device, m_devices);
 }
 
-void CDlgSetIoPiCh::ResetDeviceNumbers()
-{
-    m_deviceDec->setText(QStringLiteral("0"));
-    m_deviceHex->setText(QStringLiteral("00000000"));
-}
+void CDlgSetIoPiCh::ResetDeviceNumbers() { ClearDeviceNumbers(*m_deviceDec, *m_deviceHex); }
 
 void CDlgSetIoPiCh::ShowDevice(const PiChannel& ch)
 {
@@ -229,13 +221,7 @@ void CDlgSetIoPiCh::ShowDevice(const PiChannel& ch)
     FillDevices(m_shownSlaveType);
     ResetDeviceNumbers();
     if (m_shownSlaveType == kSlaveModbusTcp) return;
-    const int row = m_devices.RowOf(ch.SLMP_DEV_CODE);
-    m_device->Select(row);
-    if (m_devices.rows[row].hex) {
-        m_deviceHex->setText(Hex8(ch.SLMP_DEV_NO));
-    } else {
-        m_deviceDec->setText(QString::number(ch.SLMP_DEV_NO));
-    }
+    volmar::gui::ShowDevice(*m_device, *m_deviceDec, *m_deviceHex, m_devices, ch.SLMP_DEV_CODE, ch.SLMP_DEV_NO);
 }
 
 void CDlgSetIoPiCh::ConnectControls()
