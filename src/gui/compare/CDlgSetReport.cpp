@@ -13,6 +13,7 @@
 #include "app/AppContext.h"
 #include "common/ScreenshotRegistry.h"
 #include "common/SettingFileSave.h"
+#include "link/DeviceOperation.h"
 #include "link/transfer/Interaction.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportHtml.h"
@@ -93,8 +94,12 @@ void CDlgSetReport::OnSave()
     if (!path) return;
     std::string bytes = html_;
     if (EndsWithPdf(*path)) {
+        // A large setting takes seconds to lay out: off the window's thread,
+        // behind "Please wait".
         std::string error;
-        if (!pdf::HtmlToPdf(html_, title_, bytes, &error)) {
+        const bool made =
+            RunDeviceOperation(this, [&] { return pdf::HtmlToPdf(html_, title_, bytes, &error); });
+        if (!made) {
             ui_.Show({MessageIcon::Error, "Failed to save file."});
             return;
         }
