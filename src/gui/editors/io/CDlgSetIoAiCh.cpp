@@ -24,9 +24,6 @@ namespace volmar::gui {
 using namespace kit;
 using namespace ai;
 
-namespace {
-}  // namespace
-
 CDlgSetIoAiCh::CDlgSetIoAiCh(SettingRecord& record, int channel, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, QStringLiteral("AI%1").arg(channel + 1, 2, 10, QLatin1Char('0')), parent),
       m_record(record),
