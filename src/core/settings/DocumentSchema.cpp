@@ -619,9 +619,11 @@ constexpr std::array kSectionNodes{
 
 constexpr Node kRoot = Group("VOL_MAR", 0, kSectionNodes);
 
+// Compares lengths first: a name may hold NUL bytes, and strncmp would stop
+// at them and look past the end of a shorter wanted name.
 bool NameIs(const char* name, size_t len, const char* want)
 {
-    return std::strncmp(name, want, len) == 0 && want[len] == '\0';
+    return std::strlen(want) == len && std::memcmp(name, want, len) == 0;
 }
 
 // Whether name is node's prefix followed by an index in its range.

@@ -57,6 +57,11 @@ TEST(ElementLabels, ReadLikeTheEditors)
     EXPECT_EQ(LabelOfElement("<VOL_MAR><NOPE><X>").field, "X");
     EXPECT_FALSE(LabelOfElement("garbage").field.empty());
     EXPECT_FALSE(LabelOfElement("").field.empty());
+    // A NUL inside a name is not the end of it (found by fuzzing: it read
+    // past the shorter name it was compared with).
+    using namespace std::string_view_literals;
+    EXPECT_FALSE(LabelOfElement("<VOL_MAR><IO><AI\0><AI><MESSAG\0\0E>"sv).field.empty());
+    EXPECT_NE(LabelOfElement("<VOL_MAR><IO><AI\0>"sv).section, "Analog inputs");
 }
 
 TEST(CompareSettings, ListsExactlyTheChangedValuesInDocumentOrder)
