@@ -4,7 +4,7 @@
 
 #include "report/ReportParts.h"
 #include "settings/DoUses.h"
-#include "settings/OiFunctionNames.h"
+#include "settings/OiFunctions.h"
 #include "settings/UsableChannels.h"
 
 namespace volmar::report {
@@ -37,7 +37,7 @@ std::string SlaveSource(int16_t node) { return "Slave No. " + std::to_string(nod
 std::string WordSource(int32_t type, int16_t node, uint8_t modType, uint32_t address, uint16_t devCode,
                        uint32_t devNo, int32_t slmpType)
 {
-    if (type == slmpType) return SlaveSource(node) + ", SLMP device " + SlmpDevice(devCode, devNo);
+    if (type == slmpType) return SlaveSource(node) + ", SLMP device " + DeviceText(devCode, devNo);
     return SlaveSource(node) + ", " + (modType == 4 ? "Holding Register (4X)" : "Input Register (3X)") +
            ", Modbus/TCP register address " + std::to_string(address);
 }
@@ -140,7 +140,7 @@ void AddAi(Section& s, const SettingRecord& r, int i)
 std::string BitSource(int32_t type, int16_t node, uint8_t modType, uint32_t address, uint16_t devCode,
                       uint32_t devNo, int32_t slmpType, bool output)
 {
-    if (type == slmpType) return SlaveSource(node) + ", SLMP device " + SlmpDevice(devCode, devNo);
+    if (type == slmpType) return SlaveSource(node) + ", SLMP device " + DeviceText(devCode, devNo);
     const char* reg = output || modType == 0 ? "Coil (0X)" : "Input (1X)";
     return SlaveSource(node) + ", " + reg + ", Modbus/TCP register address " + std::to_string(address);
 }
@@ -235,6 +235,54 @@ void AddPi(Section& s, const SettingRecord& r, int i)
     s.blocks.push_back(std::move(b));
 }
 
+// "AI03 Boiler temperature": an input of a function by kind and channel, with
+// the name of an enabled channel, as the function dialogs list them.
+std::string OiInputText(const SettingRecord& r, const OiInputRef& in)
+{
+    static const char* const kKinds[] = {"AI", "DI", "PI", "OI"};
+    static const int kCounts[] = {kAiCount, kDiCount, kPiCount, kOiCount};
+    if (in.KIND < 0 || in.KIND > 3) return std::to_string(in.KIND) + "/" + std::to_string(in.CH);
+    std::string out = Numbered(kKinds[in.KIND], in.CH);
+    if (in.CH < 1 || in.CH > kCounts[in.KIND]) return out;
+    const int c = in.CH - 1;
+    const IoBlock& io = r.IO;
+    const bool on = in.KIND == 0 ? io.AI[c].TYPE != 0 : in.KIND == 1 ? io.DI[c].TYPE != 0
+                  : in.KIND == 2 ? io.PI[c].TYPE != 0 : io.OI[c].TYPE != 0;
+    const char* name = in.KIND == 0 ? io.AI[c].NAME : in.KIND == 1 ? io.DI[c].NAME
+                     : in.KIND == 2 ? io.PI[c].NAME : io.OI[c].NAME;
+    if (on && *name) (out += " ") += name;
+    return out;
+}
+
+std::string OiConstantText(const OiConstantForm& form, double value, bool exp)
+{
+    switch (form.kind) {
+    case OiConstantKind::Integer: return std::to_string(static_cast<long long>(value));
+    case OiConstantKind::FixedReal: return Real(value, false);
+    case OiConstantKind::Choice:
+        for (size_t e = 0; e < form.values.size(); ++e) {
+            if (form.values[e] == value) return form.entries[e];
+        }
+        return Real(value, false);
+    case OiConstantKind::Real: break;
+    }
+    return Real(value, exp);
+}
+
+// The equation, inputs and constants a function uses, as its dialog shows them.
+void AddOiTerms(Block& b, const SettingRecord& r, const OiChannel& ch, const OiFunctionForm& form)
+{
+    if (form.equation) b.Add("Equation", form.equation);
+    for (int x = 1; x <= form.inputs && x < kOiTermCount; ++x) {
+        b.Add("X" + std::to_string(x), OiInputText(r, ch.INPUT[x]));
+    }
+    for (const OiConstantForm& c : form.constants) {
+        const double value = c.letter == 'A' ? ch.CONST.A[c.index] : ch.CONST.K[c.index];
+        const std::string id = c.letter + std::to_string(c.index);
+        b.Add(c.label ? c.label : id, OiConstantText(c, value, ch.EXP == kUse));
+    }
+}
+
 void AddOi(Section& s, const SettingRecord& r, int i)
 {
     const OiChannel& ch = r.IO.OI[i];
@@ -242,6 +290,7 @@ void AddOi(Section& s, const SettingRecord& r, int i)
     Block b{Numbered("OI", i + 1), {}, {}};
     const char* function = OiFunctionName(ch.TYPE);
     Put(b, p("TYPE"), *function ? function : std::to_string(ch.TYPE));
+    if (const OiFunctionForm* form = OiFunctionFormOf(ch.TYPE)) AddOiTerms(b, r, ch, *form);
     Put(b, p("NAME"), ch.NAME);
     Put(b, p("COMMENT"), ch.COMMENT);
     Put(b, p("POINT"), std::to_string(ch.POINT));

@@ -33,7 +33,7 @@ std::string MaskList(uint32_t word, int count, std::string_view kind);
 // device lists offers.
 std::string SlmpDeviceName(uint16_t code, bool* hex = nullptr);
 // "D100" or "W0000001A": a device and its number as the editor shows them.
-std::string SlmpDevice(uint16_t code, uint32_t number);
+std::string DeviceText(uint16_t code, uint32_t number);
 
 // The caption of a value by its element path
 // ("<VOL_MAR><IO><AI><AI1><SCALE_100>"), as the editors label the field: the

@@ -12,6 +12,7 @@
 #include "report/ReportBuilder.h"
 #include "report/ReportHtml.h"
 #include "settings/Keywords.h"
+#include "settings/OiFunctions.h"
 
 namespace volmar {
 namespace {
@@ -141,6 +142,19 @@ TEST(Report, ChannelValuesAsTheEditorsShowThem)
     pi.EXP = kUse;
     r->COM.FTP.MODE = kUse;
     std::strcpy(r->COM.FTP.PASSWORD, "s3cr3t-pw");
+    OiChannel& div = r->IO.OI[0];
+    div.TYPE = kOiDiv;
+    div.INPUT[1] = {0, 3};  // AI03
+    div.INPUT[2] = {1, 2};  // DI02, disabled: no name
+    div.CONST.K[1] = 2;
+    div.CONST.A[0] = -1.5;
+    OiChannel& sum = r->IO.OI[1];
+    sum.TYPE = kOiAnalogSum;
+    sum.EXP = kUse;
+    sum.INPUT[1] = {3, 1};  // OI01
+    sum.CONST.K[1] = 10000;
+    sum.CONST.K[2] = 1;
+    sum.CONST.K[3] = 2.5;
 
     const Document doc = report::BuildReport(*r, kHeader);
     EXPECT_EQ(ValueOf(doc, "ai", "AI03", "CH setting"), "Modbus/TCP");
@@ -162,6 +176,17 @@ TEST(Report, ChannelValuesAsTheEditorsShowThem)
     EXPECT_EQ(ValueOf(doc, "di", "DI01", "Source"), "Slave No. 4, SLMP device X0000001a");
     EXPECT_EQ(ValueOf(doc, "pi", "PI01", "Scaling"), "1.000e-03");
     EXPECT_EQ(ValueOf(doc, "do", "DO05", "Driven by"), "I/O (AI03) Zone 2");
+    // A function input: its equation, inputs and constants as its dialog shows them.
+    EXPECT_EQ(ValueOf(doc, "oi", "OI01", "Equation"), "(K1X1+A1)/(K2X2+A2)+A0");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI01", "X1"), "AI03 Flow <in> & \"out\"");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI01", "X2"), "DI02");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI01", "K1"), "2.000");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI01", "A0"), "-1.500");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI01", "X3"), "<missing>");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI02", "X1"), "OI01 OI1");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI02", "Counter rate"), "10000");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI02", "Time unit"), "Hour");
+    EXPECT_EQ(ValueOf(doc, "oi", "OI02", "Low-end cutout (%)"), "2.500");  // fixed, whatever the notation
     // Slaves: only those that channels in use poll.
     const report::Section* slaves = doc.Find("slaves");
     ASSERT_NE(slaves, nullptr);

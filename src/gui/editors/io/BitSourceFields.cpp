@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "editors/io/BitDevices.h"
+#include "editors/io/SlmpDevices.h"
 #include "editors/io/SlaveUse.h"
 #include "editors/kit/Enable.h"
 #include "editors/kit/FieldChecks.h"

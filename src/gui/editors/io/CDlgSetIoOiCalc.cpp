@@ -11,12 +11,8 @@ using namespace kit;
 
 CDlgSetIoOiCalcAdd::CDlgSetIoOiCalcAdd(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Addition/Subtraction", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiAdd, terms, record, exponent, ui, parent)
 {
-    AddInputs(3, true);
-    AddEquation("K1X1+K2X2+K3X3+A0");
-    for (int k = 1; k <= 3; ++k) AddReal('K', k);
-    AddReal('A', 0);
 }
 
 bool CDlgSetIoOiCalcAdd::Check()
@@ -26,11 +22,8 @@ bool CDlgSetIoOiCalcAdd::Check()
 
 CDlgSetIoOiCalcMul::CDlgSetIoOiCalcMul(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Multiplication", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiMul, terms, record, exponent, ui, parent)
 {
-    AddInputs(2, true);
-    AddEquation("(K1X1+A1)(K2X2+A2)+A0");
-    AddProductTerms();
 }
 
 bool CDlgSetIoOiCalcMul::Check()
@@ -40,11 +33,8 @@ bool CDlgSetIoOiCalcMul::Check()
 
 CDlgSetIoOiCalcDiv::CDlgSetIoOiCalcDiv(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Division", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiDiv, terms, record, exponent, ui, parent)
 {
-    AddInputs(2, true);
-    AddEquation("(K1X1+A1)/(K2X2+A2)+A0");
-    AddProductTerms();
 }
 
 bool CDlgSetIoOiCalcDiv::Check()
@@ -54,10 +44,8 @@ bool CDlgSetIoOiCalcDiv::Check()
 
 CDlgSetIoOiCalcSqlt::CDlgSetIoOiCalcSqlt(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                          Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Square root", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiSqrt, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddReal('K', 1);
 }
 
 bool CDlgSetIoOiCalcSqlt::Check()
@@ -67,18 +55,14 @@ bool CDlgSetIoOiCalcSqlt::Check()
 
 CDlgSetIoOiCalcAverage::CDlgSetIoOiCalcAverage(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                                Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Moving avarage", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiAverage, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddChoice('K', 1, "Moving average samples", {"4", "8", "16", "32", "64"}, {4, 8, 16, 32, 64});
 }
 
 CDlgSetIoOiCalcSingle::CDlgSetIoOiCalcSingle(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                              Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Delay buffer", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiSingle, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddInteger('K', 1, "Time constant");
 }
 
 bool CDlgSetIoOiCalcSingle::Check()
@@ -89,51 +73,38 @@ bool CDlgSetIoOiCalcSingle::Check()
 
 CDlgSetIoOiCalcMax::CDlgSetIoOiCalcMax(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Peak hold (max)", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiMax, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddEquation("MAX(X1)");
 }
 
 CDlgSetIoOiCalcMin::CDlgSetIoOiCalcMin(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Valley hold (min)", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiMin, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddEquation("MIN(X1)");
 }
 
 CDlgSetIoOiCalcExp::CDlgSetIoOiCalcExp(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
-    : OiCalcDialog("exp", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiExp, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
 }
 
 CDlgSetIoOiCalcLog::CDlgSetIoOiCalcLog(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Common logarithm", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiLog, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddEquation("logX1");
 }
 
 CDlgSetIoOiCalcLn::CDlgSetIoOiCalcLn(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                      Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Natural logarithm", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiLn, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddEquation("lnX1");
 }
 
 CDlgSetIoOiCalcAnalogSum::CDlgSetIoOiCalcAnalogSum(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                                    Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Analog accumulation", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiAnalogSum, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddInteger('K', 1, "Counter rate");
-    AddChoice('K', 2, "Time unit", {"Minute", "Hour", "Day"}, {0, 1, 2});
-    AddReal('K', 3, "Low-end cutout (%)", true);
 }
 
 bool CDlgSetIoOiCalcAnalogSum::Check()
@@ -149,10 +120,8 @@ bool CDlgSetIoOiCalcAnalogSum::Check()
 
 CDlgSetIoOiCalcPower::CDlgSetIoOiCalcPower(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                            Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Power", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiPower, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddReal('K', 1, "Exponent");
 }
 
 bool CDlgSetIoOiCalcPower::Check()
@@ -163,11 +132,8 @@ bool CDlgSetIoOiCalcPower::Check()
 
 CDlgSetIoOiCalcFValue::CDlgSetIoOiCalcFValue(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                              Interaction& ui, QWidget* parent)
-    : OiCalcDialog("F value calculation", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiFValue, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddReal('K', 1, "Ref temp (deg.C)");
-    AddReal('K', 2, "Z value");
 }
 
 bool CDlgSetIoOiCalcFValue::Check()
@@ -179,18 +145,14 @@ bool CDlgSetIoOiCalcFValue::Check()
 
 CDlgSetIoOiCalcAntilog::CDlgSetIoOiCalcAntilog(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                                Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Antilog", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiAntilog, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
 }
 
 CDlgSetIoOiCalcScale::CDlgSetIoOiCalcScale(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                            Interaction& ui, QWidget* parent)
-    : OiCalcDialog("Scaling", terms, record, exponent, ui, parent)
+    : OiCalcDialog(kOiScale, terms, record, exponent, ui, parent)
 {
-    AddInputs(1, false);
-    AddEquation("K3+(K4-K3)(X1-K1)/(K2-K1)");
-    for (int k = 1; k <= 4; ++k) AddReal('K', k);
 }
 
 bool CDlgSetIoOiCalcScale::Check()

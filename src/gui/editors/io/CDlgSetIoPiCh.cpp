@@ -15,7 +15,6 @@
 #include "editors/io/PiChannelText.h"
 #include "editors/io/SlaveUse.h"
 #include "editors/io/SlmpDevices.h"
-#include "editors/io/SlmpPiDevices.h"
 #include "editors/kit/Enable.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"

@@ -30,9 +30,11 @@ const char* KindName(int32_t kind)
 std::string Id(char letter, int index) { return std::string(1, letter) + std::to_string(index); }
 }  // namespace
 
-OiCalcDialog::OiCalcDialog(const char* name, const OiTerms& terms, const SettingRecord& record, bool exponent,
+OiCalcDialog::OiCalcDialog(OiFunction function, const OiTerms& terms, const SettingRecord& record, bool exponent,
                            Interaction& ui, QWidget* parent)
-    : EditorDialog(ui, QStringLiteral("Function setting (%1)").arg(QString::fromUtf8(name)), parent),
+    : EditorDialog(ui,
+                   QStringLiteral("Function setting (%1)").arg(QString::fromUtf8(OiFunctionFormOf(function)->title)),
+                   parent),
       m_record(record),
       m_exponent(exponent),
       m_terms(terms),
@@ -40,6 +42,10 @@ OiCalcDialog::OiCalcDialog(const char* name, const OiTerms& terms, const Setting
 {
     Body()->addLayout(m_grid);
     Body()->addStretch(1);
+    const OiFunctionForm& form = *OiFunctionFormOf(function);
+    AddInputs(form.inputs, form.allKinds);
+    if (form.equation) AddEquation(form.equation);
+    for (const OiConstantForm& constant : form.constants) AddConstant(constant);
 }
 
 void OiCalcDialog::AddRow(const QString& label, QWidget* control)
@@ -100,42 +106,32 @@ double& OiCalcDialog::Slot(char letter, int index)
     return letter == 'A' ? m_terms.konst.A[index] : m_terms.konst.K[index];
 }
 
-QLineEdit* OiCalcDialog::AddReal(char letter, int index, const char* label, bool fixed)
+void OiCalcDialog::AddConstant(const OiConstantForm& form)
 {
-    const std::string id = Id(letter, index);
-    Constant c{letter, index, MakeEdit(id.c_str(), 14)};
-    c.fixed = fixed;
-    c.edit->setText(FormatReal(Slot(letter, index), m_exponent && !fixed));
-    AddRow(QString::fromUtf8(label ? label : id.c_str()), c.edit);
-    m_constants.push_back(c);
-    return c.edit;
-}
-
-QLineEdit* OiCalcDialog::AddInteger(char letter, int index, const char* label)
-{
-    Constant c{letter, index, MakeEdit(Id(letter, index).c_str(), 10)};
-    c.integer = true;
-    c.edit->setText(QString::number(static_cast<long long>(Slot(letter, index))));
-    AddRow(QString::fromUtf8(label), c.edit);
-    m_constants.push_back(c);
-    return c.edit;
-}
-
-QComboBox* OiCalcDialog::AddChoice(char letter, int index, const char* label,
-                                   std::initializer_list<const char*> entries, std::vector<double> values)
-{
-    Constant c{letter, index};
-    c.choice = Named(new QComboBox, Id(letter, index).c_str());
-    Fill(c.choice, entries);
-    int entry = 0;
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (values[i] == Slot(letter, index)) entry = static_cast<int>(i);
+    const std::string id = Id(form.letter, form.index);
+    const double stored = Slot(form.letter, form.index);
+    Constant c{form.letter, form.index};
+    c.integer = form.kind == OiConstantKind::Integer;
+    c.fixed = form.kind == OiConstantKind::FixedReal;
+    QWidget* control = nullptr;
+    if (form.kind == OiConstantKind::Choice) {
+        c.choice = Named(new QComboBox, id.c_str());
+        int entry = 0;
+        for (size_t i = 0; i < form.entries.size(); ++i) {
+            c.choice->addItem(QString::fromUtf8(form.entries[i]));
+            if (form.values[i] == stored) entry = static_cast<int>(i);
+        }
+        c.choice->setCurrentIndex(entry);
+        c.values.assign(form.values.begin(), form.values.end());
+        control = c.choice;
+    } else {
+        c.edit = MakeEdit(id.c_str(), c.integer ? 10 : 14);
+        c.edit->setText(c.integer ? QString::number(static_cast<long long>(stored))
+                                  : FormatReal(stored, m_exponent && !c.fixed));
+        control = c.edit;
     }
-    c.choice->setCurrentIndex(entry);
-    c.values = std::move(values);
-    AddRow(QString::fromUtf8(label), c.choice);
+    AddRow(QString::fromUtf8(form.label ? form.label : id.c_str()), control);
     m_constants.push_back(c);
-    return c.choice;
 }
 
 QLineEdit* OiCalcDialog::Edit(char letter, int index) const
@@ -165,11 +161,6 @@ double OiCalcDialog::Value(char letter, int index) const
 {
     const QLineEdit* edit = Edit(letter, index);
     return edit ? RoundToNotation(ReadReal(edit->text()), m_exponent) : 0.0;
-}
-
-void OiCalcDialog::AddProductTerms()
-{
-    for (auto [letter, index] : {std::pair{'K', 1}, {'K', 2}, {'A', 1}, {'A', 2}, {'A', 0}}) AddReal(letter, index);
 }
 
 bool OiCalcDialog::CheckProductTerms() { return CheckTerms('K', {1, 2}) && CheckTerms('A', {1, 2, 0}); }

@@ -1,13 +1,16 @@
 #pragma once
 // The shape every function dialog of a function input shares,
 // "Function setting (...)": a "Type" and a "CH" combo for each input, an
-// optional equation, and edits or choices for the function's constants, all
-// on a copy of the channel editor's terms. Confirm runs the member's checks,
+// optional equation, and edits or choices for the function's constants, as
+// the function's form lists them, all on a copy of the channel editor's
+// terms. Confirm runs the member's checks,
 // re-writes each constant in the channel's notation, checks again and hands
 // the copy back through Result().
 #include <QString>
 #include <initializer_list>
 #include <vector>
+
+#include "settings/OiFunctions.h"
 
 #include "editors/io/OiTerms.h"
 #include "editors/kit/EditorDialog.h"
@@ -24,22 +27,9 @@ public:
     const OiTerms& Result() const { return m_terms; }
 
 protected:
-    // name: the function as the title spells it.
-    OiCalcDialog(const char* name, const OiTerms& terms, const SettingRecord& record, bool exponent,
+    // function: which of the sixteen, whose form the dialog shows.
+    OiCalcDialog(OiFunction function, const OiTerms& terms, const SettingRecord& record, bool exponent,
                  Interaction& ui, QWidget* parent);
-
-    // Inputs X1 to Xcount; allKinds offers "AI", "DI", "PI", "OI", else "AI", "PI", "OI".
-    void AddInputs(int count, bool allKinds);
-    void AddEquation(const char* text);
-    // A real constant ('K' or 'A' and its index), named like it ("K1").
-    // fixed: shown and re-written with three decimals whatever the notation.
-    QLineEdit* AddReal(char letter, int index, const char* label = nullptr, bool fixed = false);
-    // A whole-number constant, shown and re-written without decimals.
-    QLineEdit* AddInteger(char letter, int index, const char* label);
-    // A constant chosen from entries; entry i stores values[i]; a stored value
-    // not among them shows the first entry.
-    QComboBox* AddChoice(char letter, int index, const char* label, std::initializer_list<const char*> entries,
-                         std::vector<double> values);
 
     // The member's checks, in order; each refusal shows its message.
     virtual bool Check() { return true; }
@@ -50,8 +40,7 @@ protected:
     bool CheckTerms(char letter, std::initializer_list<int> indexes);
     // The typed constant as the channel keeps it (rounded to the notation).
     double Value(char letter, int index) const;
-    // K1, K2, A1, A2 and A0 of the two-input products, and their checks.
-    void AddProductTerms();
+    // The checks of K1, K2, A1, A2 and A0 of the two-input products.
     bool CheckProductTerms();
     // Refuses a message filled with up to two numbers.
     bool RefuseFormatted(const char* format, int a, int b = 0);
@@ -75,6 +64,10 @@ private:
         std::vector<double> values;
     };
 
+    // Inputs X1 to Xcount; allKinds offers "AI", "DI", "PI", "OI", else "AI", "PI", "OI".
+    void AddInputs(int count, bool allKinds);
+    void AddEquation(const char* text);
+    void AddConstant(const OiConstantForm& form);
     double& Slot(char letter, int index);
     void AddRow(const QString& label, QWidget* control);
     void FillChannels(const Input& input, int32_t kind);
