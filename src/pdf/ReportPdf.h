@@ -4,7 +4,14 @@
 // on the offscreen platform.
 #include <string>
 
+class QPagedPaintDevice;
+
 namespace volmar::pdf {
+
+// Lays the HTML out once at the device's resolution and paints it page by
+// page, "page / pages" at the foot of each: for the PDF writer and the
+// printer alike.
+void PaintHtml(const std::string& html, QPagedPaintDevice& device);
 
 bool HtmlToPdf(const std::string& html, const std::string& title, std::string& out, std::string* error = nullptr);
 

@@ -301,6 +301,33 @@ void AddOi(Section& s, const SettingRecord& r, int i)
     s.blocks.push_back(std::move(b));
 }
 
+// What drives an output, one function after another: "I/O (AI01) Zone 2, 4;
+// I/O (DI03) ON, OFF; E-mail Event report 1, 5". A function's details follow
+// it once, and a detail's first word ("Zone") once per function, so that an
+// output many zones switch stays a paragraph, not pages.
+std::string Drivers(const std::vector<DoUse>& uses, int out)
+{
+    std::string text;
+    const DoUse* last = nullptr;
+    std::string lastWord;
+    for (const DoUse& use : uses) {
+        if (use.out != out) continue;
+        std::string detail = use.detail;
+        if (detail.size() >= 2 && detail.compare(detail.size() - 2, 2, ", ") == 0) detail.resize(detail.size() - 2);
+        const size_t space = detail.find(' ');
+        const std::string word = space == std::string::npos ? std::string() : detail.substr(0, space + 1);
+        if (last && last->function == use.function) {
+            text += ", ";
+            text += !word.empty() && word == lastWord ? detail.substr(word.size()) : detail;
+        } else {
+            Join(text, use.function + " " + detail);
+        }
+        last = &use;
+        lastWord = word;
+    }
+    return text.empty() ? "Nothing" : text;
+}
+
 void AddDo(Section& s, const SettingRecord& r, int i, const std::vector<DoUse>& uses)
 {
     const DoChannel& ch = r.IO.DO[i];
@@ -316,14 +343,7 @@ void AddDo(Section& s, const SettingRecord& r, int i, const std::vector<DoUse>& 
     b.Add("Invert", Switch(ch.INVERT));
     b.Add("Display comment (ON)", ch.STATUS.ON.DISP_STRING);
     b.Add("Display comment (OFF)", ch.STATUS.OFF.DISP_STRING);
-    std::string drivers;
-    for (const DoUse& use : uses) {
-        if (use.out != i) continue;
-        std::string detail = use.detail;
-        if (detail.size() >= 2 && detail.compare(detail.size() - 2, 2, ", ") == 0) detail.resize(detail.size() - 2);
-        Join(drivers, use.function + " " + detail);
-    }
-    b.Add("Driven by", drivers.empty() ? "Nothing" : drivers);
+    b.Add("Driven by", Drivers(uses, i));
     s.blocks.push_back(std::move(b));
 }
 

@@ -118,7 +118,15 @@ void CDlgSetReport::OnPrint()
     printer.setDocName(QString::fromStdString(title_));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    browser_->document()->print(&printer);
+    PrintTo(printer);
+}
+
+void CDlgSetReport::PrintTo(QPrinter& printer)
+{
+    RunDeviceOperation(this, [&] {
+        pdf::PaintHtml(html_, printer);
+        return true;
+    });
 }
 
 VOLMAR_SCREENSHOT("report", [](ScreenshotEnv& env) {

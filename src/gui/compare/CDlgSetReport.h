@@ -9,6 +9,7 @@
 
 #include "settings/SettingRecord.h"
 
+class QPrinter;
 class QTextBrowser;
 
 namespace volmar {
@@ -32,7 +33,11 @@ public:
 
     // Save...: a path ending in .pdf gets the PDF, any other the HTML.
     void OnSave();
+    // Print...: the system's print dialog, then PrintTo.
     void OnPrint();
+    // Lays the report out for the printer's pages and prints it, off the
+    // window's thread behind "Please wait".
+    void PrintTo(QPrinter& printer);
 
 private:
     Interaction& ui_;

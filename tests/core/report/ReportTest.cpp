@@ -125,6 +125,7 @@ TEST(Report, ChannelValuesAsTheEditorsShowThem)
     ai.AREA[1].LEVEL_UPPER = 20.25;
     ai.AREA[2].LEVEL_LOWER = 20.25;
     ai.AREA[1].DO_ON1 = 1u << 4;  // DO05
+    ai.AREA[2].DO_ON1 = 1u << 4;
     ai.AREA[1].UPPER.EVENT_LOG = kUse;
     ai.AREA[1].UPPER.EVENT_NEW = kNoUse;
     ai.AREA[1].UPPER.EVENT_NO = 7;
@@ -175,7 +176,7 @@ TEST(Report, ChannelValuesAsTheEditorsShowThem)
     EXPECT_EQ(zones.rows[2][4], "");  // the last zone has no upper limit
     EXPECT_EQ(ValueOf(doc, "di", "DI01", "Source"), "Slave No. 4, SLMP device X0000001a");
     EXPECT_EQ(ValueOf(doc, "pi", "PI01", "Scaling"), "1.000e-03");
-    EXPECT_EQ(ValueOf(doc, "do", "DO05", "Driven by"), "I/O (AI03) Zone 2");
+    EXPECT_EQ(ValueOf(doc, "do", "DO05", "Driven by"), "I/O (AI03) Zone 2, 3");
     // A function input: its equation, inputs and constants as its dialog shows them.
     EXPECT_EQ(ValueOf(doc, "oi", "OI01", "Equation"), "(K1X1+A1)/(K2X2+A2)+A0");
     EXPECT_EQ(ValueOf(doc, "oi", "OI01", "X1"), "AI03 Flow <in> & \"out\"");

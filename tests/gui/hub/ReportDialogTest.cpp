@@ -1,8 +1,9 @@
 // The settings report from the hub: "Report..." previews the hub's record,
-// Save writes HTML that parses and a PDF with pages, and a failed save says
-// so.
+// Save writes HTML that parses and a PDF with pages, a failed save says so,
+// and Print lays the report out for the printer's pages.
 #include <gtest/gtest.h>
 
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -72,7 +73,7 @@ TEST_F(ReportDialog, HubButtonPreviewsTheHubsRecord)
     EXPECT_FALSE(preview.contains(QStringLiteral("Pulse input (PI)")));
 }
 
-TEST_F(ReportDialog, SavesHtmlAndPdfAndReportsAFailedSave)
+TEST_F(ReportDialog, SavesHtmlAndPdfPrintsAndReportsAFailedSave)
 {
     CDlgSetReport dialog(*record_, "plant.xml", ctx_.ui);
     std::vector<std::string> paths = {dir_.File("r.html"), dir_.File("r.PDF"), dir_.File("missing/r.html")};
@@ -99,6 +100,12 @@ TEST_F(ReportDialog, SavesHtmlAndPdfAndReportsAFailedSave)
     const std::string pdf = ReadFile(dir_.File("r.PDF"));
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_GT(PdfPageCount(pdf), 0);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir_.File("printed.pdf")));
+    dialog.PrintTo(printer);
+    EXPECT_EQ(PdfPageCount(ReadFile(dir_.File("printed.pdf"))), PdfPageCount(pdf));
 }
 
 }  // namespace
