@@ -23,7 +23,7 @@ std::string DocumentOf(int channel, const std::string& text)
 std::string PresetChannelEntry(const SettingRecord& record, int channel)
 {
     const PiChannel& ch = record.IO.PI[channel];
-    char number[8];
+    char number[16];
     std::snprintf(number, sizeof number, "%02d ", channel + 1);
     return std::string(number) + (ch.TYPE == 0 ? "" : std::string(ch.NAME, strnlen(ch.NAME, sizeof ch.NAME)));
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "report/ReportParts.h"
+#include "settings/ChannelTypes.h"
 #include "settings/DoUses.h"
 #include "settings/OiFunctions.h"
 #include "settings/UsableChannels.h"
@@ -10,16 +11,15 @@
 namespace volmar::report {
 namespace {
 
-// "CH setting" entries by stored TYPE.
-const char* const kAiTypes[] = {"Disable",          "I/O module",         "Modbus/TCP", "Control input", "Time",
-                                "Demo (sine wave)", "Demo (square wave)", "SLMP"};
-const char* const kDiTypes[] = {"Disable", "I/O module", "Modbus/TCP", "Control input",
-                                "Logic function", "Demo", "AI", "SLMP"};
-const char* const kPiTypes[] = {"Disable", "I/O module", "Modbus/TCP", "Control input",
-                                "Analog accumulation", "DI", "Demo", "SLMP"};
-const char* const kDoTypes[] = {"Disable", "I/O module", "Modbus/TCP", "SLMP"};
 const char* const kFilters[] = {"None", "Moving average", "Delay buffer"};
 const char* const kRecordActions[] = {"Disable", "Start", "Stop"};
+
+// A channel's "CH setting" entry, or its number when the list has none.
+std::string TypeText(TypeChoices choices, int32_t type)
+{
+    const char* text = TextOfType(choices, type);
+    return text ? text : std::to_string(type);
+}
 
 Path ChannelPath(const char* kind, int ch)
 {
@@ -110,7 +110,7 @@ void AddAi(Section& s, const SettingRecord& r, int i)
     const Path p = ChannelPath("AI", i);
     const bool exp = ch.EXP == kUse;
     Block b{Numbered("AI", i + 1), {}, {}};
-    Put(b, p("TYPE"), Entry(kAiTypes, ch.TYPE));
+    Put(b, p("TYPE"), TypeText(AiTypeChoices(), ch.TYPE));
     Put(b, p("NAME"), ch.NAME);
     Put(b, p("COMMENT"), ch.COMMENT);
     const bool polled = ch.TYPE == 2 || ch.TYPE == 7;
@@ -161,7 +161,7 @@ void AddDi(Section& s, const SettingRecord& r, int i)
     const DiChannel& ch = r.IO.DI[i];
     const Path p = ChannelPath("DI", i);
     Block b{Numbered("DI", i + 1), {}, {}};
-    Put(b, p("TYPE"), Entry(kDiTypes, ch.TYPE));
+    Put(b, p("TYPE"), TypeText(DiTypeChoices(), ch.TYPE));
     Put(b, p("NAME"), ch.NAME);
     Put(b, p("COMMENT"), ch.COMMENT);
     switch (ch.TYPE) {
@@ -194,7 +194,7 @@ void AddPi(Section& s, const SettingRecord& r, int i)
     const Path p = ChannelPath("PI", i);
     const bool exp = ch.EXP == kUse;
     Block b{Numbered("PI", i + 1), {}, {}};
-    Put(b, p("TYPE"), Entry(kPiTypes, ch.TYPE));
+    Put(b, p("TYPE"), TypeText(PiTypeChoices(), ch.TYPE));
     Put(b, p("NAME"), ch.NAME);
     Put(b, p("COMMENT"), ch.COMMENT);
     const bool polled = ch.TYPE == 2 || ch.TYPE == 7;
@@ -333,7 +333,7 @@ void AddDo(Section& s, const SettingRecord& r, int i, const std::vector<DoUse>& 
     const DoChannel& ch = r.IO.DO[i];
     const Path p = ChannelPath("DO", i);
     Block b{Numbered("DO", i + 1), {}, {}};
-    Put(b, p("TYPE"), Entry(kDoTypes, ch.TYPE));
+    Put(b, p("TYPE"), TypeText(DoTypeChoices(), ch.TYPE));
     Put(b, p("NAME"), ch.NAME);
     Put(b, p("COMMENT"), ch.COMMENT);
     if (ch.TYPE == 1) b.Add("Source", CardSource(ch.CARD_NO, ch.CARD_CH));

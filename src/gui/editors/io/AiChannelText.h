@@ -6,8 +6,6 @@
 
 namespace volmar::gui::ai {
 
-// "CH setting" entries in list order and the TYPE each one stores.
-inline constexpr std::array<int32_t, 8> kTypeOfEntry{0, 1, 2, 7, 3, 4, 5, 6};
 inline constexpr std::array<uint32_t, 5> kSamples{4, 8, 16, 32, 64};
 
 enum Type : int32_t { kDisable = 0, kCard = 1, kModbus = 2, kReg = 3, kTime = 4, kSlmp = 7 };
@@ -15,14 +13,6 @@ enum DataType : int { kPercent = 0, kInt = 1, kUint = 2 };
 enum Filter : int { kNoFilter = 0, kMovingAverage = 1, kDelayBuffer = 2 };
 constexpr uint8_t kInputRegister = 3;
 constexpr uint8_t kHoldingRegister = 4;
-
-inline int EntryOfType(int32_t type)
-{
-    for (size_t i = 0; i < kTypeOfEntry.size(); ++i) {
-        if (kTypeOfEntry[i] == type) return static_cast<int>(i);
-    }
-    return 0;
-}
 
 inline int EntryOfSamples(uint32_t samples)
 {

@@ -47,10 +47,8 @@ QWidget* CDlgSetIoAiCh::MakeSourceColumn(const AiChannel& ch)
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* top = new QGridLayout;
-    m_type = Named(new GuardedCombo({"Disable", "I/O module", "Modbus/TCP", "SLMP", "Control input", "Time",
-                                     "Demo (sine wave)", "Demo (square wave)"}),
-                   "type");
-    m_type->Select(EntryOfType(ch.TYPE));
+    m_type = Named(new GuardedCombo(AiTypeChoices()), "type");
+    m_type->Select(EntryOfType(AiTypeChoices(), ch.TYPE));
     AddField(top, 0, 0, "CH setting", m_type);
     layout->addLayout(top);
 
@@ -242,7 +240,7 @@ void CDlgSetIoAiCh::OpenZones()
     if (dialog.exec() == QDialog::Accepted) m_zones = dialog.Result();
 }
 
-int32_t CDlgSetIoAiCh::TypeValue() const { return kTypeOfEntry[static_cast<size_t>(std::max(0, m_type->currentIndex()))]; }
+int32_t CDlgSetIoAiCh::TypeValue() const { return TypeOfEntry(AiTypeChoices(), m_type->currentIndex()); }
 bool CDlgSetIoAiCh::Exponent() const { return m_exp->currentIndex() == 1; }
 bool CDlgSetIoAiCh::DeviceHex() const
 {

@@ -23,20 +23,10 @@ using namespace kit;
 
 namespace {
 
-// "CH setting" entries in list order and the TYPE each one stores.
-constexpr std::array<int32_t, 8> kTypeOfEntry{0, 1, 2, 7, 6, 3, 4, 5};
 enum DiType : int32_t { kDisable = 0, kCard = 1, kModbus = 2, kLogic = 4, kAi = 6, kSlmp = 7 };
 constexpr int kLogicNot = 3;
 constexpr int kBits = 16;
 constexpr int kMaxNameChars = 16;
-
-int EntryOfType(int32_t type)
-{
-    for (size_t i = 0; i < kTypeOfEntry.size(); ++i) {
-        if (kTypeOfEntry[i] == type) return static_cast<int>(i);
-    }
-    return 0;
-}
 
 // A stored channel number (from 1) as a combo entry of count entries.
 int EntryOfNumber(int number, int count) { return std::clamp(number - 1, 0, count - 1); }
@@ -70,10 +60,8 @@ QWidget* CDlgSetIoDiCh::MakeSourceColumn(const DiChannel& ch)
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* top = new QGridLayout;
-    m_type = Named(new GuardedCombo({"Disable", "I/O module", "Modbus/TCP", "SLMP", "AI", "Control input",
-                                     "Logic function", "Demo"}),
-                   "type");
-    m_type->Select(EntryOfType(ch.TYPE));
+    m_type = Named(new GuardedCombo(DiTypeChoices()), "type");
+    m_type->Select(EntryOfType(DiTypeChoices(), ch.TYPE));
     AddField(top, 0, 0, "CH setting", m_type);
     m_name = MakeEdit("name", 18);
     m_name->setText(FromRecord(ch.NAME));
@@ -169,7 +157,7 @@ void CDlgSetIoDiCh::ApplyEnableRule(QWidget* changed)
 
 int32_t CDlgSetIoDiCh::TypeValue() const
 {
-    return kTypeOfEntry[static_cast<size_t>(std::max(0, m_type->currentIndex()))];
+    return TypeOfEntry(DiTypeChoices(), m_type->currentIndex());
 }
 
 BitLink CDlgSetIoDiCh::Link() const

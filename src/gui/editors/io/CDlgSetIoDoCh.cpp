@@ -33,7 +33,7 @@ CDlgSetIoDoCh::CDlgSetIoDoCh(SettingRecord& record, int channel, Interaction& ui
 {
     const DoChannel& ch = record.IO.DO[channel];
     auto* top = new QGridLayout;
-    m_type = Named(new GuardedCombo({"Disable", "I/O module", "Modbus/TCP", "SLMP"}), "type");
+    m_type = Named(new GuardedCombo(DoTypeChoices()), "type");
     m_type->Select(ch.TYPE >= kDisable && ch.TYPE <= kSlmp ? ch.TYPE : kDisable);
     AddField(top, 0, 0, "CH setting", m_type);
     top->setColumnStretch(2, 1);

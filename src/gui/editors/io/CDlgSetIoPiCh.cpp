@@ -75,10 +75,8 @@ QWidget* CDlgSetIoPiCh::MakeSourceColumn(const PiChannel& ch)
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* top = new QGridLayout;
-    m_type = Named(new GuardedCombo({"Disable", "I/O module", "Modbus/TCP", "SLMP", "Control input",
-                                     "Analog accumulation", "DI", "Demo"}),
-                   "type");
-    m_type->Select(EntryOf(kTypeOfEntry, ch.TYPE));
+    m_type = Named(new GuardedCombo(PiTypeChoices()), "type");
+    m_type->Select(EntryOfType(PiTypeChoices(), ch.TYPE));
     AddField(top, 0, 0, "CH setting", m_type);
     layout->addLayout(top);
 
@@ -307,7 +305,7 @@ void CDlgSetIoPiCh::OpenZones()
     if (dialog.exec() == QDialog::Accepted) m_zones = dialog.Result();
 }
 
-int32_t CDlgSetIoPiCh::TypeValue() const { return kTypeOfEntry[static_cast<size_t>(std::max(0, m_type->currentIndex()))]; }
+int32_t CDlgSetIoPiCh::TypeValue() const { return TypeOfEntry(PiTypeChoices(), m_type->currentIndex()); }
 bool CDlgSetIoPiCh::Exponent() const { return m_exp->currentIndex() == 1; }
 bool CDlgSetIoPiCh::DeviceHex() const
 {

@@ -6,8 +6,6 @@
 
 namespace volmar::gui::pi {
 
-// "CH setting" entries in list order and the TYPE each one stores.
-inline constexpr std::array<int32_t, 8> kTypeOfEntry{0, 1, 2, 7, 3, 4, 5, 6};
 inline constexpr std::array<uint32_t, 5> kSamples{4, 8, 16, 32, 64};
 
 enum Type : int32_t {

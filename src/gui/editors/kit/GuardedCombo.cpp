@@ -13,6 +13,11 @@ GuardedCombo::GuardedCombo(std::initializer_list<const char*> entries, QWidget* 
     Fill(this, entries);
 }
 
+GuardedCombo::GuardedCombo(TypeChoices choices, QWidget* parent) : GuardedCombo(parent)
+{
+    for (const TypeChoice& c : choices) addItem(QString::fromUtf8(c.text));
+}
+
 void GuardedCombo::Select(int index)
 {
     m_busy = true;

@@ -9,6 +9,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "settings/ChannelTypes.h"
+
 namespace volmar::gui::kit {
 
 class GuardedCombo : public QComboBox {
@@ -19,6 +21,8 @@ public:
 
     explicit GuardedCombo(QWidget* parent = nullptr);
     GuardedCombo(std::initializer_list<const char*> entries, QWidget* parent = nullptr);
+    // A "CH setting" list: the choices' texts in their order.
+    explicit GuardedCombo(TypeChoices choices, QWidget* parent = nullptr);
 
     void SetGuard(Guard guard) { m_guard = std::move(guard); }
     // Selects an entry from code: no guard, no Accepted.
