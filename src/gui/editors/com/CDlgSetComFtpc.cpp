@@ -49,14 +49,7 @@ CDlgSetComFtpc::CDlgSetComFtpc(SettingRecord& record, Interaction& ui, QWidget* 
     form->addRow(QStringLiteral("PASV address"), m_ignore);
     Body()->addLayout(form);
 
-    m_mode->SetGuard([this](int, int) {
-        const char* problem = Problem();
-        return problem ? Refuse(problem) : true;
-    });
-    connect(m_mode, &kit::GuardedCombo::Accepted, this, [this] {
-        UpdateEnabled();
-        m_mode->setFocus();
-    });
+    GuardCombos({m_mode}, [this] { return Problem(); }, [this] { UpdateEnabled(); });
     UpdateEnabled();
 }
 

@@ -35,14 +35,7 @@ CDlgSetComModbus::CDlgSetComModbus(SettingRecord& record, Interaction& ui, QWidg
     form->addRow(QStringLiteral("Linger time (0 to 3000 sec.)"), m_linger);
     Body()->addLayout(form);
 
-    m_mode->SetGuard([this](int, int) {
-        const char* problem = Problem();
-        return problem ? Refuse(problem) : true;
-    });
-    connect(m_mode, &kit::GuardedCombo::Accepted, this, [this] {
-        UpdateEnabled();
-        m_mode->setFocus();
-    });
+    GuardCombos({m_mode}, [this] { return Problem(); }, [this] { UpdateEnabled(); });
     UpdateEnabled();
 }
 

@@ -71,16 +71,7 @@ CDlgSetComSmtp::CDlgSetComSmtp(SettingRecord& record, Interaction& ui, QWidget* 
     form->addRow(QStringLiteral("POP3 port address"), m_popPort);
     Body()->addLayout(form);
 
-    for (kit::GuardedCombo* combo : {m_auth, m_pop}) {
-        combo->SetGuard([this](int, int) {
-            const char* problem = Problem();
-            return problem ? Refuse(problem) : true;
-        });
-        connect(combo, &kit::GuardedCombo::Accepted, this, [this, combo] {
-            UpdateEnabled();
-            combo->setFocus();
-        });
-    }
+    GuardCombos({m_auth, m_pop}, [this] { return Problem(); }, [this] { UpdateEnabled(); });
     // SSL is no guarded mode: it only decides whether STARTTLS applies.
     connect(m_smtpSsl, &QComboBox::currentIndexChanged, this, &CDlgSetComSmtp::UpdateEnabled);
     UpdateEnabled();

@@ -25,15 +25,8 @@ CDlgSetComSntp::CDlgSetComSntp(SettingRecord& record, Interaction& ui, QWidget* 
     form->addRow(QStringLiteral("SNTP server"), m_server);
     Body()->addLayout(form);
 
-    m_mode->SetGuard([this](int, int) {
-        const char* problem = Problem();
-        return problem ? Refuse(problem) : true;
-    });
     auto update = [this] { m_server->setEnabled(m_mode->currentIndex() == kEnable); };
-    connect(m_mode, &kit::GuardedCombo::Accepted, this, [this, update] {
-        update();
-        m_mode->setFocus();
-    });
+    GuardCombos({m_mode}, [this] { return Problem(); }, update);
     update();
 }
 

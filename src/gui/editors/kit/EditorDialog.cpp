@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "editors/kit/FieldChecks.h"
+#include "editors/kit/GuardedCombo.h"
 #include "editors/kit/ScreenFit.h"
 
 namespace volmar::gui::kit {
@@ -41,6 +42,21 @@ QPushButton* EditorDialog::AddButton(const QString& text, QWidget* parent)
 }
 
 bool EditorDialog::Refuse(const char* text) { return kit::Refuse(m_ui, text); }
+
+void EditorDialog::GuardCombos(std::initializer_list<GuardedCombo*> combos, std::function<const char*()> problem,
+                               std::function<void()> changed)
+{
+    for (GuardedCombo* combo : combos) {
+        combo->SetGuard([this, problem](int, int) {
+            const char* text = problem();
+            return text ? Refuse(text) : true;
+        });
+        connect(combo, &GuardedCombo::Accepted, this, [combo, changed] {
+            changed();
+            combo->setFocus();
+        });
+    }
+}
 
 QPushButton* MakeButton(const QString& text, QWidget* parent)
 {

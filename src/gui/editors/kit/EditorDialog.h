@@ -7,6 +7,8 @@
 // AddButton() never take the Enter key away from OK. The controls in Body()
 // scroll when the dialog is taller than the screen allows (ScreenFit.h).
 #include <QDialog>
+#include <functional>
+#include <initializer_list>
 
 class QDialogButtonBox;
 class QPushButton;
@@ -17,6 +19,8 @@ class Interaction;
 }
 
 namespace volmar::gui::kit {
+
+class GuardedCombo;
 
 class EditorDialog : public QDialog {
     Q_OBJECT
@@ -36,6 +40,11 @@ protected:
     QPushButton* AddButton(const QString& text, QWidget* parent = nullptr);
     // "Setting error: ..." with the error icon; returns false.
     bool Refuse(const char* text);
+    // Lets each combo change only while problem() finds nothing (refusing
+    // with its message otherwise); after a change, runs changed() and gives
+    // the combo the focus.
+    void GuardCombos(std::initializer_list<GuardedCombo*> combos, std::function<const char*()> problem,
+                     std::function<void()> changed);
 
 private:
     Interaction& m_ui;
