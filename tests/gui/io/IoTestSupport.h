@@ -37,6 +37,17 @@ protected:
         return std::memcmp(&before, record.get(), sizeof(SettingRecord)) == 0;
     }
     std::vector<std::string> Messages() const { return ui.Texts(); }
+    // Slave 0 Modbus/TCP at 10.0.0.1, slave 1 "SLMP 16bit" at 10.0.0.2,
+    // slave 2 "SLMP 32bit" at 10.0.0.3: one of each device table.
+    void AddSlavesOfEachType()
+    {
+        SlaveTable& t = record->IO.MODBUS_MASTER;
+        std::strcpy(t.NODE[0], "10.0.0.1");
+        std::strcpy(t.NODE[1], "10.0.0.2");
+        t.SLAVE_TYPE[1] = 1;
+        std::strcpy(t.NODE[2], "10.0.0.3");
+        t.SLAVE_TYPE[2] = 2;
+    }
     std::string LastMessage() const { return ui.shown.empty() ? std::string() : ui.shown.back().text; }
 };
 

@@ -18,12 +18,7 @@ class PiEditorTest : public EditorTest {
 protected:
     void SetUp() override
     {
-        SlaveTable& t = record->IO.MODBUS_MASTER;
-        std::strcpy(t.NODE[0], "10.0.0.1");
-        std::strcpy(t.NODE[1], "10.0.0.2");
-        t.SLAVE_TYPE[1] = 1;  // SLMP 16bit
-        std::strcpy(t.NODE[2], "10.0.0.3");
-        t.SLAVE_TYPE[2] = 2;  // SLMP 32bit
+        AddSlavesOfEachType();
         record->IO.PI[0].TYPE = 3;  // control input
         record->IO.PI[0].SCALE = 1;
     }
