@@ -11,8 +11,6 @@ inline constexpr std::array<uint32_t, 5> kSamples{4, 8, 16, 32, 64};
 enum Type : int32_t { kDisable = 0, kCard = 1, kModbus = 2, kReg = 3, kTime = 4, kSlmp = 7 };
 enum DataType : int { kPercent = 0, kInt = 1, kUint = 2 };
 enum Filter : int { kNoFilter = 0, kMovingAverage = 1, kDelayBuffer = 2 };
-constexpr uint8_t kInputRegister = 3;
-constexpr uint8_t kHoldingRegister = 4;
 
 inline int EntryOfSamples(uint32_t samples)
 {

@@ -11,8 +11,6 @@
 
 #include "editors/io/AiChannelText.h"
 #include "editors/io/CDlgSetIoAiArea.h"
-#include "editors/io/SlaveUse.h"
-#include "editors/io/SlmpDevices.h"
 #include "editors/kit/Enable.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
@@ -35,7 +33,6 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(SettingRecord& record, int channel, Interaction& ui
     columns->addWidget(MakeSourceColumn(ch));
     columns->addWidget(MakeValueColumn(ch));
     Body()->addLayout(columns);
-    ShowDevice(ch);
     ConnectCombos();
     ApplyEnableRule();
 }
@@ -52,36 +49,9 @@ QWidget* CDlgSetIoAiCh::MakeSourceColumn(const AiChannel& ch)
     AddField(top, 0, 0, "CH setting", m_type);
     layout->addLayout(top);
 
-    auto* card = new QGroupBox(QStringLiteral("I/O module"));
-    auto* cardGrid = new QGridLayout(card);
-    m_cardNo = MakeEdit("cardNo", 6);
-    m_cardNo->setText(QString::number(ch.CARD_NO));
-    AddField(cardGrid, 0, 0, "Module address", m_cardNo);
-    m_cardCh = MakeEdit("cardCh", 6);
-    m_cardCh->setText(QString::number(ch.CARD_CH));
-    AddField(cardGrid, 1, 0, "CH No.", m_cardCh);
-    layout->addWidget(card);
-
-    auto* slave = new QGroupBox(QStringLiteral("Modbus/TCP, SLMP"));
-    auto* slaveGrid = new QGridLayout(slave);
-    m_slave = Named(new QComboBox, "slave");
-    for (int i = 0; i < kSlaveCount; ++i) m_slave->addItem(QString::number(i));
-    m_slave->setCurrentIndex(std::clamp<int>(ch.MOD_NODE, 0, kSlaveCount - 1));
-    AddField(slaveGrid, 0, 0, "Slave No.", m_slave);
-    m_regType = Named(new QComboBox, "regType");
-    Fill(m_regType, {"Input Register (3X)", "Holding Register (4X)"});
-    m_regType->setCurrentIndex(ch.MOD_TYPE == kHoldingRegister ? 1 : 0);
-    AddField(slaveGrid, 1, 0, "Modbus/TCP register type", m_regType);
-    m_regAddress = MakeEdit("regAddress", 8);
-    m_regAddress->setText(QString::number(ch.MOD_ADDRESS));
-    AddField(slaveGrid, 2, 0, "Modbus/TCP register address", m_regAddress);
-    m_device = Named(new GuardedCombo, "device");
-    AddField(slaveGrid, 3, 0, "SLMP device", m_device);
-    m_deviceDec = MakeEdit("deviceDec", 10);
-    AddField(slaveGrid, 4, 0, "SLMP device No. (Decimal)", m_deviceDec);
-    m_deviceHex = MakeEdit("deviceHex", 10);
-    AddField(slaveGrid, 5, 0, "SLMP device No. (Hexadecimal)", m_deviceHex);
-    layout->addWidget(slave);
+    m_source = new WordSourceFields(m_record, {AiDeviceTable, 4, 65536}, AddressOf(ch), std::nullopt, this);
+    layout->addWidget(m_source->CardBox());
+    layout->addWidget(m_source->SlaveBox());
 
     auto* timeGrid = new QGridLayout;
     m_timeType = Named(new QComboBox, "timeType");
@@ -144,46 +114,18 @@ QWidget* CDlgSetIoAiCh::MakeValueColumn(const AiChannel& ch)
     return column;
 }
 
-void CDlgSetIoAiCh::FillDevices(int32_t slaveType)
-{
-    m_devices = AiDeviceTable(slaveType);
-    FillDeviceList(*m_device, m_devices);
-}
-
-void CDlgSetIoAiCh::ResetDeviceNumbers() { ClearDeviceNumbers(*m_deviceDec, *m_deviceHex); }
-
-void CDlgSetIoAiCh::ShowDevice(const AiChannel& ch)
-{
-    m_shownSlaveType = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[m_slave->currentIndex()];
-    FillDevices(m_shownSlaveType);
-    ResetDeviceNumbers();
-    if (m_shownSlaveType == kSlaveModbusTcp) return;
-    volmar::gui::ShowDevice(*m_device, *m_deviceDec, *m_deviceHex, m_devices, ch.SLMP_DEV_CODE, ch.SLMP_DEV_NO);
-}
-
 void CDlgSetIoAiCh::ConnectCombos()
 {
     auto guard = [this](int, int) { return CheckFields(); };
-    for (GuardedCombo* combo : {m_type, m_filter, m_dataType, m_device, m_exp}) {
+    for (GuardedCombo* combo : {m_type, m_filter, m_dataType, m_source->Device(), m_exp}) {
         combo->SetGuard(guard);
         connect(combo, &GuardedCombo::Accepted, this, [this, combo] {
             if (combo == m_exp) ReformatReals();
             ApplyEnableRule(combo);
         });
     }
-    connect(m_slave, &QComboBox::currentIndexChanged, this, &CDlgSetIoAiCh::OnSlaveChanged);
+    connect(m_source, &SourceFields::SlaveChanged, this, [this] { ApplyEnableRule(m_source->Slave()); });
     connect(m_zoneButton, &QPushButton::clicked, this, &CDlgSetIoAiCh::OpenZones);
-}
-
-void CDlgSetIoAiCh::OnSlaveChanged(int slave)
-{
-    const int32_t slaveType = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[slave];
-    if (slaveType != m_shownSlaveType) {
-        m_shownSlaveType = slaveType;
-        FillDevices(slaveType);
-        ResetDeviceNumbers();
-    }
-    ApplyEnableRule(m_slave);
 }
 
 void CDlgSetIoAiCh::ReformatReals()
@@ -206,9 +148,8 @@ void CDlgSetIoAiCh::ForceTimeInput()
 
 void CDlgSetIoAiCh::ApplyEnableRule(QWidget* changed)
 {
-    SetEnabled({m_cardNo, m_cardCh, m_slave, m_regType, m_regAddress, m_device, m_deviceDec, m_deviceHex,
-                m_timeType, m_name, m_comment, m_dataType, m_filter, m_samples, m_timeConstant, m_scale0,
-                m_scale100, m_scale, m_point, m_unit, m_exp, m_zoneButton},
+    SetEnabled({m_timeType, m_name, m_comment, m_dataType, m_filter, m_samples, m_timeConstant, m_scale0, m_scale100,
+                m_scale, m_point, m_unit, m_exp, m_zoneButton},
                false);
     const int32_t type = TypeValue();
     if (type != kDisable) {
@@ -225,12 +166,7 @@ void CDlgSetIoAiCh::ApplyEnableRule(QWidget* changed)
             m_timeConstant->setEnabled(m_filter->currentIndex() == kDelayBuffer);
         }
     }
-    if (type == kCard) SetEnabled({m_cardNo, m_cardCh}, true);
-    if (type == kModbus) SetEnabled({m_slave, m_regType, m_regAddress}, true);
-    if (type == kSlmp) {
-        SetEnabled({m_slave, m_device}, true);
-        (DeviceHex() ? m_deviceHex : m_deviceDec)->setEnabled(true);
-    }
+    m_source->Enable(Link());
     if (changed) changed->setFocus();
 }
 
@@ -241,11 +177,7 @@ void CDlgSetIoAiCh::OpenZones()
 }
 
 int32_t CDlgSetIoAiCh::TypeValue() const { return TypeOfEntry(AiTypeChoices(), m_type->currentIndex()); }
+SourceLink CDlgSetIoAiCh::Link() const { return LinkOfType(TypeValue(), kCard, kModbus, kSlmp); }
 bool CDlgSetIoAiCh::Exponent() const { return m_exp->currentIndex() == 1; }
-bool CDlgSetIoAiCh::DeviceHex() const
-{
-    const int row = m_device->currentIndex();
-    return row >= 0 && row < m_devices.count && m_devices.rows[row].hex;
-}
 
 }  // namespace volmar::gui

@@ -5,8 +5,6 @@
 
 #include "editors/io/AiChannelText.h"
 #include "editors/io/CDlgSetIoAiCh.h"
-#include "editors/io/SlaveChoice.h"
-#include "editors/io/SlaveUse.h"
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RealText.h"
@@ -28,18 +26,7 @@ bool SameAtThreeDecimals(double a, double b) { return FormatFixed(a, 3) == Forma
 
 bool CDlgSetIoAiCh::CheckFields()
 {
-    const int32_t type = TypeValue();
-    if (type == kCard) {
-        if (!IntegerIn(m_cardNo, 1, 16)) return Refuse("Setting error: Module address");
-        if (!IntegerIn(m_cardCh, 1, 4)) return Refuse("Setting error: CH No.");
-    }
-    if (type == kModbus && !IntegerIn(m_regAddress, 1, 65536)) {
-        return Refuse("Setting error: Modbus/TCP register address");
-    }
-    if (type == kSlmp) {
-        if (!HexIn(m_deviceHex, 0, 0xFFFFFFFF)) return Refuse("Setting error: SLMP device No. (Hexadecimal)");
-        if (!UnsignedIn(m_deviceDec, 0, 4294967295u)) return Refuse("Setting error: SLMP device No. (Decimal)");
-    }
+    if (!m_source->Check(Link(), Ui())) return false;
     if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
     if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
     // A negative time constant would be stored as a huge unsigned number.
@@ -68,13 +55,6 @@ bool CDlgSetIoAiCh::CheckScaling()
     return true;
 }
 
-bool CDlgSetIoAiCh::CheckSlave()
-{
-    const int32_t type = TypeValue();
-    if (type != kModbus && type != kSlmp) return true;
-    return SlaveChoiceAllowed(m_record, m_slave->currentIndex(), type == kSlmp, Ui());
-}
-
 bool CDlgSetIoAiCh::Confirm()
 {
     if (!CheckFields()) return false;
@@ -82,7 +62,7 @@ bool CDlgSetIoAiCh::Confirm()
     for (QLineEdit* edit : {m_scale0, m_scale100, m_scale}) edit->setText(Reformat(edit->text(), exp));
     if (!CheckFields()) return false;
     if (const char* error = ZoneOrderError(m_zones, exp)) return Refuse(error);
-    if (!CheckSlave()) return false;
+    if (!m_source->CheckSlave(Link(), Ui())) return false;
     Store();
     return true;
 }
@@ -91,14 +71,7 @@ void CDlgSetIoAiCh::Store()
 {
     AiChannel& ch = m_record.IO.AI[m_channel];
     ch.TYPE = TypeValue();
-    ch.CARD_NO = static_cast<int16_t>(SignedValue(m_cardNo));
-    ch.CARD_CH = static_cast<int16_t>(SignedValue(m_cardCh));
-    ch.MOD_NODE = static_cast<int16_t>(m_slave->currentIndex());
-    ch.MOD_TYPE = m_regType->currentIndex() == 1 ? kHoldingRegister : kInputRegister;
-    ch.MOD_ADDRESS = static_cast<uint32_t>(SignedValue(m_regAddress));
-    const int row = std::max(0, m_device->currentIndex());
-    ch.SLMP_DEV_CODE = m_devices.rows[row].code;
-    ch.SLMP_DEV_NO = static_cast<uint32_t>(m_devices.rows[row].hex ? HexValue(m_deviceHex) : UnsignedValue(m_deviceDec));
+    StoreAddress(m_source->Address(), ch);
     ch.TIME_TYPE = m_timeType->currentIndex();
     ToRecord(ch.NAME, m_name->text());
     ToRecord(ch.COMMENT, m_comment->text());

@@ -160,15 +160,7 @@ int32_t CDlgSetIoDiCh::TypeValue() const
     return TypeOfEntry(DiTypeChoices(), m_type->currentIndex());
 }
 
-BitLink CDlgSetIoDiCh::Link() const
-{
-    switch (TypeValue()) {
-    case kCard: return BitLink::Card;
-    case kModbus: return BitLink::Modbus;
-    case kSlmp: return BitLink::Slmp;
-    default: return BitLink::None;
-    }
-}
+SourceLink CDlgSetIoDiCh::Link() const { return LinkOfType(TypeValue(), kCard, kModbus, kSlmp); }
 
 bool CDlgSetIoDiCh::CheckFields()
 {

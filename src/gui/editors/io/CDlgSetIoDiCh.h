@@ -35,7 +35,7 @@ private:
     void ApplyEnableRule(QWidget* changed = nullptr);
 
     int32_t TypeValue() const;
-    BitLink Link() const;
+    SourceLink Link() const;
     bool CheckFields();
     void Store();
 

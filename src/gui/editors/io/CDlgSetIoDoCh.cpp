@@ -103,15 +103,7 @@ void CDlgSetIoDoCh::ApplyEnableRule(QWidget* changed)
     if (changed) changed->setFocus();
 }
 
-BitLink CDlgSetIoDoCh::Link() const
-{
-    switch (m_type->currentIndex()) {
-    case kCard: return BitLink::Card;
-    case kModbus: return BitLink::Modbus;
-    case kSlmp: return BitLink::Slmp;
-    default: return BitLink::None;
-    }
-}
+SourceLink CDlgSetIoDoCh::Link() const { return LinkOfType(m_type->currentIndex(), kCard, kModbus, kSlmp); }
 
 bool CDlgSetIoDoCh::CheckFields()
 {

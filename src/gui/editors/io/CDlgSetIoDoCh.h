@@ -34,7 +34,7 @@ private:
     QWidget* MakeNameBox(const DoChannel& ch);
     QWidget* MakeStateBox(const char* title, const char* prefix, const DoState& state, StateFields& fields);
     void ApplyEnableRule(QWidget* changed = nullptr);
-    BitLink Link() const;
+    SourceLink Link() const;
     bool CheckFields();
     void Store();
 

@@ -13,8 +13,6 @@
 #include "editors/io/CDlgSetIoPiArea.h"
 #include "editors/io/ChannelChoices.h"
 #include "editors/io/PiChannelText.h"
-#include "editors/io/SlaveUse.h"
-#include "editors/io/SlmpDevices.h"
 #include "editors/kit/Enable.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
@@ -63,7 +61,6 @@ CDlgSetIoPiCh::CDlgSetIoPiCh(SettingRecord& record, int channel, Interaction& ui
     columns->addWidget(MakeValueColumn(ch));
     columns->addWidget(MakeCountColumn(ch));
     Body()->addLayout(columns);
-    ShowDevice(ch);
     ConnectControls();
     ApplyEnableRule();
 }
@@ -80,18 +77,11 @@ QWidget* CDlgSetIoPiCh::MakeSourceColumn(const PiChannel& ch)
     AddField(top, 0, 0, "CH setting", m_type);
     layout->addLayout(top);
 
-    auto* card = new QGroupBox(QStringLiteral("I/O module"));
-    auto* cardGrid = new QGridLayout(card);
-    m_cardNo = NumberEdit("cardNo", 6, ch.CARD_NO);
-    AddField(cardGrid, 0, 0, "Module address", m_cardNo);
-    m_cardCh = NumberEdit("cardCh", 6, ch.CARD_CH);
-    AddField(cardGrid, 1, 0, "CH No.", m_cardCh);
-    layout->addWidget(card);
-
-    auto* slave = new QGroupBox(QStringLiteral("Modbus/TCP, SLMP"));
-    auto* slaveGrid = new QGridLayout(slave);
-    AddSlaveFields(slaveGrid, ch);
-    layout->addWidget(slave);
+    // A pulse channel's register address ends at 65535, one below an AI's.
+    m_source = new WordSourceFields(m_record, {PiDeviceTable, 2, 65535}, AddressOf(ch),
+                                    WordInvert{ch.SWAP == kActive, ch.SLMP_SW == kActive}, this);
+    layout->addWidget(m_source->CardBox());
+    layout->addWidget(m_source->SlaveBox());
 
     auto* di = new QGroupBox(QStringLiteral("DI"));
     auto* diGrid = new QGridLayout(di);
@@ -104,29 +94,6 @@ QWidget* CDlgSetIoPiCh::MakeSourceColumn(const PiChannel& ch)
     layout->addWidget(di);
     layout->addStretch(1);
     return column;
-}
-
-void CDlgSetIoPiCh::AddSlaveFields(QGridLayout* grid, const PiChannel& ch)
-{
-    m_slave = Named(new QComboBox, "slave");
-    for (int i = 0; i < kSlaveCount; ++i) m_slave->addItem(QString::number(i));
-    m_slave->setCurrentIndex(std::clamp<int>(ch.MOD_NODE, 0, kSlaveCount - 1));
-    AddField(grid, 0, 0, "Slave No.", m_slave);
-    m_regType = Choice("regType", {"Input Register (3X)", "Holding Register (4X)"},
-                       ch.MOD_TYPE == kHoldingRegister ? 1 : 0);
-    AddField(grid, 1, 0, "Modbus/TCP register type", m_regType);
-    m_regAddress = NumberEdit("regAddress", 8, ch.MOD_ADDRESS);
-    AddField(grid, 2, 0, "Modbus/TCP register address", m_regAddress);
-    m_swap = Box("swap", "Invert", ch.SWAP == kActive);
-    grid->addWidget(m_swap, 2, 2);
-    m_device = Named(new GuardedCombo, "device");
-    AddField(grid, 3, 0, "SLMP device", m_device);
-    m_deviceDec = MakeEdit("deviceDec", 10);
-    AddField(grid, 4, 0, "SLMP device No. (Decimal)", m_deviceDec);
-    m_slmpSwap = Box("slmpSwap", "Invert", ch.SLMP_SW == kActive);
-    grid->addWidget(m_slmpSwap, 4, 2);
-    m_deviceHex = MakeEdit("deviceHex", 10);
-    AddField(grid, 5, 0, "SLMP device No. (Hexadecimal)", m_deviceHex);
 }
 
 QWidget* CDlgSetIoPiCh::MakeValueColumn(const PiChannel& ch)
@@ -204,27 +171,10 @@ QWidget* CDlgSetIoPiCh::MakeCountColumn(const PiChannel& ch)
     return column;
 }
 
-void CDlgSetIoPiCh::FillDevices(int32_t slaveType)
-{
-    m_devices = PiDeviceTable(slaveType);
-    FillDeviceList(*m_device, m_devices);
-}
-
-void CDlgSetIoPiCh::ResetDeviceNumbers() { ClearDeviceNumbers(*m_deviceDec, *m_deviceHex); }
-
-void CDlgSetIoPiCh::ShowDevice(const PiChannel& ch)
-{
-    m_shownSlaveType = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[m_slave->currentIndex()];
-    FillDevices(m_shownSlaveType);
-    ResetDeviceNumbers();
-    if (m_shownSlaveType == kSlaveModbusTcp) return;
-    volmar::gui::ShowDevice(*m_device, *m_deviceDec, *m_deviceHex, m_devices, ch.SLMP_DEV_CODE, ch.SLMP_DEV_NO);
-}
-
 void CDlgSetIoPiCh::ConnectControls()
 {
     auto guard = [this](int, int) { return CheckFields(); };
-    for (GuardedCombo* combo : {m_type, m_mode, m_modeM, m_filter, m_device, m_exp}) {
+    for (GuardedCombo* combo : {m_type, m_mode, m_modeM, m_filter, m_source->Device(), m_exp}) {
         combo->SetGuard(guard);
         connect(combo, &GuardedCombo::Accepted, this, [this, combo] {
             if (combo == m_exp) m_scale->setText(FormatReal(ReadReal(m_scale->text()), Exponent()));
@@ -232,19 +182,8 @@ void CDlgSetIoPiCh::ConnectControls()
         });
     }
     connect(m_range, &QCheckBox::toggled, this, [this] { ApplyEnableRule(m_range); });
-    connect(m_slave, &QComboBox::currentIndexChanged, this, &CDlgSetIoPiCh::OnSlaveChanged);
+    connect(m_source, &SourceFields::SlaveChanged, this, [this] { ApplyEnableRule(m_source->Slave()); });
     connect(m_zoneButton, &QPushButton::clicked, this, &CDlgSetIoPiCh::OpenZones);
-}
-
-void CDlgSetIoPiCh::OnSlaveChanged(int slave)
-{
-    const int32_t slaveType = m_record.IO.MODBUS_MASTER.SLAVE_TYPE[slave];
-    if (slaveType != m_shownSlaveType) {
-        m_shownSlaveType = slaveType;
-        FillDevices(slaveType);
-        ResetDeviceNumbers();
-    }
-    ApplyEnableRule(m_slave);
 }
 
 void CDlgSetIoPiCh::EnableFilter()
@@ -256,16 +195,16 @@ void CDlgSetIoPiCh::EnableFilter()
 
 void CDlgSetIoPiCh::ApplyEnableRule(QWidget* changed)
 {
-    SetEnabled({m_cardNo, m_cardCh, m_slave, m_regType, m_regAddress, m_swap, m_device, m_deviceDec, m_deviceHex,
-                m_slmpSwap, m_diCh, m_modeDi, m_aiCh, m_rate, m_timeUnit, m_dropout, m_name, m_comment, m_scale,
-                m_point, m_unit, m_exp, m_zoneButton, m_mode, m_range, m_modeM, m_low, m_high, m_filter, m_samples,
-                m_timeConstant, m_resetDi},
+    SetEnabled({m_diCh, m_modeDi, m_aiCh, m_rate, m_timeUnit, m_dropout, m_name, m_comment, m_scale, m_point, m_unit,
+                m_exp, m_zoneButton, m_mode, m_range, m_modeM, m_low, m_high, m_filter, m_samples, m_timeConstant,
+                m_resetDi},
                false);
+    m_source->Enable(Link());
     const int32_t type = TypeValue();
     if (type != kDisable) SetEnabled({m_name, m_comment, m_scale, m_point, m_unit, m_zoneButton, m_exp}, true);
     switch (type) {
     case kCard:
-        SetEnabled({m_cardNo, m_cardCh, m_mode}, true);
+        m_mode->setEnabled(true);
         if (m_mode->currentIndex() == kAccumulation) {
             SetEnabled({m_resetDi, m_range}, true);
             SetEnabled({m_low, m_high}, m_range->isChecked());
@@ -275,11 +214,7 @@ void CDlgSetIoPiCh::ApplyEnableRule(QWidget* changed)
         break;
     case kModbus:
     case kSlmp:
-        if (type == kModbus) {
-            SetEnabled({m_slave, m_regType, m_regAddress, m_swap, m_modeM}, true);
-        } else {
-            SetEnabled({m_slave, m_device, DeviceHex() ? m_deviceHex : m_deviceDec, m_slmpSwap, m_modeM}, true);
-        }
+        m_modeM->setEnabled(true);
         if (m_modeM->currentIndex() == kAccumulation) SetEnabled({m_low, m_high, m_resetDi}, true);
         if (m_modeM->currentIndex() == kEngineering) EnableFilter();
         break;
@@ -306,11 +241,7 @@ void CDlgSetIoPiCh::OpenZones()
 }
 
 int32_t CDlgSetIoPiCh::TypeValue() const { return TypeOfEntry(PiTypeChoices(), m_type->currentIndex()); }
+SourceLink CDlgSetIoPiCh::Link() const { return LinkOfType(TypeValue(), kCard, kModbus, kSlmp); }
 bool CDlgSetIoPiCh::Exponent() const { return m_exp->currentIndex() == 1; }
-bool CDlgSetIoPiCh::DeviceHex() const
-{
-    const int row = m_device->currentIndex();
-    return row >= 0 && row < m_devices.count && m_devices.rows[row].hex;
-}
 
 }  // namespace volmar::gui

@@ -3,14 +3,13 @@
 // the result is scaled and shown, what resets it, and its alarm zones
 // (edited on a copy that reaches the record only when this editor is
 // confirmed).
-#include "editors/io/SlmpDevices.h"
+#include "editors/io/WordSourceFields.h"
 #include "editors/io/ZoneSet.h"
 #include "editors/kit/EditorDialog.h"
 #include "settings/SettingRecord.h"
 
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -37,19 +36,14 @@ private:
     QWidget* MakeSourceColumn(const PiChannel& ch);
     QWidget* MakeValueColumn(const PiChannel& ch);
     QWidget* MakeCountColumn(const PiChannel& ch);
-    void AddSlaveFields(QGridLayout* grid, const PiChannel& ch);
-    void ShowDevice(const PiChannel& ch);
-    void FillDevices(int32_t slaveType);
-    void ResetDeviceNumbers();
     void ConnectControls();
-    void OnSlaveChanged(int slave);
     void ApplyEnableRule(QWidget* changed = nullptr);
     void EnableFilter();
     void OpenZones();
 
     int32_t TypeValue() const;
+    SourceLink Link() const;
     bool Exponent() const;
-    bool DeviceHex() const;
     bool CheckFields();
     bool CheckCounts();
     bool CheckRange();
@@ -58,20 +52,9 @@ private:
     SettingRecord& m_record;
     const int m_channel;
     ZoneSet m_zones;
-    int32_t m_shownSlaveType = 0;
-    SlmpDeviceTable m_devices{};
 
     kit::GuardedCombo* m_type;
-    QLineEdit* m_cardNo;
-    QLineEdit* m_cardCh;
-    QComboBox* m_slave;
-    QComboBox* m_regType;
-    QLineEdit* m_regAddress;
-    QCheckBox* m_swap;
-    kit::GuardedCombo* m_device;
-    QLineEdit* m_deviceDec;
-    QLineEdit* m_deviceHex;
-    QCheckBox* m_slmpSwap;
+    WordSourceFields* m_source = nullptr;
     QComboBox* m_diCh;
     QComboBox* m_modeDi;
     QComboBox* m_aiCh;

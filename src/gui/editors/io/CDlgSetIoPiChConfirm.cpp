@@ -6,7 +6,6 @@
 
 #include "editors/io/CDlgSetIoPiCh.h"
 #include "editors/io/PiChannelText.h"
-#include "editors/io/SlaveChoice.h"
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RealText.h"
@@ -21,25 +20,11 @@ namespace {
 constexpr int kMaxNameChars = 16;
 constexpr int kMaxUnitChars = 8;
 constexpr int64_t kMaxPulse = 4294967295;
-
-int32_t Flag(const QCheckBox* box) { return box->isChecked() ? kActive : kInvalid; }
 }  // namespace
 
 bool CDlgSetIoPiCh::CheckFields()
 {
-    const int32_t type = TypeValue();
-    if (type == kCard) {
-        if (!IntegerIn(m_cardNo, 1, 16)) return Refuse("Setting error: Module address");
-        if (!IntegerIn(m_cardCh, 1, 2)) return Refuse("Setting error: CH No.");
-    }
-    // A pulse channel's register address ends at 65535, one below an AI's.
-    if (type == kModbus && !IntegerIn(m_regAddress, 1, 65535)) {
-        return Refuse("Setting error: Modbus/TCP register address");
-    }
-    if (type == kSlmp) {
-        if (!HexIn(m_deviceHex, 0, 0xFFFFFFFF)) return Refuse("Setting error: SLMP device No. (Hexadecimal)");
-        if (!UnsignedIn(m_deviceDec, 0, 4294967295u)) return Refuse("Setting error: SLMP device No. (Decimal)");
-    }
+    if (!m_source->Check(Link(), Ui())) return false;
     if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
     if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
     const bool exp = Exponent();
@@ -76,11 +61,7 @@ bool CDlgSetIoPiCh::Confirm()
     m_scale->setText(Reformat(m_scale->text(), exp));
     if (!CheckFields()) return false;
     if (const char* error = ZoneOrderError(m_zones, exp)) return Refuse(error);
-    const int32_t type = TypeValue();
-    if ((type == kModbus || type == kSlmp) &&
-        !SlaveChoiceAllowed(m_record, m_slave->currentIndex(), type == kSlmp, Ui())) {
-        return false;
-    }
+    if (!m_source->CheckSlave(Link(), Ui())) return false;
     if (!CheckRange()) return false;
     Store();
     return true;
@@ -90,16 +71,10 @@ void CDlgSetIoPiCh::Store()
 {
     PiChannel& ch = m_record.IO.PI[m_channel];
     ch.TYPE = TypeValue();
-    ch.CARD_NO = static_cast<int16_t>(SignedValue(m_cardNo));
-    ch.CARD_CH = static_cast<int16_t>(SignedValue(m_cardCh));
-    ch.MOD_NODE = static_cast<int16_t>(m_slave->currentIndex());
-    ch.MOD_TYPE = m_regType->currentIndex() == 1 ? kHoldingRegister : kInputRegister;
-    ch.MOD_ADDRESS = static_cast<uint32_t>(SignedValue(m_regAddress));
-    ch.SWAP = Flag(m_swap);
-    ch.SLMP_SW = Flag(m_slmpSwap);
-    const int row = std::max(0, m_device->currentIndex());
-    ch.SLMP_DEV_CODE = m_devices.rows[row].code;
-    ch.SLMP_DEV_NO = static_cast<uint32_t>(m_devices.rows[row].hex ? HexValue(m_deviceHex) : UnsignedValue(m_deviceDec));
+    StoreAddress(m_source->Address(), ch);
+    const WordInvert invert = m_source->Invert();
+    ch.SWAP = invert.swap ? kActive : kInvalid;
+    ch.SLMP_SW = invert.slmpSwap ? kActive : kInvalid;
     ToRecord(ch.NAME, m_name->text());
     ToRecord(ch.COMMENT, m_comment->text());
     ToRecord(ch.UNIT, m_unit->text());

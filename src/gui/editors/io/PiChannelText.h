@@ -13,8 +13,6 @@ enum Type : int32_t {
 };
 enum Mode : int { kAccumulation = 0, kEngineering = 1, kFloat = 2 };
 enum Filter : int { kNoFilter = 0, kMovingAverage = 1, kDelayBuffer = 2 };
-constexpr uint8_t kInputRegister = 3;
-constexpr uint8_t kHoldingRegister = 4;
 
 template <typename T, size_t N>
 int EntryOf(const std::array<T, N>& values, T value)
