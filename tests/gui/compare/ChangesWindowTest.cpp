@@ -107,17 +107,8 @@ protected:
         ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
         ctx_.profile.SetInt(kProfileSection, kPrefShowChanges, 1);
         ctx_.profile.SetInt(kProfileSection, kPrefVerifyUpload, 1);
-        LinkState& link = ctx_.link;
-        if (GetParam() == Link::Serial) {
-            link.kind = LinkKind::Usb;
-            link.comDevice = sim_->Link("serial");
-        } else {
-            link.kind = LinkKind::Network;
-            link.address = "127.0.0.1";
-            link.tcpPort = sim_->Port(GetParam() == Link::Plain ? "tcp" : "cipher");
-            ctx_.ui.QueueLogin("kovan", "kovan");
-            ctx_.ui.QueueLogin("kovan", "kovan");
-        }
+        const Link kind = GetParam();
+        ctx_.UseSimulator(*sim_, kind == Link::Serial ? "serial" : kind == Link::Plain ? "tcp" : "cipher", 2);
         hub_ = std::make_unique<CDlgSetMain>(*record_, "", ctx_.app);
         hub_->show();
     }

@@ -8,8 +8,10 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "RecordingInteraction.h"
+#include "SimProcess.h"
 #include "app/AppContext.h"
 #include "common/Profile.h"
 #include "compare/SettingChanges.h"
@@ -32,6 +34,21 @@ struct TestContext {
     LinkState link;
     volmar::test::RecordingInteraction ui;
     AppContext app{profile, link, ui, [] { return ComPortNames{{0, "ttyS0 (COM1)"}}; }};
+
+    // Points the link at the simulator's "serial" pseudo-terminal, or at
+    // its "tcp" or "cipher" port on loopback with that many logins queued.
+    void UseSimulator(volmar::test::SimProcess& sim, const char* port, int logins)
+    {
+        if (std::string(port) == "serial") {
+            link.kind = LinkKind::Usb;
+            link.comDevice = sim.Link("serial");
+            return;
+        }
+        link.kind = LinkKind::Network;
+        link.address = "127.0.0.1";
+        link.tcpPort = sim.Port(port);
+        for (int i = 0; i < logins; ++i) ui.QueueLogin("kovan", "kovan");
+    }
 };
 
 // Runs action on the next modal dialog of type T once its exec() has shown

@@ -54,17 +54,8 @@ protected:
         args.insert(args.end(), options.begin(), options.end());
         sim_ = std::make_unique<volmar::test::SimProcess>(args);
         ASSERT_TRUE(sim_->WaitReady()) << sim_->Errors();
-        LinkState& link = ctx_.link;
         ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
-        if (GetParam() == Link::Serial) {
-            link.kind = LinkKind::Usb;
-            link.comDevice = sim_->Link("serial");
-        } else {
-            link.kind = LinkKind::Network;
-            link.address = "127.0.0.1";
-            link.tcpPort = sim_->Port("tcp");
-            ctx_.ui.QueueLogin("kovan", "kovan");
-        }
+        ctx_.UseSimulator(*sim_, GetParam() == Link::Serial ? "serial" : "tcp", 1);
         hub_ = std::make_unique<CDlgSetMain>(*record_, "", ctx_.app);
         hub_->show();
     }
