@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "report/ReportParts.h"
+#include "settings/ChannelKinds.h"
 #include "settings/ChannelTypes.h"
 #include "settings/DoUses.h"
 #include "settings/OiFunctions.h"
@@ -239,18 +240,10 @@ void AddPi(Section& s, const SettingRecord& r, int i)
 // the name of an enabled channel, as the function dialogs list them.
 std::string OiInputText(const SettingRecord& r, const OiInputRef& in)
 {
-    static const char* const kKinds[] = {"AI", "DI", "PI", "OI"};
-    static const int kCounts[] = {kAiCount, kDiCount, kPiCount, kOiCount};
-    if (in.KIND < 0 || in.KIND > 3) return std::to_string(in.KIND) + "/" + std::to_string(in.CH);
-    std::string out = Numbered(kKinds[in.KIND], in.CH);
-    if (in.CH < 1 || in.CH > kCounts[in.KIND]) return out;
-    const int c = in.CH - 1;
-    const IoBlock& io = r.IO;
-    const bool on = in.KIND == 0 ? io.AI[c].TYPE != 0 : in.KIND == 1 ? io.DI[c].TYPE != 0
-                  : in.KIND == 2 ? io.PI[c].TYPE != 0 : io.OI[c].TYPE != 0;
-    const char* name = in.KIND == 0 ? io.AI[c].NAME : in.KIND == 1 ? io.DI[c].NAME
-                     : in.KIND == 2 ? io.PI[c].NAME : io.OI[c].NAME;
-    if (on && *name) (out += " ") += name;
+    if (!*KindName(in.KIND)) return std::to_string(in.KIND) + "/" + std::to_string(in.CH);
+    std::string out = Numbered(KindName(in.KIND), in.CH);
+    const char* name = EnabledChannelName(r, in.KIND, in.CH - 1);
+    if (name && *name) (out += " ") += name;
     return out;
 }
 

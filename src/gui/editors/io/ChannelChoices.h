@@ -4,15 +4,11 @@
 #include <QComboBox>
 #include <QString>
 
+#include "settings/ChannelKinds.h"
 #include "settings/SettingRecord.h"
 
 namespace volmar::gui {
 
-// Input kinds as the function inputs store them.
-enum ChannelKind : int32_t { kKindAi = 0, kKindDi = 1, kKindPi = 2, kKindOi = 3 };
-
-// 64 for AI and DI, 32 for PI and OI, 0 for anything else.
-int ChannelCount(int32_t kind);
 // The channel's name while it is enabled, else nothing (index counts from 0).
 QString EnabledName(const SettingRecord& record, int32_t kind, int index);
 

@@ -21,12 +21,6 @@ namespace volmar::gui {
 using namespace kit;
 
 namespace {
-const char* KindName(int32_t kind)
-{
-    static const char* const kNames[] = {"AI", "DI", "PI", "OI"};
-    return kind >= 0 && kind <= 3 ? kNames[kind] : "";
-}
-
 std::string Id(char letter, int index) { return std::string(1, letter) + std::to_string(index); }
 }  // namespace
 
