@@ -267,11 +267,14 @@ void AddOiTerms(Block& b, const SettingRecord& r, const OiChannel& ch, const OiF
 {
     if (form.equation) b.Add("Equation", form.equation);
     for (int x = 1; x <= form.inputs && x < kOiTermCount; ++x) {
-        b.Add("X" + std::to_string(x), OiInputText(r, ch.INPUT[x]));
+        std::string input = "X";
+        input += std::to_string(x);
+        b.Add(std::move(input), OiInputText(r, ch.INPUT[x]));
     }
     for (const OiConstantForm& c : form.constants) {
         const double value = c.letter == 'A' ? ch.CONST.A[c.index] : ch.CONST.K[c.index];
-        const std::string id = c.letter + std::to_string(c.index);
+        std::string id(1, c.letter);
+        id += std::to_string(c.index);
         b.Add(c.label ? c.label : id, OiConstantText(c, value, ch.EXP == kUse));
     }
 }
