@@ -47,9 +47,9 @@ void PrintOverview(FILE* out)
                "  2   a settings file holds an unsupported parameter (diff: or unsupported\n"
                "      information)\n"
                "  3   failed: a file, the link or the unit failed, or a value was refused\n"
-               "  4   upload --verify: the unit holds something else than was uploaded\n"
+               "  4   upload: the setting read back is not the one uploaded\n"
                "  5   not confirmed: a question was answered no, or there was no terminal\n"
-               "      to ask it and no --yes; the unit was not changed\n"
+               "      to ask it; the unit was not changed\n"
                "  64  usage: an unknown command or option, missing or bad arguments\n"
                "\n'volmar-cli COMMAND --help' describes one command.\n",
                out);
