@@ -19,12 +19,59 @@ const std::map<std::string, std::string> kValueOptions = {
 const std::map<std::string, std::string> kFlagOptions = {
     {"-h", "help"}, {"--help", "help"}, {"--version", "version"}, {"--yes", "yes"}, {"--quiet", "quiet"},
     {"--no-info-message", "no-info-message"}, {"--reset", "reset"},
-    {"--no-info-message", "no-info-message"},
     {"--dhcp", "dhcp"}, {"--manual", "manual"}, {"--enable", "enable"}, {"--disable", "disable"},
     {"--timestamps", "timestamps"},
     // diff, upload
     {"--labels", "labels"}, {"--from-unit", "from-unit"}, {"--show-changes", "show-changes"}, {"--verify", "verify"},
 };
+
+// The options of the link and its questions, taken by every command that
+// reaches a unit.
+const std::set<std::string> kLinkOptions = {"serial", "host",     "unit", "port", "protocol",
+                                            "login",  "password", "yes",  "quiet"};
+
+enum class Link { None, Always, WithFromUnit };
+
+struct CommandOptions {
+    Link link;
+    std::set<std::string> own;
+};
+
+// The options each command takes besides -h/--help.
+const std::map<std::string, CommandOptions> kCommandOptions = {
+    {"new", {Link::None, {"output"}}},
+    {"check", {Link::None, {"no-info-message"}}},
+    {"convert", {Link::None, {"output", "no-info-message"}}},
+    {"network", {Link::None, {"output", "no-info-message"}}},
+    {"access", {Link::None, {"output", "no-info-message"}}},
+    {"diff", {Link::WithFromUnit, {"labels", "from-unit", "no-info-message"}}},
+    {"compress", {Link::None, {"output"}}},
+    {"decompress", {Link::None, {"output"}}},
+    {"status", {Link::Always, {}}},
+    {"download", {Link::Always, {"output"}}},
+    {"upload", {Link::Always, {"show-changes", "verify", "labels", "no-info-message"}}},
+    {"time", {Link::Always, {"set"}}},
+    {"mac", {Link::Always, {}}},
+    {"version", {Link::Always, {}}},
+    {"log", {Link::Always, {"reset"}}},
+    {"disk", {Link::Always, {}}},
+    {"init", {Link::Always, {}}},
+    {"ftp-test", {Link::Always, {}}},
+    {"preset", {Link::Always, {}}},
+    {"test-mail", {Link::Always, {}}},
+    {"user-view", {Link::Always, {}}},
+    {"network-settings", {Link::Always, {"dhcp", "manual", "ip", "mask", "gateway", "dns1", "dns2"}}},
+    {"access-settings", {Link::Always, {"enable", "disable", "account"}}},
+    {"terminal", {Link::None, {"serial", "save", "timestamps"}}},
+    {"report", {Link::WithFromUnit, {"output", "from-unit", "no-info-message"}}},
+};
+
+// "-5", "-0.25", "-.5": a value, not an option.
+bool IsNegativeNumber(const std::string& a)
+{
+    auto digit = [&](size_t i) { return i < a.size() && a[i] >= '0' && a[i] <= '9'; };
+    return a.size() > 1 && a[0] == '-' && (digit(1) || (a[1] == '.' && digit(2)));
+}
 
 }  // namespace
 
@@ -38,7 +85,7 @@ Args ParseArgs(int argc, char** argv)
             onlyPositional = true;
             continue;
         }
-        if (!onlyPositional && a.size() > 1 && a[0] == '-') {
+        if (!onlyPositional && a.size() > 1 && a[0] == '-' && !IsNegativeNumber(a)) {
             std::string name = a, inlineValue;
             bool hasInline = false;
             if (size_t eq = a.find('='); a.rfind("--", 0) == 0 && eq != std::string::npos) {
@@ -57,10 +104,12 @@ Args ParseArgs(int argc, char** argv)
                     args.error = "option " + name + " needs a value";
                     return args;
                 }
+                args.given.emplace_back(v->second, name);
                 continue;
             }
             if (auto f = kFlagOptions.find(name); f != kFlagOptions.end() && !hasInline) {
                 args.flags.insert(f->second);
+                args.given.emplace_back(f->second, name);
                 continue;
             }
             args.error = "unknown option " + a;
@@ -73,6 +122,23 @@ Args ParseArgs(int argc, char** argv)
         }
     }
     return args;
+}
+
+std::string CheckCommandOptions(const Args& args)
+{
+    static const CommandOptions kNone{Link::None, {}};
+    const auto entry = kCommandOptions.find(args.command);
+    const CommandOptions& takes = entry == kCommandOptions.end() ? kNone : entry->second;
+    for (const auto& [name, spelling] : args.given) {
+        if (name == "help" || takes.own.count(name) > 0) continue;
+        if (kLinkOptions.count(name) > 0 && takes.link == Link::Always) continue;
+        if (kLinkOptions.count(name) > 0 && takes.link == Link::WithFromUnit) {
+            if (args.Has("from-unit")) continue;
+            return args.command + ": " + spelling + " goes with --from-unit";
+        }
+        return args.command + ": unknown option " + spelling;
+    }
+    return "";
 }
 
 }  // namespace volmar::cli

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "cli/CliInteraction.h"
 #include "cli/Command.h"
 #include "common/FileIo.h"
 
@@ -22,6 +23,13 @@ std::vector<const Command*> AllCommands()
     return all;
 }
 
+const Command* Find(const std::string& name)
+{
+    for (const Command* c : AllCommands())
+        if (name == c->name) return c;
+    return nullptr;
+}
+
 void PrintOverview(FILE* out)
 {
     // The layout help2man reads for the manual page: "Usage:", and two
@@ -33,6 +41,16 @@ void PrintOverview(FILE* out)
     std::fputs("\nOptions:\n"
                "  -h, --help     show this text, or with a command the command's text\n"
                "  --version      show the version\n"
+               "\nExit status:\n"
+               "  0   done\n"
+               "  1   check: unsupported information; diff: the settings differ\n"
+               "  2   a settings file holds an unsupported parameter (diff: or unsupported\n"
+               "      information)\n"
+               "  3   failed: a file, the link or the unit failed, or a value was refused\n"
+               "  4   upload: the setting read back is not the one uploaded\n"
+               "  5   not confirmed: a question was answered no, or there was no terminal\n"
+               "      to ask it; the unit was not changed\n"
+               "  64  usage: an unknown command or option, missing or bad arguments\n"
                "\n'volmar-cli COMMAND --help' describes one command.\n",
                out);
 }
@@ -63,6 +81,12 @@ int Run(int argc, char** argv)
         std::fprintf(stderr, "volmar-cli: %s\n", args.error.c_str());
         return kExitUsage;
     }
+    if (Find(args.command)) {
+        if (const std::string error = CheckCommandOptions(args); !error.empty()) {
+            std::fprintf(stderr, "volmar-cli: %s\n", error.c_str());
+            return kExitUsage;
+        }
+    }
     if (args.command.empty() && args.Has("version") && !args.Has("help")) {
         std::printf("volmar-cli %s\n", VOLMAR_VERSION);
         return kExitOk;
@@ -71,13 +95,13 @@ int Run(int argc, char** argv)
         PrintOverview(args.Has("help") ? stdout : stderr);
         return args.Has("help") ? kExitOk : kExitUsage;
     }
-    for (const Command* c : AllCommands()) {
-        if (args.command != c->name) continue;
+    if (const Command* c = Find(args.command)) {
         if (args.Has("help")) {
             std::fputs(c->help, stdout);
             return kExitOk;
         }
-        return c->run(args);
+        const int code = c->run(args);
+        return code == kExitFailed && CliInteraction::AnyDeclined() ? kExitNotConfirmed : code;
     }
     std::fprintf(stderr, "volmar-cli: unknown command '%s'\n", args.command.c_str());
     PrintOverview(stderr);

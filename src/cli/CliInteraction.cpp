@@ -14,11 +14,17 @@
 #include <thread>
 
 #include "link/transfer/LinkState.h"
+#include "link/transfer/SettingDownload.h"
+#include "maintenance/MaintenanceTexts.h"
 
 namespace volmar::cli {
 namespace {
 
 bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+
+// One command runs per process: its questions' refusals are kept here for
+// the exit status.
+std::atomic<bool> g_declined{false};
 
 // The terminal's settings while a hidden prompt has echo off. A signal that
 // ends the program there (Ctrl+C) puts them back first.
@@ -64,10 +70,45 @@ private:
     bool active_ = false;
 };
 
+// What each object the flows move is to the user.
+struct ObjectWords {
+    const char* object;
+    const char* receive;
+    const char* send;
+};
+constexpr ObjectWords kObjectWords[] = {
+    {kSettingObject, "the setting", "the setting"},
+    {kObjTime, "the clock time", "the clock time"},
+    {kObjMac, "the MAC address", "the MAC address"},
+    {kObjLog, "the system log", "the system log reset"},
+    {kObjSd, "disk usage", "disk usage"},
+    {kObjSum, "the preset count", "the preset count"},
+    {kObjMemoryClear, "the memory block initialization", "the memory block initialization"},
+    {kObjMail, "the test mail", "the test mail request"},
+    {kObjFtpTest, "the FTP client test", "the FTP client test request"},
+    {kObjUserData, "the user view's files", "the user view's files"},
+    {kObjUserDir, "the user view's file list", "the user view's file list"},
+    {kObjDelete, "the user view removal", "the user view removal"},
+};
+
+std::string WordsFor(const TransferView& view)
+{
+    for (const ObjectWords& w : kObjectWords)
+        if (view.object == w.object) return view.send ? w.send : w.receive;
+    return view.object;
+}
+
+// Bytes a second since the transfer began: KiB/s from 1 KiB/s on, below
+// that B/s, so that a few bytes still show their rate.
 std::string Rate(int64_t bytes, double seconds)
 {
+    const double rate = seconds > 0 && bytes > 0 ? static_cast<double>(bytes) / seconds : 0.0;
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f KiB/s", seconds > 0.05 ? bytes / 1024.0 / seconds : 0.0);
+    if (rate >= 1024) {
+        std::snprintf(text, sizeof text, "%.1f KiB/s", rate / 1024);
+    } else {
+        std::snprintf(text, sizeof text, "%.0f B/s", rate);
+    }
     return text;
 }
 
@@ -75,7 +116,7 @@ std::string Rate(int64_t bytes, double seconds)
 // shows the bytes so far: its range is only the buffer's capacity.
 void PrintProgress(const TransferView& view, int64_t done, double seconds, bool live)
 {
-    std::fprintf(stderr, "%s%s %s: ", live ? "\r" : "", view.send ? "Sending" : "Receiving", view.object.c_str());
+    std::fprintf(stderr, "%s%s %s: ", live ? "\r" : "", view.send ? "Sending" : "Receiving", WordsFor(view).c_str());
     if (view.send) {
         const int64_t total = view.total > 0 ? view.total : 1;
         if (done > total) done = total;
@@ -117,11 +158,16 @@ bool CliInteraction::AskYesNo(const std::string& question)
     if (answers_.yes) return true;
     if (!StdinIsTerminal()) {
         std::fprintf(stderr, "%s\n(not confirmed: no terminal to ask; pass --yes to confirm)\n", question.c_str());
+        g_declined = true;
         return false;
     }
     std::string answer = ReadLine(question + " [y/N] ", false);
-    return answer == "y" || answer == "Y" || answer == "yes" || answer == "ok" || answer == "OK";
+    const bool yes = answer == "y" || answer == "Y" || answer == "yes" || answer == "ok" || answer == "OK";
+    if (!yes) g_declined = true;
+    return yes;
 }
+
+bool CliInteraction::AnyDeclined() { return g_declined; }
 
 bool CliInteraction::Confirm(const Message& question)
 {
@@ -184,9 +230,10 @@ void CliInteraction::RunTransfer(const TransferView& view, const std::function<v
         std::unique_lock lock(m);
         // The updating line only on a terminal; a log gets the final line.
         const bool live = !answers_.quiet && view.progress && ::isatty(STDERR_FILENO) == 1;
-        while (!finished) {
+        // The first line after a moment: at the start the counter may still
+        // hold the previous transfer's bytes.
+        while (!cv.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; })) {
             if (live) PrintProgress(view, bytes(), seconds(), true);
-            cv.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; });
         }
     }
     worker.join();

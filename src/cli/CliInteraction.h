@@ -30,6 +30,10 @@ public:
 
     // Whether a message with the error or warning icon was shown.
     bool ShowedFailure() const { return showedFailure_; }
+    // Whether any question of this process went unconfirmed (answered no,
+    // or asked without a terminal and without --yes). Every flow stops at
+    // such a question, so the command's failure is that refusal.
+    static bool AnyDeclined();
 
 private:
     bool AskYesNo(const std::string& question);

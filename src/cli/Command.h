@@ -13,6 +13,9 @@ constexpr int kExitUnsupportedParam = 2;
 constexpr int kExitFailed = 3;
 // upload --verify: the unit holds something other than what was uploaded.
 constexpr int kExitVerifyFailed = 4;
+// A question went unconfirmed (answered no, or no terminal and no --yes):
+// nothing was done, and nothing failed.
+constexpr int kExitNotConfirmed = 5;
 constexpr int kExitUsage = 64;
 
 struct Command {
@@ -30,6 +33,12 @@ const std::vector<Command>& ReportCommands();
 
 // diff --from-unit FILE: the file against the unit's setting.
 int DiffWithUnit(const Args& args);
+
+// The --help lines of --no-info-message, for the commands that read a
+// settings file (a literal, to be joined with theirs).
+#define VOLMAR_NO_INFO_MESSAGE_HELP                                          \
+    "  --no-info-message  no message when the file holds only unsupported\n" \
+    "                     information (the exit status stays as it is)\n"
 
 // Writes bytes to the -o file (atomically) or to stdout; reports failures.
 bool WriteOutput(const Args& args, const std::string& bytes);

@@ -191,7 +191,11 @@ int CmdUpload(const Args& args)
     if (!BuildSession(args, s)) return kExitUsage;
     const std::string document = WriteSettingDocument(*record);
     UploadOptions upload;
+    bool nothingDiffers = false;
     if (args.Has("show-changes")) {
+        // The changes first, then the one question; with nothing to change
+        // there is no question, and only --yes uploads.
+        upload.askConfirmation = false;
         upload.reviewChanges = [&](const UnitSetting& onUnit, size_t uploadBytes) {
             const auto changes = ChangesOfDocument(onUnit.record, document);
             if (changes.empty()) {
@@ -201,6 +205,11 @@ int CmdUpload(const Args& args)
             }
             std::fflush(stdout);
             if (onUnit.serial) PrintSerialTimes(onUnit.payloadBytes, uploadBytes);
+            if (changes.empty()) {
+                nothingDiffers = !args.Has("yes");
+                if (nothingDiffers) std::fputs("Nothing uploaded (--yes uploads it all the same).\n", stderr);
+                return !nothingDiffers;
+            }
             return s.ui->Confirm({MessageIcon::Question, "Upload these changes?"});
         };
     }
@@ -219,7 +228,8 @@ int CmdUpload(const Args& args)
             }
         };
     }
-    if (!UploadSetting(s.link, *s.ui, *s.profile, *record, {}, std::move(upload))) return kExitFailed;
+    if (!UploadSetting(s.link, *s.ui, *s.profile, *record, {}, std::move(upload)))
+        return nothingDiffers ? kExitOk : kExitFailed;
     std::fputs("Upload complete.\n", stderr);
     if (readBackFailed) return kExitFailed;
     if (!verified) return kExitVerifyFailed;
@@ -286,11 +296,13 @@ const std::vector<Command>& DeviceCommands()
         "Reads the settings file (it must be usable) and writes it to the unit,\n"
         "after \"Are you sure to upload?\" and the firmware check.\n"
         "  --show-changes  first read the unit's setting over the same link, print\n"
-        "                  what the upload changes (with the editors' labels) and ask\n"
-        "                  \"Upload these changes?\" (--yes answers it)\n"
+        "                  what the upload changes (with the editors' labels), then\n"
+        "                  ask \"Upload these changes?\" instead of \"Are you sure to\n"
+        "                  upload?\" (--yes answers it). When nothing differs, nothing\n"
+        "                  is asked or uploaded (exit 0) unless --yes is given\n"
         "  --verify        read the setting back after the upload; exit 4, with the\n"
         "                  differences on stderr, when the unit holds something else\n"
-        "                  (--labels prints them with labels)\n");
+        "                  (--labels prints them with labels)\n" VOLMAR_NO_INFO_MESSAGE_HELP);
     static const std::vector<Command> commands = {
         {"status", "check a unit and print its version and flags", statusHelp.c_str(), CmdStatus},
         {"download", "read a unit's setting into a settings file", downloadHelp.c_str(), CmdDownload},

@@ -134,7 +134,7 @@ int CmdDiff(const Args& args)
     bool failed = false, unclean = false;
     for (int k = 0; k < 2; ++k) {
         const std::string& path = args.positional[k];
-        files[k] = Load(path, true);
+        files[k] = Load(path, !args.Has("no-info-message"));
         const int code = ExitFor(files[k]);
         if (files[k].readable && files[k].verdict.hasMessage) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), files[k].verdict.message.text.c_str());
@@ -186,12 +186,12 @@ int CmdDecompress(const Args& args)
 }
 
 const char* const kCheckHelp =
-    "usage: volmar-cli check FILE\n\n"
+    "usage: volmar-cli check [--no-info-message] FILE\n\n"
     "Reads a settings file into a new setting and prints the verdict on stderr.\n"
     "Exit 0: everything accepted; 1: unsupported information was found (the\n"
     "setting is usable); 2: an unsupported parameter; 3: the file cannot be read\n"
     "or converted. For 1 and 2 the path of the first offending element is\n"
-    "printed on stdout, e.g. <VOL_MAR><IO><AI><AI1><CARD_NO>.\n";
+    "printed on stdout, e.g. <VOL_MAR><IO><AI><AI1><CARD_NO>.\n" VOLMAR_NO_INFO_MESSAGE_HELP;
 
 }  // namespace
 
@@ -205,14 +205,15 @@ const std::vector<Command>& FileCommands()
         {"convert", "read a settings file and write it anew",
          "usage: volmar-cli convert IN [-o OUT]\n\nReads IN into a new setting and, when it is usable (check exit 0\n"
          "or 1), writes the full settings document of the result. Otherwise writes\n"
-         "nothing and exits as check would.\n",
+         "nothing and exits as check would.\n" VOLMAR_NO_INFO_MESSAGE_HELP,
          CmdConvert},
         {"network", "write the network-address document of a settings file",
-         "usage: volmar-cli network IN [-o OUT]\n\nWrites the partial document with the unit's network addresses.\n",
+         "usage: volmar-cli network IN [-o OUT]\n\nWrites the partial document with the unit's network addresses.\n"
+         VOLMAR_NO_INFO_MESSAGE_HELP,
          CmdNetwork},
         {"access", "write the configurator-access document of a settings file",
          "usage: volmar-cli access IN [-o OUT]\n\nWrites the partial document with the network access block and\n"
-         "the eight login accounts.\n",
+         "the eight login accounts.\n" VOLMAR_NO_INFO_MESSAGE_HELP,
          CmdAccess},
         {"diff", "list the values two settings files differ in",
          "usage: volmar-cli diff [--labels] A B\n"
@@ -226,7 +227,8 @@ const std::vector<Command>& FileCommands()
          "  --labels     the labels the editors show ('Analog inputs \xC2\xB7 AI1 \xC2\xB7 Scaling 100%')\n"
          "               instead of element paths\n"
          "  --from-unit  compare the unit's setting (A) with FILE (B): what an upload of\n"
-         "               FILE would change. The link options are those of 'download'.\n",
+         "               FILE would change. The link options are those of 'status';\n"
+         "               they go with --from-unit only.\n" VOLMAR_NO_INFO_MESSAGE_HELP,
          CmdDiff},
         {"compress", "compress a settings document for upload",
          "usage: volmar-cli compress IN -o OUT\n\nWrites the zlib payload of the document IN (at most 2 MiB).\n",

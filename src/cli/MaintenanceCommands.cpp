@@ -12,6 +12,7 @@
 #include "link/transfer/Login.h"
 #include "maintenance/MaintenanceFunctions.h"
 #include "maintenance/MaintenanceTexts.h"
+#include "maintenance/PresetCount.h"
 #include "maintenance/TestMail.h"
 #include "maintenance/UserView.h"
 #include "link/transfer/SettingDownload.h"
@@ -158,14 +159,20 @@ std::unique_ptr<SettingRecord> UnitSetting(LinkContext& ctx)
     return record;
 }
 
+// The arguments are checked before any question or link: the channel, and
+// whether VALUE is a number at all (the unit's setting decides the rest).
 int CmdPreset(const Args& args)
 {
+    const int channel = args.positional.size() == 2 ? Number(args.positional[0], kPiCount) : -1;
+    if (channel == 0) {
+        std::fputs("volmar-cli preset: CHANNEL is a PI channel from 1 to 32\n", stderr);
+        return kExitUsage;
+    }
+    if (channel > 0 && !IsPresetNumber(args.positional[1])) {
+        std::fprintf(stderr, "%s\n", kMsgPresetError);
+        return kExitFailed;
+    }
     return WithUnit(args, 2, "preset CHANNEL VALUE [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
-        const int channel = Number(args.positional[0], kPiCount);
-        if (channel == 0) {
-            std::fputs("volmar-cli preset: CHANNEL is a PI channel from 1 to 32\n", stderr);
-            return kExitUsage;
-        }
         const auto record = UnitSetting(ctx);
         if (!record) return kExitFailed;
         const PiChannel& ch = record->IO.PI[channel - 1];
@@ -185,14 +192,14 @@ int CmdPreset(const Args& args)
 
 int CmdTestMail(const Args& args)
 {
+    const std::string which = args.positional.size() == 1 ? args.positional[0] : "regular";
+    const int event = Number(which, kEventReportCount);
+    if (which != "regular" && event == 0) {
+        std::fputs("volmar-cli test-mail: give an event from 1 to 32, or regular\n", stderr);
+        return kExitUsage;
+    }
+    const uint8_t report = event == 0 ? kRegularReportByte : static_cast<uint8_t>(event - 1);
     return WithUnit(args, 1, "test-mail EVENT|regular [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
-        const std::string& which = args.positional[0];
-        const int event = Number(which, kEventReportCount);
-        if (which != "regular" && event == 0) {
-            std::fputs("volmar-cli test-mail: give an event from 1 to 32, or regular\n", stderr);
-            return kExitUsage;
-        }
-        const uint8_t report = event == 0 ? kRegularReportByte : static_cast<uint8_t>(event - 1);
         const auto record = UnitSetting(ctx);
         if (!record) return kExitFailed;
         if (const char* refusal = TestMailRefusal(*record, report)) {
@@ -256,9 +263,10 @@ const std::vector<Command>& MaintenanceCommands()
         "Makes the unit run one FTP-client upload (it needs its SD card).\n");
     static const std::string presetHelp = Help(
         "usage: volmar-cli preset CHANNEL VALUE [--yes] [LINK OPTIONS]\n\n"
-        "Loads VALUE into the totalizer of PI channel CHANNEL (1 to 32). The unit's\n"
-        "setting is read first and VALUE checked against the channel's scaling and\n"
-        "notation. Put \"--\" before a negative VALUE: preset 3 -- -5\n");
+        "Loads VALUE into the totalizer of PI channel CHANNEL (1 to 32). CHANNEL and\n"
+        "VALUE (a number) are checked first; then the unit's setting is read and VALUE\n"
+        "checked against the channel's scaling and notation. VALUE may be negative:\n"
+        "preset 3 -5 (or preset 3 -- -5).\n");
     static const std::string mailHelp = Help(
         "usage: volmar-cli test-mail EVENT|regular [--yes] [LINK OPTIONS]\n\n"
         "Makes the unit send event report EVENT (1 to 32) or the regular report as\n"

@@ -264,7 +264,8 @@ const std::vector<Command>& NetworkCommands()
         "       [--gateway A] [--dns1 A] [--dns2 A]\n\n"
         "Without options prints the unit's own network addresses (downloaded).\n"
         "With options changes them and uploads the network document, after\n"
-        "\"Are you sure to upload?\". An empty address (--dns2 '') is no address.\n") + kLinkNote;
+        "\"Are you sure to upload?\". An empty address (--dns2 '') is no address.\n"
+        "--port N is the link's TCP port.\n") + kLinkNote;
     static const std::string accessHelp = std::string(
         "usage: volmar-cli access-settings [LINK OPTIONS] [--enable|--disable] [--port N]\n"
         "       [--account K:ID:PASSWORD|K:disable ...]\n\n"

@@ -115,7 +115,7 @@ const std::vector<Command>& ReportCommands()
         "\nWrites the settings report of a settings file, or of the setting downloaded\n"
         "from the unit (--from-unit), to OUT or stdout: what the setting does, only\n"
         "what is in use. OUT ending in .pdf gives a PDF (A4), any other an HTML file.\n"
-        "Passwords are never shown.\n" +
+        "Passwords are never shown.\n" VOLMAR_NO_INFO_MESSAGE_HELP +
         kLinkOptionsHelp;
     static const std::vector<Command> commands = {
         {"report", "write the settings report of a file or a unit (HTML or PDF)", help.c_str(), CmdReport},

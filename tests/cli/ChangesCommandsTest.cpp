@@ -73,23 +73,46 @@ TEST_P(ChangesCommands, VerifyReportsExactlyTheFieldTheUnitAltered)
 INSTANTIATE_TEST_SUITE_P(AllLinks, ChangesCommands, ::testing::Values(Link::Serial, Link::Plain, Link::Cipher),
                          [](const auto& info) { return LinkName(info.param); });
 
-// Without --yes and a terminal the questions go unanswered: nothing is read
-// or sent. A file that cannot be read is refused before the unit is reached.
+// Without --yes and a terminal: the changes are shown, then the one question
+// goes unanswered (exit 5) and nothing is sent. When nothing differs nothing
+// is asked, and only --yes uploads. A file that cannot be read is refused
+// before the unit is reached.
 TEST(ChangesCommandsPlain, UnansweredOrUnreadableSendsNothing)
 {
     Unit unit;
     ASSERT_TRUE(unit.Ready()) << unit.Errors();
     const std::string file = unit.Dir().File("edited.xml");
     WriteFile(file, EditedDocument());
-    auto run = testing::RunProcess(VOLMAR_CLI_PATH,
-                                   {"upload", file, "--show-changes", "--serial", unit.SerialPath(), "--quiet"},
-                                   {"VOLMAR_PROFILE=" + unit.Dir().File("p.ini")}, 30000);
-    EXPECT_EQ(run.exitCode, 3) << run.err;
-    EXPECT_EQ(unit.Journal().find("CONFIG_P"), std::string::npos) << unit.Journal();
+    const std::string profile = unit.Dir().File("p.ini");
+    WriteFile(profile, "[VOLMAR]\nCONNECT_CONFIRM=0\n");
+    auto upload = [&](const std::string& path, std::vector<std::string> more) {
+        std::vector<std::string> args = {"upload", path, "--show-changes", "--serial", unit.SerialPath(), "--quiet"};
+        args.insert(args.end(), more.begin(), more.end());
+        return testing::RunProcess(VOLMAR_CLI_PATH, args, {"VOLMAR_PROFILE=" + profile}, 30000);
+    };
+    auto run = upload(file, {});
+    EXPECT_EQ(run.exitCode, 5) << run.err;
+    EXPECT_EQ(run.out,
+              "System \xC2\xB7 Name (line 1): QN70-G -> Pump 4\n"
+              "Communication \xC2\xB7 SNTP \xC2\xB7 SNTP server: pool.ntp.org -> ntp.example\n");
+    EXPECT_TRUE(run.err.find("Upload these changes?\n(not confirmed") != std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Are you sure to upload?"), std::string::npos) << run.err;
+    EXPECT_EQ(unit.Journal().find("put CONFIG_P"), std::string::npos) << unit.Journal();
 
+    const std::string same = unit.Dir().File("same.xml");
+    WriteFile(same, WriteSettingDocument(*testing::MakeDefaultRecord()));
+    auto unchanged = upload(same, {});
+    EXPECT_EQ(unchanged.exitCode, 0) << unchanged.err;
+    EXPECT_EQ(unchanged.out, "The unit already holds this setting: nothing differs.\n");
+    EXPECT_EQ(unchanged.err.find('?'), std::string::npos) << unchanged.err;
+    EXPECT_EQ(unit.Journal().find("put CONFIG_P"), std::string::npos) << unit.Journal();
+    EXPECT_EQ(upload(same, {"--yes"}).exitCode, 0);
+    EXPECT_NE(unit.Journal().find("put CONFIG_P"), std::string::npos) << unit.Journal();
+
+    const std::string before = unit.Journal();
     auto missing = unit.Cli(Link::Plain, {"diff", "--from-unit", unit.Dir().File("missing.xml")});
     EXPECT_EQ(missing.exitCode, 3);
-    EXPECT_EQ(unit.Journal().find("get"), std::string::npos) << unit.Journal();
+    EXPECT_EQ(unit.Journal(), before);
     EXPECT_EQ(unit.Cli(Link::Plain, {"diff", "--from-unit"}).exitCode, 64);
 }
 

@@ -34,15 +34,23 @@ TEST(CliLink, TakesTheLinkOfThePreferencesAndNamesPortsItCannotOpen)
     };
     testing::WriteFile(profile, "[VOLMAR]\nCOMTYPE=1\nCOM=4\n\n[COMMAP]\nCOM4=" + unit.SerialPath() + "\n");
 
-    // The download shows what came, not the buffer's capacity.
+    // The download shows what came, not the buffer's capacity; the progress
+    // names what moves in the user's words, with its rate even when it is
+    // over in a moment.
     const auto download = run({"download"});
     ASSERT_EQ(download.exitCode, 0) << download.err;
     std::smatch got, sent;
     const std::string journal = unit.Journal();
-    ASSERT_TRUE(std::regex_search(download.err, got, std::regex("Receiving CONFIG_P: (\\d+) bytes  [0-9.]+ KiB/s")))
+    ASSERT_TRUE(std::regex_search(download.err, got,
+                                  std::regex("Receiving the setting: (\\d+) bytes  [0-9.]+ (KiB|B)/s")))
         << download.err;
     ASSERT_TRUE(std::regex_search(journal, sent, std::regex("serial get CONFIG_P (\\d+) ok"))) << journal;
     EXPECT_EQ(got[1], sent[1]);
+    const auto disk = run({"disk"});
+    ASSERT_EQ(disk.exitCode, 0) << disk.err;
+    ASSERT_TRUE(std::regex_search(disk.err, got, std::regex("Receiving disk usage: 12 bytes  ([0-9.]+) (KiB|B)/s")))
+        << disk.err;
+    EXPECT_GT(std::stod(got[1]), 0) << disk.err;
 
     testing::WriteFile(profile, "[VOLMAR]\nCOMTYPE=1\nCOM=5\n\n[COMMAP]\nCOM4=" + unit.SerialPath() + "\n");
     auto status = run({"status"});

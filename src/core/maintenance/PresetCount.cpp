@@ -55,6 +55,12 @@ std::optional<ValidPreset> CheckPreset(const PiChannel& ch, int channel, const s
     return ValidPreset(channel, text);
 }
 
+bool IsPresetNumber(const std::string& text)
+{
+    if (!CheckValuePrecision(text, 3, false) && !CheckValuePrecision(text, 3, true)) return false;
+    return CheckRealRange(ParseDouble(text.data(), text.size()));
+}
+
 bool PresetForbidden(const PiChannel& ch) { return (ch.TYPE == 1 && ch.MODE == 1) || (ch.TYPE == 2 && ch.MODE_M == 1); }
 
 std::string PresetDocument(const ValidPreset& preset) { return DocumentOf(preset.Channel(), preset.Text()); }

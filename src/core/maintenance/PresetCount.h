@@ -37,6 +37,11 @@ std::string PresetValueText(const std::string& text, bool exponent);
 // document would not fit the unit's buffer fails too. Empty when it fails.
 std::optional<ValidPreset> CheckPreset(const PiChannel& ch, int channel, const std::string& text);
 
+// Whether text passes the value checks that do not depend on the channel:
+// a number in either notation within -1e10 to 1e10. A text that fails here
+// fails CheckPreset for every channel.
+bool IsPresetNumber(const std::string& text);
+
 // Whether the channel's mode forbids presetting ("No presetting for this
 // channel.").
 bool PresetForbidden(const PiChannel& ch);
