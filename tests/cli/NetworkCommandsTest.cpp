@@ -57,7 +57,9 @@ struct NetworkCommands : ::testing::Test {
 TEST_F(NetworkCommands, NetworkSettingsChangeOverSerialAndOnlyShowOverTcp)
 {
     Start();
-    auto changed = Cli({"network-settings", "--manual", "--ip", "10.0.0.7", "--gateway", "10.0.0.1", "--dns2", ""});
+    // Stored as the address control stores it: a unit may read "010" as octal.
+    auto changed =
+        Cli({"network-settings", "--manual", "--ip", "010.000.000.007", "--gateway", "10.0.0.1", "--dns2", ""});
     ASSERT_EQ(changed.exitCode, 0) << changed.err;
     EXPECT_EQ(Puts(), 1);
     auto shown = CliTcp({"network-settings"});
@@ -70,6 +72,7 @@ TEST_F(NetworkCommands, NetworkSettingsChangeOverSerialAndOnlyShowOverTcp)
     EXPECT_NE(refused.err.find("USB (serial) link only"), std::string::npos) << refused.err;
     auto bad = Cli({"network-settings", "--ip", "10.0.0.256"});
     EXPECT_EQ(bad.exitCode, 3);
+    EXPECT_EQ(bad.err.rfind("Setting error: IP address\n", 0), 0u) << bad.err;
     EXPECT_EQ(Puts(), 1);
 }
 
