@@ -58,9 +58,11 @@ if(HELP2MAN)
       list(APPEND includes --include ${gen}/man/commands.h2m)
       list(APPEND depends ${gen}/man/commands.h2m)
     endif()
+    # help2man reads and writes text in its locale, C by default, where each
+    # byte of a UTF-8 character (the "·" of the labels) becomes "?".
     add_custom_command(OUTPUT ${gen}/man/${program}.1 ${gen}/man/${program}.1.gz
       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-              ${HELP2MAN} --no-info --section 1 --name "${summary_${program}}" ${includes}
+              ${HELP2MAN} --locale C.UTF-8 --no-info --section 1 --name "${summary_${program}}" ${includes}
               --output ${gen}/man/${program}.1 $<TARGET_FILE:${program}>
       COMMAND gzip -9nkf ${gen}/man/${program}.1
       DEPENDS ${depends} VERBATIM)

@@ -123,8 +123,15 @@ int CmdLog(const Args& args)
 
 int CmdDisk(const Args& args)
 {
-    return WithUnit(args, 0, "disk [LINK OPTIONS]",
-                    [](Session&, LinkContext& ctx) { return Print(ReadDiskFree(ctx)); });
+    return WithUnit(args, 0, "disk [LINK OPTIONS]", [](Session&, LinkContext& ctx) {
+        const auto text = ReadDiskFree(ctx);
+        // The transfer worked but the reply is short, or no finite count of at least zero.
+        if (text && text->empty()) {
+            std::fputs("volmar-cli: the unit's reply holds no free capacity (not a byte count)\n", stderr);
+            return kExitFailed;
+        }
+        return Print(text);
+    });
 }
 
 int CmdInit(const Args& args)

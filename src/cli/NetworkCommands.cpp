@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/Command.h"
@@ -21,6 +22,7 @@ namespace {
 
 constexpr size_t kCredentialChars = 16;
 constexpr const char* kFactoryLogin = "kovan";
+constexpr const char* kMsgBadAddress = "Setting error: IP address";
 constexpr const char* kMsgDefaults =
     "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.";
 
@@ -58,25 +60,15 @@ bool SerialOnly(const Session& s, const char* what)
     return false;
 }
 
-// "a.b.c.d" with parts 0 to 255, or the empty text (no address).
-bool IsAddressText(const std::string& text)
+// What the address control stores for a typed address: "%d.%d.%d.%d" (no
+// leading zeros, which a unit could read as octal), or the empty text (no
+// address); nothing for a text that is no address.
+std::optional<std::string> StoredAddress(const std::string& text)
 {
-    if (text.empty()) return true;
-    int parts = 0;
-    size_t i = 0;
-    while (i <= text.size() && parts < 4) {
-        size_t digits = 0;
-        int value = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 3) {
-            value = value * 10 + (text[i++] - '0');
-            ++digits;
-        }
-        if (digits == 0 || value > 255) return false;
-        ++parts;
-        if (i == text.size()) break;
-        if (text[i++] != '.') return false;
-    }
-    return parts == 4 && i == text.size();
+    if (text.empty()) return text;
+    const auto parts = ParseIpv4Text(text);
+    if (!parts) return std::nullopt;
+    return FormatIpv4(*parts);
 }
 
 // At most maxChars characters, none with a code above 128.
@@ -115,11 +107,15 @@ int CmdNetworkSettings(const Args& args)
     const char* names[] = {"ip", "mask", "gateway", "dns1", "dns2"};
     const char* captions[] = {"IP address", "Subnet mask", "Default gateway", "Preferred DNS", "Alternate DNS"};
     bool change = args.Has("dhcp") || args.Has("manual");
-    for (const char* name : names) {
-        const std::string* value = args.Value(name);
+    std::optional<std::string> addresses[5];
+    for (int i = 0; i < 5; ++i) {
+        const std::string* value = args.Value(names[i]);
         if (!value) continue;
         change = true;
-        if (!IsAddressText(*value)) return Refuse("Setting error: IP address (--" + std::string(name) + ")");
+        addresses[i] = StoredAddress(*value);
+        if (!addresses[i])
+            return Refuse(std::string(kMsgBadAddress) + "\nvolmar-cli: --" + names[i] +
+                          " takes a.b.c.d with parts 0 to 255, or '' for no address");
     }
     Session s;
     if (!BuildSession(args, s)) return kExitUsage;
@@ -136,10 +132,9 @@ int CmdNetworkSettings(const Args& args)
     if (args.Has("dhcp")) block.DHCP = 1;
     if (args.Has("manual")) block.DHCP = 0;
     for (int i = 0; i < 5; ++i) {
-        if (const std::string* value = args.Value(names[i])) {
-            std::memset(fields[i], 0, sizeof block.MY);
-            std::memcpy(fields[i], value->data(), std::min(value->size(), sizeof block.MY - 1));
-        }
+        if (!addresses[i]) continue;
+        std::memset(fields[i], 0, sizeof block.MY);
+        std::memcpy(fields[i], addresses[i]->data(), std::min(addresses[i]->size(), sizeof block.MY - 1));
     }
     std::string document;
     WriteNetworkDocument(document, *record);
@@ -265,7 +260,8 @@ const std::vector<Command>& NetworkCommands()
         "Without options prints the unit's own network addresses (downloaded).\n"
         "With options changes them and uploads the network document, after\n"
         "\"Are you sure to upload?\". An empty address (--dns2 '') is no address.\n"
-        "--port N is the link's TCP port.\n") + kLinkNote;
+        "Addresses are stored without leading zeros (--ip 010.001.000.007 is\n"
+        "10.1.0.7); a part above 255 is refused. --port N is the link's TCP port.\n") + kLinkNote;
     static const std::string accessHelp = std::string(
         "usage: volmar-cli access-settings [LINK OPTIONS] [--enable|--disable] [--port N]\n"
         "       [--account K:ID:PASSWORD|K:disable ...]\n\n"

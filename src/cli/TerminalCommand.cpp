@@ -4,13 +4,18 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
+#include <string_view>
 
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
+#include "common/FileIo.h"
 #include "link/serial/ComPort.h"
 #include "link/terminal/TerminalReader.h"
 #include "link/transfer/UnitMessages.h"
@@ -23,45 +28,51 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void OnStopSignal(int) { g_stop.store(true); }
 
-// The saved copy: written beside FILE and put in its place when the log
-// ends, so an earlier FILE stays whole until then.
-class SavedLog {
+// While the log runs, Ctrl+C, SIGTERM and a closed terminal (SIGHUP) only
+// ask it to end, so that the saved copy is finished; SIGPIPE is ignored
+// and a reader that went away (EPIPE) ends the log the same way. The
+// handlers only set a flag: the reader looks at it at least every poll
+// interval, and a signal also cuts its wait short (no SA_RESTART).
+class StopSignals {
 public:
-    bool Open(const std::string& path)
+    StopSignals()
     {
-        path_ = path;
-        temp_ = path + ".XXXXXX";
-        const int fd = ::mkstemp(temp_.data());
-        if (fd < 0) return false;
-        file_ = ::fdopen(fd, "wb");
-        if (!file_) ::close(fd);
-        return file_ != nullptr;
+        g_stop.store(false);
+        struct sigaction action {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        for (size_t i = 0; i < kCaught.size(); ++i) ::sigaction(kCaught[i], &action, &old_[i]);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGPIPE, &ignore, &oldPipe_);
     }
-    bool Write(const std::string& text) { return !file_ || std::fwrite(text.data(), 1, text.size(), file_) == text.size(); }
-    // Syncs and renames; false (temporary file removed) on failure.
-    bool Finish()
+    ~StopSignals()
     {
-        if (!file_) return true;
-        bool ok = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
-        ok = std::fclose(file_) == 0 && ok;
-        file_ = nullptr;
-        ok = ok && ::rename(temp_.c_str(), path_.c_str()) == 0;
-        if (!ok) ::unlink(temp_.c_str());
-        return ok;
+        for (size_t i = 0; i < kCaught.size(); ++i) ::sigaction(kCaught[i], &old_[i], nullptr);
+        ::sigaction(SIGPIPE, &oldPipe_, nullptr);
     }
-    ~SavedLog()
-    {
-        if (file_) {
-            std::fclose(file_);
-            ::unlink(temp_.c_str());
-        }
-    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
 
 private:
-    std::string path_;
-    std::string temp_;
-    FILE* file_ = nullptr;
+    static constexpr std::array<int, 3> kCaught = {SIGINT, SIGTERM, SIGHUP};
+    std::array<struct sigaction, 3> old_{};
+    struct sigaction oldPipe_ {};
 };
+
+// Writes all of text to standard output: 0, or the errno that ended the
+// writing (EINTR when the log was asked to end while the write blocked).
+int WriteStdout(std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data(), text.size());
+        if (n < 0 && errno == EINTR && !g_stop.load()) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        text.remove_prefix(static_cast<size_t>(n));
+    }
+    return 0;
+}
 
 // Puts the local time before every line when asked.
 class Stamper {
@@ -98,9 +109,10 @@ private:
 const char* const kTerminalHelp =
     "usage: volmar-cli terminal [--serial DEVICE] [--save FILE] [--timestamps]\n\n"
     "Streams the text log that a unit with SW1 on writes to its USB port to\n"
-    "standard output until Ctrl+C, or until the port goes away (exit 3).\n"
+    "standard output until Ctrl+C, SIGTERM, SIGHUP or the end of the reader of\n"
+    "standard output (exit 0), or until the port goes away (exit 3).\n"
     "  --save FILE     also write the log to FILE (UTF-8); FILE is replaced when\n"
-    "                  the log ends\n"
+    "                  the log ends, however it ends, with everything received\n"
     "  --timestamps    put the local time before each line\n"
     "The serial device is --serial or the one the preferences select.\n";
 
@@ -116,9 +128,11 @@ int CmdTerminal(const Args& args)
         std::fputs("volmar-cli: the terminal log needs the USB (serial) link: pass --serial DEVICE\n", stderr);
         return kExitUsage;
     }
-    SavedLog saved;
-    if (const std::string* path = args.Value("save"); path && !saved.Open(*path)) {
-        std::fputs("Failed to Open File\n", stderr);
+    const StopSignals signals;
+    AtomicFile saved;
+    std::string error;
+    if (const std::string* path = args.Value("save"); path && !saved.Open(*path, &error)) {
+        std::fprintf(stderr, "Failed to Open File\nvolmar-cli: %s\n", error.c_str());
         return kExitFailed;
     }
     CComPort port;
@@ -128,28 +142,25 @@ int CmdTerminal(const Args& args)
     }
     s.ui->Show({MessageIcon::Information, "Turn SW1 ON at the front of device."});
 
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;  // no SA_RESTART: poll() returns at once
-    sigemptyset(&action.sa_mask);
-    struct sigaction oldInt {}, oldTerm {};
-    ::sigaction(SIGINT, &action, &oldInt);
-    ::sigaction(SIGTERM, &action, &oldTerm);
     Stamper stamper(args.Has("timestamps"));
-    bool writeFailed = false;
+    int stdoutError = 0;
     const TerminalEnd end = ReadTerminal(port.Fd(), g_stop, [&](std::string_view text) {
         const std::string out = stamper.Apply(text);
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fflush(stdout);
-        writeFailed = writeFailed || !saved.Write(out);
+        // The copy first: what arrived is kept even when stdout stops taking it.
+        saved.Write(out);
+        if (stdoutError == 0 && (stdoutError = WriteStdout(out)) != 0) g_stop.store(true);
     });
-    ::sigaction(SIGINT, &oldInt, nullptr);
-    ::sigaction(SIGTERM, &oldTerm, nullptr);
     port.Close();
-    const bool savedOk = !writeFailed && saved.Finish();  // a failed copy is not put in place
+    const bool savedOk = !saved.IsOpen() || saved.Commit(&error);  // a failed copy is not put in place
     if (end != TerminalEnd::Stopped) std::fputs("volmar-cli: the serial port went away\n", stderr);
     s.ui->Show({MessageIcon::Information, "Turn SW1 OFF at the front of device."});
     if (!savedOk) {
-        std::fputs("Failed to save file.\n", stderr);
+        std::fprintf(stderr, "Failed to save file.\nvolmar-cli: %s\n", error.c_str());
+        return kExitFailed;
+    }
+    // A reader that went away (| head) ends the log as Ctrl+C does.
+    if (stdoutError != 0 && stdoutError != EPIPE && stdoutError != EINTR) {
+        std::fprintf(stderr, "volmar-cli: cannot write to standard output: %s\n", std::strerror(stdoutError));
         return kExitFailed;
     }
     return end == TerminalEnd::Stopped ? kExitOk : kExitFailed;

@@ -51,6 +51,24 @@ TEST_P(MaintenanceCommands, QueriesPrintTheDialogsTexts)
     EXPECT_FALSE(Has(journal, "get VERSION"));
 }
 
+TEST_P(MaintenanceCommands, DiskRefusesNonsenseAndPrintsHugeCountsWhole)
+{
+    Unit broken({"--sd-free", "nan"});
+    ASSERT_TRUE(broken.Ready()) << broken.Errors();
+    auto refused = broken.Cli(GetParam(), {"disk"});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(Has(refused.err, "no free capacity")) << refused.err;
+
+    Unit huge({"--sd-free", "1e300"});
+    ASSERT_TRUE(huge.Ready()) << huge.Errors();
+    auto disk = huge.Cli(GetParam(), {"disk"});
+    EXPECT_EQ(disk.exitCode, 0) << disk.err;
+    EXPECT_EQ(disk.out.size(), 605u) << disk.out;
+    EXPECT_EQ(disk.out.rfind("93132257461547856452", 0), 0u) << disk.out;
+    EXPECT_EQ(disk.out.substr(disk.out.size() - 12), "540160byte)\n") << disk.out;
+}
+
 TEST_P(MaintenanceCommands, RefusedPreconditionsSendNothing)
 {
     Unit unit({"--no-sd", "--logging"});

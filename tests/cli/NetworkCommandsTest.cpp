@@ -1,11 +1,17 @@
 // volmar-cli network-settings, access-settings and terminal against the real
 // simulator: changes over the pseudo-terminal, view-only over plain TCP, the
 // access checks before anything is sent, and the text log of a unit with SW1
-// on until its port goes away.
+// on until its port goes away, or until a signal or a closed pipe ends it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,6 +24,87 @@ namespace {
 
 using testing::ReadFile;
 using testing::TempDir;
+
+// volmar-cli terminal with its standard output on a pipe that the test reads,
+// under umask 027, so that the saved copy's mode shows the umask was used.
+class TerminalRun {
+public:
+    TerminalRun(const std::string& device, const std::string& saved, const std::string& errors)
+    {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::umask(027);
+            const int in = ::open("/dev/null", O_RDONLY);
+            const int err = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (in < 0 || err < 0) ::_exit(127);
+            ::dup2(in, 0);
+            ::dup2(fds[1], 1);
+            ::dup2(err, 2);
+            ::execl(VOLMAR_CLI_PATH, VOLMAR_CLI_PATH, "terminal", "--serial", device.c_str(), "--save",
+                    saved.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        out_ = fds[0];
+    }
+    ~TerminalRun()
+    {
+        CloseOutput();
+        if (pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    // Reads standard output until it holds at least bytes, or ends (5 s at most).
+    bool ReadAtLeast(size_t bytes)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (out.size() < bytes && std::chrono::steady_clock::now() < deadline) {
+            pollfd p{out_, POLLIN, 0};
+            if (::poll(&p, 1, 100) <= 0) continue;
+            char buffer[4096];
+            const ssize_t n = ::read(out_, buffer, sizeof buffer);
+            if (n <= 0) break;
+            out.append(buffer, static_cast<size_t>(n));
+        }
+        return out.size() >= bytes;
+    }
+    void CloseOutput()
+    {
+        if (out_ >= 0) ::close(out_);
+        out_ = -1;
+    }
+    bool Signal(int signal) const { return ::kill(pid_, signal) == 0; }
+    // The exit code (reading what is left of standard output meanwhile), or
+    // -1 when it was killed or still runs after 10 s.
+    int Wait()
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        int status = 0;
+        while (::waitpid(pid_, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) return -1;
+            if (out_ >= 0) ReadAtLeast(out.size() + 1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (out_ >= 0) ReadAtLeast(SIZE_MAX);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string out;
+
+private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+};
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
 
 struct NetworkCommands : ::testing::Test {
     TempDir dir;
@@ -57,7 +144,9 @@ struct NetworkCommands : ::testing::Test {
 TEST_F(NetworkCommands, NetworkSettingsChangeOverSerialAndOnlyShowOverTcp)
 {
     Start();
-    auto changed = Cli({"network-settings", "--manual", "--ip", "10.0.0.7", "--gateway", "10.0.0.1", "--dns2", ""});
+    // Stored as the address control stores it: a unit may read "010" as octal.
+    auto changed =
+        Cli({"network-settings", "--manual", "--ip", "010.000.000.007", "--gateway", "10.0.0.1", "--dns2", ""});
     ASSERT_EQ(changed.exitCode, 0) << changed.err;
     EXPECT_EQ(Puts(), 1);
     auto shown = CliTcp({"network-settings"});
@@ -70,6 +159,7 @@ TEST_F(NetworkCommands, NetworkSettingsChangeOverSerialAndOnlyShowOverTcp)
     EXPECT_NE(refused.err.find("USB (serial) link only"), std::string::npos) << refused.err;
     auto bad = Cli({"network-settings", "--ip", "10.0.0.256"});
     EXPECT_EQ(bad.exitCode, 3);
+    EXPECT_EQ(bad.err.rfind("Setting error: IP address\n", 0), 0u) << bad.err;
     EXPECT_EQ(Puts(), 1);
 }
 
@@ -131,6 +221,45 @@ TEST_F(NetworkCommands, TerminalStreamsTheTextLogUntilThePortGoes)
     EXPECT_EQ(ReadFile(saved), run.out);
     EXPECT_NE(run.err.find("Turn SW1 ON at the front of device."), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Turn SW1 OFF at the front of device."), std::string::npos) << run.err;
+}
+
+TEST_F(NetworkCommands, TerminalSavesEverythingReceivedWhateverEndsIt)
+{
+    std::string log;
+    for (int i = 1; i <= 40; ++i) log += "line " + std::to_string(i) + "\r\n";
+    testing::WriteFile(dir.File("unit.log"), log);
+    Start({"--text-log", dir.File("unit.log"), "--text-rate", "200", "--text-repeat"});
+    const std::string logs = dir.File("logs");
+    std::filesystem::create_directory(logs);
+    struct End {
+        const char* name;
+        int signal;  // 0: the reader of standard output goes away (| head)
+    };
+    for (const End& end : {End{"hup", SIGHUP}, End{"term", SIGTERM}, End{"int", SIGINT}, End{"pipe", 0}}) {
+        const std::string saved = logs + "/" + end.name + ".txt";
+        TerminalRun run(sim->Link("serial"), saved, dir.File(std::string(end.name) + ".err"));
+        ASSERT_TRUE(run.ReadAtLeast(100)) << end.name << ": " << ReadFile(dir.File(std::string(end.name) + ".err"));
+        if (end.signal != 0) {
+            run.Signal(end.signal);
+        } else {
+            run.CloseOutput();
+        }
+        EXPECT_EQ(run.Wait(), 0) << end.name << ": " << ReadFile(dir.File(std::string(end.name) + ".err"));
+        const std::string file = ReadFile(saved);
+        if (end.signal != 0) {
+            EXPECT_EQ(file, run.out) << end.name;
+        } else {
+            // Everything the reader took, and what came after it went away.
+            EXPECT_EQ(file.substr(0, run.out.size()), run.out) << end.name;
+        }
+        EXPECT_EQ(ModeOf(saved), 0640u) << end.name;
+    }
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(logs)) {
+        EXPECT_EQ(entry.path().extension(), ".txt") << entry.path();
+        ++files;
+    }
+    EXPECT_EQ(files, 4u);
 }
 
 }  // namespace

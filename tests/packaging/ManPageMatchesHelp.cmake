@@ -1,5 +1,6 @@
 # The manual page of a program lists what its --help lists: every option,
-# and for volmar-cli every command, both ways.
+# and for volmar-cli every command, both ways; and it carries the help's
+# non-ASCII characters (the "·" of the labels) as UTF-8, also once rendered.
 # Usage: cmake -DPROGRAM=PATH -DMAN=PAGE.1 -P ManPageMatchesHelp.cmake
 execute_process(COMMAND "${PROGRAM}" --help OUTPUT_VARIABLE help RESULT_VARIABLE rc
                 ERROR_VARIABLE err TIMEOUT 60)
@@ -65,3 +66,37 @@ if(help MATCHES "\nCommands:\n")
   list(LENGTH from_help count)
   message(STATUS "${count} commands in both")
 endif()
+
+# Every word of the help texts with a byte outside printable ASCII: in the
+# page's source as it is, and in what man renders for a UTF-8 terminal.
+set(texts "${help}")
+if(DEFINED from_help)
+  foreach(name IN LISTS from_help)
+    execute_process(COMMAND "${PROGRAM}" "${name}" --help OUTPUT_VARIABLE command_help TIMEOUT 60)
+    string(APPEND texts "\n${command_help}")
+  endforeach()
+endif()
+string(REGEX MATCHALL "[^ \t\n]*[^\t\n -~][^ \t\n]*" words "${texts}")
+list(REMOVE_DUPLICATES words)
+find_program(MAN_PROGRAM man)
+if(words AND MAN_PROGRAM)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env MANWIDTH=200 "${MAN_PROGRAM}" -Tutf8 -l "${MAN}"
+                  OUTPUT_VARIABLE rendered RESULT_VARIABLE rc TIMEOUT 60)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "man -Tutf8 -l ${MAN}: exit ${rc}")
+  endif()
+endif()
+foreach(word IN LISTS words)
+  string(FIND "${man}" "${word}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${MAN} lacks '${word}' of the help text (not written as UTF-8?)")
+  endif()
+  if(MAN_PROGRAM)
+    string(FIND "${rendered}" "${word}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "man -Tutf8 -l ${MAN} does not show '${word}' of the help text")
+    endif()
+  endif()
+endforeach()
+list(LENGTH words count)
+message(STATUS "${count} non-ASCII words in both")

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/UniqueFd.h"
+
 namespace volmar {
 
 // Reads the whole file; fails (with a reason) when it cannot be read or is
@@ -13,5 +15,33 @@ namespace volmar {
 bool ReadWholeFile(const std::string& path, size_t maxBytes, std::string& out, std::string* error = nullptr);
 
 bool WriteFileAtomically(const std::string& path, std::string_view data, std::string* error = nullptr);
+
+// A file written piece by piece that replaces path only when committed. The
+// new file is made beside path with the mode the umask gives (0666 & ~umask,
+// as any program creating a file); when path exists, the new file takes
+// over its mode, so a file the user restricted stays restricted. Dropped
+// without Commit(), the new file is removed and path stays as it was.
+class AtomicFile {
+public:
+    AtomicFile() = default;
+    ~AtomicFile() { Discard(); }
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool Open(const std::string& path, std::string* error = nullptr);
+    bool IsOpen() const { return fd_.Valid(); }
+    // False once any write has failed; the file is then never committed.
+    bool Write(std::string_view data);
+    // Syncs the new file and renames it over path (false, with the reason,
+    // when that or an earlier write failed; the new file is then removed).
+    bool Commit(std::string* error = nullptr);
+    void Discard();
+
+private:
+    std::string path_;
+    std::string temp_;
+    UniqueFd fd_;
+    int writeError_ = 0;
+};
 
 }  // namespace volmar

@@ -7,11 +7,16 @@
 namespace volmar {
 namespace {
 
+// printf into a text as long as it needs: "%0.0f" of a huge double has
+// hundreds of digits.
 template <typename... T>
 std::string Format(const char* format, T... values)
 {
-    char text[96];
-    std::snprintf(text, sizeof text, format, values...);
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    if (length <= 0) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, values...);
+    text.resize(static_cast<size_t>(length));
     return text;
 }
 

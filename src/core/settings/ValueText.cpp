@@ -221,4 +221,28 @@ bool CheckRealRange(double value)
     return v >= -1e10 && v <= 1e10;
 }
 
+std::optional<std::array<uint8_t, 4>> ParseIpv4Text(std::string_view text)
+{
+    std::array<uint8_t, 4> parts{};
+    size_t at = 0;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0 && (at >= text.size() || text[at++] != '.')) return std::nullopt;
+        int value = 0, digits = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && digits <= 3) {
+            value = value * 10 + (text[at++] - '0');
+            ++digits;
+        }
+        if (digits == 0 || digits > 3 || value > 255) return std::nullopt;
+        parts[i] = static_cast<uint8_t>(value);
+    }
+    if (at != text.size()) return std::nullopt;
+    return parts;
+}
+
+std::string FormatIpv4(const std::array<uint8_t, 4>& parts)
+{
+    return std::to_string(parts[0]) + '.' + std::to_string(parts[1]) + '.' + std::to_string(parts[2]) + '.' +
+           std::to_string(parts[3]);
+}
+
 }  // namespace volmar

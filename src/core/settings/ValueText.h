@@ -2,8 +2,10 @@
 // Conversions between value texts and numbers, shared by the settings reader
 // and the editors. All of them work in the C locale whatever the process
 // locale is.
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,5 +43,12 @@ bool CheckValuePrecision(std::string_view text, int point, bool exponent);
 // The editors' real range check: the value printed with three decimals lies
 // within -1e10 to 1e10 inclusive.
 bool CheckRealRange(double value);
+
+// A dotted address "a.b.c.d": four decimal parts of 0 to 255, each of one
+// to three digits ("010" reads as 10). Empty when the text is anything else.
+std::optional<std::array<uint8_t, 4>> ParseIpv4Text(std::string_view text);
+
+// The form the units store: "%d.%d.%d.%d", no leading zeros.
+std::string FormatIpv4(const std::array<uint8_t, 4>& parts);
 
 }  // namespace volmar

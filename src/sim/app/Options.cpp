@@ -77,6 +77,22 @@ Handler Switch(std::function<void(AppOptions&)> set)
     };
 }
 
+// A byte count up to 1 PiB, or any real ("nan", "-1", "inf", "1e300") for a
+// card that reports nonsense.
+std::string SdFree(AppOptions& o, const std::string& option, const std::string& value)
+{
+    uint64_t v = 0;
+    if (Number(value, kMaxSdBytes, v)) {
+        o.unit.sdFreeBytes = static_cast<double>(v);
+        return {};
+    }
+    char* end = nullptr;
+    const double real = value.empty() ? 0 : std::strtod(value.c_str(), &end);
+    if (value.empty() || *end != '\0') return NumberError(option, value, kMaxSdBytes) + ", nor a real";
+    o.unit.sdFreeBytes = real;
+    return {};
+}
+
 Handler NetworkFault(LinkFault fault)
 {
     return [fault](AppOptions& o, const std::string& option, const std::string&) -> std::string {
@@ -176,8 +192,7 @@ const std::vector<OptionSpec>& Specs()
         {"--no-network-config", "", Switch([](AppOptions& o) { o.unit.flags &= ~kFlagNetworkConfig; })},
         {"--account", "ID:PW", AccountOption},
         {"--mac", "XX-XX-XX-XX-XX-XX", Mac},
-        {"--sd-free", "BYTES",
-         Count(kMaxSdBytes, [](AppOptions& o, uint64_t v) { o.unit.sdFreeBytes = static_cast<double>(v); })},
+        {"--sd-free", "BYTES", SdFree},
         {"--nak-first", "N",
          Count(kMaxCount, [](AppOptions& o, uint64_t v) { o.serialFaults.nakFirstFrames = static_cast<int>(v); })},
         {"--corrupt-block", "N",

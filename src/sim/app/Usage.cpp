@@ -44,7 +44,9 @@ The unit:
                       the setting's access block (default: kovan / kovan);
                       may be given more than once
   --mac XX-XX-XX-XX-XX-XX  MAC address (default 02-51-4E-70-47-01)
-  --sd-free BYTES     free SD card capacity (default 8053063680)
+  --sd-free BYTES     free SD card capacity (default 8053063680); a real
+                      such as nan, -1 or 1e300 plays a card that reports
+                      nonsense
   --journal FILE      append one line per request received: time, link,
                       operation, object, length, outcome
 

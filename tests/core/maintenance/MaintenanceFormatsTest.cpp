@@ -56,6 +56,12 @@ TEST(MaintenanceFormats, DiskFreeInTheLargestUnitAndNothingForNonsense)
     EXPECT_EQ(FormatDiskFree(SdReply(std::numeric_limits<double>::quiet_NaN())), "");
     EXPECT_EQ(FormatDiskFree(SdReply(-1)), "");
     EXPECT_EQ(FormatDiskFree(SdReply(std::numeric_limits<double>::infinity())), "");
+    // The byte count is printed whole, however many digits it has.
+    EXPECT_EQ(FormatDiskFree(SdReply(1e47)),
+              "93132257461547855645962343092653654016.00GB (100000000000000004384584304507619735463404765184byte)");
+    const std::string largest = FormatDiskFree(SdReply(std::numeric_limits<double>::max()));
+    EXPECT_EQ(largest.size(), 621u);
+    EXPECT_EQ(largest.substr(largest.size() - 12), "4858368byte)");
 }
 
 TEST(MaintenanceFormats, DateValidationAndLittleEndianPayload)

@@ -107,5 +107,15 @@ TEST(TextConvert, Utf8AndUtf16)
     EXPECT_EQ(WideToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
+TEST(ValueText, DottedAddressesReadAsTheAddressControlDoes)
+{
+    const auto parts = ParseIpv4Text("010.001.000.007");
+    ASSERT_TRUE(parts);
+    EXPECT_EQ(FormatIpv4(*parts), "10.1.0.7");
+    EXPECT_EQ(FormatIpv4(*ParseIpv4Text("255.255.255.0")), "255.255.255.0");
+    for (const char* bad : {"10.0.0.256", "0010.1.1.1", "1.2.3", "1.2.3.4.", " 1.2.3.4", "1..2.3", "", "1.2.3.4x"})
+        EXPECT_FALSE(ParseIpv4Text(bad)) << bad;
+}
+
 }  // namespace
 }  // namespace volmar

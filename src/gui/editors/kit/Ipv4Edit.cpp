@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QValidator>
 
+#include "settings/ValueText.h"
+
 namespace volmar::gui::kit {
 namespace {
 
@@ -28,24 +30,7 @@ public:
 
 std::optional<std::array<uint8_t, 4>> ParseIpv4(const char* text)
 {
-    std::array<uint8_t, 4> parts{};
-    const char* p = text;
-    for (int i = 0; i < 4; ++i) {
-        if (i > 0) {
-            if (*p != '.') return std::nullopt;
-            ++p;
-        }
-        int value = 0, digits = 0;
-        while (*p >= '0' && *p <= '9' && digits < 4) {
-            value = value * 10 + (*p - '0');
-            ++p;
-            ++digits;
-        }
-        if (digits == 0 || digits > 3 || value > 255) return std::nullopt;
-        parts[static_cast<size_t>(i)] = static_cast<uint8_t>(value);
-    }
-    if (*p != '\0') return std::nullopt;
-    return parts;
+    return ParseIpv4Text(text);
 }
 
 Ipv4Edit::Ipv4Edit(QWidget* parent) : QWidget(parent)
