@@ -14,6 +14,7 @@
 #include "link/transfer/SettingUpload.h"
 #include "link/transfer/UnitMessages.h"
 #include "settings/DocumentWriter.h"
+#include "settings/TextConvert.h"
 #include "settings/ValueText.h"
 
 namespace volmar::cli {
@@ -77,23 +78,6 @@ bool IsAddressText(const std::string& text)
         if (text[i++] != '.') return false;
     }
     return parts == 4 && i == text.size();
-}
-
-// At most maxChars characters, none with a code above 128.
-bool IsPlainCredential(const std::string& text, size_t maxChars)
-{
-    size_t chars = 0;
-    for (size_t i = 0; i < text.size(); ++chars) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        // Only U+0080 (C2 80) is above 127 and allowed.
-        if (c != 0xC2 || i + 1 >= text.size() || static_cast<unsigned char>(text[i + 1]) != 0x80) return false;
-        i += 2;
-    }
-    return chars <= maxChars;
 }
 
 template <size_t N>
