@@ -25,8 +25,8 @@ void StoreRecordText(char* field, size_t capacity, const QString& text)
 bool IsPlainCredential(const QString& text, int maxChars)
 {
     const QByteArray utf8 = text.toUtf8();
-    return maxChars >= 0 && volmar::IsPlainCredential(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())),
-                                                      static_cast<size_t>(maxChars));
+    const std::string_view bytes(utf8.constData(), static_cast<size_t>(utf8.size()));
+    return maxChars >= 0 && volmar::IsPlainCredential(bytes, static_cast<size_t>(maxChars));
 }
 
 }  // namespace volmar::gui
