@@ -15,6 +15,7 @@
 #include "link/transfer/SettingUpload.h"
 #include "link/transfer/UnitMessages.h"
 #include "settings/DocumentWriter.h"
+#include "settings/TextConvert.h"
 #include "settings/ValueText.h"
 
 namespace volmar::cli {
@@ -69,23 +70,6 @@ std::optional<std::string> StoredAddress(const std::string& text)
     const auto parts = ParseIpv4Text(text);
     if (!parts) return std::nullopt;
     return FormatIpv4(*parts);
-}
-
-// At most maxChars characters, none with a code above 128.
-bool IsPlainCredential(const std::string& text, size_t maxChars)
-{
-    size_t chars = 0;
-    for (size_t i = 0; i < text.size(); ++chars) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        // Only U+0080 (C2 80) is above 127 and allowed.
-        if (c != 0xC2 || i + 1 >= text.size() || static_cast<unsigned char>(text[i + 1]) != 0x80) return false;
-        i += 2;
-    }
-    return chars <= maxChars;
 }
 
 template <size_t N>

@@ -173,6 +173,9 @@ TEST_F(NetworkCommands, AccessSettingsChecksThenUploads)
     }
     auto longId = Cli({"access-settings", "--account", "3:abcdefghijklmnopq:pw", "--port", "x"});
     EXPECT_NE(longId.err.find("Setting error: Login ID(ID3)"), std::string::npos) << longId.err;
+    // Code 128 (C2 80 in UTF-8) is no ASCII: the unit's document would be refused.
+    auto code128 = Cli({"access-settings", "--account", "3:ops:pw\xC2\x80"});
+    EXPECT_NE(code128.err.find("Setting error: Password(ID3)"), std::string::npos) << code128.err;
     auto duplicate = Cli({"access-settings", "--account", "2:kovan:other"});
     EXPECT_NE(duplicate.err.find("Login ID: kovan duplicated"), std::string::npos) << duplicate.err;
     EXPECT_EQ(Puts(), 0);

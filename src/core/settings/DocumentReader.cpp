@@ -11,6 +11,7 @@
 
 #include "settings/DocumentSchema.h"
 #include "settings/FieldAccess.h"
+#include "settings/TextConvert.h"
 #include "settings/TextEscape.h"
 #include "settings/ValueText.h"
 
@@ -124,13 +125,9 @@ void StoreLeaf(ParseContext& ctx, const Node& n, char* field, const char* text, 
 {
     switch (n.fmt) {
     case Fmt::Text:
-        if (n.flags & kAscii) {
-            for (size_t i = 0; i < len; ++i) {
-                if (static_cast<unsigned char>(text[i]) >= 0x80) {
-                    UnsupportedParam(ctx);
-                    return;
-                }
-            }
+        if ((n.flags & kAscii) && !IsAsciiText(std::string_view(text, len))) {
+            UnsupportedParam(ctx);
+            return;
         }
         UnescapeElementText(text, len, field, n.size);
         return;

@@ -101,4 +101,14 @@ std::string WideToUtf8(const std::u16string& text)
     return out;
 }
 
+bool IsAsciiText(std::string_view text)
+{
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+bool IsPlainCredential(std::string_view text, size_t maxChars) { return text.size() <= maxChars && IsAsciiText(text); }
+
 }  // namespace volmar

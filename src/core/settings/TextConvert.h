@@ -3,6 +3,7 @@
 // editors.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace volmar {
 
@@ -20,5 +21,12 @@ size_t WideCharToUtf8(char16_t unit, char out[3]);
 // Encodes a UTF-16 text. A surrogate pair becomes one four-byte sequence
 // (valid UTF-8, which the document reader accepts); a lone surrogate U+FFFD.
 std::string WideToUtf8(const std::u16string& text);
+
+// The texts the unit takes in ASCII only (IDs, passwords): every byte below
+// 0x80. A document that holds any other byte there is refused.
+bool IsAsciiText(std::string_view text);
+// What the editors accept for such a text: ASCII of at most maxChars
+// characters.
+bool IsPlainCredential(std::string_view text, size_t maxChars);
 
 }  // namespace volmar

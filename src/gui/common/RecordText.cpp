@@ -2,6 +2,9 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
+
+#include <QByteArray>
 
 #include "settings/SettingRecord.h"
 #include "settings/TextConvert.h"
@@ -21,10 +24,9 @@ void StoreRecordText(char* field, size_t capacity, const QString& text)
 
 bool IsPlainCredential(const QString& text, int maxChars)
 {
-    if (text.size() > maxChars) return false;
-    for (QChar c : text)
-        if (c.unicode() > 128) return false;
-    return true;
+    const QByteArray utf8 = text.toUtf8();
+    const std::string_view bytes(utf8.constData(), static_cast<size_t>(utf8.size()));
+    return maxChars >= 0 && volmar::IsPlainCredential(bytes, static_cast<size_t>(maxChars));
 }
 
 }  // namespace volmar::gui

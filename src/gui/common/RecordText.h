@@ -18,7 +18,8 @@ void StoreRecordText(char (&field)[N], const QString& text)
 }
 
 // The rule for IDs, passwords and server names the unit takes: at most
-// maxChars characters, none with a code above 128.
+// maxChars characters, all ASCII (below 0x80), as the document reader
+// demands of these texts.
 bool IsPlainCredential(const QString& text, int maxChars);
 
 }  // namespace volmar::gui

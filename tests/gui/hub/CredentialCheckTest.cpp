@@ -192,17 +192,17 @@ TEST_F(WebEditor, DuplicatedLoginIdsAmongEnabledAccounts)
 TEST_F(WebEditor, DisabledAccountsAreStillCheckedAndChecksRunInOrder)
 {
     Grid()->Login(2)->setText(QString(17, 'a'));  // ID3 is disabled
-    Grid()->Password(1)->setText(QString::fromUtf16(u"\u0081"));
+    Grid()->Password(1)->setText(QString::fromUtf16(u"\u0080"));  // code 128 is no ASCII
     dialog_.PortEdit()->setText("65536");
     EXPECT_EQ(Ok(), "Setting error: Password(ID2)");
-    Grid()->Password(1)->setText(QString::fromUtf16(u"\u0080"));  // code 128 passes
+    Grid()->Password(1)->setText(QString::fromUtf16(u"\u007F"));  // code 127 passes
     EXPECT_EQ(Ok(), "Setting error: Login ID(ID3)");
     Grid()->Login(2)->setText(QString(16, 'a'));
     EXPECT_EQ(Ok(), "Setting error: Port address");
     dialog_.PortEdit()->setText("");
     EXPECT_EQ(Ok(), "");
     EXPECT_EQ(record_->COM.WEB.PORT, 0);
-    EXPECT_STREQ(Web(1).PASSWORD, "\xC2\x80");
+    EXPECT_STREQ(Web(1).PASSWORD, "\x7F");
 }
 
 TEST_F(WebEditor, SwitchingAnAccountOffIsRefusedWhileAnyTextFails)

@@ -1,9 +1,11 @@
 // The OI channel editor and its function dialogs: a new function resets the
 // terms to its defaults, the reset input's enabling, the two copies (function
 // dialog, channel editor) before the record, each member's checks, whole
-// numbers that survive the confirm, a stored DI input that a single-input
+// numbers that survive the confirm (and stored values that are not whole,
+// refused rather than cut), a stored DI input that a single-input
 // function keeps, and the exponent form of the constants.
 #include <QLabel>
+#include <cmath>
 
 #include "IoTestSupport.h"
 #include "editors/io/CDlgSetIoOi.h"
@@ -160,6 +162,30 @@ TEST_F(OiEditorTest, WholeNumberConstantsSurviveTheConfirm)
     EXPECT_EQ(sum->Result().konst.K[1], 9000.0);
     EXPECT_EQ(sum->Result().konst.K[2], 2.0);
     EXPECT_EQ(sum->Result().konst.K[3], 120.0);
+}
+
+TEST_F(OiEditorTest, WholeNumberConstantsThatAreNotWholeAreShownAndRefused)
+{
+    // A delay buffer stored as 5.5 (by a document) opens as it is, and OK
+    // refuses it instead of storing 5; values beyond any integer, or not a
+    // number at all, likewise.
+    const double stored[] = {5.5, -0.25, 1e300, -1e300, std::nan("")};
+    const QString shown[] = {QStringLiteral("5.500"), QStringLiteral("-0.250"), {}, {}, QStringLiteral("nan")};
+    for (size_t i = 0; i < std::size(stored); ++i) {
+        Oi().CONST.K[1] = stored[i];
+        for (const auto& [function, message] : {std::pair{kOiSingle, "Setting error: Time constant"},
+                                                std::pair{kOiAnalogSum, "Setting error: Countre rate"}}) {
+            auto dialog = Calc(function);
+            if (!shown[i].isEmpty()) {
+                EXPECT_EQ(Text(dialog.get(), "K1"), shown[i]);
+            }
+            ui.shown.clear();
+            EXPECT_FALSE(PressOk(*dialog)) << stored[i];
+            EXPECT_EQ(LastMessage(), message) << stored[i];
+        }
+    }
+    Oi().CONST.K[1] = 100;
+    EXPECT_EQ(Text(Calc(kOiSingle).get(), "K1"), QStringLiteral("100"));
 }
 
 TEST_F(OiEditorTest, InputKindsAndAStoredDiInputOfASingleInputFunction)

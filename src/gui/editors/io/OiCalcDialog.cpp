@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -22,6 +23,18 @@ using namespace kit;
 
 namespace {
 std::string Id(char letter, int index) { return std::string(1, letter) + std::to_string(index); }
+
+// A time constant or counter rate as its edit shows it: a whole number as
+// digits; anything else (5.5, 1e300, not a number) with three decimals, so
+// that the integer check refuses it instead of OK storing a changed value.
+QString WholeNumberText(double value)
+{
+    constexpr double kLimit = 9223372036854775808.0;  // 2^63, where long long ends
+    if (value == std::trunc(value) && value >= -kLimit && value < kLimit) {
+        return QString::number(static_cast<long long>(value));
+    }
+    return FormatReal(value, false);
+}
 }  // namespace
 
 OiCalcDialog::OiCalcDialog(OiFunction function, const OiTerms& terms, const SettingRecord& record, bool exponent,
@@ -120,8 +133,7 @@ void OiCalcDialog::AddConstant(const OiConstantForm& form)
         control = c.choice;
     } else {
         c.edit = MakeEdit(id.c_str(), c.integer ? 10 : 14);
-        c.edit->setText(c.integer ? QString::number(static_cast<long long>(stored))
-                                  : FormatReal(stored, m_exponent && !c.fixed));
+        c.edit->setText(c.integer ? WholeNumberText(stored) : FormatReal(stored, m_exponent && !c.fixed));
         control = c.edit;
     }
     AddRow(QString::fromUtf8(form.label ? form.label : id.c_str()), control);
