@@ -18,8 +18,19 @@ namespace {
 std::mutex g_mutex;
 std::vector<std::string> g_warnings;  // since the running test started
 
+// What the offscreen platform the tests run on says of itself: a desktop's
+// platform does these, and nothing of ours can change them there.
+bool FromTheTestPlatform(const QString& text)
+{
+    return text == QLatin1String("This plugin does not support propagateSizeHints()") ||
+           text == QLatin1String("This plugin does not support raise()") ||
+           text == QLatin1String("This plugin does not support grabbing the keyboard") ||
+           text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
+}
+
 void RecordQtMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
+    if (FromTheTestPlatform(text)) return;
     const QByteArray bytes = text.toLocal8Bit();
     std::fprintf(stderr, "%s\n", bytes.constData());
     if (type == QtDebugMsg || type == QtInfoMsg) return;
