@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editors/kit/FirstFocus.h"
 #include "link/DeviceOperation.h"
 
 namespace volmar::gui {
@@ -43,6 +44,7 @@ CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : 
     layout->addLayout(body_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    kit::FocusFirstFieldOnShow(this);
 }
 
 void CDlgMenBase::showEvent(QShowEvent* event)

@@ -1,5 +1,5 @@
 // The keyboard focus in every registered window: on its first field when it
-// opens, and a full round of Tab visits only controls a user can see and
+// opens (a window with a button box under its controls), and a full round of Tab visits only controls a user can see and
 // use, never the frame that scrolls an editor's controls.
 #include <QAbstractButton>
 
@@ -71,7 +71,9 @@ TEST(Focus, EveryWindowOpensOnItsFirstFieldAndTabVisitsOnlyUsableControls)
         if (!AnyTabStop(window.get())) continue;  // nothing to use ("Please wait")
         QWidget* focus = QApplication::focusWidget();
         EXPECT_EQ(Unusable(focus), "");
-        if (QWidget* first = FirstField(window.get()))
+        // A window with OK/Cancel or Back under its controls opens on them;
+        // the main window and the hub are menus of buttons.
+        if (QWidget* first = window->findChild<QDialogButtonBox*>() ? FirstField(window.get()) : nullptr)
             EXPECT_EQ(focus, first) << Describe(focus) << " instead of " << Describe(first);
         // Round the tab order once: every stop usable, back at the start.
         QWidget* start = QApplication::focusWidget();
