@@ -7,7 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/AppContext.h"
 #include "common/DialogKeys.h"
@@ -22,15 +26,11 @@ namespace {
 constexpr const char* kMsgClear = "Are you sure to clear terminal log?";
 constexpr const char* kMsgReturn = "Returning to main menu";
 
-// Drops the oldest lines until at most kTerminalLines remain, counting an
-// unfinished last line.
-void KeepNewestLines(QString& text)
+// The box shows CR LF as one line break.
+QString BoxText(QString text)
 {
-    qsizetype breaks = text.count(QLatin1Char('\n'));
-    if (breaks + 1 <= kTerminalLines) return;
-    qsizetype cut = 0;
-    for (; breaks + 1 > kTerminalLines; --breaks) cut = text.indexOf(QLatin1Char('\n'), cut) + 1;
-    text.remove(0, cut);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
 }
 
 std::string Utf16Le(const QString& text)
@@ -51,6 +51,7 @@ CDlgComLog::CDlgComLog(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     setWindowTitle(QStringLiteral("Terminal log"));
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
+    text_->setUndoRedoEnabled(false);  // text is only ever appended and dropped
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setFont(QFont(QStringLiteral("monospace")));
@@ -101,13 +102,41 @@ void CDlgComLog::Drain()
 {
     const std::string text = pending_.Take();
     if (text.empty()) return;
-    log_ += QString::fromUtf8(text);
-    KeepNewestLines(log_);
-    QString shown = log_;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text_->setPlainText(shown);
+    const QString added = QString::fromUtf8(text);
+    log_ += added;
+    lineBreaks_ += added.count(QLatin1Char('\n'));
+    // Only the new text is laid out. A CR at the end waits: an LF may follow.
+    const qsizetype end = log_.endsWith(QLatin1Char('\r')) ? log_.size() - 1 : log_.size();
+    QTextCursor cursor(text_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(BoxText(log_.mid(shown_, end - shown_)));
+    shown_ = end;
+    Trim();
     text_->moveCursor(QTextCursor::End);
     text_->ensureCursorVisible();
+}
+
+void CDlgComLog::Trim()
+{
+    qsizetype cut = 0;
+    for (; lineBreaks_ + 1 > kTerminalLines; --lineBreaks_) cut = log_.indexOf(QLatin1Char('\n'), cut) + 1;
+    if (log_.size() - cut > kTerminalChars) {
+        qsizetype from = log_.size() - kTerminalChars;
+        // Neither inside a CR LF nor inside a character.
+        if (from > 0 && log_[from - 1] == QLatin1Char('\r') && log_[from] == QLatin1Char('\n')) ++from;
+        if (from < log_.size() && log_[from].isLowSurrogate()) ++from;
+        lineBreaks_ -= QStringView(log_).mid(cut, from - cut).count(QLatin1Char('\n'));
+        cut = from;
+    }
+    cut = std::min(cut, shown_);
+    if (cut == 0) return;
+    // The box's text before the cut is shorter by its CR LF pairs.
+    const qsizetype boxCut = cut - QStringView(log_).left(cut).count(u"\r\n");
+    log_.remove(0, cut);
+    shown_ -= cut;
+    QTextCursor front(text_->document());
+    front.setPosition(static_cast<int>(boxCut), QTextCursor::KeepAnchor);
+    front.removeSelectedText();
 }
 
 void CDlgComLog::OnClear()
@@ -115,6 +144,8 @@ void CDlgComLog::OnClear()
     if (!ctx_.ui.Confirm({MessageIcon::Question, kMsgClear})) return;
     pending_.Clear();
     log_.clear();
+    lineBreaks_ = 0;
+    shown_ = 0;
     text_->clear();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // "Terminal log": what a unit with SW1 on writes to its USB port, in a
-// read-only box of at most 1000 lines (the unfinished last line counts),
-// with Clear, Save and Back. The port is the window's; a reader thread
-// appends what arrives to a pending text under a lock and tells the window,
-// whose thread takes it, trims the box and shows it. Every way out (Back,
+// read-only box of at most 1000 lines (the unfinished last line counts) and
+// kTerminalChars characters, with Clear, Save and Back. The port is the
+// window's; a reader thread appends what arrives to a pending text under a
+// lock and tells the window, whose thread takes it, adds it to the end of
+// the box and drops what falls out of it at the front. Every way out (Back,
 // Enter, Escape, the title bar) asks "Returning to main menu" and, on OK,
 // stops and joins the reader before the port closes and the window goes.
 #include <QDialog>
@@ -23,6 +24,9 @@ struct AppContext;
 
 // The lines the box keeps at most.
 inline constexpr int kTerminalLines = 1000;
+// And the characters: a stream without line ends (a wrong baud rate) is
+// bounded too. Saved as UTF-16, that is 256 KiB.
+inline constexpr qsizetype kTerminalChars = 128 * 1024;
 
 class CDlgComLog : public QDialog {
     Q_OBJECT
@@ -62,13 +66,17 @@ protected:
 
 private:
     void StopReader();
+    // Drops the oldest text beyond the bounds from the log and the box.
+    void Trim();
 
     AppContext& ctx_;
     CComPort port_;
-    PendingText pending_;
+    PendingText pending_{static_cast<size_t>(kTerminalChars) * 3};  // UTF-8 for as many UTF-16 units
     // Declared after the port: it ends before the port closes.
     TerminalReader reader_;
     QString log_;
+    qsizetype lineBreaks_ = 0;  // '\n' in log_
+    qsizetype shown_ = 0;       // how much of log_ the box shows (all but a trailing CR)
     QPlainTextEdit* text_ = nullptr;
     QPushButton* clear_ = nullptr;
     QPushButton* save_ = nullptr;

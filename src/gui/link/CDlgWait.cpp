@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <thread>
 
 #include "app/AppContext.h"
 #include "common/ScreenshotRegistry.h"
@@ -50,7 +52,7 @@ CDlgWait::CDlgWait(const TransferView& view, QWidget* parent)
 
 CDlgWait::~CDlgWait()
 {
-    if (worker_.joinable()) worker_.join();
+    if (worker_) worker_->wait();
 }
 
 void CDlgWait::Run(const std::function<void()>& work)
@@ -60,11 +62,12 @@ void CDlgWait::Run(const std::function<void()>& work)
     setWindowModality(Qt::ApplicationModal);
     show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    worker_ = std::thread([this, work] {
+    worker_.reset(QThread::create([this, work] {
         work();
         std::this_thread::sleep_for(std::chrono::milliseconds(finalPauseMs_));
         done_ = true;
-    });
+    }));
+    worker_->start();
     QEventLoop loop;
     connect(this, &CDlgWait::workFinished, &loop, &QEventLoop::quit);
     timer_->start();
@@ -92,7 +95,7 @@ void CDlgWait::Tick()
     if (view_.progress) ShowProgress(view_.progress());
     if (!done_) return;
     timer_->stop();
-    worker_.join();
+    worker_->wait();
     emit workFinished();
 }
 

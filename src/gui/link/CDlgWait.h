@@ -2,18 +2,19 @@
 // The wait dialogs: "Please wait" and a progress bar while one transfer runs
 // on a worker thread. A 500 ms timer moves the bar to the transfer's
 // progress and notices the end; the worker holds the full bar for 500 ms
-// before it finishes. Enter and Escape are ignored, and the window cannot be
+// before it finishes. The work runs on a thread that Qt started, so that
+// it may use Qt's objects. Enter and Escape are ignored, and the window cannot be
 // closed, while it is open.
 #include <QDialog>
 
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
 
 #include "link/transfer/Interaction.h"
 
 class QProgressBar;
+class QThread;
 class QTimer;
 
 namespace volmar::gui {
@@ -58,7 +59,9 @@ private:
     QProgressBar* bar_ = nullptr;
     QTimer* timer_ = nullptr;
     int finalPauseMs_ = kFinalPauseMs;
-    std::thread worker_;
+    // A QThread, not a bare thread: the work may use Qt objects (a text
+    // document laid out for a PDF), and Qt's timers need a thread it started.
+    std::unique_ptr<QThread> worker_;
     std::atomic<bool> done_{false};
     bool running_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -35,6 +36,19 @@ QMessageBox::Icon IconOf(MessageIcon icon)
     }
 }
 
+// Keeps a message box at least as wide as its title needs beside the title
+// bar's icon and buttons, so that a short message ("File saved.") does not
+// cut the title. The box fixes its own size from its layout's minimum, so
+// the width goes in as a spacer under its controls.
+void LeaveRoomForTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 int Ask(const Message& message, QMessageBox::StandardButtons buttons)
 {
     OperationAside aside(true);
@@ -43,6 +57,7 @@ int Ask(const Message& message, QMessageBox::StandardButtons buttons)
     {
         QMessageBox box(IconOf(message.icon), QStringLiteral("VOLMAR"), QString::fromStdString(message.text),
                         buttons, parent);
+        LeaveRoomForTitle(box);
         answer = box.exec();
     }
     ReturnFocus(parent);

@@ -40,6 +40,10 @@ private:
     AppContext* ctx_ = nullptr;
 };
 
+// What a title bar takes beside its title: the window icon and the
+// minimize, maximize and close buttons.
+inline constexpr int kTitleBarExtras = 160;
+
 // The window a message or dialog belongs above: during a device operation
 // the window that started it (or a dialog opened above that window), else
 // the active modal window, else the active window; never a wait dialog.

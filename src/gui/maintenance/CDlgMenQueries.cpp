@@ -17,7 +17,7 @@ CDlgMenVer::CDlgMenVer(AppContext& app, QWidget* parent)
     : CDlgMenQuery(app, "QN70G version", "QN70-G version", parent)
 {
     SetText(kMsgVersionFailed);
-    QueryWhenShown([this] { QueryThenShow(ReadUnitVersion); });
+    QueryWhenShown([this] { QueryThenShow(ReadUnitVersion, Login::NotNeeded); });
 }
 
 CDlgMenSdUse::CDlgMenSdUse(AppContext& app, QWidget* parent)

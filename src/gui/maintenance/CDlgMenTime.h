@@ -1,11 +1,17 @@
 #pragma once
-// "Date/Time": six fields filled with the PC's local time; "Apply" checks
-// them and sets the unit's clock. The window stays open.
+// "Date/Time": six fields that follow the PC's local time until the user
+// edits one of them; "Apply" checks them and sets the unit's clock to what
+// they show at that moment, and a line under them tells that it was set.
+// The window stays open.
 #include <array>
+#include <ctime>
+#include <functional>
 
 #include "maintenance/MaintenanceRun.h"
 
+class QLabel;
 class QLineEdit;
+class QTimer;
 
 namespace volmar::gui {
 
@@ -13,10 +19,22 @@ class CDlgMenTime : public CDlgMenBase {
 public:
     explicit CDlgMenTime(AppContext& app, QWidget* parent = nullptr);
     QLineEdit* Field(int i) const { return fields_[i]; }
+    // "Clock set to ..." after a successful Apply, else empty.
+    QLabel* StatusLine() const { return status_; }
     void Apply();
+    // The PC clock the fields follow (the system's by default).
+    void SetClock(std::function<std::time_t()> now);
 
 private:
+    // Shows the clock's time unless a field was edited.
+    void Follow();
+
     std::array<QLineEdit*, 6> fields_{};
+    QLabel* status_ = nullptr;
+    QTimer* follow_ = nullptr;
+    std::function<std::time_t()> now_;
+    bool filling_ = false;  // Follow() is writing the fields
+    bool edited_ = false;
 };
 
 }  // namespace volmar::gui

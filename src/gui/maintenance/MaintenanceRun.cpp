@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editors/kit/FirstFocus.h"
 #include "link/DeviceOperation.h"
 
 namespace volmar::gui {
@@ -17,14 +18,15 @@ bool AskBeforeLink(AppContext& app, QWidget* window, const char* question)
     return app.ui.Confirm({MessageIcon::Question, question});
 }
 
-bool RunMaintenance(AppContext& app, QWidget* window, const std::function<bool(LinkContext&)>& function)
+bool RunMaintenance(AppContext& app, QWidget* window, const std::function<bool(LinkContext&)>& function,
+                    Login login)
 {
-    EarlyLogin login(app.link, app.ui);
-    {
+    EarlyLogin early(app.link, app.ui);
+    if (login == Login::Needed) {
         OperationWindow owner(window);
-        if (!login.Ask()) return false;
+        if (!early.Ask()) return false;
     }
-    LinkContext ctx{app.link, login.Ui(), app.profile, app.linkOptions};
+    LinkContext ctx{app.link, early.Ui(), app.profile, app.linkOptions};
     return RunDeviceOperation(window, [&] { return function(ctx); });
 }
 
@@ -42,6 +44,7 @@ CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : 
     layout->addLayout(body_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    kit::FocusFirstFieldOnShow(this);
 }
 
 void CDlgMenBase::showEvent(QShowEvent* event)
@@ -64,13 +67,15 @@ CDlgMenQuery::CDlgMenQuery(AppContext& app, const char* title, const char* label
 
 QString CDlgMenQuery::Text() const { return field_->text(); }
 
-void CDlgMenQuery::QueryThenShow(std::optional<std::string> (*reader)(LinkContext&))
+void CDlgMenQuery::QueryThenShow(std::optional<std::string> (*reader)(LinkContext&), Login login)
 {
     std::optional<std::string> text;
-    Run([&](LinkContext& ctx) {
-        text = reader(ctx);
-        return text.has_value();
-    });
+    Run(
+        [&](LinkContext& ctx) {
+            text = reader(ctx);
+            return text.has_value();
+        },
+        login);
     if (text) SetText(*text);
 }
 

@@ -19,8 +19,13 @@ namespace volmar::gui {
 // OK/Cancel question with window as its owner; true for OK.
 bool AskBeforeLink(AppContext& app, QWidget* window, const char* question);
 
+// Whether a function needs the login over the encrypted link. The version
+// comes from the handshake alone, so its window asks for none.
+enum class Login { Needed, NotNeeded };
+
 // Runs function on the selected link; its result.
-bool RunMaintenance(AppContext& app, QWidget* window, const std::function<bool(LinkContext&)>& function);
+bool RunMaintenance(AppContext& app, QWidget* window, const std::function<bool(LinkContext&)>& function,
+                    Login login = Login::Needed);
 
 // The frame of a maintenance window: a title, a body for the window's own
 // controls and a "Back" button that closes it. A query set with
@@ -35,7 +40,10 @@ public:
 protected:
     QVBoxLayout* Body() const { return body_; }
     AppContext& App() { return app_; }
-    bool Run(const std::function<bool(LinkContext&)>& function) { return RunMaintenance(app_, this, function); }
+    bool Run(const std::function<bool(LinkContext&)>& function, Login login = Login::Needed)
+    {
+        return RunMaintenance(app_, this, function, login);
+    }
     void QueryWhenShown(std::function<void()> query) { query_ = std::move(query); }
     void showEvent(QShowEvent* event) override;
 
@@ -54,7 +62,7 @@ public:
 protected:
     void SetText(const std::string& text);
     // Reads the unit and shows the text when the read succeeded.
-    void QueryThenShow(std::optional<std::string> (*reader)(LinkContext&));
+    void QueryThenShow(std::optional<std::string> (*reader)(LinkContext&), Login login = Login::Needed);
 
 private:
     QLineEdit* field_;

@@ -73,6 +73,22 @@ TEST_F(ReportDialog, HubButtonPreviewsTheHubsRecord)
     EXPECT_FALSE(preview.contains(QStringLiteral("Pulse input (PI)")));
 }
 
+// A report of many pages is laid out off the window's thread; the layout
+// of a long document starts Qt timers there, which only a thread Qt
+// started can run (Qt warns otherwise, and the test main fails the test).
+TEST_F(ReportDialog, LongReportSavesAsPdf)
+{
+    for (AiChannel& ai : record_->IO.AI) ai.TYPE = 1;
+    for (PiChannel& pi : record_->IO.PI) pi.TYPE = 1;
+    CDlgSetReport dialog(*record_, "plant.xml", ctx_.ui);
+    dialog.SetPathChooser([&](QWidget*, const std::string&) -> std::optional<std::string> {
+        return dir_.File("long.pdf");
+    });
+    dialog.OnSave();
+    EXPECT_EQ(ctx_.ui.Texts(), std::vector<std::string>{"File saved."});
+    EXPECT_GT(PdfPageCount(ReadFile(dir_.File("long.pdf"))), 2);
+}
+
 TEST_F(ReportDialog, SavesHtmlAndPdfPrintsAndReportsAFailedSave)
 {
     CDlgSetReport dialog(*record_, "plant.xml", ctx_.ui);

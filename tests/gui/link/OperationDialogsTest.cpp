@@ -182,5 +182,22 @@ TEST_F(OperationDialogs, LeaveQuestionCarriesTheQuestionIcon)
     EXPECT_FALSE(hub->isVisible());
 }
 
+// A short message's box is wide enough for its title beside the title bar's
+// icon and buttons.
+TEST_F(OperationDialogs, ShortMessageLeavesRoomForItsTitle)
+{
+    OpenHub();
+    int width = 0;
+    int needed = 0;
+    AnswerModal<QMessageBox>([&](QMessageBox* box) {
+        width = box->width();
+        needed = box->fontMetrics().horizontalAdvance(box->windowTitle()) + kTitleBarExtras;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    ui.Show({MessageIcon::Information, "File saved."});
+    EXPECT_GT(needed, kTitleBarExtras);
+    EXPECT_GE(width, needed);
+}
+
 }  // namespace
 }  // namespace volmar::gui::test

@@ -140,6 +140,32 @@ TEST_F(TerminalLog, SplitCharacterClearThenSaveAndTheSaveFailures)
                                                            "Returning to main menu"}));
 }
 
+// A stream without line ends (a wrong baud rate) is bounded by characters
+// as the lines are; the box keeps showing the log, a CR LF split between two
+// reads included.
+TEST_F(TerminalLog, StreamWithoutLineEndsIsBoundedToo)
+{
+    RunWithLog([&](CDlgComLog* log) {
+        Write("first\r");
+        ASSERT_TRUE(WaitForTail(*log, "first\r"));
+        Write("\nsecond\r\n");
+        ASSERT_TRUE(WaitForTail(*log, "second\r\n"));
+        EXPECT_EQ(log->textBox()->toPlainText(), QStringLiteral("first\nsecond\n"));
+        std::string noise;
+        for (size_t i = 0; noise.size() < 3 * static_cast<size_t>(kTerminalChars); ++i)
+            noise += static_cast<char>('!' + i % 90);
+        Write(noise + "\r\nEND");
+        ASSERT_TRUE(WaitForTail(*log, "END"));
+        EXPECT_LE(log->LogText().size(), kTerminalChars);
+        EXPECT_TRUE(log->LogText().endsWith(QString::fromStdString(noise.substr(noise.size() - 1000)) + "\r\nEND"));
+        QString box = log->LogText();
+        box.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        EXPECT_EQ(log->textBox()->toPlainText(), box);
+        app.ui.confirmAnswers = {true};
+        log->OnBack();
+    });
+}
+
 TEST_F(TerminalLog, UnpluggedPortEndsTheReaderAndABusyPortIsRefused)
 {
     RunWithLog([&](CDlgComLog* log) {

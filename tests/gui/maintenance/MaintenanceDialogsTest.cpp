@@ -1,9 +1,11 @@
 // The maintenance windows against the real simulator over plain TCP: what
 // they show, and the bytes the unit's journal shows arriving.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <ctime>
 #include <filesystem>
 
 #include "SimProcess.h"
@@ -113,6 +115,24 @@ TEST_F(MaintenanceDialogs, QueriesShowTheUnitsAnswersAfterTheWindowIsShown)
     EXPECT_TRUE(app.ui.shown.empty()) << app.ui.Texts().front();
 }
 
+// Over the encrypted link the version comes from the handshake: no login is
+// asked, even when the unit is known to speak that protocol.
+TEST_F(MaintenanceDialogs, VersionOverTheEncryptedLinkAsksNoLogin)
+{
+    sim = std::make_unique<volmar::test::SimProcess>(
+        std::vector<std::string>{"--cipher", "0", "--journal", dir.File("j.log")});
+    ASSERT_TRUE(sim->WaitReady()) << sim->Errors();
+    app.AddUnit(0, "Simulator", "127.0.0.1");
+    app.link.kind = LinkKind::Network;
+    app.link.selectedUnit = "Simulator";
+    app.link.tcpPort = sim->Port("cipher");
+    app.link.protocol = kProtocolCipher;
+    CDlgMenVer version(app.ctx);
+    EXPECT_EQ(Shown(version, [&] { return version.Text(); }, version.Text()), "QN70-G-R Ver. 2.1.300");
+    EXPECT_EQ(app.ui.loginPrompts, 0);
+    EXPECT_TRUE(app.ui.shown.empty()) << app.ui.Texts().front();
+}
+
 TEST_F(MaintenanceDialogs, ClockAndLog)
 {
     Start({});
@@ -136,6 +156,44 @@ TEST_F(MaintenanceDialogs, ClockAndLog)
                                                           "Are you sure to reset system log?"}));
     EXPECT_TRUE(Has(Journal(), " data LOG 1 01\n"));
     EXPECT_EQ(log.Text(), QString());
+}
+
+// The fields follow the PC clock, so Apply sends the time of the press; a
+// line tells that the clock was set. Once the user edits a field, the
+// fields stay as typed.
+TEST_F(MaintenanceDialogs, DateTimeFollowsThePcClockUntilAFieldIsEdited)
+{
+    Start({});
+    std::tm start{};
+    start.tm_year = 2031 - 1900;
+    start.tm_mon = 2;
+    start.tm_mday = 4;
+    start.tm_hour = 5;
+    start.tm_min = 6;
+    start.tm_sec = 7;
+    start.tm_isdst = -1;
+    std::time_t now = std::mktime(&start);
+    CDlgMenTime time(app.ctx);
+    time.SetClock([&] { return now; });
+    time.show();
+    EXPECT_EQ(time.Field(5)->text(), QStringLiteral("07"));
+    now += 8;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return time.Field(5)->text() == QStringLiteral("15"); }, 2000));
+    now += 2;
+    time.Apply();
+    EXPECT_TRUE(Has(Journal(), " data TIME 12 EF0703000400050006001100\n")) << Journal();
+    EXPECT_EQ(time.StatusLine()->text(), QStringLiteral("Clock set to 2031/03/04 05:06:17"));
+
+    time.Field(3)->setFocus();
+    time.Field(3)->selectAll();
+    QTest::keyClicks(time.Field(3), QStringLiteral("22"));
+    now += 3600;
+    QTest::qWait(500);
+    EXPECT_EQ(time.Field(3)->text(), QStringLiteral("22"));
+    EXPECT_EQ(time.Field(5)->text(), QStringLiteral("17"));
+    time.Apply();
+    EXPECT_TRUE(Has(Journal(), " data TIME 12 EF0703000400160006001100\n")) << Journal();
+    EXPECT_TRUE(app.ui.shown.empty()) << app.ui.Texts().front();
 }
 
 TEST_F(MaintenanceDialogs, PreconditionsOnTheStatusRecordStopBeforeTheTransfer)

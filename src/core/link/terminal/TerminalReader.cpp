@@ -49,6 +49,12 @@ bool PendingText::Append(std::string_view text)
     std::lock_guard lock(mutex_);
     const bool wasEmpty = text_.empty();
     text_.append(text);
+    if (text_.size() > limit_) {
+        size_t cut = text_.size() - limit_;
+        // Not inside a character: continuation bytes are 10xxxxxx.
+        while (cut < text_.size() && (static_cast<unsigned char>(text_[cut]) & 0xC0) == 0x80) ++cut;
+        text_.erase(0, cut);
+    }
     return wasEmpty;
 }
 

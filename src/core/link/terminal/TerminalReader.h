@@ -6,6 +6,7 @@
 // ends when asked, when the port goes away (an unplugged USB port polls
 // readable and reads 0 bytes, or fails with EIO) or when a read fails.
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -28,15 +29,19 @@ TerminalEnd ReadTerminal(int fd, const std::atomic<bool>& stop,
 
 // Text the reader has read and the window has not taken yet. The reader
 // appends, the window's thread takes everything at once; both under one
-// lock, so nothing read in between is lost.
+// lock, so nothing read in between is lost. It keeps at most limit bytes:
+// beyond that the oldest whole characters go, as the window would drop
+// them anyway.
 class PendingText {
 public:
+    explicit PendingText(size_t limit = SIZE_MAX) : limit_(limit) {}
     // True when the text was empty before: the taker needs telling.
     bool Append(std::string_view text);
     std::string Take();
     void Clear();
 
 private:
+    const size_t limit_;
     std::mutex mutex_;
     std::string text_;
 };

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "editors/kit/FieldChecks.h"
+#include "editors/kit/FirstFocus.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/ScreenFit.h"
 
@@ -27,6 +28,7 @@ EditorDialog::EditorDialog(Interaction& ui, const QString& title, QWidget* paren
     OkButton()->setDefault(true);
     m_buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
     FitOnFirstShow(this);
+    FocusFirstFieldOnShow(this);
 }
 
 void EditorDialog::accept()

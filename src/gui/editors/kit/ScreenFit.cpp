@@ -50,6 +50,8 @@ ScrollBody::ScrollBody(QWidget* parent) : QScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
+    // Tab goes to the controls inside, never to the frame around them.
+    setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget;
     m_layout = new QVBoxLayout(content);
     m_layout->setContentsMargins(0, 0, 0, 0);

@@ -117,5 +117,19 @@ TEST(TerminalReader, JoinerKeepsOnlyAnUnfinishedSequence)
     EXPECT_EQ(joiner.Feed("\xC3\xA9"), "\xC3\xA9");
 }
 
+// What the window has not taken yet stays bounded: the oldest whole
+// characters go, never part of one.
+TEST(TerminalReader, PendingTextKeepsItsNewestCharactersWithinItsLimit)
+{
+    PendingText pending(8);
+    EXPECT_TRUE(pending.Append("abc"));
+    EXPECT_FALSE(pending.Append("def\xC3\xA9xy"));  // 10 bytes: "ab" go
+    EXPECT_EQ(pending.Take(), "cdef\xC3\xA9xy");
+    pending.Append("1234567\xC3\xA9");  // 9 bytes: the cut falls inside nothing
+    EXPECT_EQ(pending.Take(), "234567\xC3\xA9");
+    pending.Append("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");  // 9 bytes, three characters
+    EXPECT_EQ(pending.Take(), "\xE6\x9C\xAC\xE8\xAA\x9E");
+}
+
 }  // namespace
 }  // namespace volmar
