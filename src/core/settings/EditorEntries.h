@@ -1,10 +1,11 @@
 #pragma once
 // The entries of the editors' lists for the document's list fields, value by
 // value, and a document value as the editor shows it ("Disable" where the
-// document says NONE). The settings report and the comparisons name values
-// with these words; the channel types, the SLMP devices and the functions of
-// a function input have tables of their own (ChannelTypes.h,
-// SlmpDeviceTables.h, OiFunctions.h), which the lookup here reads too.
+// document says NONE). The editors fill their lists from here, and the
+// settings report and the comparisons name values with the same words. The
+// channel types, the SLMP devices and the functions of a function input have
+// tables of their own (ChannelTypes.h, SlmpDeviceTables.h, OiFunctions.h),
+// which the lookup here reads too.
 #include <cstdint>
 #include <string>
 #include <string_view>
