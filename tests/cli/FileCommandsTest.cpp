@@ -6,6 +6,7 @@
 #include "Process.h"
 #include "RecordFactory.h"
 #include "settings/DocumentWriter.h"
+#include "settings/Keywords.h"
 
 namespace volmar {
 namespace {
@@ -130,7 +131,7 @@ TEST_F(FileCommands, DiffLabelsShowTheEditorsEntries)
     WriteFile(before, WriteSettingDocument(*record));
     record->IO.AI[0].TYPE = kAiCard;
     record->IO.AI[0].MOD_TYPE = 4;
-    record->IO.AI[0].POINT = 2;
+    record->IO.AI[0].POINT = 3;
     record->RECORD.SPEED = kSpeed10m;
     WriteFile(after, WriteSettingDocument(*record));
     auto plain = Cli({"diff", before, after});
@@ -138,14 +139,14 @@ TEST_F(FileCommands, DiffLabelsShowTheEditorsEntries)
     EXPECT_EQ(plain.out,
               "<VOL_MAR><IO><AI><AI1><TYPE>: NONE -> CARD\n"
               "<VOL_MAR><IO><AI><AI1><MOD_TYPE>: 3 -> 4\n"
-              "<VOL_MAR><IO><AI><AI1><POINT>: 1 -> 2\n"
+              "<VOL_MAR><IO><AI><AI1><POINT>: 2 -> 3\n"
               "<VOL_MAR><RECORD><SPEED>: 1S -> 10M\n");
     auto labelled = Cli({"diff", "--labels", before, after});
     EXPECT_EQ(labelled.exitCode, 1);
     EXPECT_EQ(labelled.out,
               "Analog inputs \xC2\xB7 AI1 \xC2\xB7 CH setting: Disable -> I/O module\n"
               "Analog inputs \xC2\xB7 AI1 \xC2\xB7 Modbus/TCP register type: Input Register (3X) -> Holding Register (4X)\n"
-              "Analog inputs \xC2\xB7 AI1 \xC2\xB7 Number of decimal places: 1 -> 2\n"
+              "Analog inputs \xC2\xB7 AI1 \xC2\xB7 Number of decimal places: 2 -> 3\n"
               "Record \xC2\xB7 Storing rate: 1 second -> 10 minutes\n");
 }
 
