@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "settings/ChannelTypes.h"
 #include "settings/EditorEntries.h"
@@ -18,18 +19,14 @@ namespace volmar::gui::kit {
 // the core's editor lists (whose skipped values show no entry).
 class Entries {
 public:
-    Entries(std::initializer_list<const char*> texts)
-        : texts_(texts.begin()), count_(static_cast<int>(texts.size()))
-    {
-    }
-    Entries(const EntryList& list) : texts_(list.texts), count_(list.count) {}  // NOLINT: converts on purpose
+    Entries(std::initializer_list<const char*> texts) : texts_(texts) {}
+    Entries(const EntryList& list) : texts_(list.texts, list.texts + list.count) {}  // NOLINT: converts on purpose
 
-    const char* const* begin() const { return texts_; }
-    const char* const* end() const { return texts_ + count_; }
+    auto begin() const { return texts_.begin(); }
+    auto end() const { return texts_.end(); }
 
 private:
-    const char* const* texts_;
-    int count_;
+    std::vector<const char*> texts_;
 };
 
 class GuardedCombo : public QComboBox {
