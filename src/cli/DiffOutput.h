@@ -1,7 +1,8 @@
 #pragma once
-// How volmar-cli prints the differences of two settings: by element path
-// for scripts ("<VOL_MAR><IO><AI><AI1><POINT>: 1 -> 2") or with the labels
-// the editors show ("Analog inputs · AI1 · Number of decimal places: 1 -> 2").
+// How volmar-cli prints the differences of two settings: by element path and
+// document value for scripts ("<VOL_MAR><IO><AI><AI1><TYPE>: NONE -> CARD")
+// or with the labels and values the editors show ("Analog inputs · AI1 ·
+// CH setting: Disable -> I/O module").
 #include <cstdio>
 #include <vector>
 

@@ -224,8 +224,9 @@ const std::vector<Command>& FileCommands()
          "parameter or unsupported information (the verdict and the element path go to\n"
          "stderr; the differences of what was read are still listed), 3 when either cannot\n"
          "be read or converted.\n"
-         "  --labels     the labels the editors show ('Analog inputs \xC2\xB7 AI1 \xC2\xB7 Scaling 100%')\n"
-         "               instead of element paths\n"
+         "  --labels     the labels and values the editors show ('Analog inputs \xC2\xB7 AI1 \xC2\xB7\n"
+         "               CH setting: Disable -> I/O module') instead of element paths and\n"
+         "               the document's keywords\n"
          "  --from-unit  compare the unit's setting (A) with FILE (B): what an upload of\n"
          "               FILE would change. The link options are those of 'status';\n"
          "               they go with --from-unit only.\n" VOLMAR_NO_INFO_MESSAGE_HELP,

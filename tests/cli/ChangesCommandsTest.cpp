@@ -116,5 +116,20 @@ TEST(ChangesCommandsPlain, UnansweredOrUnreadableSendsNothing)
     EXPECT_EQ(unit.Cli(Link::Plain, {"diff", "--from-unit"}).exitCode, 64);
 }
 
+// The changes before an upload name list values as the editors' lists do.
+TEST(ChangesCommandsPlain, ShowChangesNamesListValuesLikeTheEditors)
+{
+    Unit unit;
+    ASSERT_TRUE(unit.Ready()) << unit.Errors();
+    const std::string file = unit.Dir().File("typed.xml");
+    WriteFile(file, ReplaceFirst(WriteSettingDocument(*testing::MakeDefaultRecord()), "<TYPE>NONE</TYPE>",
+                                 "<TYPE>CARD</TYPE>"));
+    auto upload = unit.Cli(Link::Plain, {"upload", file, "--show-changes"});
+    ASSERT_EQ(upload.exitCode, 0) << upload.err;
+    EXPECT_NE(upload.out.find("Analog inputs \xC2\xB7 AI1 \xC2\xB7 CH setting: Disable -> I/O module\n"),
+              std::string::npos)
+        << upload.out;
+}
+
 }  // namespace
 }  // namespace volmar

@@ -6,6 +6,7 @@
 #include "Process.h"
 #include "RecordFactory.h"
 #include "settings/DocumentWriter.h"
+#include "settings/Keywords.h"
 
 namespace volmar {
 namespace {
@@ -119,6 +120,34 @@ TEST_F(FileCommands, DiffListsChangedValuesInDocumentOrder)
               "<VOL_MAR><SYSTEM><NAME1>: QN70-G -> B\n"
               "<VOL_MAR><SYSTEM><TIMEZONE>: 9 -> -5\n");
     EXPECT_EQ(Cli({"diff", def, dir.File("missing.xml")}).exitCode, 3);
+}
+
+// --labels shows list values as the editors' lists do; without it the
+// document's keywords stay for scripts. Texts and numbers read the same both ways.
+TEST_F(FileCommands, DiffLabelsShowTheEditorsEntries)
+{
+    auto record = testing::MakeDefaultRecord();
+    const std::string before = dir.File("before.xml"), after = dir.File("after.xml");
+    WriteFile(before, WriteSettingDocument(*record));
+    record->IO.AI[0].TYPE = kAiCard;
+    record->IO.AI[0].MOD_TYPE = 4;
+    record->IO.AI[0].POINT = 3;
+    record->RECORD.SPEED = kSpeed10m;
+    WriteFile(after, WriteSettingDocument(*record));
+    auto plain = Cli({"diff", before, after});
+    EXPECT_EQ(plain.exitCode, 1);
+    EXPECT_EQ(plain.out,
+              "<VOL_MAR><IO><AI><AI1><TYPE>: NONE -> CARD\n"
+              "<VOL_MAR><IO><AI><AI1><MOD_TYPE>: 3 -> 4\n"
+              "<VOL_MAR><IO><AI><AI1><POINT>: 2 -> 3\n"
+              "<VOL_MAR><RECORD><SPEED>: 1S -> 10M\n");
+    auto labelled = Cli({"diff", "--labels", before, after});
+    EXPECT_EQ(labelled.exitCode, 1);
+    EXPECT_EQ(labelled.out,
+              "Analog inputs \xC2\xB7 AI1 \xC2\xB7 CH setting: Disable -> I/O module\n"
+              "Analog inputs \xC2\xB7 AI1 \xC2\xB7 Modbus/TCP register type: Input Register (3X) -> Holding Register (4X)\n"
+              "Analog inputs \xC2\xB7 AI1 \xC2\xB7 Number of decimal places: 2 -> 3\n"
+              "Record \xC2\xB7 Storing rate: 1 second -> 10 minutes\n");
 }
 
 // A damaged file is never called equal: the verdict and the element path go

@@ -11,17 +11,6 @@ namespace {
 
 const Path kRoot{"<VOL_MAR>"};
 
-const char* const kDays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-const char* const kWeeks[] = {"", "1", "2", "3", "4", "Last"};
-const char* const kRates[] = {"5 milliseconds", "10 milliseconds", "50 milliseconds", "100 milliseconds",
-                              "500 milliseconds", "1 second", "2 seconds", "5 seconds", "10 seconds", "1 minute",
-                              "2 minutes", "5 minutes", "10 minutes", "15 minutes", "30 minutes", "1 hour"};
-const char* const kIntervals[] = {"Max",     "3 minutes", "5 minutes", "10 minutes", "30 minutes", "1 hour",
-                                  "6 hours", "12 hours",  "1 day",     "1 week",     "1 month"};
-const char* const kSlaveTypes[] = {"Modbus/TCP", "SLMP 16bit", "SLMP 32bit"};
-const char* const kRecipientKinds[] = {"None", "To", "Cc", "Bcc"};
-const char* const kPenTypes[] = {"None", "AI", "DI", "PI", "OI", "DO"};
-
 std::string TwoDigits(int value)
 {
     char text[16];
@@ -31,8 +20,8 @@ std::string TwoDigits(int value)
 
 std::string DstPointText(const DstPoint& p)
 {
-    return "Month " + std::to_string(p.MON) + ", Week " + Entry(kWeeks, p.WEEK1) + ", " + Entry(kDays, p.WEEK2) +
-           ", Hour " + std::to_string(p.HOUR);
+    return "Month " + std::to_string(p.MON) + ", Week " + Entry(entries::DstWeek, p.WEEK1) + ", " +
+           Entry(entries::Weekday, p.WEEK2) + ", Hour " + std::to_string(p.HOUR);
 }
 
 void AddUnit(Document& doc, const SettingRecord& r)
@@ -42,7 +31,7 @@ void AddUnit(Document& doc, const SettingRecord& r)
     Block b{"System", {}, {}};
     const char* names[] = {sys.NAME1, sys.NAME2, sys.NAME3};
     for (int i = 0; i < 3; ++i) b.Add("Name " + std::to_string(i + 1), names[i]);
-    Put(b, p("LANGUAGE"), Entry({"Japanese", "English"}, sys.LANGUAGE));
+    Put(b, p("LANGUAGE"), Entry(entries::Language, sys.LANGUAGE));
     b.Add("Time zone", std::to_string(sys.TIMEZONE) + " Hour " + std::to_string(sys.TIMEZONE_MIN) + " Minute");
     Put(b, p("TIME_AVE"), Switch(sys.TIME_AVE));
     const Path dst = p.Sub("DST");
@@ -63,7 +52,7 @@ void AddNetwork(Document& doc, const SettingRecord& r)
     const Path ip = com_.Sub("TCP_IP").Sub("IP_ADDRESS");
     const IpAddressBlock& a = com.TCP_IP.IP_ADDRESS;
     Block addr{"Network", {}, {}};
-    Put(addr, ip("DHCP"), a.DHCP == 1 ? "Automatic setting (DHCP)" : "Manual setting");
+    Put(addr, ip("DHCP"), Entry(entries::Dhcp, a.DHCP));
     if (a.DHCP != 1) {
         Put(addr, ip("MY"), a.MY);
         Put(addr, ip("SUBNETMASK"), a.SUBNETMASK);
@@ -93,7 +82,7 @@ void AddNetwork(Document& doc, const SettingRecord& r)
         Put(b, f("FTP_LOGIN"), com.FTPC.FTP_LOGIN);
         b.Add("Password", IsSet(com.FTPC.FTP_PASSWORD));
         Put(b, f("FTP_SUBFOLDER"), com.FTPC.FTP_SUBFOLDER);
-        Put(b, f("PASV_ADDR"), com.FTPC.PASV_ADDR == kUse ? "Ignore" : "Use");
+        Put(b, f("PASV_ADDR"), Entry(entries::PasvAddr, com.FTPC.PASV_ADDR));
         s.blocks.push_back(std::move(b));
     }
     if (com.SNTP.MODE == kUse) {
@@ -115,10 +104,10 @@ void AddNetwork(Document& doc, const SettingRecord& r)
         const SmtpPop3Block& m = com.SMTP_POP3;
         const Path p = com_.Sub("SMTP_POP3");
         Block b{"SMTP/POP3", {}, {}};
-        Put(b, p("CHAR"), Entry({"UTF-8", "ISO-2022-JP"}, m.CHAR));
+        Put(b, p("CHAR"), Entry(entries::MailCharset, m.CHAR));
         Put(b, p("SMTP_OVER_SSL"), Switch(m.SMTP_OVER_SSL));
         Put(b, p("STARTTLS"), Switch(m.STARTTLS));
-        Put(b, p.Sub("SMTP_AUTH")("MODE"), Entry({"Disable", "Auto", "CRAM-MD5", "LOGIN", "PLAIN"}, m.SMTP_AUTH.MODE));
+        Put(b, p.Sub("SMTP_AUTH")("MODE"), Entry(entries::SmtpAuthMode, m.SMTP_AUTH.MODE));
         if (m.SMTP_AUTH.MODE != 0) Put(b, p.Sub("SMTP_AUTH")("ID"), m.SMTP_AUTH.ID);
         Put(b, p.Sub("POP_BEFORE_SMTP_AUTH")("MODE"), Switch(m.POP_BEFORE_SMTP_AUTH.MODE));
         if (m.POP_BEFORE_SMTP_AUTH.MODE == kUse) {
@@ -162,7 +151,7 @@ void AddSlaves(Document& doc, const SettingRecord& r)
         std::string users = SlaveUsers(r, i);
         if (users.empty()) continue;
         Block b{"Slave " + std::to_string(i), {}, {}};
-        Put(b, p("SLAVE_TYPE"), Entry(kSlaveTypes, t.SLAVE_TYPE[i]));
+        Put(b, p("SLAVE_TYPE"), Entry(entries::SlaveType, t.SLAVE_TYPE[i]));
         Put(b, p("NODE"), t.NODE[i]);
         Put(b, p("PORT"), std::to_string(t.PORT[i]));
         if (t.SLAVE_TYPE[i] == 0) {
@@ -240,7 +229,7 @@ void AddDisplay(Document& doc, const SettingRecord& r)
             const PenChannel ch = PenChannelOf(r, conf.TYPE, conf.CH);
             const bool analog = conf.TYPE == kPenAi || conf.TYPE == kPenPi || conf.TYPE == kPenOi;
             const bool log = d.PEN_LOG[pen] == kUse;
-            std::vector<std::string> row{std::to_string(pen + 1), kPenTypes[conf.TYPE], std::to_string(conf.CH),
+            std::vector<std::string> row{std::to_string(pen + 1), entries::PenType.At(conf.TYPE), std::to_string(conf.CH),
                                          ch.name, conf.THICK ? "Enable" : "",
                                          Colour(static_cast<uint32_t>(d.PEN_COLOR[pen]))};
             if (analog) {
@@ -258,7 +247,7 @@ void AddDisplay(Document& doc, const SettingRecord& r)
     }
     if (s.blocks.empty()) return;
     Block trend{"Trend", {}, {}};
-    Put(trend, kRoot.Sub("DISP")("TREND"), d.TREND == 1 ? "Horizontal" : "Vertical");
+    Put(trend, kRoot.Sub("DISP")("TREND"), Entry(entries::Trend, d.TREND));
     s.blocks.insert(s.blocks.begin(), std::move(trend));
     doc.sections.push_back(std::move(s));
 }
@@ -269,13 +258,13 @@ void AddRecord(Document& doc, const SettingRecord& r)
     const Path p = kRoot.Sub("RECORD");
     const Path mb = p.Sub("MB");
     Block b{"Record", {}, {}};
-    Put(b, p("SPEED"), Entry(kRates, rec.SPEED));
+    Put(b, p("SPEED"), Entry(entries::Speed, rec.SPEED));
     Put(b, p("AUTO"), Switch(rec.AUTO));
     Put(b, p("DELETE"), Switch(rec.DELETE));
-    Put(b, p("FORMAT"), Entry({"QND", "CSV(SJIS)", "CSV(UTF-8)"}, rec.FORMAT));
-    Put(b, mb("TRANS"), Entry(kIntervals, rec.MB.TRANS));
+    Put(b, p("FORMAT"), Entry(entries::RecordFormat, rec.FORMAT));
+    Put(b, mb("TRANS"), Entry(entries::MbTrans, rec.MB.TRANS));
     if (rec.MB.TRANS == 8 || rec.MB.TRANS == 9) Put(b, mb("HOUR"), std::to_string(rec.MB.HOUR));
-    if (rec.MB.TRANS == 9) Put(b, mb("WEEK"), Entry(kDays, rec.MB.WEEK));
+    if (rec.MB.TRANS == 9) Put(b, mb("WEEK"), Entry(entries::Weekday, rec.MB.WEEK));
     Put(b, mb("AUTO_TRANS"), Switch(rec.MB.AUTO_TRANS));
     doc.sections.push_back({"record", "Record", {std::move(b)}});
 }
@@ -287,7 +276,7 @@ std::string Recipients(const SettingRecord& r, const MailReport& m)
     for (int i = 0; i < kMailAddressCount; ++i) {
         if (m.DST[i] <= 0) continue;
         if (!out.empty()) out += "; ";
-        out += Entry(kRecipientKinds, m.DST[i]) + ": " + book.MAIL_NAME[i] + " <" + book.MAIL_ADDRESS[i] + ">";
+        out += Entry(entries::MailDst, m.DST[i]) + ": " + book.MAIL_NAME[i] + " <" + book.MAIL_ADDRESS[i] + ">";
     }
     return out;
 }
@@ -330,7 +319,7 @@ void AddMail(Document& doc, const SettingRecord& r)
         for (int d = 0; d < 7; ++d) {
             if (!((time.WDAY >> d) & 1u)) continue;
             if (!days.empty()) days += ", ";
-            days += kDays[d];
+            days += entries::Weekday.At(d);
         }
         Put(b, p.Sub("TIME")("WDAY"), days);
         std::string times;

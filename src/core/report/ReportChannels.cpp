@@ -12,9 +12,6 @@
 namespace volmar::report {
 namespace {
 
-const char* const kFilters[] = {"None", "Moving average", "Delay buffer"};
-const char* const kRecordActions[] = {"Disable", "Start", "Stop"};
-
 // A channel's "CH setting" entry, or its number when the list has none.
 std::string TypeText(TypeChoices choices, int32_t type)
 {
@@ -39,7 +36,7 @@ std::string WordSource(int32_t type, int16_t node, uint8_t modType, uint32_t add
                        uint32_t devNo, int32_t slmpType)
 {
     if (type == slmpType) return SlaveSource(node) + ", SLMP device " + DeviceText(devCode, devNo);
-    return SlaveSource(node) + ", " + (modType == 4 ? "Holding Register (4X)" : "Input Register (3X)") +
+    return SlaveSource(node) + ", " + Entry(entries::WordRegister, modType == 4 ? 4 : 3) +
            ", Modbus/TCP register address " + std::to_string(address);
 }
 
@@ -75,7 +72,7 @@ std::string ZoneActions(const Zone& z, bool pi)
     std::string out;
     const std::string outputs = MaskList(z.DO_ON1, z.DO_ON2, kDoCount, "DO");
     if (!outputs.empty()) Join(out, "Alarm output " + outputs);
-    if (z.RECORD > 0) Join(out, "Trigger recording " + Entry(kRecordActions, z.RECORD));
+    if (z.RECORD > 0) Join(out, "Trigger recording " + Entry(entries::RecordAction, z.RECORD));
     if (z.TRANS == kUse) Join(out, "New memory block");
     const std::string pis = MaskList(z.RESET_PI, kPiCount, "PI");
     if (!pis.empty()) Join(out, "Reset totalized value " + pis);
@@ -90,7 +87,7 @@ template <typename Channel>
 void AddZones(Block& b, const Channel& ch, const Path& p, bool pi)
 {
     const int count = ch.USE_AREAS >= 2 && ch.USE_AREAS <= kZoneCount ? ch.USE_AREAS : 0;
-    Put(b, p("USE_AREAS"), count ? std::to_string(count) : "Disable");
+    Put(b, p("USE_AREAS"), Entry(entries::Partitions, count));
     if (!count) return;
     const bool exp = ch.EXP == kUse;
     b.table.columns = {"Zone", "Name", "Color", "Lower limit", "Upper limit", "Upward event", "Downward event",
@@ -119,10 +116,9 @@ void AddAi(Section& s, const SettingRecord& r, int i)
     if (polled)
         b.Add("Source", WordSource(ch.TYPE, ch.MOD_NODE, ch.MOD_TYPE, ch.MOD_ADDRESS, ch.SLMP_DEV_CODE,
                                    ch.SLMP_DEV_NO, 7));
-    if (ch.TYPE == 4) Put(b, p("TIME_TYPE"), Entry({"Hour", "Minute", "Second"}, ch.TIME_TYPE));
-    if (polled) Put(b, p("AI_DATA_TYPE"), Entry({"% (0-10000)", "Int (integer)", "Uint (unsigned integer)"},
-                                                 ch.AI_DATA_TYPE));
-    Put(b, p("FILTER"), Entry(kFilters, ch.FILTER));
+    if (ch.TYPE == 4) Put(b, p("TIME_TYPE"), Entry(entries::TimeType, ch.TIME_TYPE));
+    if (polled) Put(b, p("AI_DATA_TYPE"), Entry(entries::AiDataType, ch.AI_DATA_TYPE));
+    Put(b, p("FILTER"), Entry(entries::Filter, ch.FILTER));
     if (ch.FILTER == 1) Put(b, p("MOVING_AVERAGE"), std::to_string(ch.MOVING_AVERAGE));
     if (ch.FILTER == 2) Put(b, p("T"), std::to_string(ch.T));
     if (polled && ch.AI_DATA_TYPE != 0) {
@@ -142,7 +138,7 @@ std::string BitSource(int32_t type, int16_t node, uint8_t modType, uint32_t addr
                       uint32_t devNo, int32_t slmpType, bool output)
 {
     if (type == slmpType) return SlaveSource(node) + ", SLMP device " + DeviceText(devCode, devNo);
-    const char* reg = output || modType == 0 ? "Coil (0X)" : "Input (1X)";
+    const std::string reg = Entry(entries::BitRegister, output || modType == 0 ? 0 : 1);
     return SlaveSource(node) + ", " + reg + ", Modbus/TCP register address " + std::to_string(address);
 }
 
@@ -151,7 +147,7 @@ void AddStateRow(Table& t, const char* status, const DiState& st)
     std::string actions;
     const std::string outputs = MaskList(st.DO_ON1, st.DO_ON2, kDoCount, "DO");
     if (!outputs.empty()) Join(actions, "Alarm output " + outputs);
-    if (st.RECORD > 0) Join(actions, "Trigger recording " + Entry(kRecordActions, st.RECORD));
+    if (st.RECORD > 0) Join(actions, "Trigger recording " + Entry(entries::RecordAction, st.RECORD));
     if (st.TRANS == kUse) Join(actions, "New memory block");
     t.rows.push_back({status, st.DISP_STRING, Colour(st.DISP_COLOR), std::to_string(st.DELAY), EventText(st),
                       actions});
@@ -173,8 +169,7 @@ void AddDi(Section& s, const SettingRecord& r, int i)
                                   ch.SLMP_DEV_NO, 7, false));
         break;
     case 4: {
-        const char* const logic[] = {"X1 AND X2", "X1 OR X2", "X1 XOR X2", "NOT X1"};
-        std::string text = Entry(logic, ch.LOGIC.TYPE) + ", X1 " + Numbered("DI", ch.LOGIC.X1);
+        std::string text = Entry(entries::LogicType, ch.LOGIC.TYPE) + ", X1 " + Numbered("DI", ch.LOGIC.X1);
         if (ch.LOGIC.TYPE != 3) text += ", X2 " + Numbered("DI", ch.LOGIC.X2);
         b.Add("Source", text);
         break;
@@ -202,28 +197,28 @@ void AddPi(Section& s, const SettingRecord& r, int i)
     switch (ch.TYPE) {
     case 1:
         b.Add("Source", CardSource(ch.CARD_NO, ch.CARD_CH));
-        Put(b, p("MODE"), ch.MODE == 1 ? "Engineering unit value" : "Accumulation");
+        Put(b, p("MODE"), Entry(entries::PiMode, ch.MODE));
         break;
     case 2:
     case 7:
         b.Add("Source", WordSource(ch.TYPE, ch.MOD_NODE, ch.MOD_TYPE, ch.MOD_ADDRESS, ch.SLMP_DEV_CODE,
                                    ch.SLMP_DEV_NO, 7));
-        Put(b, p("MODE_M"), Entry({"Accumulation", "Engineering unit value", "Floating point"}, ch.MODE_M));
+        Put(b, p("MODE_M"), Entry(entries::PiModeM, ch.MODE_M));
         break;
     case 4:
         b.Add("Source", Numbered("AI", ch.ANALOG_SUM.TARGET_CH) + ", Counter rate " +
                             std::to_string(ch.ANALOG_SUM.RATE) + " per " +
-                            Entry({"Minute", "Hour", "Day"}, ch.ANALOG_SUM.UNIT) + ", Low-end cutout " +
+                            Entry(entries::SumUnit, ch.ANALOG_SUM.UNIT) + ", Low-end cutout " +
                             std::to_string(ch.ANALOG_SUM.DROPOUT));
         break;
     case 5:
         b.Add("Source", Numbered("DI", ch.DI_CH) + ", Measuring mode (DI) " +
-                            Entry({"ON", "OFF", "UP", "DOWN"}, ch.MODE_DI));
+                            Entry(entries::PiModeDi, ch.MODE_DI));
         break;
     default: break;
     }
     if (polled) {
-        Put(b, p("FILTER"), Entry(kFilters, ch.FILTER));
+        Put(b, p("FILTER"), Entry(entries::Filter, ch.FILTER));
         if (ch.FILTER == 1) Put(b, p("MOVING_AVERAGE"), std::to_string(ch.MOVING_AVERAGE));
         if (ch.FILTER == 2) Put(b, p("T"), std::to_string(ch.T));
     }

@@ -20,12 +20,12 @@ std::string Real(double value, bool exponent)
     return out;
 }
 
-const char* Switch(int32_t value) { return value == 1 ? "Enable" : "Disable"; }
+const char* Switch(int32_t value) { return entries::Switch.At(value == 1 ? 1 : 0); }
 
-std::string Entry(const char* const* entries, int count, int32_t value)
+std::string Entry(const EntryList& entries, int32_t value)
 {
-    if (value >= 0 && value < count) return entries[value];
-    return std::to_string(value);
+    const char* text = entries.At(value);
+    return text ? std::string(text) : std::to_string(value);
 }
 
 std::string Numbered(std::string_view kind, int number)

@@ -4,19 +4,16 @@
 #include <string>
 #include <string_view>
 
+#include "settings/EditorEntries.h"
+
 namespace volmar::report {
 
 // "%.3f", or "%.3e" for a channel with exponent display.
 std::string Real(double value, bool exponent);
 // "Disable" / "Enable" of a switch (USE is 1).
 const char* Switch(int32_t value);
-// The entry of an editor's list, or the number itself when it lies outside.
-std::string Entry(const char* const* entries, int count, int32_t value);
-template <int N>
-std::string Entry(const char* const (&entries)[N], int32_t value)
-{
-    return Entry(entries, N, value);
-}
+// The entry of an editor's list, or the number itself when it has none.
+std::string Entry(const EntryList& entries, int32_t value);
 // "AI01": a kind followed by a 1-based number in two digits.
 std::string Numbered(std::string_view kind, int number);
 // "#RRGGBB" of a record colour (0x00RRGGBB).

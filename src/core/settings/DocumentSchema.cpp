@@ -687,4 +687,30 @@ const Node* FindChild(const Node& group, const char* name, size_t len, int* inde
     return nullptr;
 }
 
+std::vector<PathStep> ResolvePath(std::string_view path)
+{
+    std::vector<PathStep> steps;
+    const Node* group = &kRoot;
+    size_t pos = 0;
+    bool root = true;
+    while (pos < path.size()) {
+        if (path[pos] != '<') return {};
+        const size_t end = path.find('>', pos);
+        if (end == std::string_view::npos) return {};
+        const std::string_view name = path.substr(pos + 1, end - pos - 1);
+        pos = end + 1;
+        if (root) {
+            root = false;
+            if (name == kRoot.name) continue;
+        }
+        if (!group || !group->IsGroup()) return {};
+        int index = 0;
+        const Node* node = FindChild(*group, name.data(), name.size(), &index, nullptr);
+        if (!node) return {};
+        steps.push_back({node, node->Indexed() ? index : -1});
+        group = node;
+    }
+    return steps;
+}
+
 }  // namespace volmar

@@ -6,6 +6,8 @@
 // walk this one table, so they cannot drift apart.
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "settings/Keywords.h"
 
@@ -85,5 +87,16 @@ const Node& ComSection();      // COM, of which the network document writes TCP_
 // index (for indexed children) and returns the node; hint speeds up
 // documents read in the writer's order (the position after the last match).
 const Node* FindChild(const Node& group, const char* name, size_t len, int* index, uint16_t* hint);
+
+// One element of a path: its node and, for an indexed element, its index
+// (-1 for an element that is not indexed).
+struct PathStep {
+    const Node* node;
+    int index;
+};
+
+// The nodes of an element path ("<VOL_MAR><IO><AI><AI1><TYPE>"), one per
+// element below VOL_MAR; empty when an element is not in the description.
+std::vector<PathStep> ResolvePath(std::string_view path);
 
 }  // namespace volmar

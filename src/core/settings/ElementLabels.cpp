@@ -381,39 +381,6 @@ std::string ItemOfIndexed(const char* name, int index)
     return name + n;  // AI1, DI12, PI3, OI4, DO64
 }
 
-struct Step {
-    const Node* node;
-    int index;
-};
-
-// The nodes of the path's elements below VOL_MAR; empty when an element is
-// not in the description.
-std::vector<Step> Resolve(std::string_view path)
-{
-    std::vector<Step> steps;
-    const Node* group = &DocumentRoot();
-    size_t pos = 0;
-    bool root = true;
-    while (pos < path.size()) {
-        if (path[pos] != '<') return {};
-        const size_t end = path.find('>', pos);
-        if (end == std::string_view::npos) return {};
-        const std::string_view name = path.substr(pos + 1, end - pos - 1);
-        pos = end + 1;
-        if (root) {
-            root = false;
-            if (name == DocumentRoot().name) continue;
-        }
-        if (!group || !group->IsGroup()) return {};
-        int index = 0;
-        const Node* node = FindChild(*group, name.data(), name.size(), &index, nullptr);
-        if (!node) return {};
-        steps.push_back({node, node->Indexed() ? index : -1});
-        group = node;
-    }
-    return steps;
-}
-
 struct Resolved {
     ElementLabel label;
     const Caption* caption = nullptr;
@@ -422,7 +389,7 @@ struct Resolved {
 Resolved Resolve(std::string_view path, bool wantLabel)
 {
     Resolved out;
-    const std::vector<Step> steps = Resolve(path);
+    const std::vector<PathStep> steps = ResolvePath(path);
     if (steps.empty() || steps.back().node->IsGroup()) {
         if (wantLabel) {
             const size_t open = path.rfind('<');
@@ -470,7 +437,7 @@ Resolved Resolve(std::string_view path, bool wantLabel)
         if (!label.channel.empty()) label.channel += kDot;
         label.channel += item;
     }
-    const Step& leaf = steps.back();
+    const PathStep& leaf = steps.back();
     label.field = out.caption ? out.caption->text : leaf.node->name;
     if (leaf.index >= 0) {
         const size_t hash = label.field.find('#');

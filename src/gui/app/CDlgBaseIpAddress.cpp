@@ -19,6 +19,7 @@
 #include "editors/kit/ScreenFit.h"
 #include "link/transfer/UnitMessages.h"
 #include "settings/DocumentWriter.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 namespace {
@@ -41,7 +42,7 @@ CDlgBaseIpAddress::CDlgBaseIpAddress(SettingRecord& record, AppContext& ctx, QWi
     setWindowTitle(QStringLiteral("Network"));
     IpAddressBlock& block = record_.COM.TCP_IP.IP_ADDRESS;
     mode_ = new QComboBox(this);
-    kit::Fill(mode_, {"Manual setting", "Automatic setting (DHCP)"});
+    kit::Fill(mode_, entries::Dhcp);
     mode_->setCurrentIndex(block.DHCP == kManual ? 0 : 1);
 
     auto* form = new QFormLayout;

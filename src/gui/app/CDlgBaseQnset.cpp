@@ -17,6 +17,7 @@
 #include "editors/kit/ScreenFit.h"
 #include "link/transfer/UnitMessages.h"
 #include "settings/DocumentWriter.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 namespace {
@@ -34,7 +35,7 @@ CDlgBaseQnset::CDlgBaseQnset(SettingRecord& record, AppContext& ctx, QWidget* pa
 {
     setWindowTitle(QStringLiteral("VOLMAR via network"));
     const AccessBlock& access = record_.VOLMAR;
-    connection_ = new kit::GuardedCombo({"Disable", "Enable"}, this);
+    connection_ = new kit::GuardedCombo(entries::Switch, this);
     connection_->Select(access.NET == kUse ? kEnable : 0);
     port_ = NewDigitsEdit(this);
     port_->setMaxLength(5);

@@ -8,6 +8,8 @@
 #include <map>
 #include <utility>
 
+#include "settings/EditorEntries.h"
+
 namespace volmar::gui {
 namespace {
 
@@ -55,9 +57,14 @@ void ChangesModel::SetDifferences(std::vector<SettingDifference> differences)
         rows_.push_back({g, -1});
         for (int d : members[g]) rows_.push_back({g, d});
     }
+    values_.clear();
+    values_.reserve(differences_.size());
     for (const SettingDifference& d : differences_) {
-        haystacks_.push_back(Utf8(d.label.section + '\n' + d.label.Full() + '\n' + d.left + '\n' + d.right + '\n' +
-                                  d.path)
+        const std::string left = EditorValue(d.path, d.left), right = EditorValue(d.path, d.right);
+        values_.emplace_back(Utf8(left), Utf8(right));
+        // The document's values too, so that a search for a keyword finds its entry.
+        haystacks_.push_back(Utf8(d.label.section + '\n' + d.label.Full() + '\n' + left + '\n' + right + '\n' +
+                                  d.left + '\n' + d.right + '\n' + d.path)
                                  .toLower());
     }
     endResetModel();
@@ -89,8 +96,8 @@ QVariant ChangesModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case kSetting: return Utf8(d.label.field);
-        case kLeft: return Utf8(d.left);
-        case kRight: return Utf8(d.right);
+        case kLeft: return values_[row.difference].first;
+        case kRight: return values_[row.difference].second;
         default: return {};
         }
     case Qt::ToolTipRole: return Utf8(d.path);

@@ -1,8 +1,10 @@
 #pragma once
 // The rows of the Changes window: the differences between two settings,
 // grouped by section and channel, each group headed by a row with its title
-// and count; and the filter that keeps the rows whose texts hold what the
+// and count, the values as the editors show them ("I/O module", not CARD);
+// and the filter that keeps the rows whose texts hold what the
 // user typed (a group stays while any of its rows does).
+#include <utility>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -48,6 +50,7 @@ private:
     };
 
     std::vector<SettingDifference> differences_;
+    std::vector<std::pair<QString, QString>> values_;  // per difference, as the editors show them
     std::vector<QString> haystacks_;  // per difference, lower case
     std::vector<Group> groups_;
     std::vector<Row> rows_;

@@ -239,11 +239,15 @@ TEST(HubCompare, WithAFileListsTheEditsOrSaysNothingDiffers)
     ASSERT_EQ(same.seen.size(), 1u);
     EXPECT_EQ(same.seen[0].summary, "Both settings are the same.");
 
+    // A list field shows the entries of the editor's list, not the document's keywords.
     Set(record->SYSTEM.NAME2, "Hall B");
+    record->IO.DO[0].TYPE = 1;
     ChangesDriver edited({[](CDlgChanges* d) { d->accept(); }});
     hub.OnCompareFile();
     ASSERT_EQ(edited.seen.size(), 1u);
-    EXPECT_EQ(edited.seen[0].rows, (std::vector<std::string>{"System (1)", "Name (line 2) |  | Hall B"}));
+    EXPECT_EQ(edited.seen[0].rows,
+              (std::vector<std::string>{"System (1)", "Name (line 2) |  | Hall B",
+                                        "Discrete outputs \xC2\xB7 DO1 (1)", "CH setting | Disable | I/O module"}));
 
     hub.SetOpenPathChooser([&](QWidget*) { return std::optional<std::string>(dir.File("missing.xml")); });
     hub.OnCompareFile();

@@ -185,17 +185,28 @@ TEST_F(Hub, FileThatCannotBeOpenedIsReportedAndKeepsTheSnapshot)
     EXPECT_TRUE(hub_->HasUnsavedChanges());
 }
 
-TEST_F(Hub, ReadOnlyFileIsNotReplaced)
+// A target the save may not write over stays as it was. A folder standing
+// where the file should go stops every user, root too; a read-only file stops
+// every user but root, who may write any file.
+TEST_F(Hub, ReadOnlyTargetIsNotReplaced)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
-    const std::string file = dir_.File("locked.xml");
+    const std::string folder = dir_.File("locked.xml");
+    std::filesystem::create_directory(folder);
+    WriteFile(folder + "/inside.txt", "kept");
+    std::vector<std::string> targets{folder};
+    const std::string file = dir_.File("readonly.xml");
     WriteFile(file, "old");
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    if (::geteuid() != 0) targets.push_back(file);
     Open();
-    paths_ = {file};
-    hub_->OnSave();
-    EXPECT_EQ(ctx_.ui.Only().text, "Failed to Open File");
+    paths_ = targets;
+    for (size_t i = 0; i < targets.size(); ++i) hub_->OnSave();
+    ASSERT_EQ(ctx_.ui.shown.size(), targets.size());
+    for (const Message& m : ctx_.ui.shown) EXPECT_EQ(m.text, "Failed to Open File");
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(ReadFile(folder + "/inside.txt"), "kept");
     EXPECT_EQ(ReadFile(file), "old");
+    EXPECT_EQ(Folder().size(), 2u) << "no temporary file left behind";
 }
 
 // A write that fails half-way (here: the file size limit) leaves the old

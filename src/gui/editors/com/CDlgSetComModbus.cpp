@@ -8,6 +8,7 @@
 #include "editors/com/ComParts.h"
 #include "editors/kit/Enable.h"
 #include "editors/kit/FieldChecks.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -23,7 +24,7 @@ CDlgSetComModbus::CDlgSetComModbus(SettingRecord& record, Interaction& ui, QWidg
     const ModbusTcpBlock& mb = record.COM.MODBUS_TCP;
     m_mode = MakeGuardedMode("mode");
     SelectStored(m_mode, mb.MODE);
-    m_registers = MakeList("registers", {"Disable", "Enable"});
+    m_registers = MakeList("registers", entries::Switch);
     SelectStored(m_registers, mb.REG);
     m_port = MakeNumberEdit("port", mb.PORT);
     m_linger = MakeNumberEdit("linger", mb.RINGER_TIME);

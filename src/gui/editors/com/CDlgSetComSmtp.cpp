@@ -10,6 +10,7 @@
 #include "editors/kit/Enable.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -30,11 +31,11 @@ CDlgSetComSmtp::CDlgSetComSmtp(SettingRecord& record, Interaction& ui, QWidget* 
     : EditorDialog(ui, QStringLiteral("SMTP/POP3"), parent), m_record(record)
 {
     const SmtpPop3Block& s = record.COM.SMTP_POP3;
-    m_charCode = MakeList("charCode", {"UTF-8", "ISO-2022-JP"});
+    m_charCode = MakeList("charCode", entries::MailCharset);
     SelectStored(m_charCode, s.CHAR);
-    m_smtpSsl = MakeList("smtpSsl", {"Disable", "Enable"});
+    m_smtpSsl = MakeList("smtpSsl", entries::Switch);
     SelectStored(m_smtpSsl, s.SMTP_OVER_SSL);
-    m_auth = kit::Named(new kit::GuardedCombo({"Disable", "Auto", "CRAM-MD5", "LOGIN", "PLAIN"}), "smtpAuth");
+    m_auth = kit::Named(new kit::GuardedCombo(entries::SmtpAuthMode), "smtpAuth");
     SelectStored(m_auth, s.SMTP_AUTH.MODE);
     m_authId = TextEdit("smtpId", s.SMTP_AUTH.ID);
     m_authPassword = TextEdit("smtpPassword", s.SMTP_AUTH.PASSWORD);
@@ -49,7 +50,7 @@ CDlgSetComSmtp::CDlgSetComSmtp(SettingRecord& record, Interaction& ui, QWidget* 
     m_sender = TextEdit("sender", s.NAME);
     m_smtpPort = MakeNumberEdit("smtpPort", s.SMTP_PORT);
     m_popPort = MakeNumberEdit("pop3Port", s.POP3_PORT);
-    m_startTls = MakeList("startTls", {"Disable", "Enable"});
+    m_startTls = MakeList("startTls", entries::Switch);
     SelectStored(m_startTls, s.STARTTLS);
 
     auto* form = new QFormLayout;

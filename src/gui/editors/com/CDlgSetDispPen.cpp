@@ -9,6 +9,7 @@
 #include "editors/com/CDlgSetDispPenConf.h"
 #include "editors/com/PenText.h"
 #include "editors/kit/ColourSwatch.h"
+#include "settings/EditorEntries.h"
 #include "settings/Keywords.h"
 #include "settings/UsableChannels.h"
 
@@ -42,7 +43,7 @@ QStringList CDlgSetDispPen::RowTexts(int row) const
     const PenConf& conf = m_record.DISP.PEN_CONF[row];
     if (conf.TYPE <= kPenNone || conf.TYPE > kPenDo) return texts;
     const pen::ChannelView ch = pen::ChannelOf(m_record, conf.TYPE, conf.CH);
-    texts << QString::fromUtf8(pen::kTypeNames[conf.TYPE]) << QString::number(conf.CH) << ch.name
+    texts << QString::fromUtf8(entries::PenType.At(conf.TYPE)) << QString::number(conf.CH) << ch.name
           << (conf.THICK ? QStringLiteral("Enable") : QString()) << QString();
     if (pen::IsAnalog(conf.TYPE)) {
         const bool log = m_record.DISP.PEN_LOG[row] == 1;

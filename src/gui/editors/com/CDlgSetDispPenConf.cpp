@@ -16,6 +16,7 @@
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RealText.h"
+#include "settings/EditorEntries.h"
 #include "settings/Keywords.h"
 #include "settings/UsableChannels.h"
 #include "settings/ValueText.h"
@@ -33,7 +34,7 @@ CDlgSetDispPenConf::CDlgSetDispPenConf(SettingRecord& record, int pen, Interacti
 {
     const PenConf& conf = record.DISP.PEN_CONF[pen];
     m_storedType = conf.TYPE;
-    m_type = kit::Named(new kit::GuardedCombo({"None", "AI", "DI", "PI", "OI", "DO"}), "type");
+    m_type = kit::Named(new kit::GuardedCombo(entries::PenType), "type");
     com::SelectStored(m_type, conf.TYPE);
     m_channel = kit::Named(new kit::GuardedCombo, "channel");
     FillChannels(conf.TYPE);

@@ -13,6 +13,7 @@
 #include "editors/com/ComParts.h"
 #include "editors/kit/Form.h"
 #include "link/transfer/Interaction.h"
+#include "settings/EditorEntries.h"
 #include "settings/UsableChannels.h"
 
 namespace volmar::gui {
@@ -23,9 +24,6 @@ namespace {
 
 constexpr int kTransDay = 8;
 constexpr int kTransWeek = 9;
-
-const char* const kIntervalNames[] = {"Max",        "3 minutes", "5 minutes", "10 minutes", "30 minutes", "1 hour",
-                                      "6 hours",    "12 hours",  "1 day",     "1 week",     "1 month"};
 
 // The intervals a storing rate offers after "Max", by code, in list order.
 std::vector<int> IntervalsAt(int speed)
@@ -46,17 +44,13 @@ CDlgSetRecord::CDlgSetRecord(SettingRecord& record, Interaction& ui, QWidget* pa
       m_work(std::make_unique<SettingRecord>(record))
 {
     const RecordBlock& rec = record.RECORD;
-    m_rate = kit::Named(new kit::GuardedCombo({"5 milliseconds", "10 milliseconds", "50 milliseconds",
-                                               "100 milliseconds", "500 milliseconds", "1 second", "2 seconds",
-                                               "5 seconds", "10 seconds", "1 minute", "2 minutes", "5 minutes",
-                                               "10 minutes", "15 minutes", "30 minutes", "1 hour"}),
-                        "rate");
+    m_rate = kit::Named(new kit::GuardedCombo(entries::Speed), "rate");
     SelectStored(m_rate, rec.SPEED);
-    m_auto = MakeList("auto", {"Disable", "Enable"});
+    m_auto = MakeList("auto", entries::Switch);
     SelectStored(m_auto, rec.AUTO);
-    m_delete = MakeList("delete", {"Disable", "Enable"});
+    m_delete = MakeList("delete", entries::Switch);
     SelectStored(m_delete, rec.DELETE);
-    m_format = MakeList("format", {"QND", "CSV(SJIS)", "CSV(UTF-8)"});
+    m_format = MakeList("format", entries::RecordFormat);
     SelectStored(m_format, rec.FORMAT);
     m_interval = kit::Named(new QComboBox, "interval");
     FillIntervals(rec.SPEED);
@@ -64,9 +58,9 @@ CDlgSetRecord::CDlgSetRecord(SettingRecord& record, Interaction& ui, QWidget* pa
     m_hour = kit::Named(new QComboBox, "hour");
     for (int h = 0; h < 24; ++h) m_hour->addItem(QStringLiteral("%1 hour").arg(h));
     SelectStored(m_hour, rec.MB.HOUR);
-    m_week = MakeList("week", {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});
+    m_week = MakeList("week", entries::Weekday);
     SelectStored(m_week, rec.MB.WEEK);
-    m_eject = MakeList("eject", {"Disable", "Enable"});
+    m_eject = MakeList("eject", entries::Switch);
     SelectStored(m_eject, rec.MB.AUTO_TRANS);
 
     auto* form = new QFormLayout;
@@ -110,8 +104,8 @@ void CDlgSetRecord::FillIntervals(int speed)
 {
     const QSignalBlocker block(m_interval);
     m_interval->clear();
-    m_interval->addItem(QString::fromUtf8(kIntervalNames[0]), 0);
-    for (int code : IntervalsAt(speed)) m_interval->addItem(QString::fromUtf8(kIntervalNames[code]), code);
+    m_interval->addItem(QString::fromUtf8(entries::MbTrans.At(0)), 0);
+    for (int code : IntervalsAt(speed)) m_interval->addItem(QString::fromUtf8(entries::MbTrans.At(code)), code);
     m_interval->setCurrentIndex(-1);
 }
 

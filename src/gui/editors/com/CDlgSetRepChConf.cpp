@@ -5,13 +5,14 @@
 
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
 CDlgSetRepChConf::CDlgSetRepChConf(const QString& label, bool report, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, label, parent), m_report(kit::Named(new QComboBox, "report"))
 {
-    kit::Fill(m_report, {"Disable", "Enable"});
+    kit::Fill(m_report, entries::Switch);
     m_report->setCurrentIndex(report ? 1 : 0);
     auto* grid = new QGridLayout;
     kit::AddField(grid, 0, 0, "Report", m_report);

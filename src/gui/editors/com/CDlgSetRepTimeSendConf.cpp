@@ -7,6 +7,7 @@
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -17,7 +18,7 @@ constexpr int kMaxOffset = 59;
 CDlgSetRepTimeSendConf::CDlgSetRepTimeSendConf(int hour, const ReportTime& time, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, QStringLiteral("Set time to send: %1 (hour)").arg(hour), parent),
       m_time(time),
-      m_report(kit::Named(new kit::GuardedCombo({"Disable", "Enable"}), "report")),
+      m_report(kit::Named(new kit::GuardedCombo(entries::Switch), "report")),
       m_minute(kit::MakeEdit("minute", 6)),
       m_second(kit::MakeEdit("second", 6))
 {

@@ -3,15 +3,15 @@
 #include <QCheckBox>
 #include <QVBoxLayout>
 
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
 CDlgSetRepTimeWday::CDlgSetRepTimeWday(uint8_t days, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, QStringLiteral("Specify day of week"), parent), m_days(days)
 {
-    static const char* const names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     for (int bit = 0; bit < 7; ++bit) {
-        m_day[bit] = new QCheckBox(QString::fromUtf8(names[bit]));
+        m_day[bit] = new QCheckBox(QString::fromUtf8(entries::Weekday.At(bit)));
         m_day[bit]->setObjectName(QStringLiteral("day%1").arg(bit));
         m_day[bit]->setChecked((days >> bit) & 1u);
         Body()->addWidget(m_day[bit]);

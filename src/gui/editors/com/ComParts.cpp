@@ -2,15 +2,16 @@
 
 #include "common/NumberEdit.h"
 #include "editors/kit/Form.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui::com {
 
 kit::GuardedCombo* MakeGuardedMode(const char* name)
 {
-    return kit::Named(new kit::GuardedCombo({"Disable", "Enable"}), name);
+    return kit::Named(new kit::GuardedCombo(entries::Switch), name);
 }
 
-QComboBox* MakeList(const char* name, std::initializer_list<const char*> entries)
+QComboBox* MakeList(const char* name, kit::Entries entries)
 {
     auto* combo = kit::Named(new QComboBox, name);
     kit::Fill(combo, entries);

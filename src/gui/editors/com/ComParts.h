@@ -17,7 +17,7 @@ constexpr uint64_t kPortMax = 65535;
 // "Disable" / "Enable", changes checked by a guard.
 kit::GuardedCombo* MakeGuardedMode(const char* name);
 // A plain combo with fixed entries.
-QComboBox* MakeList(const char* name, std::initializer_list<const char*> entries);
+QComboBox* MakeList(const char* name, kit::Entries entries);
 
 // Selects the stored entry; a value the list does not offer selects nothing.
 void SelectStored(QComboBox* combo, int32_t value);

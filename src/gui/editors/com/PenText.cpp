@@ -7,7 +7,6 @@
 
 namespace volmar::gui::pen {
 
-const char* const kTypeNames[6] = {"None", "AI", "DI", "PI", "OI", "DO"};
 
 bool IsAnalog(int32_t type) { return type == kPenAi || type == kPenPi || type == kPenOi; }
 

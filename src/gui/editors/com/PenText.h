@@ -9,7 +9,6 @@
 
 namespace volmar::gui::pen {
 
-extern const char* const kTypeNames[6];  // "None", "AI", "DI", "PI", "OI", "DO"
 
 // AI, PI and OI pens have a display range and a log scale.
 bool IsAnalog(int32_t type);

@@ -13,6 +13,7 @@
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -28,7 +29,7 @@ RepReportEditor::RepReportEditor(const SettingRecord& record, const MailReport& 
       m_report(report),
       m_shownSubject(kit::FromRecord(report.TITLE)),
       m_shownBody(rep::BodyFromRecord(report.MESSAGE)),
-      m_mode(kit::Named(new kit::GuardedCombo({"Disable", "Enable"}), "mode")),
+      m_mode(kit::Named(new kit::GuardedCombo(entries::Switch), "mode")),
       m_subject(kit::MakeEdit("subject", 40)),
       m_body(kit::Named(new QPlainTextEdit, "body"))
 {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "editors/io/Masks.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui::rep {
 
@@ -13,12 +14,8 @@ QString Numbered(const char* prefix, int n)
 
 QString KindText(int32_t kind)
 {
-    switch (kind) {
-    case 1: return QStringLiteral("To");
-    case 2: return QStringLiteral("Cc");
-    case kKindBcc: return QStringLiteral("Bcc");
-    default: return QStringLiteral("None");
-    }
+    const char* text = kind > 0 ? entries::MailDst.At(kind) : nullptr;
+    return QString::fromUtf8(text ? text : entries::MailDst.At(0));
 }
 
 const ChannelKind& KindOf(Channels channels)

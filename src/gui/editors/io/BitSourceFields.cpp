@@ -7,6 +7,7 @@
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -24,11 +25,12 @@ BitSourceFields::BitSourceFields(const SettingRecord& record, RegisterType regTy
     QWidget* shownType = nullptr;
     if (regType == RegisterType::Choice) {
         m_regType = Named(new QComboBox, "regType");
-        Fill(m_regType, {"Input (1X)", "Coil (0X)"});
+        // The list offers the input first, unlike the register codes' order.
+        Fill(m_regType, {entries::BitRegister.At(kInput), entries::BitRegister.At(kCoil)});
         m_regType->setCurrentIndex(shown.modType == kInput ? 0 : 1);
         shownType = m_regType;
     } else {
-        shownType = Named(new QLabel(QStringLiteral("Coil (0X)")), "regType");
+        shownType = Named(new QLabel(QString::fromUtf8(entries::BitRegister.At(kCoil))), "regType");
     }
     Build(shown, {shownType});
 }

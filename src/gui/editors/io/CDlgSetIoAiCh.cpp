@@ -16,6 +16,7 @@
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RealText.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -55,7 +56,7 @@ QWidget* CDlgSetIoAiCh::MakeSourceColumn(const AiChannel& ch)
 
     auto* timeGrid = new QGridLayout;
     m_timeType = Named(new QComboBox, "timeType");
-    Fill(m_timeType, {"Hour", "Minute", "Second"});
+    Fill(m_timeType, entries::TimeType);
     m_timeType->setCurrentIndex(ch.TIME_TYPE);
     AddField(timeGrid, 0, 0, "Time input", m_timeType);
     timeGrid->setColumnStretch(1, 1);
@@ -76,10 +77,10 @@ QWidget* CDlgSetIoAiCh::MakeValueColumn(const AiChannel& ch)
     m_comment = MakeEdit("comment", 18);
     m_comment->setText(FromRecord(ch.COMMENT));
     AddField(grid, row++, 0, "CH comment", m_comment);
-    m_dataType = Named(new GuardedCombo({"% (0-10000)", "Int (integer)", "Uint (unsigned integer)"}), "dataType");
+    m_dataType = Named(new GuardedCombo(entries::AiDataType), "dataType");
     m_dataType->Select(ch.AI_DATA_TYPE);
     AddField(grid, row++, 0, "Data type", m_dataType);
-    m_filter = Named(new GuardedCombo({"None", "Moving average", "Delay buffer"}), "filter");
+    m_filter = Named(new GuardedCombo(entries::Filter), "filter");
     m_filter->Select(ch.FILTER);
     AddField(grid, row++, 0, "Filter", m_filter);
     m_samples = Named(new QComboBox, "samples");
@@ -105,7 +106,7 @@ QWidget* CDlgSetIoAiCh::MakeValueColumn(const AiChannel& ch)
     m_unit = MakeEdit("unit", 10);
     m_unit->setText(FromRecord(ch.UNIT));
     AddField(grid, row++, 0, "Engineering unit", m_unit);
-    m_exp = Named(new GuardedCombo({"Disable", "Enable"}), "exp");
+    m_exp = Named(new GuardedCombo(entries::Switch), "exp");
     m_exp->Select(exp ? 1 : 0);
     AddField(grid, row++, 0, "Exponent notation", m_exp);
     m_zoneButton = Named(AddButton(QStringLiteral("Alarm zone setting"), column), "zones");

@@ -5,6 +5,7 @@
 
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -14,7 +15,7 @@ CDlgSetIoAreaResetConf::CDlgSetIoAreaResetConf(const QString& title, bool reset,
 {
     auto* grid = new QGridLayout;
     m_reset = kit::Named(new QComboBox, "reset");
-    kit::Fill(m_reset, {"Disable", "Enable"});
+    kit::Fill(m_reset, entries::Switch);
     m_reset->setCurrentIndex(reset ? 1 : 0);
     kit::AddField(grid, 0, 0, "Reset", m_reset);
     Body()->addLayout(grid);

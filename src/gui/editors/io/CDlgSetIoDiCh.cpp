@@ -16,6 +16,7 @@
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -109,7 +110,7 @@ QWidget* CDlgSetIoDiCh::MakeLogicBox(const DiChannel& ch)
     auto* box = new QGroupBox(QStringLiteral("Logic function"));
     auto* grid = new QGridLayout(box);
     m_logicType = Named(new QComboBox, "logicType");
-    Fill(m_logicType, {"X1 AND X2", "X1 OR X2", "X1 XOR X2", "NOT X1"});
+    Fill(m_logicType, entries::LogicType);
     m_logicType->setCurrentIndex(std::clamp(ch.LOGIC.TYPE, 0, kLogicNot));
     AddField(grid, 0, 0, "Type", m_logicType);
     m_x1 = Named(new QComboBox, "x1");

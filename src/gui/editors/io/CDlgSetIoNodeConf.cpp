@@ -12,6 +12,7 @@
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/Ipv4Edit.h"
 #include "link/transfer/Interaction.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -23,7 +24,7 @@ CDlgSetIoNodeConf::CDlgSetIoNodeConf(SettingRecord& record, int slave, Interacti
     const SlaveTable& t = record.IO.MODBUS_MASTER;
 
     auto* grid = new QGridLayout;
-    m_type = Named(new GuardedCombo({"Modbus/TCP", "SLMP 16bit", "SLMP 32bit"}), "type");
+    m_type = Named(new GuardedCombo(entries::SlaveType), "type");
     m_type->Select(t.SLAVE_TYPE[slave]);
     AddField(grid, 0, 0, "Slave type", m_type);
     m_address = Named(new Ipv4Edit, "address");

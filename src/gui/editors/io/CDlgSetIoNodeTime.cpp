@@ -7,6 +7,7 @@
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -24,7 +25,7 @@ CDlgSetIoNodeTime::CDlgSetIoNodeTime(SettingRecord& record, Interaction& ui, QWi
     m_timeout->setText(QString::number(t.TIMEOUT));
     AddField(grid, 1, 0, "Modbus/TCP Timeout (1 to 10 s)", m_timeout);
     m_transaction = Named(new QComboBox, "transaction");
-    Fill(m_transaction, {"Disable", "Enable"});
+    Fill(m_transaction, entries::Switch);
     m_transaction->setCurrentIndex(t.TRANSACTION);
     AddField(grid, 2, 0, "Modbus/TCP Transaction ID management", m_transaction);
     m_slmpTimeout = MakeEdit("slmpTimeout", 6);

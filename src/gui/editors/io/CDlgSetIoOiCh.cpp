@@ -14,6 +14,7 @@
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -64,7 +65,7 @@ CDlgSetIoOiCh::CDlgSetIoOiCh(SettingRecord& record, int channel, Interaction& ui
     m_resetDi->setCurrentIndex(std::clamp<int>(ch.RESET_DI, 0, kDiCount));
     AddField(grid, row++, 0, "Reset input", m_resetDi);
     m_exp = Named(new QComboBox, "exp");
-    Fill(m_exp, {"Disable", "Enable"});
+    Fill(m_exp, entries::Switch);
     m_exp->setCurrentIndex(ch.EXP == kUse ? 1 : 0);
     AddField(grid, row++, 0, "Exponent notation", m_exp);
     m_zoneButton = Named(AddButton(QStringLiteral("Alarm zone setting")), "zones");

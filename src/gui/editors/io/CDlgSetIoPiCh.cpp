@@ -18,6 +18,7 @@
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RealText.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -40,7 +41,7 @@ QCheckBox* Box(const char* name, const char* text, bool checked)
     return box;
 }
 
-QComboBox* Choice(const char* name, std::initializer_list<const char*> entries, int index)
+QComboBox* Choice(const char* name, kit::Entries entries, int index)
 {
     auto* combo = Named(new QComboBox, name);
     Fill(combo, entries);
@@ -89,7 +90,7 @@ QWidget* CDlgSetIoPiCh::MakeSourceColumn(const PiChannel& ch)
     FillChannels(m_diCh, m_record, kKindDi);
     m_diCh->setCurrentIndex(std::clamp(ch.DI_CH - 1, 0, kDiCount - 1));
     AddField(diGrid, 0, 0, "DI CH No.", m_diCh);
-    m_modeDi = Choice("modeDi", {"ON", "OFF", "UP", "DOWN"}, ch.MODE_DI);
+    m_modeDi = Choice("modeDi", entries::PiModeDi, ch.MODE_DI);
     AddField(diGrid, 1, 0, "Measuring mode (DI)", m_modeDi);
     layout->addWidget(di);
     layout->addStretch(1);
@@ -116,7 +117,7 @@ QWidget* CDlgSetIoPiCh::MakeValueColumn(const PiChannel& ch)
     m_unit = MakeEdit("unit", 10);
     m_unit->setText(FromRecord(ch.UNIT));
     AddField(grid, row++, 0, "Engineering unit", m_unit);
-    m_exp = Named(new GuardedCombo({"Disable", "Enable"}), "exp");
+    m_exp = Named(new GuardedCombo(entries::Switch), "exp");
     m_exp->Select(exp ? 1 : 0);
     AddField(grid, row++, 0, "Exponent notation", m_exp);
     m_zoneButton = Named(AddButton(QStringLiteral("Alarm zone setting"), column), "zones");
@@ -130,7 +131,7 @@ QWidget* CDlgSetIoPiCh::MakeValueColumn(const PiChannel& ch)
     AddField(sumGrid, 0, 0, "AI CH No.", m_aiCh);
     m_rate = NumberEdit("rate", 8, ch.ANALOG_SUM.RATE);
     AddField(sumGrid, 1, 0, "Counter rate", m_rate);
-    m_timeUnit = Choice("timeUnit", {"Minute", "Hour", "Day"}, ch.ANALOG_SUM.UNIT);
+    m_timeUnit = Choice("timeUnit", entries::SumUnit, ch.ANALOG_SUM.UNIT);
     AddField(sumGrid, 2, 0, "Time unit", m_timeUnit);
     m_dropout = NumberEdit("dropout", 8, ch.ANALOG_SUM.DROPOUT);
     AddField(sumGrid, 3, 0, "Low-end cutout", m_dropout);
@@ -144,19 +145,19 @@ QWidget* CDlgSetIoPiCh::MakeCountColumn(const PiChannel& ch)
     auto* column = new QGroupBox(QStringLiteral("Measuring"));
     auto* grid = new QGridLayout(column);
     int row = 0;
-    m_mode = Named(new GuardedCombo({"Accumulation", "Engineering unit value"}), "mode");
+    m_mode = Named(new GuardedCombo(entries::PiMode), "mode");
     m_mode->Select(ch.MODE == 1 ? kEngineering : kAccumulation);
     AddField(grid, row++, 0, "Measuring mode (I/O module)", m_mode);
     m_range = Box("range", "Enable", ch.RNG == kUse);
     AddField(grid, row++, 0, "Pulse range configuration", m_range);
-    m_modeM = Named(new GuardedCombo({"Accumulation", "Engineering unit value", "Floating point"}), "modeM");
+    m_modeM = Named(new GuardedCombo(entries::PiModeM), "modeM");
     m_modeM->Select(std::clamp(ch.MODE_M, 0, 2));
     AddField(grid, row++, 0, "Measuring mode (Modbus/TCP・SLMP)", m_modeM);
     m_low = NumberEdit("low", 12, ch.WIDTH.LOW);
     AddField(grid, row++, 0, "Pulse range Lower limit", m_low);
     m_high = NumberEdit("high", 12, ch.WIDTH.HIGH);
     AddField(grid, row++, 0, "Upper limit", m_high);
-    m_filter = Named(new GuardedCombo({"None", "Moving average", "Delay buffer"}), "filter");
+    m_filter = Named(new GuardedCombo(entries::Filter), "filter");
     m_filter->Select(std::clamp(ch.FILTER, 0, 2));
     AddField(grid, row++, 0, "Filter", m_filter);
     m_samples = Choice("samples", {"4", "8", "16", "32", "64"}, EntryOf(kSamples, ch.MOVING_AVERAGE));

@@ -15,6 +15,7 @@
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -23,7 +24,7 @@ using namespace kit;
 namespace {
 constexpr int kMaxNameChars = 32;
 
-QComboBox* MakeCombo(const char* name, std::initializer_list<const char*> entries)
+QComboBox* MakeCombo(const char* name, kit::Entries entries)
 {
     auto* combo = Named(new QComboBox, name);
     Fill(combo, entries);
@@ -56,7 +57,7 @@ CDlgSetSystem::CDlgSetSystem(SettingRecord& record, Interaction& ui, QWidget* pa
     Body()->addWidget(names);
 
     auto* general = new QGridLayout;
-    m_language = MakeCombo("language", {"Japanese", "English"});
+    m_language = MakeCombo("language", entries::Language);
     m_language->setCurrentIndex(sys.LANGUAGE);
     AddField(general, 0, 0, "Language", m_language);
     m_hour = MakeEdit("hour", 4);
@@ -72,7 +73,7 @@ CDlgSetSystem::CDlgSetSystem(SettingRecord& record, Interaction& ui, QWidget* pa
     zone->addStretch(1);
     general->addWidget(new QLabel(QStringLiteral("Time zone")), 1, 0);
     general->addLayout(zone, 1, 1);
-    m_timeAve = MakeCombo("timeAve", {"Disable", "Enable"});
+    m_timeAve = MakeCombo("timeAve", entries::Switch);
     m_timeAve->setCurrentIndex(sys.TIME_AVE);
     AddField(general, 2, 0, "Sampling adjustment at time correction", m_timeAve);
     general->setColumnStretch(1, 1);
@@ -80,7 +81,7 @@ CDlgSetSystem::CDlgSetSystem(SettingRecord& record, Interaction& ui, QWidget* pa
 
     auto* dst = new QGroupBox(QStringLiteral("Daylight saving time"));
     auto* dstGrid = new QGridLayout(dst);
-    m_dstMode = MakeCombo("dstMode", {"Disable", "Enable"});
+    m_dstMode = MakeCombo("dstMode", entries::Switch);
     m_dstMode->setCurrentIndex(sys.DST.MODE);
     AddField(dstGrid, 0, 0, "Mode", m_dstMode);
     dstGrid->addWidget(new QLabel(QStringLiteral("Start")), 1, 1);
@@ -103,9 +104,9 @@ CDlgSetSystem::DstCombos CDlgSetSystem::MakeDst(QGridLayout* grid, int pair, con
     const std::string p(prefix);
     DstCombos c{};
     c.month = MakeNumberCombo((p + "Month").c_str(), 1, 12);
-    c.week = MakeCombo((p + "Week").c_str(), {"1", "2", "3", "4", "Last"});
+    c.week = MakeCombo((p + "Week").c_str(), entries::DstWeek);
     c.day = MakeCombo((p + "Day").c_str(),
-                      {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});
+                      entries::Weekday);
     c.hour = MakeNumberCombo((p + "Hour").c_str(), 0, 23);
     AddField(grid, 2, pair, "Month", c.month);
     AddField(grid, 3, pair, "Week", c.week);

@@ -18,6 +18,7 @@
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -78,11 +79,11 @@ DiStateGroup::DiStateGroup(State state, const DiState& shown, const SettingRecor
     grid->addLayout(buttons, row++, 1);
 
     m_recordAction = Named(new QComboBox, name("Record").c_str());
-    Fill(m_recordAction, {"Disable", "Start", "Stop"});
+    Fill(m_recordAction, entries::RecordAction);
     m_recordAction->setCurrentIndex(std::clamp(shown.RECORD, 0, 2));
     AddField(grid, row++, 0, "Trigger recording", m_recordAction);
     m_trans = Named(new QComboBox, name("Trans").c_str());
-    Fill(m_trans, {"Disable", "Enable"});
+    Fill(m_trans, entries::Switch);
     m_trans->setCurrentIndex(shown.TRANS == kUse ? 1 : 0);
     AddField(grid, row++, 0, "New memory block", m_trans);
     grid->setRowStretch(row, 1);

@@ -1,5 +1,7 @@
 #include "editors/io/SlaveUse.h"
 
+#include "settings/EditorEntries.h"
+
 namespace volmar::gui {
 namespace {
 
@@ -49,12 +51,8 @@ void DisableSlaveChannels(SettingRecord& record, int slave)
 
 QString SlaveTypeName(int32_t type)
 {
-    switch (type) {
-    case kSlaveModbusTcp: return QStringLiteral("Modbus/TCP");
-    case kSlaveSlmp16: return QStringLiteral("SLMP 16bit");
-    case kSlaveSlmp32: return QStringLiteral("SLMP 32bit");
-    default: return {};
-    }
+    const char* text = entries::SlaveType.At(type);
+    return text ? QString::fromUtf8(text) : QString();
 }
 
 bool SlaveHasAddress(const SettingRecord& record, int slave)

@@ -7,6 +7,7 @@
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -29,7 +30,7 @@ WordSourceFields::WordSourceFields(const SettingRecord& record, const SourceRule
     : SourceFields(record, rules, parent)
 {
     m_regType = Named(new QComboBox, "regType");
-    Fill(m_regType, {"Input Register (3X)", "Holding Register (4X)"});
+    Fill(m_regType, entries::WordRegister);
     m_regType->setCurrentIndex(shown.modType == kHoldingRegister ? 1 : 0);
     if (invert) {
         m_swap = InvertBox("swap", invert->swap);

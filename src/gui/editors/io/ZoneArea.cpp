@@ -8,6 +8,7 @@
 #include "editors/kit/FieldChecks.h"
 #include "editors/kit/Form.h"
 #include "editors/kit/GuardedCombo.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -27,7 +28,7 @@ ZoneArea::ZoneArea(const ZoneFamily& family, int channel, const ZoneSet& zones, 
                    parent),
       m_work(zones),
       m_context{family, m_work, exponent, record, ui, sumResetAllowed},
-      m_partitions(kit::Named(new kit::GuardedCombo({"Disable", "2", "3", "4", "5"}), "partitions")),
+      m_partitions(kit::Named(new kit::GuardedCombo(entries::Partitions), "partitions")),
       m_tabs(kit::Named(new QTabWidget, "tabs"))
 {
     m_partitions->Select(EntryOfCount(zones.count));

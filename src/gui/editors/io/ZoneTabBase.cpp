@@ -18,6 +18,7 @@
 #include "editors/kit/GuardedCombo.h"
 #include "editors/kit/RealText.h"
 #include "editors/kit/RecordText.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui {
 
@@ -68,11 +69,11 @@ QWidget* ZoneTabBase::MakeGroup(int zone)
         AddField(grid, 1, 2, "Lower limit", g.lower);
     }
     g.record = Named(new QComboBox, Id("record", zone).c_str());
-    Fill(g.record, {"Disable", "Start", "Stop"});
+    Fill(g.record, entries::RecordAction);
     g.record->setCurrentIndex(z.RECORD);
     AddField(grid, 1, 0, "Trigger recording", g.record);
     g.trans = Named(new QComboBox, Id("trans", zone).c_str());
-    Fill(g.trans, {"Disable", "Enable"});
+    Fill(g.trans, entries::Switch);
     g.trans->setCurrentIndex(z.TRANS);
     AddField(grid, 1, 1, "New memory block", g.trans);
 

@@ -7,7 +7,7 @@ GuardedCombo::GuardedCombo(QWidget* parent) : QComboBox(parent)
     connect(this, &QComboBox::currentIndexChanged, this, &GuardedCombo::OnIndexChanged);
 }
 
-GuardedCombo::GuardedCombo(std::initializer_list<const char*> entries, QWidget* parent)
+GuardedCombo::GuardedCombo(Entries entries, QWidget* parent)
     : GuardedCombo(parent)
 {
     Fill(this, entries);
@@ -47,10 +47,12 @@ void GuardedCombo::OnIndexChanged(int index)
     emit Accepted(index);
 }
 
-void Fill(QComboBox* combo, std::initializer_list<const char*> entries)
+void Fill(QComboBox* combo, Entries entries)
 {
     const bool blocked = combo->blockSignals(true);
-    for (const char* entry : entries) combo->addItem(QString::fromUtf8(entry));
+    for (const char* entry : entries) {
+        if (entry) combo->addItem(QString::fromUtf8(entry));
+    }
     combo->blockSignals(blocked);
     if (auto* guarded = qobject_cast<GuardedCombo*>(combo)) guarded->Select(combo->currentIndex());
 }

@@ -8,10 +8,26 @@
 #include <QComboBox>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "settings/ChannelTypes.h"
+#include "settings/EditorEntries.h"
 
 namespace volmar::gui::kit {
+
+// The texts of a fixed list: written out where the list is made, or one of
+// the core's editor lists (whose skipped values show no entry).
+class Entries {
+public:
+    Entries(std::initializer_list<const char*> texts) : texts_(texts) {}
+    Entries(const EntryList& list) : texts_(list.texts, list.texts + list.count) {}  // NOLINT: converts on purpose
+
+    auto begin() const { return texts_.begin(); }
+    auto end() const { return texts_.end(); }
+
+private:
+    std::vector<const char*> texts_;
+};
 
 class GuardedCombo : public QComboBox {
     Q_OBJECT
@@ -20,7 +36,7 @@ public:
     using Guard = std::function<bool(int from, int to)>;
 
     explicit GuardedCombo(QWidget* parent = nullptr);
-    GuardedCombo(std::initializer_list<const char*> entries, QWidget* parent = nullptr);
+    GuardedCombo(Entries entries, QWidget* parent = nullptr);
     // A "CH setting" list: the choices' texts in their order.
     explicit GuardedCombo(TypeChoices choices, QWidget* parent = nullptr);
 
@@ -43,6 +59,6 @@ private:
 };
 
 // Fills a combo with fixed entries.
-void Fill(QComboBox* combo, std::initializer_list<const char*> entries);
+void Fill(QComboBox* combo, Entries entries);
 
 }  // namespace volmar::gui::kit
