@@ -172,6 +172,29 @@ TEST_F(PiEditorTest, ZoneEditorGetsTheCountResetFlag)
     }
 }
 
+// The zone editor works on the channel editor's copy: its OK reaches the
+// record only with the channel's OK.
+TEST_F(PiEditorTest, ZoneEditsReachTheRecordOnlyThroughTheChannelOk)
+{
+    record->IO.PI[0].USE_AREAS = 2;
+    const auto before = Snapshot();
+    for (bool confirmChannel : {false, true}) {
+        CDlgSetIoPiCh editor(*record, 0, ui);
+        WhenModal([](QWidget* modal) {
+            SetText(modal, "name1", QStringLiteral("Low"));
+            EXPECT_TRUE(PressOk(*qobject_cast<QDialog*>(modal)));
+        });
+        Find<QPushButton>(&editor, "zones")->click();
+        if (!confirmChannel) {
+            editor.reject();
+            EXPECT_TRUE(Unchanged(*before));
+        } else {
+            ASSERT_TRUE(PressOk(editor)) << LastMessage();
+        }
+    }
+    EXPECT_STREQ(record->IO.PI[0].AREA[0].NAME, "Low");
+}
+
 TEST_F(PiEditorTest, SlmpTablesAreMatchedByDeviceCode)
 {
     PiChannel& ch = record->IO.PI[0];
@@ -216,6 +239,11 @@ TEST_F(PiEditorTest, EachControlIsStoredInItsOwnField)
     Find<QCheckBox>(&editor, "slmpSwap")->setChecked(true);
     Find<QCheckBox>(&editor, "range")->setChecked(true);
     Pick(&editor, "modeM", 2);
+    Pick(&editor, "mode", 1);
+    Pick(&editor, "filter", 2);
+    Pick(&editor, "point", 3);
+    SetText(&editor, "comment", QStringLiteral("Zähler"));
+    SetText(&editor, "unit", QStringLiteral("m3"));
     Pick(&editor, "exp", 1);
     EXPECT_EQ(Text(&editor, "scale"), QStringLiteral("1.000e+00"));
     ASSERT_TRUE(PressOk(editor));
@@ -232,7 +260,11 @@ TEST_F(PiEditorTest, EachControlIsStoredInItsOwnField)
     EXPECT_EQ(ch.SLMP_SW, 1);
     EXPECT_EQ(ch.RNG, 1);
     EXPECT_EQ(ch.MODE_M, 2);
-    EXPECT_EQ(ch.MODE, 0);
+    EXPECT_EQ(ch.MODE, 1);
+    EXPECT_EQ(ch.FILTER, 2);
+    EXPECT_EQ(ch.POINT, 3);
+    EXPECT_EQ(QString::fromUtf8(ch.COMMENT), QStringLiteral("Zähler"));
+    EXPECT_STREQ(ch.UNIT, "m3");
     EXPECT_EQ(ch.EXP, 1);
 }
 

@@ -37,6 +37,11 @@ bool HexIn(const QLineEdit* edit, uint64_t min, uint64_t max, uint64_t* value)
     return CheckHexRange(Utf8(edit), min, max, value);
 }
 
+bool IntegerField(const QLineEdit* edit, int64_t min, int64_t max)
+{
+    return !edit->isEnabled() || IntegerIn(edit, min, max);
+}
+
 int64_t SignedValue(const QLineEdit* edit)
 {
     int64_t v = 0;

@@ -39,7 +39,9 @@ void GuardedCombo::OnIndexChanged(int index)
     const int from = m_accepted;
     m_busy = true;
     setCurrentIndex(from);  // the guard sees the controls under the old mode
-    const bool ok = from < 0 || !m_guard || m_guard(from, index);
+    // A list that selected nothing (a stored value it does not offer) is
+    // guarded like any other: the fields shown for that value are checked.
+    const bool ok = !m_guard || m_guard(from, index);
     if (ok) setCurrentIndex(index);
     m_busy = false;
     if (!ok) return;

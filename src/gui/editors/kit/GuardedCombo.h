@@ -16,7 +16,8 @@ namespace volmar::gui::kit {
 class GuardedCombo : public QComboBox {
     Q_OBJECT
 public:
-    // from and to are entry indexes; true lets the change through.
+    // from and to are entry indexes (from is -1 when nothing was selected);
+    // true lets the change through.
     using Guard = std::function<bool(int from, int to)>;
 
     explicit GuardedCombo(QWidget* parent = nullptr);

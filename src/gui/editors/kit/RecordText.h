@@ -23,7 +23,11 @@ void ToRecord(char (&field)[N], const QString& text)
 // An edit's text as UTF-8, for the value-text checks.
 inline std::string Utf8(const QLineEdit* edit) { return edit->text().toStdString(); }
 
-// Whether a typed text keeps to a character limit.
-inline bool Fits(const QLineEdit* edit, int maxChars) { return edit->text().size() <= maxChars; }
+// Whether a typed text keeps to a character limit. A disabled edit passes:
+// the checks cover only what the user can change now (FieldChecks.h).
+inline bool Fits(const QLineEdit* edit, int maxChars)
+{
+    return !edit->isEnabled() || edit->text().size() <= maxChars;
+}
 
 }  // namespace volmar::gui::kit
