@@ -115,7 +115,7 @@ TEST_F(OiEditorTest, FunctionAndZoneEditsReachTheRecordOnlyThroughTheChannelOk)
             ASSERT_TRUE(PressOk(editor)) << LastMessage();
         }
     }
-    EXPECT_STREQ(Oi().AREA[1].NAME, "High");
+    EXPECT_STREQ(Oi().AREA[1].AREA_NAME, "High");
     EXPECT_STREQ(Oi().COMMENT, "Leistung");
     EXPECT_STREQ(Oi().UNIT, "kW");
     EXPECT_EQ(Oi().POINT, 2);

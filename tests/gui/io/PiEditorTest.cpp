@@ -71,15 +71,27 @@ TEST_F(PiEditorTest, AddressingLimitsDifferFromAi)
 
 TEST_F(PiEditorTest, CountingFieldsRefuseNegativesAndTooLargeValues)
 {
+    const uint32_t storedLow = record->IO.PI[0].WIDTH.LOW;
     CDlgSetIoPiCh editor(*record, 0, ui);
-    // Every check runs whatever the type; "-5" would wrap the unsigned fields.
+    // Each field is checked while it is enabled; "-5" would wrap the
+    // unsigned fields.
+    Pick(&editor, "type", kCard);
+    Find<QCheckBox>(&editor, "range")->setChecked(true);
     EXPECT_EQ(Refusal(editor, "low", QStringLiteral("-5")), "Setting error: Pulse range - lower limit");
     EXPECT_EQ(Refusal(editor, "low", QStringLiteral("4294967296")), "Setting error: Pulse range - lower limit");
     SetText(&editor, "low", QStringLiteral("4294967295"));
     EXPECT_EQ(Refusal(editor, "high", QStringLiteral("-1")), "Setting error: Pulse range - upper limit");
     SetText(&editor, "high", QStringLiteral("0"));
+    Pick(&editor, "mode", 1);
+    Pick(&editor, "filter", 2);  // delay buffer
+    ASSERT_TRUE(On(&editor, "timeConstant"));
     EXPECT_EQ(Refusal(editor, "timeConstant", QStringLiteral("101")), "Setting error: Time constant");
+    Pick(&editor, "type", kAnalogSum);  // leaving the mode checks its fields
+    EXPECT_EQ(Picked(&editor, "type"), kCard);
+    EXPECT_EQ(LastMessage(), "Setting error: Time constant");
     SetText(&editor, "timeConstant", QStringLiteral("010"));
+    Pick(&editor, "type", kAnalogSum);
+    ASSERT_EQ(Picked(&editor, "type"), kAnalogSum);
     EXPECT_EQ(Refusal(editor, "rate", QStringLiteral("10001")), "Setting error: Analog accumulation - accumulation rate");
     SetText(&editor, "rate", QStringLiteral("10000"));
     EXPECT_EQ(Refusal(editor, "dropout", QStringLiteral("12001")), "Setting error: Analog Counter - Low-end cutout");
@@ -87,9 +99,12 @@ TEST_F(PiEditorTest, CountingFieldsRefuseNegativesAndTooLargeValues)
     SetText(&editor, "dropout", QStringLiteral("12000"));
     EXPECT_EQ(Refusal(editor, "scale", QStringLiteral("0.0004")), "Setting error: Scaling");
     SetText(&editor, "scale", QStringLiteral("2.5"));
-    ASSERT_TRUE(PressOk(editor));
+    // A disabled field passes, and a text it could not store keeps the
+    // stored value.
+    SetText(&editor, "low", QStringLiteral("-5"));
+    ASSERT_TRUE(PressOk(editor)) << LastMessage();
     const PiChannel& ch = record->IO.PI[0];
-    EXPECT_EQ(ch.WIDTH.LOW, 4294967295u);
+    EXPECT_EQ(ch.WIDTH.LOW, storedLow);
     EXPECT_EQ(ch.T, 10u);
     EXPECT_EQ(ch.ANALOG_SUM.RATE, 10000);
     EXPECT_EQ(ch.ANALOG_SUM.DROPOUT, 12000);
@@ -192,7 +207,7 @@ TEST_F(PiEditorTest, ZoneEditsReachTheRecordOnlyThroughTheChannelOk)
             ASSERT_TRUE(PressOk(editor)) << LastMessage();
         }
     }
-    EXPECT_STREQ(record->IO.PI[0].AREA[0].NAME, "Low");
+    EXPECT_STREQ(record->IO.PI[0].AREA[0].AREA_NAME, "Low");
 }
 
 TEST_F(PiEditorTest, SlmpTablesAreMatchedByDeviceCode)
