@@ -53,7 +53,6 @@ TEST_F(GuardRuleTest, ADisabledChannelIsSwitchedOnWhateverItsFieldsHold)
     std::strcpy(io.DO[0].STATUS.OFF.DISP_STRING, "123456789");
     io.PI[0].TYPE = 0;
     io.PI[0].SCALE = 0;
-    io.PI[0].ANALOG_SUM.RATE = 20000;  // another type's field: never checked here
     io.OI[0].TYPE = kOiNone;
 
     const QString name = QStringLiteral("Name");
@@ -76,7 +75,6 @@ TEST_F(GuardRuleTest, ADisabledChannelIsSwitchedOnWhateverItsFieldsHold)
                                        {"scale", "Setting error: Scaling", QStringLiteral("0.5")}});
         EXPECT_EQ(io.PI[0].TYPE, 1);
         EXPECT_EQ(io.PI[0].SCALE, 0.5);
-        EXPECT_EQ(io.PI[0].ANALOG_SUM.RATE, 20000);  // kept as it was
     }
     {
         CDlgSetIoOiCh oi(*record, 0, ui);

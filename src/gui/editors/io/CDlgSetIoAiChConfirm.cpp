@@ -40,7 +40,7 @@ bool CDlgSetIoAiCh::CheckScaling()
 {
     const bool exp = Exponent();
     if (m_dataType->currentIndex() == kPercent) {
-        if (!m_scale0->isEnabled()) return true;  // a disabled channel's scaling is not checked
+        if (Unchecked(m_scale0)) return true;
         if (!RealTextValid(m_scale0->text(), exp)) return Refuse("Setting error: Scaling 0 %");
         if (!RealTextValid(m_scale100->text(), exp)) return Refuse("Setting error: Scaling 100 %");
         if (SameAtThreeDecimals(ReadReal(m_scale0->text()), ReadReal(m_scale100->text()))) {

@@ -22,11 +22,8 @@ bool UnsignedIn(const QLineEdit* edit, uint64_t min, uint64_t max, uint64_t* val
 // Hexadecimal text likewise.
 bool HexIn(const QLineEdit* edit, uint64_t min, uint64_t max, uint64_t* value = nullptr);
 
-// The checks that guards and confirms run cover only the fields the user can
-// change now: a disabled field passes whatever it holds, so that a channel
-// or report whose fields were left out of range while it was off can always
-// be switched on and put right. A change that disables fields is checked
-// while they are still enabled.
+// IntegerIn as the editors' field checks run it: a disabled field passes
+// while a guard runs (CheckScope.h).
 bool IntegerField(const QLineEdit* edit, int64_t min, int64_t max);
 
 // The value of a text that passed one of the checks above (0 otherwise).

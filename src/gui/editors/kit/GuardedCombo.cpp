@@ -1,5 +1,7 @@
 #include "editors/kit/GuardedCombo.h"
 
+#include "editors/kit/CheckScope.h"
+
 namespace volmar::gui::kit {
 
 GuardedCombo::GuardedCombo(QWidget* parent) : QComboBox(parent)
@@ -41,7 +43,11 @@ void GuardedCombo::OnIndexChanged(int index)
     setCurrentIndex(from);  // the guard sees the controls under the old mode
     // A list that selected nothing (a stored value it does not offer) is
     // guarded like any other: the fields shown for that value are checked.
-    const bool ok = !m_guard || m_guard(from, index);
+    bool ok = true;
+    if (m_guard) {
+        const GuardScope scope;
+        ok = m_guard(from, index);
+    }
     if (ok) setCurrentIndex(index);
     m_busy = false;
     if (!ok) return;

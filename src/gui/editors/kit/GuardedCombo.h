@@ -4,7 +4,8 @@
 // shows the accepted one again, asks the guard (which reads the other
 // controls as they are under the old mode and shows its own message on
 // failure), and only when the guard agrees moves to the new entry and emits
-// Accepted. A refused change leaves the old selection in place.
+// Accepted. A refused change leaves the old selection in place. The guard
+// runs in a GuardScope: disabled fields pass its checks (CheckScope.h).
 #include <QComboBox>
 #include <functional>
 #include <initializer_list>

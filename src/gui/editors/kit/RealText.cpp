@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <string>
 
+#include "editors/kit/CheckScope.h"
+
 #include "settings/ValueText.h"
 
 namespace volmar::gui::kit {
@@ -50,7 +52,7 @@ bool RealTextValid(const QString& text, bool exponent)
 
 bool DivisorField(const QLineEdit* edit, bool exponent)
 {
-    if (!edit->isEnabled()) return true;
+    if (Unchecked(edit)) return true;
     return RealTextValid(edit->text(), exponent) && RoundToNotation(ReadReal(edit->text()), exponent) != 0.0;
 }
 

@@ -20,7 +20,7 @@ QString Reformat(const QString& text, bool exponent);
 // form) and within -1e10 to 1e10.
 bool RealTextValid(const QString& text, bool exponent);
 // A scaling that values are divided by: a valid real text that is not 0 in
-// the notation. A disabled field passes (IntegerField in FieldChecks.h).
+// the notation (a disabled field passes while a guard runs: CheckScope.h).
 bool DivisorField(const QLineEdit* edit, bool exponent);
 
 }  // namespace volmar::gui::kit
