@@ -80,20 +80,17 @@ void CDlgSetIoPiCh::Store()
     ch.MODE = m_mode->currentIndex() == kEngineering ? 1 : 0;
     ch.MODE_M = m_modeM->currentIndex();
     ch.RNG = m_range->isChecked() ? kUse : kNoUse;
-    // A count field that a checkbox disabled after it was typed in keeps the
-    // stored value unless it holds a valid one.
-    int64_t v = 0;
-    if (IntegerIn(m_low, 0, kMaxPulse, &v)) ch.WIDTH.LOW = static_cast<uint32_t>(v);
-    if (IntegerIn(m_high, 0, kMaxPulse, &v)) ch.WIDTH.HIGH = static_cast<uint32_t>(v);
-    if (IntegerIn(m_timeConstant, 0, 100, &v)) ch.T = static_cast<uint32_t>(v);
-    if (IntegerIn(m_rate, 0, 10000, &v)) ch.ANALOG_SUM.RATE = static_cast<int32_t>(v);
+    ch.WIDTH.LOW = static_cast<uint32_t>(SignedValue(m_low));
+    ch.WIDTH.HIGH = static_cast<uint32_t>(SignedValue(m_high));
+    ch.T = static_cast<uint32_t>(SignedValue(m_timeConstant));
+    ch.ANALOG_SUM.RATE = static_cast<int32_t>(SignedValue(m_rate));
     ch.RESET_DI = static_cast<int16_t>(m_resetDi->currentIndex());
     ch.FILTER = m_filter->currentIndex();
     ch.MOVING_AVERAGE = kSamples[static_cast<size_t>(std::max(0, m_samples->currentIndex()))];
     ch.ANALOG_SUM.UNIT = m_timeUnit->currentIndex();
     ch.ANALOG_SUM.TARGET_CH = static_cast<uint8_t>(m_aiCh->currentIndex() + 1);
     ch.DI_CH = static_cast<uint16_t>(m_diCh->currentIndex() + 1);
-    if (IntegerIn(m_dropout, 0, 12000, &v)) ch.ANALOG_SUM.DROPOUT = static_cast<int16_t>(v);
+    ch.ANALOG_SUM.DROPOUT = static_cast<int16_t>(SignedValue(m_dropout));
     StoreZones(ch, m_zones);
     ch.EXP = Exponent() ? kUse : kNoUse;
     ch.MODE_DI = m_modeDi->currentIndex();
