@@ -1,5 +1,5 @@
-// The rule every channel editor's guarded type combo follows: a check covers
-// only the fields the user can change now. A channel switched off with a
+// The rule every channel editor's guarded type combo follows: its check
+// passes the fields that are disabled. A channel switched off with a
 // name too long, a delay out of range or a scaling of 0 (as a settings file
 // may hold them) can be switched on; its fields then become editable, and OK
 // and switching it off again refuse them until they are put right.
