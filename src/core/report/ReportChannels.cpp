@@ -293,9 +293,10 @@ void AddOi(Section& s, const SettingRecord& r, int i)
 }
 
 // What drives an output, one function after another: "I/O (AI01) Zone 2, 4;
-// I/O (DI03) ON, OFF; E-mail Event report 1, 5". A function's details follow
-// it once, and a detail's first word ("Zone") once per function, so that an
-// output many zones switch stays a paragraph, not pages.
+// I/O (DI03) ON, OFF; E-mail Event report 1, 5, 7 (disabled)". A function's
+// details follow it once, and the words before a detail's number ("Zone",
+// "Event report") once per function, so that an output many zones switch
+// stays a paragraph, not pages.
 std::string Drivers(const std::vector<DoUse>& uses, int out)
 {
     std::string text;
@@ -305,8 +306,8 @@ std::string Drivers(const std::vector<DoUse>& uses, int out)
         if (use.out != out) continue;
         std::string detail = use.detail;
         if (detail.size() >= 2 && detail.compare(detail.size() - 2, 2, ", ") == 0) detail.resize(detail.size() - 2);
-        const size_t space = detail.find(' ');
-        const std::string word = space == std::string::npos ? std::string() : detail.substr(0, space + 1);
+        const size_t digit = detail.find_first_of("0123456789");
+        const std::string word = digit == std::string::npos ? std::string() : detail.substr(0, digit);
         if (last && last->function == use.function) {
             text += ", ";
             text += !word.empty() && word == lastWord ? detail.substr(word.size()) : detail;

@@ -13,12 +13,14 @@ struct DoUse {
     int out = 0;           // the DO, from 0
     std::string channel;   // "DO%02d"
     std::string function;  // "I/O (AI01)", "E-mail"
-    std::string detail;    // "Zone 2", "ON", "Event report 1, 5, "
+    std::string detail;    // "Zone 2", "ON", "Event report 1, 5, ", "Zone 4 (disabled)"
 };
 
-// DO01 first. Only sources in use count: zones within the count of a channel
-// that is not disabled, the states of a DI that is not disabled, and enabled
-// e-mail reports.
+// DO01 first. Every source whose masks include the output is listed. One
+// that is not in use now (a zone beyond its channel's count or of a disabled
+// channel, a state of a disabled DI, a disabled e-mail report) switches
+// nothing yet but will once it is enabled again: its detail ends in
+// " (disabled)", and a disabled event report has a row of its own.
 std::vector<DoUse> DoUses(const SettingRecord& record);
 
 }  // namespace volmar

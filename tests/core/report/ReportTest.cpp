@@ -126,6 +126,11 @@ TEST(Report, ChannelValuesAsTheEditorsShowThem)
     ai.AREA[2].LEVEL_LOWER = 20.25;
     ai.AREA[1].DO_ON1 = 1u << 4;  // DO05
     ai.AREA[2].DO_ON1 = 1u << 4;
+    ai.AREA[3].DO_ON1 = 1u << 4;  // zone 4, beyond the count: kept, marked
+    r->MAIL_REPORT.EVENT[0].MODE = kUse;
+    r->MAIL_REPORT.EVENT[0].DO_OFF1 = 1u << 4;
+    r->MAIL_REPORT.EVENT[2].MODE = kNoUse;
+    r->MAIL_REPORT.EVENT[2].DO_ON1 = 1u << 4;
     ai.AREA[1].UPPER.EVENT_LOG = kUse;
     ai.AREA[1].UPPER.EVENT_NEW = kNoUse;
     ai.AREA[1].UPPER.EVENT_NO = 7;
@@ -176,7 +181,8 @@ TEST(Report, ChannelValuesAsTheEditorsShowThem)
     EXPECT_EQ(zones.rows[2][4], "");  // the last zone has no upper limit
     EXPECT_EQ(ValueOf(doc, "di", "DI01", "Source"), "Slave No. 4, SLMP device X0000001a");
     EXPECT_EQ(ValueOf(doc, "pi", "PI01", "Scaling"), "1.000e-03");
-    EXPECT_EQ(ValueOf(doc, "do", "DO05", "Driven by"), "I/O (AI03) Zone 2, 3");
+    EXPECT_EQ(ValueOf(doc, "do", "DO05", "Driven by"),
+              "I/O (AI03) Zone 2, 3, 4 (disabled); E-mail Event report 1, 3 (disabled)");
     // A function input: its equation, inputs and constants as its dialog shows them.
     EXPECT_EQ(ValueOf(doc, "oi", "OI01", "Equation"), "(K1X1+A1)/(K2X2+A2)+A0");
     EXPECT_EQ(ValueOf(doc, "oi", "OI01", "X1"), "AI03 Flow <in> & \"out\"");

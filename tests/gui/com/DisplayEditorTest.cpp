@@ -55,6 +55,7 @@ TEST_F(DisplayEditorTest, ListRowsColoursAndPaste)
 TEST_F(DisplayEditorTest, ChannelsFollowTheRateAndAnUnofferedChannelIsKept)
 {
     record->DISP.PEN_CONF[1] = {kPenAi, 40, 0};  // left there by a rate change
+    record->DISP.PEN_LOG[1] = 2;                  // neither entry of "Log"
     {
         CDlgSetDispPenConf dialog(*record, 1, ui);
         EXPECT_EQ(dialog.windowTitle(), "PEN2");
@@ -63,6 +64,16 @@ TEST_F(DisplayEditorTest, ChannelsFollowTheRateAndAnUnofferedChannelIsKept)
         EXPECT_EQ(channel->currentIndex(), -1);
         EXPECT_EQ(channel->itemText(4), "05 Flow");
         EXPECT_EQ(channel->itemText(5), "06 ");
+        // The first change away from a value the list does not offer is
+        // guarded like any other, and a refused one re-formats nothing.
+        SetText(&dialog, "lower", "abc");
+        Pick(&dialog, "channel", 2);
+        Pick(&dialog, "log", 1);
+        EXPECT_EQ(channel->currentIndex(), -1);
+        EXPECT_EQ(Picked(&dialog, "log"), -1);
+        EXPECT_EQ(Text(&dialog, "lower"), "abc");
+        EXPECT_EQ(Messages(), (std::vector<std::string>{"Setting error: Lower limit", "Setting error: Lower limit"}));
+        SetText(&dialog, "lower", "0");
         SetText(&dialog, "upper", "50");
         ASSERT_TRUE(PressOk(dialog));
         EXPECT_EQ(record->DISP.PEN_CONF[1].CH, 40);
@@ -79,6 +90,7 @@ TEST_F(DisplayEditorTest, ChannelsFollowTheRateAndAnUnofferedChannelIsKept)
 
 TEST_F(DisplayEditorTest, LimitChecksByScale)
 {
+    record->DISP.PEN_COLOR[0] = 0x7F123456;  // bits a QColor would drop: kept unless a colour is chosen
     CDlgSetDispPenConf dialog(*record, 0, ui);
     EXPECT_EQ(Text(&dialog, "lower"), "-2.500e+00");
     EXPECT_EQ(Text(&dialog, "unit"), "m3/h");
@@ -110,7 +122,7 @@ TEST_F(DisplayEditorTest, LimitChecksByScale)
     EXPECT_EQ(record->DISP.PEN_LOG[0], 1);
     EXPECT_EQ(record->DISP.PEN_DRAW[0].LOW, -3.0);
     EXPECT_EQ(record->DISP.PEN_DRAW[0].HIGH, 5.0);
-    EXPECT_EQ(record->DISP.PEN_COLOR[0], 0x123456);
+    EXPECT_EQ(record->DISP.PEN_COLOR[0], 0x7F123456);
 
     // A DI pen's equal limit fields are refused too.
     record->DISP.PEN_CONF[2] = {kPenDi, 3, 0};

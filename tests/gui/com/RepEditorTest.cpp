@@ -83,12 +83,25 @@ TEST_F(RepTest, ReportTextsAreCheckedNeverCutAndBodiesStoreCrLf)
         EXPECT_EQ(item.windowTitle(), QStringLiteral("No.07"));
         EXPECT_FALSE(Find<QLineEdit>(&item, "subject")->isEnabled());
         SetText(&item, "subject", forty);
-        Pick(&item, "mode", 1);  // enabling is refused
-        EXPECT_EQ(LastMessage(), "Setting error: Subject");
-        EXPECT_EQ(Picked(&item, "mode"), 0);
         ASSERT_TRUE(PressOk(item));  // a disabled event keeps it whole
     }
     EXPECT_EQ(QString::fromUtf8(record->MAIL_REPORT.EVENT[6].TITLE), forty);
+    {
+        // Enabling is never refused over texts the user could not reach:
+        // the subject becomes editable, and OK and leaving "Enable" refuse it.
+        CDlgSetRepEventItem item(*record, 6, ui);
+        Pick(&item, "mode", 1);
+        ASSERT_EQ(Picked(&item, "mode"), 1);
+        EXPECT_TRUE(Find<QLineEdit>(&item, "subject")->isEnabled());
+        EXPECT_TRUE(ui.shown.empty());
+        EXPECT_FALSE(PressOk(item));
+        Pick(&item, "mode", 0);
+        EXPECT_EQ(Picked(&item, "mode"), 1);
+        EXPECT_EQ(Messages(), (std::vector<std::string>{"Setting error: Subject", "Setting error: Subject"}));
+        SetText(&item, "subject", QString(32, QLatin1Char('s')));
+        ASSERT_TRUE(PressOk(item));
+        EXPECT_EQ(record->MAIL_REPORT.EVENT[6].MODE, kUse);
+    }
 
     ui.shown.clear();
     CDlgSetRepEventItem item(*record, 0, ui);
@@ -99,13 +112,14 @@ TEST_F(RepTest, ReportTextsAreCheckedNeverCutAndBodiesStoreCrLf)
     EXPECT_FALSE(PressOk(item));
     EXPECT_EQ(LastMessage(), "Setting error: Body text");
     Pick(&item, "mode", 1);
-    EXPECT_EQ(Picked(&item, "mode"), 0);
-    body->setPlainText(QString(254, QLatin1Char('b')) + QStringLiteral("\nc"));  // 257 with CR LF
-    Pick(&item, "mode", 1);
-    EXPECT_EQ(Picked(&item, "mode"), 0);
-    body->setPlainText(QStringLiteral("Level high\nCheck pump 2\n"));
-    Pick(&item, "mode", 1);
     ASSERT_EQ(Picked(&item, "mode"), 1);
+    body->setPlainText(QString(254, QLatin1Char('b')) + QStringLiteral("\nc"));  // 257 with CR LF
+    EXPECT_FALSE(PressOk(item));
+    Pick(&item, "mode", 0);
+    EXPECT_EQ(Picked(&item, "mode"), 1);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Setting error: Body text", "Setting error: Body text",
+                                                    "Setting error: Body text"}));
+    body->setPlainText(QStringLiteral("Level high\nCheck pump 2\n"));
     EXPECT_TRUE(body->isEnabled());
     SetText(&item, "subject", QString(33, QLatin1Char('s')));
     EXPECT_FALSE(PressOk(item));
@@ -243,8 +257,13 @@ TEST_F(RepTest, HoursCheckOffsetsOnlyWhileEnabled)
     EXPECT_TRUE(PressOk(hour));  // ignored while disabled
     EXPECT_EQ(hour.Result().OFFSET_MIN, 5);
 
+    Pick(&hour, "report", 1);  // never refused over what the user could not reach
+    ASSERT_EQ(Picked(&hour, "report"), 1);
+    Pick(&hour, "report", 0);  // leaving "Enable" checks the offsets
+    EXPECT_EQ(Picked(&hour, "report"), 1);
+    EXPECT_EQ(LastMessage(), "Setting error: Time delay (min.)");
+    ui.shown.clear();
     SetText(&hour, "minute", QStringLiteral("0"));
-    Pick(&hour, "report", 1);
     SetText(&hour, "second", QStringLiteral("60"));
     EXPECT_FALSE(PressOk(hour));
     SetText(&hour, "minute", QStringLiteral("x"));

@@ -76,6 +76,8 @@ TEST_F(DiDoRoundTripTest, DiscreteInput)
 
 TEST_F(DiDoRoundTripTest, DiscreteOutput)
 {
+    record->IO.DO[63].STATUS.ON.DISP_COLOR = 0x00A0B0C0;
+    record->IO.DO[63].STATUS.OFF.DISP_COLOR = 0x00010203;
     {
         CDlgSetIoDoCh editor(*record, 63, ui);
         Pick(&editor, "type", 2);  // Modbus/TCP
@@ -94,6 +96,8 @@ TEST_F(DiDoRoundTripTest, DiscreteOutput)
     EXPECT_EQ(out.MOD_TYPE, 0);
     EXPECT_STREQ(out.COMMENT, "Hupe");
     EXPECT_STREQ(out.STATUS.OFF.DISP_STRING, "ruhig");
+    EXPECT_EQ(out.STATUS.ON.DISP_COLOR, 0x00A0B0C0);
+    EXPECT_EQ(out.STATUS.OFF.DISP_COLOR, 0x00010203);
 }
 
 }  // namespace

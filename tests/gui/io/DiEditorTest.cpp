@@ -3,10 +3,13 @@
 // source and of each state block, the AI-bit and logic sources, the bit
 // device tables by code, the state blocks' own masks, and Copy / Paste.
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QToolButton>
 
 #include "IoTestSupport.h"
 #include "editors/io/CDlgSetIoDi.h"
 #include "editors/io/CDlgSetIoDiCh.h"
+#include "editors/kit/ColourSwatch.h"
 #include "editors/kit/ReportTable.h"
 
 namespace volmar::gui::test {
@@ -221,8 +224,20 @@ TEST_F(DiEditorTest, EachStateKeepsItsOwnFieldsAndMasks)
 {
     record->IO.DO[39].TYPE = 1;
     record->MAIL_REPORT.EVENT[2].MODE = kUse;
+    record->IO.DI[0].STATUS.ON.DISP_COLOR = 0x102030;
+    record->IO.DI[0].STATUS.OFF.DISP_COLOR = 0x405060;
     CDlgSetIoDiCh editor(*record, 0, ui);
     editor.show();
+    WhenModal(
+        [](QWidget* modal) {
+            auto* chooser = qobject_cast<QColorDialog*>(modal);
+            ASSERT_NE(chooser, nullptr);
+            chooser->setCurrentColor(QColor(0xAB, 0xCD, 0xEF));
+            chooser->accept();
+        },
+        &editor);
+    Find<kit::ColourSwatch>(&editor, "onColour")->ChooseButton()->click();
+    SetText(&editor, "comment", QStringLiteral("Tor"));
     SetText(&editor, "onText", QStringLiteral("AN"));
     SetText(&editor, "offText", QStringLiteral("AUS"));
     SetText(&editor, "onMessage", QStringLiteral("on msg"));
@@ -249,7 +264,10 @@ TEST_F(DiEditorTest, EachStateKeepsItsOwnFieldsAndMasks)
     Find<QPushButton>(&editor, "offMail")->click();
     ASSERT_TRUE(PressOk(editor)) << LastMessage();
 
+    EXPECT_STREQ(record->IO.DI[0].COMMENT, "Tor");
     const DiStatus& s = record->IO.DI[0].STATUS;
+    EXPECT_EQ(s.ON.DISP_COLOR, 0xABCDEF);  // chosen
+    EXPECT_EQ(s.OFF.DISP_COLOR, 0x405060);  // kept
     EXPECT_STREQ(s.ON.DISP_STRING, "AN");
     EXPECT_STREQ(s.OFF.DISP_STRING, "AUS");
     EXPECT_STREQ(s.ON.MESSAGE, "on msg");
@@ -271,9 +289,22 @@ TEST_F(DiEditorTest, EachStateKeepsItsOwnFieldsAndMasks)
 
 TEST_F(DiEditorTest, SlaveQuestionsAndCancel)
 {
+    record->IO.DO[0].TYPE = 1;
     const auto before = Snapshot();
     {
         CDlgSetIoDiCh editor(*record, 0, ui);
+        editor.show();
+        // A state's DO mask, edited and confirmed in its own dialog, is
+        // dropped with the channel's Cancel.
+        WhenModal([](QWidget* output) {
+            WhenModal([](QWidget* conf) {
+                Pick(conf, "output", 1);
+                EXPECT_TRUE(PressOk(*qobject_cast<QDialog*>(conf)));
+            }, output);
+            DoubleClickRow(output->findChild<kit::ReportTable*>(), 0);
+            Find<QPushButton>(output, "back")->click();
+        });
+        Find<QPushButton>(&editor, "offOutput")->click();
         Pick(&editor, "type", kSlmp);
         Pick(&editor, "slave", 5);  // no address
         EXPECT_FALSE(PressOk(editor));

@@ -129,7 +129,9 @@ TEST_F(DoEditorTest, EnableRuleAndSlmpOutputs)
     EXPECT_EQ(ch.SLMP_DEV_NO, 0xFFu);
 }
 
-TEST_F(DoEditorTest, ReportListsTheSourcesInUse)
+// A source that is off keeps its DO bits and acts again once enabled: it is
+// listed too, marked.
+TEST_F(DoEditorTest, ReportListsEverySourceAndMarksThoseThatAreOff)
 {
     IoBlock& io = record->IO;
     io.AI[1].TYPE = 3;
@@ -141,14 +143,16 @@ TEST_F(DoEditorTest, ReportListsTheSourcesInUse)
     io.PI[0].AREA[0].DO_ON2 = 0x80;  // DO40
     io.DI[6].TYPE = 1;
     io.DI[6].STATUS.OFF.DO_ON1 = 0x1;
-    io.DI[7].STATUS.ON.DO_ON1 = 0x1;  // a disabled input switches nothing
+    io.DI[7].STATUS.ON.DO_ON1 = 0x1;  // a disabled input
+    io.OI[2].AREA[1].DO_ON1 = 0x1;     // a zone of a disabled channel
     MailReportBlock& mail = record->MAIL_REPORT;
     mail.EVENT[0].MODE = kUse;
     mail.EVENT[0].DO_ON1 = 0x1;
     mail.EVENT[4].MODE = kUse;
     mail.EVENT[4].DO_OFF1 = 0x1;
     mail.EVENT[5].DO_ON1 = 0x1;  // disabled report
-    mail.TIME.REPORT.MODE = kUse;
+    mail.EVENT[8].DO_OFF1 = 0x1;  // disabled report
+    mail.TIME.REPORT.MODE = kNoUse;
     mail.TIME.REPORT.DO_OFF2 = 0x80;
     mail.ERROR = 1;
 
@@ -160,11 +164,16 @@ TEST_F(DoEditorTest, ReportListsTheSourcesInUse)
     }
     EXPECT_EQ(rows, (QStringList{
                         QStringLiteral("DO01|I/O (AI02)|Zone 3"),
+                        QStringLiteral("DO01|I/O (AI02)|Zone 4 (disabled)"),
                         QStringLiteral("DO01|I/O (DI07)|OFF"),
+                        QStringLiteral("DO01|I/O (DI08)|ON (disabled)"),
+                        QStringLiteral("DO01|I/O (OI03)|Zone 2 (disabled)"),
                         QStringLiteral("DO01|E-mail|Event report 1, 5, "),
+                        QStringLiteral("DO01|E-mail|Event report 6 (disabled)"),
+                        QStringLiteral("DO01|E-mail|Event report 9 (disabled)"),
                         QStringLiteral("DO01|E-mail|Delivery failure output"),
                         QStringLiteral("DO40|I/O (PI01)|Zone 1"),
-                        QStringLiteral("DO40|E-mail|Regular report"),
+                        QStringLiteral("DO40|E-mail|Regular report (disabled)"),
                     }));
 }
 

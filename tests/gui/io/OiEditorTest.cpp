@@ -86,9 +86,10 @@ TEST_F(OiEditorTest, ResetInputOnlyForResettableFunctionsAndKeptOtherwise)
     EXPECT_EQ(Oi().RESET_DI, 5);
 }
 
-TEST_F(OiEditorTest, FunctionDialogEditsReachTheRecordOnlyThroughTheChannelOk)
+TEST_F(OiEditorTest, FunctionAndZoneEditsReachTheRecordOnlyThroughTheChannelOk)
 {
     Oi().TYPE = kOiMul;
+    Oi().USE_AREAS = 2;
     const auto before = Snapshot();
     for (bool confirmChannel : {false, true}) {
         CDlgSetIoOiCh editor(*record, 0, ui);
@@ -101,13 +102,25 @@ TEST_F(OiEditorTest, FunctionDialogEditsReachTheRecordOnlyThroughTheChannelOk)
         });
         Find<QPushButton>(&editor, "calc")->click();
         EXPECT_EQ(editor.Terms().konst.A[2], -4.25);
+        WhenModal([](QWidget* modal) {
+            SetText(modal, "name2", QStringLiteral("High"));
+            EXPECT_TRUE(PressOk(*qobject_cast<QDialog*>(modal)));
+        });
+        Find<QPushButton>(&editor, "zones")->click();
+        SetText(&editor, "comment", QStringLiteral("Leistung"));
+        SetText(&editor, "unit", QStringLiteral("kW"));
+        Pick(&editor, "point", 2);
         if (!confirmChannel) {
             editor.reject();
             EXPECT_TRUE(Unchanged(*before));
         } else {
-            ASSERT_TRUE(PressOk(editor));
+            ASSERT_TRUE(PressOk(editor)) << LastMessage();
         }
     }
+    EXPECT_STREQ(Oi().AREA[1].AREA_NAME, "High");
+    EXPECT_STREQ(Oi().COMMENT, "Leistung");
+    EXPECT_STREQ(Oi().UNIT, "kW");
+    EXPECT_EQ(Oi().POINT, 2);
     EXPECT_EQ(Oi().CONST.A[2], -4.25);
     EXPECT_EQ(Oi().INPUT[2].KIND, 2);
     EXPECT_EQ(Oi().INPUT[2].CH, 32);

@@ -72,14 +72,25 @@ TEST_F(PiEditorTest, AddressingLimitsDifferFromAi)
 TEST_F(PiEditorTest, CountingFieldsRefuseNegativesAndTooLargeValues)
 {
     CDlgSetIoPiCh editor(*record, 0, ui);
-    // Every check runs whatever the type; "-5" would wrap the unsigned fields.
+    // "-5" would wrap the unsigned fields. Each mode is left with its
+    // fields checked.
+    Pick(&editor, "type", kCard);
+    Find<QCheckBox>(&editor, "range")->setChecked(true);
     EXPECT_EQ(Refusal(editor, "low", QStringLiteral("-5")), "Setting error: Pulse range - lower limit");
     EXPECT_EQ(Refusal(editor, "low", QStringLiteral("4294967296")), "Setting error: Pulse range - lower limit");
     SetText(&editor, "low", QStringLiteral("4294967295"));
     EXPECT_EQ(Refusal(editor, "high", QStringLiteral("-1")), "Setting error: Pulse range - upper limit");
     SetText(&editor, "high", QStringLiteral("0"));
+    Pick(&editor, "mode", 1);
+    Pick(&editor, "filter", 2);  // delay buffer
+    ASSERT_TRUE(On(&editor, "timeConstant"));
     EXPECT_EQ(Refusal(editor, "timeConstant", QStringLiteral("101")), "Setting error: Time constant");
+    Pick(&editor, "type", kAnalogSum);  // leaving the mode checks its fields
+    EXPECT_EQ(Picked(&editor, "type"), kCard);
+    EXPECT_EQ(LastMessage(), "Setting error: Time constant");
     SetText(&editor, "timeConstant", QStringLiteral("010"));
+    Pick(&editor, "type", kAnalogSum);
+    ASSERT_EQ(Picked(&editor, "type"), kAnalogSum);
     EXPECT_EQ(Refusal(editor, "rate", QStringLiteral("10001")), "Setting error: Analog accumulation - accumulation rate");
     SetText(&editor, "rate", QStringLiteral("10000"));
     EXPECT_EQ(Refusal(editor, "dropout", QStringLiteral("12001")), "Setting error: Analog Counter - Low-end cutout");
@@ -87,7 +98,7 @@ TEST_F(PiEditorTest, CountingFieldsRefuseNegativesAndTooLargeValues)
     SetText(&editor, "dropout", QStringLiteral("12000"));
     EXPECT_EQ(Refusal(editor, "scale", QStringLiteral("0.0004")), "Setting error: Scaling");
     SetText(&editor, "scale", QStringLiteral("2.5"));
-    ASSERT_TRUE(PressOk(editor));
+    ASSERT_TRUE(PressOk(editor)) << LastMessage();
     const PiChannel& ch = record->IO.PI[0];
     EXPECT_EQ(ch.WIDTH.LOW, 4294967295u);
     EXPECT_EQ(ch.T, 10u);
@@ -172,6 +183,29 @@ TEST_F(PiEditorTest, ZoneEditorGetsTheCountResetFlag)
     }
 }
 
+// The zone editor works on the channel editor's copy: its OK reaches the
+// record only with the channel's OK.
+TEST_F(PiEditorTest, ZoneEditsReachTheRecordOnlyThroughTheChannelOk)
+{
+    record->IO.PI[0].USE_AREAS = 2;
+    const auto before = Snapshot();
+    for (bool confirmChannel : {false, true}) {
+        CDlgSetIoPiCh editor(*record, 0, ui);
+        WhenModal([](QWidget* modal) {
+            SetText(modal, "name1", QStringLiteral("Low"));
+            EXPECT_TRUE(PressOk(*qobject_cast<QDialog*>(modal)));
+        });
+        Find<QPushButton>(&editor, "zones")->click();
+        if (!confirmChannel) {
+            editor.reject();
+            EXPECT_TRUE(Unchanged(*before));
+        } else {
+            ASSERT_TRUE(PressOk(editor)) << LastMessage();
+        }
+    }
+    EXPECT_STREQ(record->IO.PI[0].AREA[0].AREA_NAME, "Low");
+}
+
 TEST_F(PiEditorTest, SlmpTablesAreMatchedByDeviceCode)
 {
     PiChannel& ch = record->IO.PI[0];
@@ -216,6 +250,11 @@ TEST_F(PiEditorTest, EachControlIsStoredInItsOwnField)
     Find<QCheckBox>(&editor, "slmpSwap")->setChecked(true);
     Find<QCheckBox>(&editor, "range")->setChecked(true);
     Pick(&editor, "modeM", 2);
+    Pick(&editor, "mode", 1);
+    Pick(&editor, "filter", 2);
+    Pick(&editor, "point", 3);
+    SetText(&editor, "comment", QStringLiteral("Zähler"));
+    SetText(&editor, "unit", QStringLiteral("m3"));
     Pick(&editor, "exp", 1);
     EXPECT_EQ(Text(&editor, "scale"), QStringLiteral("1.000e+00"));
     ASSERT_TRUE(PressOk(editor));
@@ -232,7 +271,11 @@ TEST_F(PiEditorTest, EachControlIsStoredInItsOwnField)
     EXPECT_EQ(ch.SLMP_SW, 1);
     EXPECT_EQ(ch.RNG, 1);
     EXPECT_EQ(ch.MODE_M, 2);
-    EXPECT_EQ(ch.MODE, 0);
+    EXPECT_EQ(ch.MODE, 1);
+    EXPECT_EQ(ch.FILTER, 2);
+    EXPECT_EQ(ch.POINT, 3);
+    EXPECT_EQ(QString::fromUtf8(ch.COMMENT), QStringLiteral("Zähler"));
+    EXPECT_STREQ(ch.UNIT, "m3");
     EXPECT_EQ(ch.EXP, 1);
 }
 

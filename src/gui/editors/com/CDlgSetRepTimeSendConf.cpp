@@ -40,8 +40,8 @@ void CDlgSetRepTimeSendConf::ApplyMode() { kit::SetEnabled({m_minute, m_second},
 
 bool CDlgSetRepTimeSendConf::CheckOffsets()
 {
-    if (!kit::IntegerIn(m_minute, 0, kMaxOffset)) return Refuse("Setting error: Time delay (min.)");
-    if (!kit::IntegerIn(m_second, 0, kMaxOffset)) return Refuse("Setting error: Time delay (sec.)");
+    if (!kit::IntegerField(m_minute, 0, kMaxOffset)) return Refuse("Setting error: Time delay (min.)");
+    if (!kit::IntegerField(m_second, 0, kMaxOffset)) return Refuse("Setting error: Time delay (sec.)");
     return true;
 }
 

@@ -78,9 +78,10 @@ RepReportEditor::RepReportEditor(const SettingRecord& record, const MailReport& 
 
     m_reportControls.insert(m_reportControls.end(), {recipients, m_subject, m_body});
     connect(recipients, &QPushButton::clicked, this, &RepReportEditor::OpenRecipients);
-    // A mode change stands only when the texts keep to an enabled report's
-    // limits, in either direction.
-    m_mode->SetGuard([this](int, int) { return CheckTexts(true); });
+    // Leaving "Enable" checks the texts against an enabled report's limits;
+    // entering it never refuses, so that texts kept while the report was off
+    // can be put right (OK checks them then).
+    m_mode->SetGuard([this](int, int) { return !ReportEnabled() || CheckTexts(true); });
     connect(m_mode, &kit::GuardedCombo::Accepted, this, &RepReportEditor::ApplyMode);
     ApplyMode();
 }

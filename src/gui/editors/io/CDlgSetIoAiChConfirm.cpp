@@ -30,7 +30,7 @@ bool CDlgSetIoAiCh::CheckFields()
     if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
     if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
     // A negative time constant would be stored as a huge unsigned number.
-    if (!IntegerIn(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
+    if (!IntegerField(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
     if (!CheckScaling()) return false;
     if (!Fits(m_unit, kMaxUnitChars)) return Refuse("Setting error: Engineering unit");
     return true;
@@ -40,6 +40,7 @@ bool CDlgSetIoAiCh::CheckScaling()
 {
     const bool exp = Exponent();
     if (m_dataType->currentIndex() == kPercent) {
+        if (Unchecked(m_scale0)) return true;
         if (!RealTextValid(m_scale0->text(), exp)) return Refuse("Setting error: Scaling 0 %");
         if (!RealTextValid(m_scale100->text(), exp)) return Refuse("Setting error: Scaling 100 %");
         if (SameAtThreeDecimals(ReadReal(m_scale0->text()), ReadReal(m_scale100->text()))) {
@@ -49,10 +50,7 @@ bool CDlgSetIoAiCh::CheckScaling()
     }
     // Int and Uint both divide by the integer scaling: it must be a number
     // and not zero in the notation the channel keeps it in.
-    if (!RealTextValid(m_scale->text(), exp) || RoundToNotation(ReadReal(m_scale->text()), exp) == 0.0) {
-        return Refuse("Setting error: Scaling");
-    }
-    return true;
+    return DivisorField(m_scale, exp) ? true : Refuse("Setting error: Scaling");
 }
 
 bool CDlgSetIoAiCh::Confirm()

@@ -27,10 +27,7 @@ bool CDlgSetIoPiCh::CheckFields()
     if (!m_source->Check(Link(), Ui())) return false;
     if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
     if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
-    const bool exp = Exponent();
-    if (!RealTextValid(m_scale->text(), exp) || RoundToNotation(ReadReal(m_scale->text()), exp) == 0.0) {
-        return Refuse("Setting error: Scaling");
-    }
+    if (!DivisorField(m_scale, Exponent())) return Refuse("Setting error: Scaling");
     if (!Fits(m_unit, kMaxUnitChars)) return Refuse("Setting error: Engineering unit");
     return CheckCounts();
 }
@@ -39,11 +36,11 @@ bool CDlgSetIoPiCh::CheckFields()
 // into a huge limit, so every one of them starts at 0.
 bool CDlgSetIoPiCh::CheckCounts()
 {
-    if (!IntegerIn(m_low, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - lower limit");
-    if (!IntegerIn(m_high, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - upper limit");
-    if (!IntegerIn(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
-    if (!IntegerIn(m_rate, 0, 10000)) return Refuse("Setting error: Analog accumulation - accumulation rate");
-    if (!IntegerIn(m_dropout, 0, 12000)) return Refuse("Setting error: Analog Counter - Low-end cutout");
+    if (!IntegerField(m_low, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - lower limit");
+    if (!IntegerField(m_high, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - upper limit");
+    if (!IntegerField(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
+    if (!IntegerField(m_rate, 0, 10000)) return Refuse("Setting error: Analog accumulation - accumulation rate");
+    if (!IntegerField(m_dropout, 0, 12000)) return Refuse("Setting error: Analog Counter - Low-end cutout");
     return true;
 }
 

@@ -46,6 +46,10 @@ SettingRecord& Sample(const SettingRecord& fresh)
     record.MAIL_REPORT.EVENT[4].MODE = kUse;
     record.MAIL_REPORT.EVENT[4].DO_OFF1 = 0x1;
     record.MAIL_REPORT.ERROR = 3;
+    // Sources that are off keep their outputs: the report marks them.
+    record.IO.AI[2].AREA[3].DO_ON1 = 0x1;
+    record.IO.DI[9].STATUS.OFF.DO_ON1 = 0x2;
+    record.MAIL_REPORT.EVENT[6].DO_ON1 = 0x1;
     return record;
 }
 

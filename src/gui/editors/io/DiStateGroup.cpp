@@ -121,7 +121,7 @@ void DiStateGroup::ApplyEnableRule(bool inUse)
 bool DiStateGroup::CommentFits() const { return Fits(m_text, kMaxCommentChars); }
 // The delay is kept in a signed 16-bit field: a negative count is refused,
 // not stored.
-bool DiStateGroup::DelayValid() const { return IntegerIn(m_delay, 0, kMaxDelay); }
+bool DiStateGroup::DelayValid() const { return IntegerField(m_delay, 0, kMaxDelay); }
 bool DiStateGroup::MessageFits() const { return Fits(m_message, kMaxMessageChars); }
 
 DiState DiStateGroup::Result() const

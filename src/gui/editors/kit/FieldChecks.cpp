@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "editors/kit/CheckScope.h"
 #include "editors/kit/RecordText.h"
 #include "link/transfer/Interaction.h"
 #include "settings/ValueText.h"
@@ -35,6 +36,11 @@ bool UnsignedIn(const QLineEdit* edit, uint64_t min, uint64_t max, uint64_t* val
 bool HexIn(const QLineEdit* edit, uint64_t min, uint64_t max, uint64_t* value)
 {
     return CheckHexRange(Utf8(edit), min, max, value);
+}
+
+bool IntegerField(const QLineEdit* edit, int64_t min, int64_t max)
+{
+    return Unchecked(edit) || IntegerIn(edit, min, max);
 }
 
 int64_t SignedValue(const QLineEdit* edit)

@@ -22,6 +22,10 @@ bool UnsignedIn(const QLineEdit* edit, uint64_t min, uint64_t max, uint64_t* val
 // Hexadecimal text likewise.
 bool HexIn(const QLineEdit* edit, uint64_t min, uint64_t max, uint64_t* value = nullptr);
 
+// IntegerIn as the editors' field checks run it: a disabled field passes
+// while a guard runs (CheckScope.h).
+bool IntegerField(const QLineEdit* edit, int64_t min, int64_t max);
+
 // The value of a text that passed one of the checks above (0 otherwise).
 int64_t SignedValue(const QLineEdit* edit);
 uint64_t UnsignedValue(const QLineEdit* edit);

@@ -1,5 +1,7 @@
 #include "editors/kit/GuardedCombo.h"
 
+#include "editors/kit/CheckScope.h"
+
 namespace volmar::gui::kit {
 
 GuardedCombo::GuardedCombo(QWidget* parent) : QComboBox(parent)
@@ -39,7 +41,13 @@ void GuardedCombo::OnIndexChanged(int index)
     const int from = m_accepted;
     m_busy = true;
     setCurrentIndex(from);  // the guard sees the controls under the old mode
-    const bool ok = from < 0 || !m_guard || m_guard(from, index);
+    // A list that selected nothing (a stored value it does not offer) is
+    // guarded like any other: the fields shown for that value are checked.
+    bool ok = true;
+    if (m_guard) {
+        const GuardScope scope;
+        ok = m_guard(from, index);
+    }
     if (ok) setCurrentIndex(index);
     m_busy = false;
     if (!ok) return;

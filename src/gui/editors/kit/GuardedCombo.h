@@ -4,7 +4,8 @@
 // shows the accepted one again, asks the guard (which reads the other
 // controls as they are under the old mode and shows its own message on
 // failure), and only when the guard agrees moves to the new entry and emits
-// Accepted. A refused change leaves the old selection in place.
+// Accepted. A refused change leaves the old selection in place. The guard
+// runs in a GuardScope: disabled fields pass its checks (CheckScope.h).
 #include <QComboBox>
 #include <functional>
 #include <initializer_list>
@@ -32,7 +33,8 @@ private:
 class GuardedCombo : public QComboBox {
     Q_OBJECT
 public:
-    // from and to are entry indexes; true lets the change through.
+    // from and to are entry indexes (from is -1 when nothing was selected);
+    // true lets the change through.
     using Guard = std::function<bool(int from, int to)>;
 
     explicit GuardedCombo(QWidget* parent = nullptr);

@@ -1,6 +1,9 @@
 #include "editors/kit/RealText.h"
 
+#include <QLineEdit>
 #include <string>
+
+#include "editors/kit/CheckScope.h"
 
 #include "settings/ValueText.h"
 
@@ -45,6 +48,12 @@ bool RealTextValid(const QString& text, bool exponent)
 {
     const std::string utf8 = text.toStdString();
     return CheckValuePrecision(utf8, 3, exponent) && CheckRealRange(Read(utf8));
+}
+
+bool DivisorField(const QLineEdit* edit, bool exponent)
+{
+    if (Unchecked(edit)) return true;
+    return RealTextValid(edit->text(), exponent) && RoundToNotation(ReadReal(edit->text()), exponent) != 0.0;
 }
 
 }  // namespace volmar::gui::kit

@@ -3,6 +3,8 @@
 // ("%.3e") by the channel's exponent-notation switch.
 #include <QString>
 
+class QLineEdit;
+
 namespace volmar::gui::kit {
 
 QString FormatReal(double value, bool exponent);
@@ -17,5 +19,8 @@ QString Reformat(const QString& text, bool exponent);
 // A valid real text: no more precision than three decimals (or the exponent
 // form) and within -1e10 to 1e10.
 bool RealTextValid(const QString& text, bool exponent);
+// A scaling that values are divided by: a valid real text that is not 0 in
+// the notation (a disabled field passes while a guard runs: CheckScope.h).
+bool DivisorField(const QLineEdit* edit, bool exponent);
 
 }  // namespace volmar::gui::kit

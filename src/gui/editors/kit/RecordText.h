@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "editors/kit/CheckScope.h"
 #include "settings/SettingRecord.h"
 
 namespace volmar::gui::kit {
@@ -23,7 +24,11 @@ void ToRecord(char (&field)[N], const QString& text)
 // An edit's text as UTF-8, for the value-text checks.
 inline std::string Utf8(const QLineEdit* edit) { return edit->text().toStdString(); }
 
-// Whether a typed text keeps to a character limit.
-inline bool Fits(const QLineEdit* edit, int maxChars) { return edit->text().size() <= maxChars; }
+// Whether a typed text keeps to a character limit (a disabled edit passes
+// while a guard runs: CheckScope.h).
+inline bool Fits(const QLineEdit* edit, int maxChars)
+{
+    return Unchecked(edit) || edit->text().size() <= maxChars;
+}
 
 }  // namespace volmar::gui::kit

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <algorithm>
 
 namespace volmar::gui::kit {
 
@@ -19,14 +20,17 @@ ReportTable::ReportTable(const std::vector<Column>& columns, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    int width = 0;
     QStringList titles;
-    for (size_t i = 0; i < columns.size(); ++i) {
-        titles << QString::fromUtf8(columns[i].title);
-        setColumnWidth(static_cast<int>(i), columns[i].width);
-        width += columns[i].width;
-    }
+    for (const Column& column : columns) titles << QString::fromUtf8(column.title);
     setHorizontalHeaderLabels(titles);
+    // Each column is as wide as asked, or as its title needs in the style
+    // and font in use, so that no title is cut ("Engineering unit").
+    int width = 0;
+    for (int i = 0; i < columnCount(); ++i) {
+        const int w = std::max(columns[static_cast<size_t>(i)].width, horizontalHeader()->sectionSizeHint(i));
+        setColumnWidth(i, w);
+        width += w;
+    }
     setMinimumWidth(width + 2 * frameWidth() + 20);
     setContextMenuPolicy(Qt::CustomContextMenu);
 }

@@ -11,7 +11,7 @@ namespace volmar::gui::kit {
 
 struct Column {
     const char* title;
-    int width;
+    int width;  // at least; wider when the title needs it
 };
 
 class ReportTable : public QTableWidget {
