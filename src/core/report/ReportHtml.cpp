@@ -14,7 +14,8 @@ constexpr const char* kStyle =
     "th{background:#eee;}\n"
     "table.fields th{width:16em;font-weight:normal;}\n"
     "div.block{page-break-inside:avoid;}\n"
-    "@media print{body{margin:0;font-size:9pt;}h2{page-break-after:avoid;}"
+    "@media print{body{margin:0;font-size:9pt;}h2,h3{page-break-after:avoid;}"
+    "table.list{width:100%;}thead{display:table-header-group;}tr{page-break-inside:avoid;}"
     "th{background:#ddd;-webkit-print-color-adjust:exact;print-color-adjust:exact;}}\n";
 
 // Escapes text for element content and attribute values; drops the control
@@ -50,15 +51,15 @@ void Element(std::string& out, const char* tag, const std::string& text)
 
 void RenderTable(std::string& out, const Table& t)
 {
-    out += "<table class=\"list\"><tr>";
+    out += "<table class=\"list\"><thead><tr>";
     for (const std::string& c : t.columns) Element(out, "th", c);
-    out += "</tr>\n";
+    out += "</tr></thead>\n<tbody>\n";
     for (const auto& row : t.rows) {
         out += "<tr>";
         for (const std::string& cell : row) Element(out, "td", cell);
         out += "</tr>\n";
     }
-    out += "</table>\n";
+    out += "</tbody></table>\n";
 }
 
 void RenderBlock(std::string& out, const Block& b)
