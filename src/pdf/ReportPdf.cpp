@@ -33,15 +33,17 @@ qreal PixelScale(const QPaintDevice& device)
 std::unique_ptr<QTextDocument> LayOutHtml(const std::string& html, QPaintDevice& device)
 {
     auto doc = std::make_unique<QTextDocument>();
+    // Leaves out the screen-only rules: the body margin, which Qt would give
+    // every table as side margins, pushing wide ones past the page's edge.
     doc->setMetaInformation(QTextDocument::CssMedia, QStringLiteral("print"));
     QTextOption option = doc->defaultTextOption();
     option.setWrapMode(QTextOption::WordWrap);  // never inside a word
     doc->setDefaultTextOption(option);
     doc->setHtml(QString::fromStdString(html));
-    LetOverlongWordsBreak(*doc, device, device.width(), PixelScale(device));
     doc->documentLayout()->setPaintDevice(&device);
     doc->setPageSize(QSizeF(device.width(), -1));
     doc->size();  // lays it out
+    if (LetOverlongWordsBreak(*doc, device, device.width(), PixelScale(device))) doc->size();
     return doc;
 }
 

@@ -15,7 +15,7 @@ class QTextDocument;
 namespace volmar::pdf {
 
 // The HTML laid out at the device's resolution and width as one long page,
-// with the print style and lines wrapped only between words.
+// for the print medium, lines wrapped only between words.
 std::unique_ptr<QTextDocument> LayOutHtml(const std::string& html, QPaintDevice& device);
 // Its pages on the device, a footer's height left free at the foot of each.
 std::vector<PagePlan> PlanPdfPages(const QTextDocument& doc, const QPaintDevice& device);

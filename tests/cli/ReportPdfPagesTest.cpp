@@ -153,5 +153,47 @@ TEST(ReportPdfPages, RowsStayWholeHeadersRepeatAndWordsStayWhole)
     EXPECT_EQ(PdfPageCount(pdf), static_cast<int>(pages.size()));
 }
 
+// Words without spaces (addresses) too long to stand side by side in a table
+// may break, so that the table stays on the page; elsewhere none does.
+TEST(ReportPdfPages, TableOfOverlongWordsStaysOnThePage)
+{
+    pdf::GuiForPdf gui;
+    const std::string address = "alarm.notification.recipient.number@plant-north.example.com";
+    report::Document doc;
+    doc.header = {"plant.xml", "2026-12-08 05:00", "0.1.0"};
+    report::Block b{"Mail", {}, {}};
+    const std::string shortAddress = "plant-north.alarms@example.com";
+    b.Add("Recipients", shortAddress);
+    b.table.columns = {"To", "Cc", "Bcc", "Reply to"};
+    b.table.rows.push_back({address, address, address, address});
+    doc.sections.push_back({"mail", "E-mail reports", {b}});
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                     QPageLayout::Millimeter));
+    const auto laid = pdf::LayOutHtml(report::RenderHtml(doc), writer);
+    int tables = 0;
+    for (QTextFrame* frame : laid->rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table) continue;
+        ++tables;
+        for (auto it = table->begin(); !it.atEnd(); ++it) {
+            const QTextBlock block = it.currentBlock();
+            const qreal left = laid->documentLayout()->blockBoundingRect(block).left();
+            for (int i = 0; i < block.layout()->lineCount(); ++i) {
+                const QTextLine line = block.layout()->lineAt(i);
+                EXPECT_LE(left + line.x() + line.naturalTextWidth(), writer.width()) << table->columns();
+            }
+        }
+        // The table that fits keeps its words whole.
+        if (table->columns() == 2) {
+            EXPECT_EQ(table->cellAt(0, 1).firstCursorPosition().block().text().toStdString(), shortAddress);
+        }
+    }
+    EXPECT_EQ(tables, 2);
+}
+
 }  // namespace
 }  // namespace volmar
