@@ -40,10 +40,10 @@ std::unique_ptr<QTextDocument> LayOutHtml(const std::string& html, QPaintDevice&
     option.setWrapMode(QTextOption::WordWrap);  // never inside a word
     doc->setDefaultTextOption(option);
     doc->setHtml(QString::fromStdString(html));
+    LetOverlongWordsBreak(*doc, device, device.width(), PixelScale(device));
     doc->documentLayout()->setPaintDevice(&device);
     doc->setPageSize(QSizeF(device.width(), -1));
     doc->size();  // lays it out
-    if (LetOverlongWordsBreak(*doc, device, device.width(), PixelScale(device))) doc->size();
     return doc;
 }
 

@@ -1,16 +1,13 @@
 #include "WideTables.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextLayout>
 #include <QTextTable>
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace volmar::pdf {
@@ -46,86 +43,69 @@ void Words(const QTextBlock& block, const QPaintDevice& device, std::vector<Word
     }
 }
 
-// The words of each cell of the table.
-std::vector<Word> TableWords(QTextTable* table, const QPaintDevice& device)
+// The words of each cell of the table, cells in document order.
+std::vector<std::vector<Word>> CellWords(QTextTable* table, const QPaintDevice& device,
+                                         std::vector<qreal>& columnMinimum)
 {
-    std::vector<Word> words;
+    std::vector<std::vector<Word>> cells;
+    columnMinimum.assign(static_cast<size_t>(table->columns()), 0);
     for (int r = 0; r < table->rows(); ++r) {
         for (int c = 0; c < table->columns(); ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
             if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
+            std::vector<Word> words;
             for (auto it = cell.begin(); !it.atEnd(); ++it)
                 if (it.currentBlock().isValid()) Words(it.currentBlock(), device, words);
+            if (cell.columnSpan() == 1)
+                for (const Word& w : words)
+                    columnMinimum[static_cast<size_t>(c)] = std::max(columnMinimum[static_cast<size_t>(c)], w.width);
+            cells.push_back(std::move(words));
         }
     }
-    return words;
+    return cells;
 }
 
-struct Extent {
-    qreal left = std::numeric_limits<qreal>::max();
-    qreal right = std::numeric_limits<qreal>::lowest();
-};
-
-// Where the table's text lies across the page. (The table's own bounding
-// box is off by a cell's padding and line with collapsed borders.)
-Extent TextExtent(QTextTable* table)
+void Table(QTextTable* table, const QPaintDevice& device, qreal width, qreal scale)
 {
-    const QAbstractTextDocumentLayout* layout = table->document()->documentLayout();
-    Extent e;
-    for (auto it = table->begin(); !it.atEnd(); ++it) {
-        const QTextBlock block = it.currentBlock();
-        if (!block.isValid() || !block.layout()) continue;
-        const qreal left = layout->blockBoundingRect(block).left();
-        for (int i = 0; i < block.layout()->lineCount(); ++i) {
-            const QTextLine line = block.layout()->lineAt(i);
-            e.left = std::min(e.left, left + line.x());
-            e.right = std::max(e.right, left + line.x() + std::max(line.width(), line.naturalTextWidth()));
-        }
-    }
-    return e;
-}
-
-// Adds to breaks the places inside the table's words that are wider than a
-// column's share of the room, when the table reaches past the room's edge.
-void Table(QTextTable* table, const QPaintDevice& device, qreal width, qreal scale, std::vector<int>& breaks)
-{
-    const Extent text = TextExtent(table);
-    const qreal padding = 14 * scale;  // a cell's paddings and line, in CSS pixels
-    if (text.right + padding / 2 <= width) return;
-    const qreal share = (width - text.left) / table->columns() - padding;
-    for (const Word& w : TableWords(table, device))
-        if (w.width > share)
-            for (int i = 1; i < w.text.size(); ++i)
-                if (!w.text[i].isLowSurrogate() && !w.text[i].isMark()) breaks.push_back(w.position + i);
-}
-
-void Frame(QTextFrame* frame, const QPaintDevice& device, qreal width, qreal scale, std::vector<int>& breaks)
-{
-    for (QTextFrame* child : frame->childFrames()) {
-        if (auto* table = qobject_cast<QTextTable*>(child))
-            Table(table, device, width, scale, breaks);
-        else
-            Frame(child, device, width, scale, breaks);
-    }
-}
-
-}  // namespace
-
-bool LetOverlongWordsBreak(QTextDocument& doc, const QPaintDevice& device, qreal width, qreal scale)
-{
-    std::vector<int> breaks;
-    Frame(doc.rootFrame(), device, width, scale, breaks);
-    if (breaks.empty()) return false;
-    // From the last, so that no place moves; in one edit, laid out once.
+    std::vector<qreal> columnMinimum;
+    const auto cells = CellWords(table, device, columnMinimum);
+    const qreal padding = 16 * scale;  // a cell's paddings and lines, in CSS pixels
+    qreal needed = 0;
+    for (qreal w : columnMinimum) needed += w + padding;
+    if (needed <= width) return;
+    const qreal share = width / table->columns() - padding;
+    std::vector<int> breaks;  // positions, inserted from the last so that none moves
+    for (const auto& words : cells)
+        for (const Word& w : words)
+            if (w.width > share)
+                for (int i = 1; i < w.text.size(); ++i)
+                    if (!w.text[i].isLowSurrogate() && !w.text[i].isMark()) breaks.push_back(w.position + i);
     std::sort(breaks.begin(), breaks.end());
-    QTextCursor cursor(&doc);
+    table->document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(table->document());
     cursor.beginEditBlock();
     for (auto it = breaks.rbegin(); it != breaks.rend(); ++it) {
         cursor.setPosition(*it);
         cursor.insertText(QString(kBreak));
     }
     cursor.endEditBlock();
-    return true;
+}
+
+void Frame(QTextFrame* frame, const QPaintDevice& device, qreal width, qreal scale)
+{
+    for (QTextFrame* child : frame->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(child))
+            Table(table, device, width, scale);
+        else
+            Frame(child, device, width, scale);
+    }
+}
+
+}  // namespace
+
+void LetOverlongWordsBreak(QTextDocument& doc, const QPaintDevice& device, qreal width, qreal scale)
+{
+    Frame(doc.rootFrame(), device, width, scale);
 }
 
 }  // namespace volmar::pdf
