@@ -1,5 +1,7 @@
 #include "ReportPdf.h"
 
+#include "WideTables.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QGuiApplication>
@@ -8,30 +10,74 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScreen>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace volmar::pdf {
 
+namespace {
+
+// Device units per CSS pixel: Qt's rich text takes pixels at the screen's
+// logical resolution (96 without a screen) and scales them to the device.
+qreal PixelScale(const QPaintDevice& device)
+{
+    qreal screenDpi = 96;
+    if (!QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) screenDpi = qRound(screen->logicalDotsPerInchY());
+    return device.logicalDpiY() / screenDpi;
+}
+
+}  // namespace
+
+std::unique_ptr<QTextDocument> LayOutHtml(const std::string& html, QPaintDevice& device)
+{
+    auto doc = std::make_unique<QTextDocument>();
+    // Leaves out the screen-only rules: the body margin, which Qt would give
+    // every table as side margins, pushing wide ones past the page's edge.
+    doc->setMetaInformation(QTextDocument::CssMedia, QStringLiteral("print"));
+    QTextOption option = doc->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);  // never inside a word
+    doc->setDefaultTextOption(option);
+    doc->setHtml(QString::fromStdString(html));
+    LetOverlongWordsBreak(*doc, device, device.width(), PixelScale(device));
+    doc->documentLayout()->setPaintDevice(&device);
+    doc->setPageSize(QSizeF(device.width(), -1));
+    doc->size();  // lays it out
+    return doc;
+}
+
+std::vector<PagePlan> PlanPdfPages(const QTextDocument& doc, const QPaintDevice& device)
+{
+    return PlanPages(doc, device.height() - FooterHeight(device), PixelScale(device));
+}
+
+qreal FooterHeight(const QPaintDevice& device)
+{
+    return device.logicalDpiY() * 0.3;  // inches
+}
+
 void PaintHtml(const std::string& html, QPagedPaintDevice& device)
 {
-    const qreal footer = device.logicalDpiY() * 0.3;  // inches
-    QTextDocument doc;
-    doc.documentLayout()->setPaintDevice(&device);
-    doc.setPageSize(QSizeF(device.width(), device.height() - footer));
-    doc.setHtml(QString::fromStdString(html));
-    const int pages = doc.pageCount();
-    const QSizeF page = doc.pageSize();
+    const std::unique_ptr<QTextDocument> doc = LayOutHtml(html, device);
+    const std::vector<PagePlan> pages = PlanPdfPages(*doc, device);
+    const qreal footer = FooterHeight(device);
+    const qreal width = device.width();
+    const qreal height = device.height() - footer;
     QPainter painter(&device);
-    painter.setFont(doc.defaultFont());
-    for (int i = 0; i < pages; ++i) {
+    painter.setFont(doc->defaultFont());
+    for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) device.newPage();
-        const QRectF area(0, page.height() * i, page.width(), page.height());
-        painter.save();
-        painter.translate(0, -area.top());
-        doc.drawContents(&painter, area);
-        painter.restore();
-        painter.drawText(QRectF(0, page.height(), page.width(), footer), Qt::AlignRight | Qt::AlignBottom,
-                         QStringLiteral("%1 / %2").arg(i + 1).arg(pages));
+        qreal at = 0;
+        for (const Slice& s : pages[i]) {
+            painter.save();
+            painter.translate(0, at - s.top);
+            doc->drawContents(&painter, QRectF(0, s.top, width, s.bottom - s.top));
+            painter.restore();
+            at += s.bottom - s.top;
+        }
+        painter.drawText(QRectF(0, height, width, footer), Qt::AlignRight | Qt::AlignBottom,
+                         QStringLiteral("%1 / %2").arg(i + 1).arg(pages.size()));
     }
 }
 

@@ -4,7 +4,8 @@ namespace volmar::report {
 namespace {
 
 constexpr const char* kStyle =
-    "body{font-family:sans-serif;font-size:10pt;color:#000;margin:1.5em;}\n"
+    "body{font-family:sans-serif;font-size:10pt;color:#000;}\n"
+    "@media screen{body{margin:1.5em;}}\n"
     "h1{font-size:16pt;margin:0 0 .2em 0;}\n"
     "h2{font-size:13pt;border-bottom:1px solid #444;margin:1.2em 0 .4em 0;}\n"
     "h3{font-size:11pt;margin:.8em 0 .2em 0;}\n"
@@ -14,7 +15,8 @@ constexpr const char* kStyle =
     "th{background:#eee;}\n"
     "table.fields th{width:16em;font-weight:normal;}\n"
     "div.block{page-break-inside:avoid;}\n"
-    "@media print{body{margin:0;font-size:9pt;}h2{page-break-after:avoid;}"
+    "@media print{body{margin:0;font-size:9pt;}h2,h3{page-break-after:avoid;}"
+    "tr{page-break-inside:avoid;}"
     "th{background:#ddd;-webkit-print-color-adjust:exact;print-color-adjust:exact;}}\n";
 
 // Escapes text for element content and attribute values; drops the control
@@ -50,15 +52,15 @@ void Element(std::string& out, const char* tag, const std::string& text)
 
 void RenderTable(std::string& out, const Table& t)
 {
-    out += "<table class=\"list\"><tr>";
+    out += "<table class=\"list\"><thead><tr>";
     for (const std::string& c : t.columns) Element(out, "th", c);
-    out += "</tr>\n";
+    out += "</tr></thead>\n<tbody>\n";
     for (const auto& row : t.rows) {
         out += "<tr>";
         for (const std::string& cell : row) Element(out, "td", cell);
         out += "</tr>\n";
     }
-    out += "</table>\n";
+    out += "</tbody></table>\n";
 }
 
 void RenderBlock(std::string& out, const Block& b)
