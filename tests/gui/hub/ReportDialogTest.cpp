@@ -3,6 +3,9 @@
 // and Print lays the report out for the printer's pages.
 #include <gtest/gtest.h>
 
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -119,6 +122,8 @@ TEST_F(ReportDialog, SavesHtmlAndPdfPrintsAndReportsAFailedSave)
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                      QPageLayout::Millimeter));  // as the saved PDF's pages
     printer.setOutputFileName(QString::fromStdString(dir_.File("printed.pdf")));
     dialog.PrintTo(printer);
     EXPECT_EQ(PdfPageCount(ReadFile(dir_.File("printed.pdf"))), PdfPageCount(pdf));
