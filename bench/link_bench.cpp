@@ -9,10 +9,10 @@
 
 #include "FakeUnitModel.h"
 #include "PtyUnit.h"
-#include "link/cipher/CipherLink.h"
-#include "link/serial/ComPort.h"
-#include "link/serial/Frame.h"
-#include "link/tcp/TcpTransport.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/serial/ComPort.h"
+#include "core/link/serial/Frame.h"
+#include "core/link/tcp/TcpTransport.h"
 #include "sim/cipher/CipherServer.h"
 #include "sim/tcp/PlainTcpServer.h"
 

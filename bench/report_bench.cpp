@@ -6,10 +6,10 @@
 #include <QGuiApplication>
 
 #include "RecordFactory.h"
-#include "ReportPdf.h"
-#include "report/ReportBuilder.h"
-#include "report/ReportHtml.h"
-#include "settings/Keywords.h"
+#include "pdf/ReportPdf.h"
+#include "core/report/ReportBuilder.h"
+#include "core/report/ReportHtml.h"
+#include "core/settings/Keywords.h"
 
 namespace {
 

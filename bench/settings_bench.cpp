@@ -6,10 +6,10 @@
 #include <cstring>
 
 #include "RecordFactory.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
-#include "settings/ElementLabels.h"
-#include "settings/Gzlib.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/ElementLabels.h"
+#include "core/settings/Gzlib.h"
 
 namespace {
 

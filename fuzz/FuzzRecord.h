@@ -3,7 +3,7 @@
 // more than the parse.
 #include <memory>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 inline const volmar::SettingRecord* FuzzDefaults()
 {

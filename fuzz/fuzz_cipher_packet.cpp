@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "link/cipher/CipherPacket.h"
-#include "link/cipher/CipherStream.h"
-#include "link/cipher/LinkKey.h"
+#include "core/link/cipher/CipherPacket.h"
+#include "core/link/cipher/CipherStream.h"
+#include "core/link/cipher/LinkKey.h"
 
 using namespace volmar;
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings/ElementLabels.h"
+#include "core/settings/ElementLabels.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

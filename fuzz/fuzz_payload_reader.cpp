@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "FuzzRecord.h"
-#include "settings/DocumentReader.h"
-#include "settings/Gzlib.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/Gzlib.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

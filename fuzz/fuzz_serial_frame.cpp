@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "link/serial/Frame.h"
+#include "core/link/serial/Frame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

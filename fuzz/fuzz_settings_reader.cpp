@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "FuzzRecord.h"
-#include "settings/DocumentReader.h"
+#include "core/settings/DocumentReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -18,13 +18,13 @@
 #include <thread>
 #include <vector>
 
-#include "common/UniqueFd.h"
-#include "link/tcp/Socket.h"
-#include "link/tcp/TcpHeaders.h"
-#include "link/tcp/TcpTransport.h"
-#include "link/transfer/UnitMessages.h"
-#include "link/transfer/UnitStatus.h"
-#include "settings/TextConvert.h"
+#include "core/common/UniqueFd.h"
+#include "core/link/tcp/Socket.h"
+#include "core/link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpTransport.h"
+#include "core/link/transfer/UnitMessages.h"
+#include "core/link/transfer/UnitStatus.h"
+#include "core/settings/TextConvert.h"
 
 using namespace volmar;
 

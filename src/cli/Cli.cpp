@@ -7,7 +7,7 @@
 
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
-#include "common/FileIo.h"
+#include "core/common/FileIo.h"
 
 namespace volmar::cli {
 namespace {

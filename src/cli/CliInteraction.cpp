@@ -13,9 +13,9 @@
 #include <mutex>
 #include <thread>
 
-#include "link/transfer/LinkState.h"
-#include "link/transfer/SettingDownload.h"
-#include "maintenance/MaintenanceTexts.h"
+#include "core/link/transfer/LinkState.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "link/transfer/Interaction.h"
+#include "core/link/transfer/Interaction.h"
 
 namespace volmar::cli {
 

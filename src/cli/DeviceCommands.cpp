@@ -5,22 +5,22 @@
 #include <memory>
 #include <string>
 
-#include "QSettingsProfile.h"
+#include "prefs/QSettingsProfile.h"
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
 #include "cli/DiffOutput.h"
 #include "cli/DeviceSession.h"
-#include "common/FileIo.h"
-#include "compare/SettingChanges.h"
-#include "link/connect/LinkDescription.h"
-#include "link/transfer/LinkContext.h"
-#include "link/transfer/Login.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/SettingUpload.h"
-#include "link/transfer/UnitAccess.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
-#include "settings/ValueText.h"
+#include "core/common/FileIo.h"
+#include "core/compare/SettingChanges.h"
+#include "core/link/connect/LinkDescription.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/link/transfer/Login.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingUpload.h"
+#include "core/link/transfer/UnitAccess.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::cli {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "cli/Args.h"
 #include "cli/CliInteraction.h"
-#include "common/Profile.h"
-#include "link/transfer/LinkState.h"
+#include "core/common/Profile.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar::cli {
 

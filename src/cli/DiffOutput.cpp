@@ -1,6 +1,6 @@
 #include "cli/DiffOutput.h"
 
-#include "settings/EditorEntries.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::cli {
 

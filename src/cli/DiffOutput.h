@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "settings/ElementLabels.h"
+#include "core/settings/ElementLabels.h"
 
 namespace volmar::cli {
 

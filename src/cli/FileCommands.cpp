@@ -8,11 +8,11 @@
 
 #include "cli/Command.h"
 #include "cli/DiffOutput.h"
-#include "common/FileIo.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
-#include "settings/ElementLabels.h"
-#include "settings/Gzlib.h"
+#include "core/common/FileIo.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/ElementLabels.h"
+#include "core/settings/Gzlib.h"
 
 namespace volmar::cli {
 namespace {

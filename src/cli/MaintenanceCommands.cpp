@@ -9,13 +9,13 @@
 
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
-#include "link/transfer/Login.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
-#include "maintenance/PresetCount.h"
-#include "maintenance/TestMail.h"
-#include "maintenance/UserView.h"
-#include "link/transfer/SettingDownload.h"
+#include "core/link/transfer/Login.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
+#include "core/maintenance/PresetCount.h"
+#include "core/maintenance/TestMail.h"
+#include "core/maintenance/UserView.h"
+#include "core/link/transfer/SettingDownload.h"
 
 namespace volmar::cli {
 namespace {

@@ -10,13 +10,13 @@
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
 #include "cli/TerminalCommand.h"
-#include "link/transfer/Login.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/SettingUpload.h"
-#include "link/transfer/UnitMessages.h"
-#include "settings/DocumentWriter.h"
-#include "settings/TextConvert.h"
-#include "settings/ValueText.h"
+#include "core/link/transfer/Login.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingUpload.h"
+#include "core/link/transfer/UnitMessages.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/TextConvert.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::cli {
 namespace {

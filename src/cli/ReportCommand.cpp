@@ -6,14 +6,14 @@
 
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
-#include "common/FileIo.h"
-#include "link/transfer/Login.h"
-#include "link/transfer/SettingDownload.h"
-#include "report/ReportBuilder.h"
-#include "report/ReportHtml.h"
-#include "settings/DocumentReader.h"
+#include "core/common/FileIo.h"
+#include "core/link/transfer/Login.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/report/ReportBuilder.h"
+#include "core/report/ReportHtml.h"
+#include "core/settings/DocumentReader.h"
 #if VOLMAR_CLI_PDF
-#include "ReportPdf.h"
+#include "pdf/ReportPdf.h"
 #endif
 
 namespace volmar::cli {

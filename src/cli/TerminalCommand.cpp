@@ -15,10 +15,10 @@
 
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
-#include "common/FileIo.h"
-#include "link/serial/ComPort.h"
-#include "link/terminal/TerminalReader.h"
-#include "link/transfer/UnitMessages.h"
+#include "core/common/FileIo.h"
+#include "core/link/serial/ComPort.h"
+#include "core/link/terminal/TerminalReader.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar::cli {
 namespace {

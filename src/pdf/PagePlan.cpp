@@ -1,4 +1,4 @@
-#include "PagePlan.h"
+#include "pdf/PagePlan.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>

@@ -1,6 +1,6 @@
-#include "ReportPdf.h"
+#include "pdf/ReportPdf.h"
 
-#include "WideTables.h"
+#include "pdf/WideTables.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

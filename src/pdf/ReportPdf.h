@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "PagePlan.h"
+#include "pdf/PagePlan.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;

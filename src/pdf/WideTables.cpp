@@ -1,4 +1,4 @@
-#include "WideTables.h"
+#include "pdf/WideTables.h"
 
 #include <QFontMetricsF>
 #include <QTextBlock>

@@ -1,4 +1,4 @@
-#include "QSettingsProfile.h"
+#include "prefs/QSettingsProfile.h"
 
 #include <QSettings>
 #include <QString>

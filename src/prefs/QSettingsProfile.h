@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "common/Profile.h"
+#include "core/common/Profile.h"
 
 class QSettings;
 

@@ -8,7 +8,7 @@
 
 #include "CliUnit.h"
 #include "RecordFactory.h"
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar {
 namespace {

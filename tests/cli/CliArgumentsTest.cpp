@@ -11,7 +11,7 @@
 
 #include "CliUnit.h"
 #include "RecordFactory.h"
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar {
 namespace {

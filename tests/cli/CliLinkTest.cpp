@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "CliUnit.h"
-#include "common/UniqueFd.h"
+#include "core/common/UniqueFd.h"
 
 namespace volmar {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "Process.h"
 #include "RecordFactory.h"
-#include "settings/DocumentWriter.h"
-#include "settings/Keywords.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar {
 namespace {

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "ReportPdf.h"
-#include "report/ReportHtml.h"
-#include "report/ReportModel.h"
+#include "pdf/ReportPdf.h"
+#include "core/report/ReportHtml.h"
+#include "core/report/ReportModel.h"
 
 namespace volmar {
 namespace {

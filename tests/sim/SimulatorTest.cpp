@@ -11,12 +11,12 @@
 
 #include "RecordFactory.h"
 #include "SimProcess.h"
-#include "link/cipher/CipherLink.h"
-#include "link/serial/ComPort.h"
-#include "link/tcp/TcpTransport.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
-#include "settings/Gzlib.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/serial/ComPort.h"
+#include "core/link/tcp/TcpTransport.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/Gzlib.h"
 
 namespace volmar {
 namespace {

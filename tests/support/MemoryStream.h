@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "VirtualClock.h"
-#include "link/ByteStream.h"
+#include "core/link/ByteStream.h"
 
 namespace volmar::test {
 

@@ -4,10 +4,10 @@
 #include <random>
 #include <stdexcept>
 
-#include "settings/DocumentSchema.h"
-#include "settings/FieldAccess.h"
-#include "settings/Keywords.h"
-#include "settings/ValueText.h"
+#include "core/settings/DocumentSchema.h"
+#include "core/settings/FieldAccess.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::testing {
 

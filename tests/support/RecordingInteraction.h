@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "link/transfer/Interaction.h"
-#include "link/transfer/LinkState.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "link/serial/Frame.h"
+#include "core/link/serial/Frame.h"
 
 namespace volmar::test {
 

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "link/Clock.h"
+#include "core/link/Clock.h"
 
 namespace volmar::test {
 

@@ -1,4 +1,4 @@
-#include "common/FileIo.h"
+#include "core/common/FileIo.h"
 
 #include <fcntl.h>
 #include <sys/random.h>

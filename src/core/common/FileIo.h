@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/UniqueFd.h"
+#include "core/common/UniqueFd.h"
 
 namespace volmar {
 

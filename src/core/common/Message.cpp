@@ -1,4 +1,4 @@
-#include "common/Message.h"
+#include "core/common/Message.h"
 
 namespace volmar {
 

@@ -1,8 +1,8 @@
-#include "compare/SettingChanges.h"
+#include "core/compare/SettingChanges.h"
 
 #include <cstring>
 
-#include "settings/DocumentReader.h"
+#include "core/settings/DocumentReader.h"
 
 namespace volmar {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/ElementLabels.h"
-#include "settings/SettingRecord.h"
+#include "core/settings/ElementLabels.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

@@ -1,4 +1,4 @@
-#include "maintenance/MaintenanceFormats.h"
+#include "core/maintenance/MaintenanceFormats.h"
 
 #include <cmath>
 #include <cstdio>

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "link/transfer/UnitStatus.h"
+#include "core/link/transfer/UnitStatus.h"
 
 namespace volmar {
 

@@ -1,9 +1,9 @@
-#include "maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceFunctions.h"
 
 #include <vector>
 
-#include "maintenance/MaintenanceTexts.h"
-#include "maintenance/MaintenanceTransfer.h"
+#include "core/maintenance/MaintenanceTexts.h"
+#include "core/maintenance/MaintenanceTransfer.h"
 
 namespace volmar {
 namespace {

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "link/transfer/LinkContext.h"
-#include "maintenance/MaintenanceFormats.h"
-#include "maintenance/PresetCount.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/maintenance/MaintenanceFormats.h"
+#include "core/maintenance/PresetCount.h"
 
 namespace volmar {
 

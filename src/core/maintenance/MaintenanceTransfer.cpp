@@ -1,13 +1,13 @@
-#include "maintenance/MaintenanceTransfer.h"
+#include "core/maintenance/MaintenanceTransfer.h"
 
-#include "link/cipher/CipherErrors.h"
-#include "link/cipher/CipherLink.h"
-#include "link/connect/AddressBook.h"
-#include "link/transfer/ProtocolDetection.h"
-#include "link/transfer/TransferRuns.h"
-#include "link/transfer/UnitAccess.h"
-#include "link/transfer/UnitCheck.h"
-#include "maintenance/MaintenanceTexts.h"
+#include "core/link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/link/transfer/ProtocolDetection.h"
+#include "core/link/transfer/TransferRuns.h"
+#include "core/link/transfer/UnitAccess.h"
+#include "core/link/transfer/UnitCheck.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar {
 namespace {

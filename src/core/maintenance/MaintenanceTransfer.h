@@ -6,9 +6,9 @@
 #include <functional>
 #include <optional>
 
-#include "link/transfer/LinkContext.h"
-#include "link/transfer/TransferJob.h"
-#include "link/transfer/UnitStatus.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/link/transfer/TransferJob.h"
+#include "core/link/transfer/UnitStatus.h"
 
 namespace volmar {
 

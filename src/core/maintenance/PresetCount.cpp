@@ -1,10 +1,10 @@
-#include "maintenance/PresetCount.h"
+#include "core/maintenance/PresetCount.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "settings/ValueText.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

@@ -1,9 +1,9 @@
-#include "maintenance/TestMail.h"
+#include "core/maintenance/TestMail.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "maintenance/MaintenanceTexts.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar {
 

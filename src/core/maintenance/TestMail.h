@@ -3,7 +3,7 @@
 // the unit (never the editor's).
 #include <cstdint>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

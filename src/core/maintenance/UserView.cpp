@@ -1,4 +1,4 @@
-#include "maintenance/UserView.h"
+#include "core/maintenance/UserView.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,10 +11,10 @@
 #include <ctime>
 #include <memory>
 
-#include "common/UniqueFd.h"
-#include "maintenance/MaintenanceTexts.h"
-#include "maintenance/MaintenanceTransfer.h"
-#include "settings/Gzlib.h"
+#include "core/common/UniqueFd.h"
+#include "core/maintenance/MaintenanceTexts.h"
+#include "core/maintenance/MaintenanceTransfer.h"
+#include "core/settings/Gzlib.h"
 
 namespace volmar {
 namespace {

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "common/Message.h"
-#include "link/transfer/LinkContext.h"
+#include "core/common/Message.h"
+#include "core/link/transfer/LinkContext.h"
 
 namespace volmar {
 

@@ -1,10 +1,10 @@
-#include "report/ReportBuilder.h"
+#include "core/report/ReportBuilder.h"
 
 #include <cstdio>
 
-#include "report/ReportParts.h"
-#include "settings/Keywords.h"
-#include "settings/UsableChannels.h"
+#include "core/report/ReportParts.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/UsableChannels.h"
 
 namespace volmar::report {
 namespace {

@@ -7,8 +7,8 @@
 #include <ctime>
 #include <string>
 
-#include "report/ReportModel.h"
-#include "settings/SettingRecord.h"
+#include "core/report/ReportModel.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::report {
 

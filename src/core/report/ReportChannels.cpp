@@ -2,12 +2,12 @@
 // each with its source, scaling and alarm zones, and what drives each DO.
 #include <cstring>
 
-#include "report/ReportParts.h"
-#include "settings/ChannelKinds.h"
-#include "settings/ChannelTypes.h"
-#include "settings/DoUses.h"
-#include "settings/OiFunctions.h"
-#include "settings/UsableChannels.h"
+#include "core/report/ReportParts.h"
+#include "core/settings/ChannelKinds.h"
+#include "core/settings/ChannelTypes.h"
+#include "core/settings/DoUses.h"
+#include "core/settings/OiFunctions.h"
+#include "core/settings/UsableChannels.h"
 
 namespace volmar::report {
 namespace {

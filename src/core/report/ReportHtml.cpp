@@ -1,4 +1,4 @@
-#include "report/ReportHtml.h"
+#include "core/report/ReportHtml.h"
 
 namespace volmar::report {
 namespace {

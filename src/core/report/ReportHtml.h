@@ -3,7 +3,7 @@
 // with a print variant, no scripts, no outside resources; every text escaped.
 #include <string>
 
-#include "report/ReportModel.h"
+#include "core/report/ReportModel.h"
 
 namespace volmar::report {
 

@@ -1,4 +1,4 @@
-#include "report/ReportModel.h"
+#include "core/report/ReportModel.h"
 
 namespace volmar::report {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "report/ReportModel.h"
-#include "report/ReportText.h"
-#include "settings/SettingRecord.h"
+#include "core/report/ReportModel.h"
+#include "core/report/ReportText.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::report {
 

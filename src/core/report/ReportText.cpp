@@ -1,11 +1,11 @@
-#include "report/ReportText.h"
+#include "core/report/ReportText.h"
 
 #include <cstdio>
 #include <string_view>
 
-#include "settings/ElementLabels.h"
-#include "settings/SlmpDeviceTables.h"
-#include "settings/ValueText.h"
+#include "core/settings/ElementLabels.h"
+#include "core/settings/SlmpDeviceTables.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::report {
 

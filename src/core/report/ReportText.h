@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/EditorEntries.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::report {
 

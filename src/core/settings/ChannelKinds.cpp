@@ -1,4 +1,4 @@
-#include "settings/ChannelKinds.h"
+#include "core/settings/ChannelKinds.h"
 
 namespace volmar {
 namespace {

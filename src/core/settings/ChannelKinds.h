@@ -3,7 +3,7 @@
 // an input reference), with their counts, names and channel names.
 #include <cstdint>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

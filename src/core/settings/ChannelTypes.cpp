@@ -1,4 +1,4 @@
-#include "settings/ChannelTypes.h"
+#include "core/settings/ChannelTypes.h"
 
 namespace volmar {
 namespace {

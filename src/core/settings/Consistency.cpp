@@ -1,6 +1,6 @@
-#include "settings/DocumentReader.h"
-#include "settings/Keywords.h"
-#include "settings/UsableChannels.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/UsableChannels.h"
 
 namespace volmar {
 namespace {

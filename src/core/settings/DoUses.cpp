@@ -1,4 +1,4 @@
-#include "settings/DoUses.h"
+#include "core/settings/DoUses.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "settings/DocumentReader.h"
+#include "core/settings/DocumentReader.h"
 
 #include <expat.h>
 
@@ -9,11 +9,11 @@
 #include <cstring>
 #include <memory>
 
-#include "settings/DocumentSchema.h"
-#include "settings/FieldAccess.h"
-#include "settings/TextConvert.h"
-#include "settings/TextEscape.h"
-#include "settings/ValueText.h"
+#include "core/settings/DocumentSchema.h"
+#include "core/settings/FieldAccess.h"
+#include "core/settings/TextConvert.h"
+#include "core/settings/TextEscape.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
-#include "common/Message.h"
-#include "settings/SettingRecord.h"
+#include "core/common/Message.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

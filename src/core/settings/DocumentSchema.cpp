@@ -1,11 +1,11 @@
-#include "settings/DocumentSchema.h"
+#include "core/settings/DocumentSchema.h"
 
 #include <array>
 #include <cstdio>
 #include <cstring>
 
-#include "settings/SettingRecord.h"
-#include "settings/ValueText.h"
+#include "core/settings/SettingRecord.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar {
 namespace {

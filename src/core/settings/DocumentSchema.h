@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/Keywords.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar {
 

@@ -1,12 +1,12 @@
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 
 #include <charconv>
 #include <cstring>
 
-#include "settings/DocumentSchema.h"
-#include "settings/FieldAccess.h"
-#include "settings/TextEscape.h"
-#include "settings/ValueText.h"
+#include "core/settings/DocumentSchema.h"
+#include "core/settings/FieldAccess.h"
+#include "core/settings/TextEscape.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

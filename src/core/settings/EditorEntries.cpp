@@ -1,13 +1,13 @@
-#include "settings/EditorEntries.h"
+#include "core/settings/EditorEntries.h"
 
 #include <cstring>
 #include <vector>
 
-#include "settings/ChannelTypes.h"
-#include "settings/DocumentSchema.h"
-#include "settings/OiFunctions.h"
-#include "settings/SlmpDeviceTables.h"
-#include "settings/ValueText.h"
+#include "core/settings/ChannelTypes.h"
+#include "core/settings/DocumentSchema.h"
+#include "core/settings/OiFunctions.h"
+#include "core/settings/SlmpDeviceTables.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar {
 namespace entries {

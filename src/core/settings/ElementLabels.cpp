@@ -1,4 +1,4 @@
-#include "settings/ElementLabels.h"
+#include "core/settings/ElementLabels.h"
 
 #include <cstdio>
 #include <cstring>
@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <utility>
 
-#include "settings/DocumentSchema.h"
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentSchema.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar {
 namespace {

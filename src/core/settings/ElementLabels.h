@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

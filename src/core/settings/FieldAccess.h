@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "settings/DocumentSchema.h"
+#include "core/settings/DocumentSchema.h"
 
 namespace volmar {
 

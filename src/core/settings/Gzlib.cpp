@@ -1,10 +1,10 @@
-#include "settings/Gzlib.h"
+#include "core/settings/Gzlib.h"
 
 #include <zlib.h>
 
 #include <cstring>
 
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar {
 

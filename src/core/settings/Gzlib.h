@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/Message.h"
+#include "core/common/Message.h"
 
 namespace volmar {
 

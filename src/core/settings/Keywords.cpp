@@ -1,4 +1,4 @@
-#include "settings/Keywords.h"
+#include "core/settings/Keywords.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "settings/OiFunctions.h"
+#include "core/settings/OiFunctions.h"
 
 namespace volmar {
 namespace {

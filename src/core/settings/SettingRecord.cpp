@@ -1,10 +1,10 @@
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
-#include "settings/Keywords.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar {
 namespace {

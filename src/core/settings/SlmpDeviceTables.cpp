@@ -1,4 +1,4 @@
-#include "settings/SlmpDeviceTables.h"
+#include "core/settings/SlmpDeviceTables.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "settings/TextConvert.h"
+#include "core/settings/TextConvert.h"
 
 namespace volmar {
 namespace {

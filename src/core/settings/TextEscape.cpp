@@ -1,4 +1,4 @@
-#include "settings/TextEscape.h"
+#include "core/settings/TextEscape.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
-#include "settings/UsableChannels.h"
+#include "core/settings/UsableChannels.h"
 
 #include <cstddef>
 
-#include "settings/Keywords.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar {
 namespace {

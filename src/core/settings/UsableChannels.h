@@ -5,7 +5,7 @@
 // and the record editor all count with this one table.
 #include <cstdint>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

@@ -1,4 +1,4 @@
-#include "settings/ValueText.h"
+#include "core/settings/ValueText.h"
 
 #include <cerrno>
 #include <charconv>

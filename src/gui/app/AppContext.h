@@ -5,12 +5,12 @@
 #include <functional>
 #include <vector>
 
-#include "common/Profile.h"
-#include "link/ComPortList.h"
-#include "link/connect/LinkDescription.h"
-#include "link/transfer/Interaction.h"
-#include "link/transfer/LinkContext.h"
-#include "link/transfer/LinkState.h"
+#include "core/common/Profile.h"
+#include "gui/link/ComPortList.h"
+#include "core/link/connect/LinkDescription.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar::gui {
 

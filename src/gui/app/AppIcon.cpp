@@ -1,4 +1,4 @@
-#include "app/AppIcon.h"
+#include "gui/app/AppIcon.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "app/CAboutDlg.h"
+#include "gui/app/CAboutDlg.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/AppIcon.h"
-#include "common/ScreenshotRegistry.h"
+#include "gui/app/AppIcon.h"
+#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "app/CDlgBaseIpAddress.h"
+#include "gui/app/CDlgBaseIpAddress.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -8,18 +8,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/NetworkEditorFlow.h"
-#include "common/DialogKeys.h"
-#include "common/RecordText.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/Ipv4Edit.h"
-#include "editors/kit/ScreenFit.h"
-#include "link/transfer/UnitMessages.h"
-#include "settings/DocumentWriter.h"
-#include "settings/EditorEntries.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/NetworkEditorFlow.h"
+#include "gui/common/DialogKeys.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/Ipv4Edit.h"
+#include "gui/editors/kit/ScreenFit.h"
+#include "core/link/transfer/UnitMessages.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/CDlgBaseQnset.h"
+#include "gui/app/CDlgBaseQnset.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -7,17 +7,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/NetworkEditorFlow.h"
-#include "common/AccountGrid.h"
-#include "common/DialogKeys.h"
-#include "common/NumberEdit.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/ScreenFit.h"
-#include "link/transfer/UnitMessages.h"
-#include "settings/DocumentWriter.h"
-#include "settings/EditorEntries.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/NetworkEditorFlow.h"
+#include "gui/common/AccountGrid.h"
+#include "gui/common/DialogKeys.h"
+#include "gui/common/NumberEdit.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/ScreenFit.h"
+#include "core/link/transfer/UnitMessages.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/CVolmarApp.h"
+#include "gui/app/CVolmarApp.h"
 
 #include <cstdlib>
 
-#include "QSettingsProfile.h"
-#include "app/CVolmarDlg.h"
-#include "link/LinkSelection.h"
+#include "prefs/QSettingsProfile.h"
+#include "gui/app/CVolmarDlg.h"
+#include "gui/link/LinkSelection.h"
 
 namespace volmar::gui {
 

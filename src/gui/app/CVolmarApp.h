@@ -3,9 +3,9 @@
 // interaction for the whole run, and the main window run modally.
 #include <memory>
 
-#include "app/AppContext.h"
-#include "app/MainRoutes.h"
-#include "link/GuiInteraction.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/MainRoutes.h"
+#include "gui/link/GuiInteraction.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "app/CVolmarDlg.h"
+#include "gui/app/CVolmarDlg.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -9,17 +9,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/AppIcon.h"
-#include "app/CAboutDlg.h"
-#include "common/FileIo.h"
-#include "common/ScreenshotRegistry.h"
-#include "link/DeviceOperation.h"
-#include "link/LinkSelection.h"
-#include "link/transfer/Login.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/UnitAccess.h"
-#include "settings/DocumentReader.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/AppIcon.h"
+#include "gui/app/CAboutDlg.h"
+#include "core/common/FileIo.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/link/DeviceOperation.h"
+#include "gui/link/LinkSelection.h"
+#include "core/link/transfer/Login.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/UnitAccess.h"
+#include "core/settings/DocumentReader.h"
 
 namespace volmar::gui {
 namespace {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/MainRoutes.h"
-#include "settings/SettingRecord.h"
+#include "gui/app/MainRoutes.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QLabel;

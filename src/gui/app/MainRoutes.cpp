@@ -1,13 +1,13 @@
-#include "app/MainRoutes.h"
+#include "gui/app/MainRoutes.h"
 
-#include "maintenance/CDlgMenMain.h"
+#include "gui/maintenance/CDlgMenMain.h"
 
-#include "app/AppContext.h"
-#include "app/CDlgBaseIpAddress.h"
-#include "app/CDlgBaseQnset.h"
-#include "app/NetworkEditorFlow.h"
-#include "common/NotAvailable.h"
-#include "link/CDlgComLog.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/CDlgBaseIpAddress.h"
+#include "gui/app/CDlgBaseQnset.h"
+#include "gui/app/NetworkEditorFlow.h"
+#include "gui/common/NotAvailable.h"
+#include "gui/link/CDlgComLog.h"
 
 namespace volmar::gui {
 

@@ -1,9 +1,9 @@
-#include "app/NetworkEditorFlow.h"
+#include "gui/app/NetworkEditorFlow.h"
 
-#include "app/AppContext.h"
-#include "link/DeviceOperation.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/SettingUpload.h"
+#include "gui/app/AppContext.h"
+#include "gui/link/DeviceOperation.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingUpload.h"
 
 namespace volmar::gui {
 

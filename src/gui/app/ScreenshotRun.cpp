@@ -1,4 +1,4 @@
-#include "app/ScreenshotRun.h"
+#include "gui/app/ScreenshotRun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,11 +6,11 @@
 
 #include <cstdio>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "link/GuiInteraction.h"
-#include "link/connect/AddressBook.h"
-#include "settings/SettingRecord.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/link/GuiInteraction.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 namespace {

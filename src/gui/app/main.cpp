@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
-#include "app/CVolmarApp.h"
-#include "app/ScreenshotRun.h"
-#include "editors/io/CDlgSetMain.h"
+#include "gui/app/CVolmarApp.h"
+#include "gui/app/ScreenshotRun.h"
+#include "gui/editors/io/CDlgSetMain.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/AccountGrid.h"
+#include "gui/common/AccountGrid.h"
 
 #include <cstring>
 
@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "common/RecordText.h"
-#include "link/transfer/Interaction.h"
+#include "gui/common/RecordText.h"
+#include "core/link/transfer/Interaction.h"
 
 namespace volmar::gui {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <QWidget>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QLineEdit;

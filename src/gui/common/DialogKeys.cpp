@@ -1,4 +1,4 @@
-#include "common/DialogKeys.h"
+#include "gui/common/DialogKeys.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

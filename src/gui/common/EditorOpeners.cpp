@@ -1,9 +1,9 @@
-#include "common/EditorOpeners.h"
+#include "gui/common/EditorOpeners.h"
 
 #include <array>
 
-#include "app/AppContext.h"
-#include "common/NotAvailable.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/NotAvailable.h"
 
 namespace volmar::gui {
 namespace {

@@ -1,6 +1,6 @@
-#include "common/NotAvailable.h"
+#include "gui/common/NotAvailable.h"
 
-#include "link/transfer/Interaction.h"
+#include "core/link/transfer/Interaction.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "common/NumberEdit.h"
+#include "gui/common/NumberEdit.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
-#include "common/PreferenceBox.h"
+#include "gui/common/PreferenceBox.h"
 
 #include <QCheckBox>
 
-#include "common/Profile.h"
+#include "core/common/Profile.h"
 
 namespace volmar::gui {
 

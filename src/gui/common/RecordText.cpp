@@ -1,4 +1,4 @@
-#include "common/RecordText.h"
+#include "gui/common/RecordText.h"
 
 #include <cstring>
 #include <string>
@@ -6,8 +6,8 @@
 
 #include <QByteArray>
 
-#include "settings/SettingRecord.h"
-#include "settings/TextConvert.h"
+#include "core/settings/SettingRecord.h"
+#include "core/settings/TextConvert.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "common/ScreenshotRegistry.h"
+#include "gui/common/ScreenshotRegistry.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "common/SettingFileSave.h"
+#include "gui/common/SettingFileSave.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/FileIo.h"
+#include "core/common/FileIo.h"
 
 namespace volmar::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/WindowThread.h"
+#include "gui/common/WindowThread.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "compare/CDlgChanges.h"
+#include "gui/compare/CDlgChanges.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -9,13 +9,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/PreferenceBox.h"
-#include "common/Profile.h"
-#include "common/ScreenshotRegistry.h"
-#include "compare/ChangesModel.h"
-#include "compare/SettingChanges.h"
-#include "settings/SettingRecord.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/PreferenceBox.h"
+#include "core/common/Profile.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/compare/ChangesModel.h"
+#include "core/compare/SettingChanges.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 namespace {

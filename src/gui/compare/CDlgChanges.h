@@ -9,7 +9,7 @@
 
 #include <QDialog>
 
-#include "settings/ElementLabels.h"
+#include "core/settings/ElementLabels.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "compare/CDlgSetReport.h"
+#include "gui/compare/CDlgSetReport.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -9,14 +9,14 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "ReportPdf.h"
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "common/SettingFileSave.h"
-#include "link/DeviceOperation.h"
-#include "link/transfer/Interaction.h"
-#include "report/ReportBuilder.h"
-#include "report/ReportHtml.h"
+#include "pdf/ReportPdf.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/SettingFileSave.h"
+#include "gui/link/DeviceOperation.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/report/ReportBuilder.h"
+#include "core/report/ReportHtml.h"
 
 namespace volmar::gui {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QPrinter;
 class QTextBrowser;

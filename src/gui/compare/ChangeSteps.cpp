@@ -1,19 +1,19 @@
-#include "compare/ChangeSteps.h"
+#include "gui/compare/ChangeSteps.h"
 
 #include <memory>
 #include <utility>
 
-#include "app/AppContext.h"
-#include "app/NetworkEditorFlow.h"
-#include "common/FileIo.h"
-#include "compare/CDlgChanges.h"
-#include "compare/SettingChanges.h"
-#include "link/DeviceOperation.h"
-#include "link/GuiInteraction.h"
-#include "common/WindowThread.h"
-#include "link/transfer/Login.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/NetworkEditorFlow.h"
+#include "core/common/FileIo.h"
+#include "gui/compare/CDlgChanges.h"
+#include "core/compare/SettingChanges.h"
+#include "gui/link/DeviceOperation.h"
+#include "gui/link/GuiInteraction.h"
+#include "gui/common/WindowThread.h"
+#include "core/link/transfer/Login.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {
 namespace {

@@ -5,8 +5,8 @@
 // settings file or with the connected unit.
 #include <string>
 
-#include "link/transfer/SettingUpload.h"
-#include "settings/SettingRecord.h"
+#include "core/link/transfer/SettingUpload.h"
+#include "core/settings/SettingRecord.h"
 
 class QWidget;
 

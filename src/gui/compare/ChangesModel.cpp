@@ -1,4 +1,4 @@
-#include "compare/ChangesModel.h"
+#include "gui/compare/ChangesModel.h"
 
 #include <QBrush>
 #include <QFont>
@@ -8,7 +8,7 @@
 #include <map>
 #include <utility>
 
-#include "settings/EditorEntries.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 namespace {

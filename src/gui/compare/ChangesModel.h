@@ -11,7 +11,7 @@
 #include <QSortFilterProxyModel>
 #include <QString>
 
-#include "settings/ElementLabels.h"
+#include "core/settings/ElementLabels.h"
 
 namespace volmar::gui {
 

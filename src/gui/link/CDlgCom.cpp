@@ -1,4 +1,4 @@
-#include "link/CDlgCom.h"
+#include "gui/link/CDlgCom.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -12,11 +12,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "link/CDlgNetList.h"
-#include "link/connect/AddressBook.h"
-#include "settings/ValueText.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/link/CDlgNetList.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::gui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "link/ComPortList.h"
+#include "gui/link/ComPortList.h"
 
 class QComboBox;
 class QLineEdit;

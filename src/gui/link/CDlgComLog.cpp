@@ -1,4 +1,4 @@
-#include "link/CDlgComLog.h"
+#include "gui/link/CDlgComLog.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -13,12 +13,12 @@
 
 #include <algorithm>
 
-#include "app/AppContext.h"
-#include "common/DialogKeys.h"
-#include "common/ScreenshotRegistry.h"
-#include "common/SettingFileSave.h"
-#include "editors/kit/ScreenFit.h"
-#include "link/transfer/UnitMessages.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/DialogKeys.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/SettingFileSave.h"
+#include "gui/editors/kit/ScreenFit.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar::gui {
 namespace {

@@ -10,8 +10,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "link/serial/ComPort.h"
-#include "link/terminal/TerminalReader.h"
+#include "core/link/serial/ComPort.h"
+#include "core/link/terminal/TerminalReader.h"
 
 class QCloseEvent;
 class QKeyEvent;

@@ -1,4 +1,4 @@
-#include "link/CDlgCommConfirm.h"
+#include "gui/link/CDlgCommConfirm.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "link/LinkSelection.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/link/LinkSelection.h"
 
 namespace volmar::gui {
 

@@ -1,12 +1,12 @@
-#include "link/CDlgNetEdit.h"
+#include "gui/link/CDlgNetEdit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 

@@ -1,14 +1,14 @@
-#include "link/CDlgNetList.h"
+#include "gui/link/CDlgNetList.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "link/CDlgNetEdit.h"
-#include "link/connect/AddressBook.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/link/CDlgNetEdit.h"
+#include "core/link/connect/AddressBook.h"
 
 namespace volmar::gui {
 

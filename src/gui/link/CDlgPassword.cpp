@@ -1,13 +1,13 @@
-#include "link/CDlgPassword.h"
+#include "gui/link/CDlgPassword.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "link/transfer/UnitMessages.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "link/CDlgWait.h"
+#include "gui/link/CDlgWait.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,8 +15,8 @@
 #include <climits>
 #include <thread>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 namespace {

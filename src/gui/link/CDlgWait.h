@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "link/transfer/Interaction.h"
+#include "core/link/transfer/Interaction.h"
 
 class QProgressBar;
 class QThread;

@@ -1,4 +1,4 @@
-#include "link/ComPortList.h"
+#include "gui/link/ComPortList.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "common/Profile.h"
-#include "link/connect/LinkDescription.h"
+#include "core/common/Profile.h"
+#include "core/link/connect/LinkDescription.h"
 
 namespace volmar::gui {
 

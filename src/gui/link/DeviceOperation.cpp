@@ -1,10 +1,10 @@
-#include "link/DeviceOperation.h"
+#include "gui/link/DeviceOperation.h"
 
 #include <QApplication>
 
-#include "link/CDlgWait.h"
-#include "link/transfer/LinkState.h"
-#include "link/transfer/Login.h"
+#include "gui/link/CDlgWait.h"
+#include "core/link/transfer/LinkState.h"
+#include "core/link/transfer/Login.h"
 
 namespace volmar::gui {
 namespace {

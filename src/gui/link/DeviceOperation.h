@@ -14,7 +14,7 @@
 
 #include <QPointer>
 
-#include "link/transfer/Interaction.h"
+#include "core/link/transfer/Interaction.h"
 
 class QWidget;
 

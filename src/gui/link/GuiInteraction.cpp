@@ -1,4 +1,4 @@
-#include "link/GuiInteraction.h"
+#include "gui/link/GuiInteraction.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -9,12 +9,12 @@
 #include <chrono>
 #include <thread>
 
-#include "app/AppContext.h"
-#include "link/CDlgCommConfirm.h"
-#include "link/CDlgPassword.h"
-#include "link/CDlgWait.h"
-#include "link/DeviceOperation.h"
-#include "common/WindowThread.h"
+#include "gui/app/AppContext.h"
+#include "gui/link/CDlgCommConfirm.h"
+#include "gui/link/CDlgPassword.h"
+#include "gui/link/CDlgWait.h"
+#include "gui/link/DeviceOperation.h"
+#include "gui/common/WindowThread.h"
 
 namespace volmar::gui {
 namespace {

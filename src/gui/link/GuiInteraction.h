@@ -9,8 +9,8 @@
 // operation was started from; pauses run a local event loop.
 #include <QPointer>
 
-#include "link/CDlgWait.h"
-#include "link/transfer/Interaction.h"
+#include "gui/link/CDlgWait.h"
+#include "core/link/transfer/Interaction.h"
 
 class QWidget;
 

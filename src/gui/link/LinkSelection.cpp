@@ -1,7 +1,7 @@
-#include "link/LinkSelection.h"
+#include "gui/link/LinkSelection.h"
 
-#include "app/AppContext.h"
-#include "link/CDlgCom.h"
+#include "gui/app/AppContext.h"
+#include "gui/link/CDlgCom.h"
 
 namespace volmar::gui {
 namespace {

@@ -1,11 +1,11 @@
-#include "maintenance/CDlgMenInit.h"
+#include "gui/maintenance/CDlgMenInit.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/ScreenshotRegistry.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 // "Initialize": clears the unit's memory block after a question.
-#include "maintenance/MaintenanceRun.h"
+#include "gui/maintenance/MaintenanceRun.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "maintenance/CDlgMenMailTest.h"
+#include "gui/maintenance/CDlgMenMailTest.h"
 
 #include <algorithm>
 
@@ -7,12 +7,12 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "common/RecordText.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/kit/ReportTable.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
-#include "maintenance/TestMail.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/kit/ReportTable.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
+#include "core/maintenance/TestMail.h"
 
 namespace volmar::gui {
 

@@ -4,8 +4,8 @@
 // say (the editor's settings are not consulted).
 #include <memory>
 
-#include "maintenance/MaintenanceRun.h"
-#include "settings/SettingRecord.h"
+#include "gui/maintenance/MaintenanceRun.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 

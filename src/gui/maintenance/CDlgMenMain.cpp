@@ -1,19 +1,19 @@
-#include "maintenance/CDlgMenMain.h"
+#include "gui/maintenance/CDlgMenMain.h"
 
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "common/ScreenshotRegistry.h"
-#include "link/transfer/SettingDownload.h"
-#include "maintenance/CDlgMenInit.h"
-#include "maintenance/CDlgMenMailTest.h"
-#include "maintenance/CDlgMenPriSum.h"
-#include "maintenance/CDlgMenQueries.h"
-#include "maintenance/CDlgMenSysLog.h"
-#include "maintenance/CDlgMenTime.h"
-#include "maintenance/CDlgMenUserView.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "gui/maintenance/CDlgMenInit.h"
+#include "gui/maintenance/CDlgMenMailTest.h"
+#include "gui/maintenance/CDlgMenPriSum.h"
+#include "gui/maintenance/CDlgMenQueries.h"
+#include "gui/maintenance/CDlgMenSysLog.h"
+#include "gui/maintenance/CDlgMenTime.h"
+#include "gui/maintenance/CDlgMenUserView.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar::gui {
 namespace {

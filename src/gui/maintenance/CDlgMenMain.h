@@ -2,7 +2,7 @@
 // "Maintenance": one button per maintenance function of the unit.
 #include <QDialog>
 
-#include "app/AppContext.h"
+#include "gui/app/AppContext.h"
 
 class QPushButton;
 

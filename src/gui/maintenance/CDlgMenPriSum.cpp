@@ -1,4 +1,4 @@
-#include "maintenance/CDlgMenPriSum.h"
+#include "gui/maintenance/CDlgMenPriSum.h"
 
 #include <algorithm>
 
@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "common/ScreenshotRegistry.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
-#include "maintenance/PresetCount.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
+#include "core/maintenance/PresetCount.h"
 
 namespace volmar::gui {
 

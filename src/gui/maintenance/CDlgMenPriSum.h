@@ -4,8 +4,8 @@
 // opened. The window stays open after an upload.
 #include <memory>
 
-#include "maintenance/MaintenanceRun.h"
-#include "settings/SettingRecord.h"
+#include "gui/maintenance/MaintenanceRun.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,8 +1,8 @@
-#include "maintenance/CDlgMenQueries.h"
+#include "gui/maintenance/CDlgMenQueries.h"
 
-#include "common/ScreenshotRegistry.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar::gui {
 

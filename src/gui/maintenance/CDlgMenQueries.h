@@ -1,7 +1,7 @@
 #pragma once
 // The three one-line queries of the Maintenance menu. Each shows its window
 // first, then reads the unit; the field keeps its initial text on failure.
-#include "maintenance/MaintenanceRun.h"
+#include "gui/maintenance/MaintenanceRun.h"
 
 namespace volmar::gui {
 

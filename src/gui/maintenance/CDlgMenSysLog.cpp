@@ -1,12 +1,12 @@
-#include "maintenance/CDlgMenSysLog.h"
+#include "gui/maintenance/CDlgMenSysLog.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/ScreenshotRegistry.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar::gui {
 

@@ -1,7 +1,7 @@
 #pragma once
 // "System log": the unit's log text, read when the window is shown and
 // again after "Reset system log".
-#include "maintenance/MaintenanceRun.h"
+#include "gui/maintenance/MaintenanceRun.h"
 
 class QPlainTextEdit;
 

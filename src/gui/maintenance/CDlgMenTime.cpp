@@ -1,4 +1,4 @@
-#include "maintenance/CDlgMenTime.h"
+#include "gui/maintenance/CDlgMenTime.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,9 +7,9 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
-#include "common/ScreenshotRegistry.h"
-#include "maintenance/MaintenanceFunctions.h"
-#include "maintenance/MaintenanceTexts.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/maintenance/MaintenanceTexts.h"
 
 namespace volmar::gui {
 namespace {

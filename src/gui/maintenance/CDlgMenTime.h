@@ -7,7 +7,7 @@
 #include <ctime>
 #include <functional>
 
-#include "maintenance/MaintenanceRun.h"
+#include "gui/maintenance/MaintenanceRun.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "maintenance/CDlgMenUserView.h"
+#include "gui/maintenance/CDlgMenUserView.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "common/ScreenshotRegistry.h"
-#include "link/DeviceOperation.h"
-#include "maintenance/MaintenanceTexts.h"
-#include "maintenance/UserView.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/link/DeviceOperation.h"
+#include "core/maintenance/MaintenanceTexts.h"
+#include "core/maintenance/UserView.h"
 
 namespace volmar::gui {
 

@@ -2,7 +2,7 @@
 // "User defined browser view": packs the files of one folder and uploads
 // them as the unit's user view, or removes the user view. The folder is
 // remembered in the preferences.
-#include "maintenance/MaintenanceRun.h"
+#include "gui/maintenance/MaintenanceRun.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "maintenance/CDlgSetIdPwd.h"
+#include "gui/maintenance/CDlgSetIdPwd.h"
 
 #include <cstring>
 #include <functional>
@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/AccountGrid.h"
-#include "common/DialogKeys.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/CDlgSetComFtps.h"
-#include "editors/com/CDlgSetComWeb.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/AccountGrid.h"
+#include "gui/common/DialogKeys.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/CDlgSetComFtps.h"
+#include "gui/editors/com/CDlgSetComWeb.h"
 
 namespace volmar::gui {
 namespace {

@@ -6,7 +6,7 @@
 // the upload.
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QPushButton;
 

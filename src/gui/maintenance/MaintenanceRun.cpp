@@ -1,4 +1,4 @@
-#include "maintenance/MaintenanceRun.h"
+#include "gui/maintenance/MaintenanceRun.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "editors/kit/FirstFocus.h"
-#include "link/DeviceOperation.h"
+#include "gui/editors/kit/FirstFocus.h"
+#include "gui/link/DeviceOperation.h"
 
 namespace volmar::gui {
 

@@ -9,7 +9,7 @@
 
 #include <QDialog>
 
-#include "app/AppContext.h"
+#include "gui/app/AppContext.h"
 
 class QLineEdit;
 class QVBoxLayout;

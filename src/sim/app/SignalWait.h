@@ -2,7 +2,7 @@
 // Waits for the signals that end the simulator (SIGINT, SIGTERM, SIGHUP)
 // through a signalfd: the signals are blocked in every thread, so they only
 // arrive here, and the wait never busy-loops.
-#include "common/UniqueFd.h"
+#include "core/common/UniqueFd.h"
 
 namespace volmar::sim {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 #include "sim/app/Options.h"
 #include "sim/app/SignalWait.h"
 #include "sim/cipher/CipherServer.h"
-#include "common/FileIo.h"
+#include "core/common/FileIo.h"
 #include "sim/serial/PtyServer.h"
 #include "sim/serial/TextLogPlayer.h"
 #include "sim/tcp/PlainTcpServer.h"

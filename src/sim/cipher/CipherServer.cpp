@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "link/cipher/CipherErrors.h"
-#include "link/cipher/CipherLink.h"
-#include "link/cipher/CipherPacket.h"
-#include "link/cipher/CipherStream.h"
-#include "link/cipher/LinkKey.h"
-#include "link/tcp/Socket.h"
-#include "link/tcp/TcpHeaders.h"
-#include "link/tcp/TcpTransport.h"
+#include "core/link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/cipher/CipherPacket.h"
+#include "core/link/cipher/CipherStream.h"
+#include "core/link/cipher/LinkKey.h"
+#include "core/link/tcp/Socket.h"
+#include "core/link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpTransport.h"
 
 namespace volmar::sim {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "link/cipher/CamelliaCbc.h"
+#include "core/link/cipher/CamelliaCbc.h"
 
 #include "sim/UnitModel.h"
 #include "sim/tcp/LoopbackServer.h"

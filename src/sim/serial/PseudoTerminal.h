@@ -3,7 +3,7 @@
 // master; the tool opens the slave path as its serial port.
 #include <string>
 
-#include "common/UniqueFd.h"
+#include "core/common/UniqueFd.h"
 
 namespace volmar::sim {
 

@@ -1,6 +1,6 @@
 #include "sim/serial/PtyServer.h"
 
-#include "link/Clock.h"
+#include "core/link/Clock.h"
 
 namespace volmar::sim {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <thread>
 
-#include "link/serial/FdStream.h"
+#include "core/link/serial/FdStream.h"
 #include "sim/UnitModel.h"
 #include "sim/serial/PseudoTerminal.h"
 #include "sim/serial/SerialUnitEndpoint.h"

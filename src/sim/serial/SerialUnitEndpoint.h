@@ -4,8 +4,8 @@
 #include <atomic>
 #include <vector>
 
-#include "link/ByteStream.h"
-#include "link/Clock.h"
+#include "core/link/ByteStream.h"
+#include "core/link/Clock.h"
 #include "sim/serial/SerialUnitSession.h"
 
 namespace volmar::sim {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/serial/Frame.h"
+#include "core/link/serial/Frame.h"
 #include "sim/unit/UnitCodes.h"
 
 namespace volmar::sim {

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <thread>
 
-#include "common/UniqueFd.h"
+#include "core/common/UniqueFd.h"
 
 namespace volmar::sim {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "link/tcp/Socket.h"
-#include "link/tcp/TcpHeaders.h"
-#include "link/tcp/TcpTransport.h"
+#include "core/link/tcp/Socket.h"
+#include "core/link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpTransport.h"
 #include "sim/UnitModel.h"
 
 namespace volmar::sim {

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/UniqueFd.h"
+#include "core/common/UniqueFd.h"
 
 namespace volmar::sim {
 

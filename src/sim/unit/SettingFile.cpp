@@ -1,8 +1,8 @@
 #include "sim/unit/SettingFile.h"
 
-#include "common/FileIo.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
+#include "core/common/FileIo.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::sim {
 namespace {

@@ -2,7 +2,7 @@
 // The setting a simulated unit starts with, read from a settings file.
 #include <string>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::sim {
 

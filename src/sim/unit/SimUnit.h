@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 #include "sim/UnitModel.h"
 #include "sim/unit/Journal.h"
 #include "sim/unit/SimUnitOptions.h"

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string_view>
 
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
-#include "settings/Gzlib.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/Gzlib.h"
 #include "sim/unit/UnitCodes.h"
 
 namespace volmar::sim {

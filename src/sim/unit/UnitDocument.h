@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 #include "sim/UnitModel.h"
 
 namespace volmar::sim {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/Gzlib.h"
+#include "core/settings/Gzlib.h"
 #include "sim/unit/UnitCodes.h"
 #include "sim/unit/SimUnitOptions.h"
 #include "sim/unit/UnitDocument.h"

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 #include "sim/UnitModel.h"
 #include "sim/unit/UnitClock.h"
 #include "sim/unit/UnitLog.h"

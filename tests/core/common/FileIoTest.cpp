@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "Process.h"
-#include "common/FileIo.h"
+#include "core/common/FileIo.h"
 
 namespace volmar {
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "maintenance/MaintenanceFormats.h"
+#include "core/maintenance/MaintenanceFormats.h"
 
 namespace volmar {
 namespace {

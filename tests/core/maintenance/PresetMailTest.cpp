@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "maintenance/PresetCount.h"
-#include "maintenance/TestMail.h"
+#include "core/maintenance/PresetCount.h"
+#include "core/maintenance/TestMail.h"
 
 namespace volmar {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Process.h"
-#include "maintenance/UserView.h"
+#include "core/maintenance/UserView.h"
 
 namespace volmar {
 namespace {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "RecordFactory.h"
-#include "report/ReportBuilder.h"
-#include "report/ReportHtml.h"
-#include "settings/Keywords.h"
-#include "settings/OiFunctions.h"
+#include "core/report/ReportBuilder.h"
+#include "core/report/ReportHtml.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/OiFunctions.h"
 
 namespace volmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/DocumentReader.h"
+#include "core/settings/DocumentReader.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 
 #include "RecordFactory.h"
-#include "settings/DocumentWriter.h"
-#include "settings/Keywords.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar {
 namespace {

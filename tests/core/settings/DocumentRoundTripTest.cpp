@@ -6,8 +6,8 @@
 #include <string>
 
 #include "RecordFactory.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar {
 namespace {

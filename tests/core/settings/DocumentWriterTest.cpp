@@ -1,12 +1,12 @@
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "RecordFactory.h"
-#include "settings/Keywords.h"
-#include "settings/TextEscape.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/TextEscape.h"
 
 namespace volmar {
 namespace {

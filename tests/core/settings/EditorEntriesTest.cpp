@@ -1,4 +1,4 @@
-#include "settings/EditorEntries.h"
+#include "core/settings/EditorEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 
 #include "RecordFactory.h"
-#include "settings/DocumentSchema.h"
-#include "settings/DocumentWriter.h"
-#include "settings/SlmpDeviceTables.h"
+#include "core/settings/DocumentSchema.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/SlmpDeviceTables.h"
 
 namespace volmar {
 namespace {

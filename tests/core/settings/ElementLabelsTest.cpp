@@ -1,4 +1,4 @@
-#include "settings/ElementLabels.h"
+#include "core/settings/ElementLabels.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <set>
 
 #include "RecordFactory.h"
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar {
 namespace {

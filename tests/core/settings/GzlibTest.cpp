@@ -1,9 +1,9 @@
-#include "settings/Gzlib.h"
+#include "core/settings/Gzlib.h"
 
 #include <gtest/gtest.h>
 
 #include "RecordFactory.h"
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar {
 namespace {

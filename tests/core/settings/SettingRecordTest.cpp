@@ -1,11 +1,11 @@
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 
-#include "settings/Keywords.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar {
 namespace {

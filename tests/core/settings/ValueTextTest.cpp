@@ -1,11 +1,11 @@
-#include "settings/ValueText.h"
+#include "core/settings/ValueText.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstring>
 
-#include "settings/TextConvert.h"
+#include "core/settings/TextConvert.h"
 
 namespace volmar {
 namespace {

@@ -10,7 +10,7 @@
 #include "Process.h"
 #include "RecordFactory.h"
 #include "SimUnitSupport.h"
-#include "settings/DocumentWriter.h"
+#include "core/settings/DocumentWriter.h"
 #include "sim/unit/UnitCodes.h"
 
 namespace volmar {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/DocumentReader.h"
-#include "settings/Gzlib.h"
-#include "settings/SettingRecord.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/Gzlib.h"
+#include "core/settings/SettingRecord.h"
 #include "sim/unit/SimUnit.h"
 
 namespace volmar::test {

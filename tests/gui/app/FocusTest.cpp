@@ -4,9 +4,9 @@
 #include <QAbstractButton>
 
 #include "../link/GuiTestSupport.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/kit/ScreenFit.h"
-#include "settings/SettingRecord.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/kit/ScreenFit.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {
 namespace {
@@ -73,8 +73,9 @@ TEST(Focus, EveryWindowOpensOnItsFirstFieldAndTabVisitsOnlyUsableControls)
         EXPECT_EQ(Unusable(focus), "");
         // A window with OK/Cancel or Back under its controls opens on them;
         // the main window and the hub are menus of buttons.
-        if (QWidget* first = window->findChild<QDialogButtonBox*>() ? FirstField(window.get()) : nullptr)
+        if (QWidget* first = window->findChild<QDialogButtonBox*>() ? FirstField(window.get()) : nullptr) {
             EXPECT_EQ(focus, first) << Describe(focus) << " instead of " << Describe(first);
+        }
         // Round the tab order once: every stop usable, back at the start.
         QWidget* start = QApplication::focusWidget();
         bool back = false;

@@ -14,10 +14,10 @@
 #include "Process.h"
 #include "RecordFactory.h"
 #include "SimProcess.h"
-#include "app/CVolmarDlg.h"
-#include "link/CDlgCom.h"
-#include "link/LinkSelection.h"
-#include "settings/DocumentWriter.h"
+#include "gui/app/CVolmarDlg.h"
+#include "gui/link/CDlgCom.h"
+#include "gui/link/LinkSelection.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui::test {
 namespace {

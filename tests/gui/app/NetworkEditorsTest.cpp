@@ -12,14 +12,14 @@
 
 #include "../link/GuiTestSupport.h"
 #include "PtyUnit.h"
-#include "app/CDlgBaseIpAddress.h"
-#include "app/CDlgBaseQnset.h"
-#include "app/MainRoutes.h"
-#include "common/AccountGrid.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/Ipv4Edit.h"
-#include "settings/DocumentWriter.h"
-#include "settings/Gzlib.h"
+#include "gui/app/CDlgBaseIpAddress.h"
+#include "gui/app/CDlgBaseQnset.h"
+#include "gui/app/MainRoutes.h"
+#include "gui/common/AccountGrid.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/Ipv4Edit.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/Gzlib.h"
 #include "sim/unit/SimUnit.h"
 
 namespace volmar::gui::test {

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "Process.h"
-#include "QSettingsProfile.h"
+#include "prefs/QSettingsProfile.h"
 
 namespace volmar {
 namespace {

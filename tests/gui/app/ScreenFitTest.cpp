@@ -6,10 +6,10 @@
 #include <QScrollBar>
 
 #include "../link/GuiTestSupport.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/io/CDlgSetIoAiArea.h"
-#include "editors/kit/ScreenFit.h"
-#include "settings/SettingRecord.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/io/CDlgSetIoAiArea.h"
+#include "gui/editors/kit/ScreenFit.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -4,14 +4,14 @@
 #include <QCheckBox>
 
 #include "../io/IoTestSupport.h"
-#include "app/AppContext.h"
-#include "common/Profile.h"
-#include "editors/com/CDlgSetCom.h"
-#include "editors/com/CDlgSetComFtpc.h"
-#include "editors/com/CDlgSetComModbus.h"
-#include "editors/com/CDlgSetComSmtp.h"
-#include "editors/com/CDlgSetComSntp.h"
-#include "link/transfer/LinkState.h"
+#include "gui/app/AppContext.h"
+#include "core/common/Profile.h"
+#include "gui/editors/com/CDlgSetCom.h"
+#include "gui/editors/com/CDlgSetComFtpc.h"
+#include "gui/editors/com/CDlgSetComModbus.h"
+#include "gui/editors/com/CDlgSetComSmtp.h"
+#include "gui/editors/com/CDlgSetComSntp.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar::gui::test {
 namespace {

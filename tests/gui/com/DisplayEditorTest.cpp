@@ -2,11 +2,11 @@
 // row colours, limit formats and checks by scale and exponent display, a
 // stored channel the list does not offer, Paste, and page names.
 #include "../io/IoTestSupport.h"
-#include "editors/com/CDlgSetDispPageName.h"
-#include "editors/com/CDlgSetDispPen.h"
-#include "editors/com/CDlgSetDispPenConf.h"
-#include "editors/kit/ColourSwatch.h"
-#include "settings/Keywords.h"
+#include "gui/editors/com/CDlgSetDispPageName.h"
+#include "gui/editors/com/CDlgSetDispPen.h"
+#include "gui/editors/com/CDlgSetDispPenConf.h"
+#include "gui/editors/kit/ColourSwatch.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar::gui::test {
 namespace {

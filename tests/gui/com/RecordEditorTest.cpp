@@ -2,8 +2,8 @@
 // the rate, the interval and the channels and pens; the interval lists and
 // their codes; Cancel leaving everything as it was.
 #include "../io/IoTestSupport.h"
-#include "editors/com/CDlgSetRecord.h"
-#include "settings/Keywords.h"
+#include "gui/editors/com/CDlgSetRecord.h"
+#include "core/settings/Keywords.h"
 
 namespace volmar::gui::test {
 namespace {

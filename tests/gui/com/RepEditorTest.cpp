@@ -6,16 +6,16 @@
 #include <QPlainTextEdit>
 
 #include "../io/IoTestSupport.h"
-#include "editors/com/CDlgSetRepAddr.h"
-#include "editors/com/CDlgSetRepAddrConf.h"
-#include "editors/com/CDlgSetRepCh.h"
-#include "editors/com/CDlgSetRepDst.h"
-#include "editors/com/CDlgSetRepErrorDo.h"
-#include "editors/com/CDlgSetRepEvent.h"
-#include "editors/com/CDlgSetRepEventItem.h"
-#include "editors/com/CDlgSetRepTimeItem.h"
-#include "editors/com/CDlgSetRepTimeSend.h"
-#include "editors/com/CDlgSetRepTimeSendConf.h"
+#include "gui/editors/com/CDlgSetRepAddr.h"
+#include "gui/editors/com/CDlgSetRepAddrConf.h"
+#include "gui/editors/com/CDlgSetRepCh.h"
+#include "gui/editors/com/CDlgSetRepDst.h"
+#include "gui/editors/com/CDlgSetRepErrorDo.h"
+#include "gui/editors/com/CDlgSetRepEvent.h"
+#include "gui/editors/com/CDlgSetRepEventItem.h"
+#include "gui/editors/com/CDlgSetRepTimeItem.h"
+#include "gui/editors/com/CDlgSetRepTimeSend.h"
+#include "gui/editors/com/CDlgSetRepTimeSendConf.h"
 
 namespace volmar::gui::test {
 namespace {

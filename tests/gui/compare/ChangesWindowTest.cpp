@@ -20,11 +20,11 @@
 #include "Process.h"
 #include "RecordFactory.h"
 #include "SimProcess.h"
-#include "common/FileIo.h"
-#include "compare/CDlgChanges.h"
-#include "compare/ChangesModel.h"
-#include "editors/io/CDlgSetMain.h"
-#include "settings/DocumentWriter.h"
+#include "core/common/FileIo.h"
+#include "gui/compare/CDlgChanges.h"
+#include "gui/compare/ChangesModel.h"
+#include "gui/editors/io/CDlgSetMain.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {
 namespace {

@@ -13,10 +13,10 @@
 
 #include "HubTestSupport.h"
 #include "RecordFactory.h"
-#include "common/AccountGrid.h"
-#include "editors/com/CDlgSetComFtps.h"
-#include "editors/com/CDlgSetComWeb.h"
-#include "maintenance/CDlgSetIdPwd.h"
+#include "gui/common/AccountGrid.h"
+#include "gui/editors/com/CDlgSetComFtps.h"
+#include "gui/editors/com/CDlgSetComWeb.h"
+#include "gui/maintenance/CDlgSetIdPwd.h"
 
 namespace volmar::gui {
 namespace {

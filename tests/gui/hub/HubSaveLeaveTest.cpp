@@ -20,10 +20,10 @@
 #include "HubTestSupport.h"
 #include "Process.h"
 #include "RecordFactory.h"
-#include "common/EditorOpeners.h"
-#include "editors/io/CDlgSetIo.h"
-#include "editors/io/CDlgSetMain.h"
-#include "settings/DocumentWriter.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/editors/io/CDlgSetIo.h"
+#include "gui/editors/io/CDlgSetMain.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {
 namespace {

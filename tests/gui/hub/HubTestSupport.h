@@ -12,10 +12,10 @@
 
 #include "RecordingInteraction.h"
 #include "SimProcess.h"
-#include "app/AppContext.h"
-#include "common/Profile.h"
-#include "compare/SettingChanges.h"
-#include "link/transfer/LinkState.h"
+#include "gui/app/AppContext.h"
+#include "core/common/Profile.h"
+#include "core/compare/SettingChanges.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar::gui::test {
 

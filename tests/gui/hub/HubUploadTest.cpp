@@ -15,9 +15,9 @@
 #include "Process.h"
 #include "RecordFactory.h"
 #include "SimProcess.h"
-#include "editors/io/CDlgSetMain.h"
-#include "maintenance/CDlgSetIdPwd.h"
-#include "settings/DocumentWriter.h"
+#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/maintenance/CDlgSetIdPwd.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {
 namespace {

@@ -18,8 +18,8 @@
 #include "HubTestSupport.h"
 #include "Process.h"
 #include "RecordFactory.h"
-#include "compare/CDlgSetReport.h"
-#include "editors/io/CDlgSetMain.h"
+#include "gui/compare/CDlgSetReport.h"
+#include "gui/editors/io/CDlgSetMain.h"
 
 namespace volmar::gui {
 namespace {

@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoNodeConf.h"
-#include "editors/kit/Ipv4Edit.h"
+#include "gui/editors/io/CDlgSetIoNodeConf.h"
+#include "gui/editors/kit/Ipv4Edit.h"
 
 namespace volmar::gui::test {
 namespace {

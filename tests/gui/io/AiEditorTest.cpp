@@ -2,8 +2,8 @@
 // scaling checks, guarded mode changes, Time forcing, the exponent form, the
 // slave's device table, the slave questions, Copy / Paste and Cancel.
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoAi.h"
-#include "editors/io/CDlgSetIoAiCh.h"
+#include "gui/editors/io/CDlgSetIoAi.h"
+#include "gui/editors/io/CDlgSetIoAiCh.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -7,10 +7,10 @@
 #include <QToolButton>
 
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoDi.h"
-#include "editors/io/CDlgSetIoDiCh.h"
-#include "editors/kit/ColourSwatch.h"
-#include "editors/kit/ReportTable.h"
+#include "gui/editors/io/CDlgSetIoDi.h"
+#include "gui/editors/io/CDlgSetIoDiCh.h"
+#include "gui/editors/kit/ColourSwatch.h"
+#include "gui/editors/kit/ReportTable.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -5,14 +5,14 @@
 #include <QLabel>
 
 #include "IoTestSupport.h"
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "common/Profile.h"
-#include "link/transfer/LinkState.h"
-#include "editors/io/CDlgSetIoDo.h"
-#include "editors/io/CDlgSetIoDoCh.h"
-#include "editors/io/CDlgSetIoDoUsed.h"
-#include "editors/kit/ReportTable.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "core/common/Profile.h"
+#include "core/link/transfer/LinkState.h"
+#include "gui/editors/io/CDlgSetIoDo.h"
+#include "gui/editors/io/CDlgSetIoDoCh.h"
+#include "gui/editors/io/CDlgSetIoDoUsed.h"
+#include "gui/editors/kit/ReportTable.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -4,11 +4,11 @@
 // may hold them) can be switched on; its fields then become editable, and OK
 // and switching it off again refuse them until they are put right.
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoAiCh.h"
-#include "editors/io/CDlgSetIoDiCh.h"
-#include "editors/io/CDlgSetIoDoCh.h"
-#include "editors/io/CDlgSetIoOiCh.h"
-#include "editors/io/CDlgSetIoPiCh.h"
+#include "gui/editors/io/CDlgSetIoAiCh.h"
+#include "gui/editors/io/CDlgSetIoDiCh.h"
+#include "gui/editors/io/CDlgSetIoDoCh.h"
+#include "gui/editors/io/CDlgSetIoOiCh.h"
+#include "gui/editors/io/CDlgSetIoPiCh.h"
 
 namespace volmar::gui::test {
 namespace {

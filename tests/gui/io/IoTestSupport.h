@@ -21,7 +21,7 @@
 
 #include "RecordFactory.h"
 #include "RecordingInteraction.h"
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {
 

@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoOi.h"
-#include "editors/io/CDlgSetIoOiCalc.h"
-#include "editors/io/CDlgSetIoOiCh.h"
+#include "gui/editors/io/CDlgSetIoOi.h"
+#include "gui/editors/io/CDlgSetIoOiCalc.h"
+#include "gui/editors/io/CDlgSetIoOiCh.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTabWidget>
 
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoPi.h"
-#include "editors/io/CDlgSetIoPiCh.h"
+#include "gui/editors/io/CDlgSetIoPi.h"
+#include "gui/editors/io/CDlgSetIoPiCh.h"
 
 namespace volmar::gui::test {
 namespace {

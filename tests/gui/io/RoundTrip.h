@@ -11,13 +11,13 @@
 #include "RecordFactory.h"
 #include "RecordingInteraction.h"
 #include "SimProcess.h"
-#include "common/FileIo.h"
-#include "common/Profile.h"
-#include "link/transfer/LinkState.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/SettingUpload.h"
-#include "settings/DocumentReader.h"
-#include "settings/SettingRecord.h"
+#include "core/common/FileIo.h"
+#include "core/common/Profile.h"
+#include "core/link/transfer/LinkState.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingUpload.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {
 

@@ -4,10 +4,10 @@
 #include <QCloseEvent>
 
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoAreaReset.h"
-#include "editors/io/CDlgSetIoOutput.h"
-#include "editors/io/CDlgSetIoRep.h"
-#include "editors/kit/ReportTable.h"
+#include "gui/editors/io/CDlgSetIoAreaReset.h"
+#include "gui/editors/io/CDlgSetIoOutput.h"
+#include "gui/editors/io/CDlgSetIoRep.h"
+#include "gui/editors/kit/ReportTable.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -2,10 +2,10 @@
 // conflicts with the channels, guarded type changes, the number fields,
 // Copy / Paste and the polling parameters.
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoNode.h"
-#include "editors/io/CDlgSetIoNodeConf.h"
-#include "editors/io/CDlgSetIoNodeTime.h"
-#include "editors/kit/Ipv4Edit.h"
+#include "gui/editors/io/CDlgSetIoNode.h"
+#include "gui/editors/io/CDlgSetIoNodeConf.h"
+#include "gui/editors/io/CDlgSetIoNodeTime.h"
+#include "gui/editors/kit/Ipv4Edit.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -1,7 +1,7 @@
 // The system editor: the order and limits of its checks, what it writes,
 // and that a refusal or Cancel leaves the record as it was.
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetSystem.h"
+#include "gui/editors/io/CDlgSetSystem.h"
 
 namespace volmar::gui::test {
 namespace {

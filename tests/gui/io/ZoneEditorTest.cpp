@@ -8,8 +8,8 @@
 #include <QToolButton>
 
 #include "IoTestSupport.h"
-#include "editors/io/CDlgSetIoAiArea.h"
-#include "editors/kit/ColourSwatch.h"
+#include "gui/editors/io/CDlgSetIoAiArea.h"
+#include "gui/editors/kit/ColourSwatch.h"
 
 namespace volmar::gui::test {
 namespace {

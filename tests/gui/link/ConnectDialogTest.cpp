@@ -6,10 +6,10 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
-#include "link/CDlgCom.h"
-#include "link/CDlgNetEdit.h"
-#include "link/CDlgNetList.h"
-#include "link/LinkSelection.h"
+#include "gui/link/CDlgCom.h"
+#include "gui/link/CDlgNetEdit.h"
+#include "gui/link/CDlgNetList.h"
+#include "gui/link/LinkSelection.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "RecordingInteraction.h"
-#include "app/AppContext.h"
-#include "link/connect/AddressBook.h"
+#include "gui/app/AppContext.h"
+#include "core/link/connect/AddressBook.h"
 
 namespace volmar::gui::test {
 

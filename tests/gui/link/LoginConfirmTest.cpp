@@ -7,10 +7,10 @@
 #include <cstring>
 
 #include "GuiTestSupport.h"
-#include "link/CDlgCom.h"
-#include "link/CDlgCommConfirm.h"
-#include "link/CDlgPassword.h"
-#include "link/LinkSelection.h"
+#include "gui/link/CDlgCom.h"
+#include "gui/link/CDlgCommConfirm.h"
+#include "gui/link/CDlgPassword.h"
+#include "gui/link/LinkSelection.h"
 
 namespace volmar::gui::test {
 namespace {

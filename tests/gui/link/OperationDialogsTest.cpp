@@ -9,11 +9,11 @@
 #include "GuiTestSupport.h"
 #include "RecordFactory.h"
 #include "SimProcess.h"
-#include "editors/io/CDlgSetMain.h"
-#include "link/CDlgCommConfirm.h"
-#include "link/CDlgPassword.h"
-#include "link/CDlgWait.h"
-#include "link/GuiInteraction.h"
+#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/link/CDlgCommConfirm.h"
+#include "gui/link/CDlgPassword.h"
+#include "gui/link/CDlgWait.h"
+#include "gui/link/GuiInteraction.h"
 
 namespace volmar::gui::test {
 namespace {

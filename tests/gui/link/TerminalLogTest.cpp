@@ -9,8 +9,8 @@
 
 #include "GuiTestSupport.h"
 #include "Process.h"
-#include "link/CDlgComLog.h"
-#include "link/serial/ComPort.h"
+#include "gui/link/CDlgComLog.h"
+#include "core/link/serial/ComPort.h"
 
 namespace volmar::gui::test {
 namespace {

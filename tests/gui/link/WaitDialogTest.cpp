@@ -11,14 +11,14 @@
 
 #include "GuiTestSupport.h"
 #include "SimProcess.h"
-#include "link/CDlgCommConfirm.h"
-#include "link/CDlgPassword.h"
-#include "link/CDlgWait.h"
-#include "link/DeviceOperation.h"
-#include "link/GuiInteraction.h"
-#include "link/LinkSelection.h"
-#include "link/transfer/SettingDownload.h"
-#include "settings/SettingRecord.h"
+#include "gui/link/CDlgCommConfirm.h"
+#include "gui/link/CDlgPassword.h"
+#include "gui/link/CDlgWait.h"
+#include "gui/link/DeviceOperation.h"
+#include "gui/link/GuiInteraction.h"
+#include "gui/link/LinkSelection.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "link/cipher/CamelliaCbc.h"
+#include "core/link/cipher/CamelliaCbc.h"
 
 #include <openssl/evp.h>
 

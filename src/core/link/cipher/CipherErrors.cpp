@@ -1,4 +1,4 @@
-#include "link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherErrors.h"
 
 namespace volmar {
 

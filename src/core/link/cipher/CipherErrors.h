@@ -1,7 +1,7 @@
 #pragma once
 // Error ids of the encrypted link (string-table ids) and the message that
 // reports a failed step.
-#include "common/Message.h"
+#include "core/common/Message.h"
 
 namespace volmar {
 

@@ -1,4 +1,4 @@
-#include "link/cipher/CipherLink.h"
+#include "core/link/cipher/CipherLink.h"
 
 #include <sys/random.h>
 
@@ -6,11 +6,11 @@
 #include <chrono>
 #include <cstring>
 
-#include "link/cipher/CipherErrors.h"
-#include "link/cipher/CipherPacket.h"
-#include "link/cipher/CipherStream.h"
-#include "link/cipher/LinkKey.h"
-#include "link/tcp/TcpHeaders.h"
+#include "core/link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherPacket.h"
+#include "core/link/cipher/CipherStream.h"
+#include "core/link/cipher/LinkKey.h"
+#include "core/link/tcp/TcpHeaders.h"
 
 namespace volmar {
 namespace {

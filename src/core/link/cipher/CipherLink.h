@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "link/cipher/CamelliaCbc.h"
-#include "link/cipher/CipherStream.h"
-#include "link/tcp/Socket.h"
+#include "core/link/cipher/CamelliaCbc.h"
+#include "core/link/cipher/CipherStream.h"
+#include "core/link/tcp/Socket.h"
 
 namespace volmar {
 

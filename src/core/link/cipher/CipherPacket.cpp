@@ -1,10 +1,10 @@
-#include "link/cipher/CipherPacket.h"
+#include "core/link/cipher/CipherPacket.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
-#include "link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpHeaders.h"
 
 namespace volmar {
 

@@ -1,8 +1,8 @@
-#include "link/cipher/CipherStream.h"
+#include "core/link/cipher/CipherStream.h"
 
 #include <algorithm>
 
-#include "link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherErrors.h"
 
 namespace volmar {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <span>
 
-#include "link/cipher/CamelliaCbc.h"
-#include "link/cipher/CipherPacket.h"
-#include "link/tcp/Socket.h"
+#include "core/link/cipher/CamelliaCbc.h"
+#include "core/link/cipher/CipherPacket.h"
+#include "core/link/tcp/Socket.h"
 
 namespace volmar {
 

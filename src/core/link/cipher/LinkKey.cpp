@@ -1,4 +1,4 @@
-#include "link/cipher/LinkKey.h"
+#include "core/link/cipher/LinkKey.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "link/cipher/CamelliaCbc.h"
+#include "core/link/cipher/CamelliaCbc.h"
 
 namespace volmar {
 

@@ -1,7 +1,7 @@
-#include "link/connect/AddressBook.h"
+#include "core/link/connect/AddressBook.h"
 
-#include "link/transfer/Interaction.h"
-#include "link/transfer/LinkState.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar {
 

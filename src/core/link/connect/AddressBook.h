@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "common/Profile.h"
+#include "core/common/Profile.h"
 
 namespace volmar {
 

@@ -1,7 +1,7 @@
-#include "link/connect/LinkDescription.h"
+#include "core/link/connect/LinkDescription.h"
 
-#include "link/connect/AddressBook.h"
-#include "link/transfer/LinkState.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "common/Profile.h"
+#include "core/common/Profile.h"
 
 namespace volmar {
 

@@ -1,4 +1,4 @@
-#include "link/serial/BlockCrc.h"
+#include "core/link/serial/BlockCrc.h"
 
 #include <array>
 

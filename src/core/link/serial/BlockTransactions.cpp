@@ -1,13 +1,13 @@
-#include "link/serial/BlockTransactions.h"
+#include "core/link/serial/BlockTransactions.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 
-#include "link/serial/BlockCrc.h"
-#include "link/serial/Frame.h"
-#include "link/serial/LineReader.h"
+#include "core/link/serial/BlockCrc.h"
+#include "core/link/serial/Frame.h"
+#include "core/link/serial/LineReader.h"
 
 namespace volmar {
 namespace {

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "link/ByteStream.h"
-#include "link/Clock.h"
+#include "core/link/ByteStream.h"
+#include "core/link/Clock.h"
 
 namespace volmar {
 

@@ -1,4 +1,4 @@
-#include "link/serial/ComPort.h"
+#include "core/link/serial/ComPort.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "link/serial/BlockTransactions.h"
+#include "core/link/serial/BlockTransactions.h"
 
 namespace volmar {
 namespace {

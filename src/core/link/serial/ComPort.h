@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "link/Clock.h"
-#include "link/serial/FdStream.h"
-#include "link/serial/PortOpenError.h"
+#include "core/link/Clock.h"
+#include "core/link/serial/FdStream.h"
+#include "core/link/serial/PortOpenError.h"
 
 namespace volmar {
 

@@ -1,4 +1,4 @@
-#include "link/serial/FdStream.h"
+#include "core/link/serial/FdStream.h"
 
 #include <poll.h>
 #include <sys/ioctl.h>

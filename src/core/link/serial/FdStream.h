@@ -1,8 +1,8 @@
 #pragma once
 // A byte stream over a non-blocking terminal descriptor: the serial port
 // on the tool's side, the master of a pseudo-terminal on the simulator's.
-#include "common/UniqueFd.h"
-#include "link/ByteStream.h"
+#include "core/common/UniqueFd.h"
+#include "core/link/ByteStream.h"
 
 namespace volmar {
 

@@ -1,8 +1,8 @@
-#include "link/serial/Frame.h"
+#include "core/link/serial/Frame.h"
 
 #include <cstring>
 
-#include "link/serial/BlockCrc.h"
+#include "core/link/serial/BlockCrc.h"
 
 namespace volmar {
 

@@ -1,8 +1,8 @@
-#include "link/serial/LineReader.h"
+#include "core/link/serial/LineReader.h"
 
 #include <algorithm>
 
-#include "link/serial/Frame.h"
+#include "core/link/serial/Frame.h"
 
 namespace volmar {
 namespace {

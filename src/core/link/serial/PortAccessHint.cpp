@@ -1,4 +1,4 @@
-#include "link/serial/PortAccessHint.h"
+#include "core/link/serial/PortAccessHint.h"
 
 #include <dirent.h>
 #include <pwd.h>

@@ -1,4 +1,4 @@
-#include "link/serial/PortOpenError.h"
+#include "core/link/serial/PortOpenError.h"
 
 #include <cerrno>
 #include <cstring>

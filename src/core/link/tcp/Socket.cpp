@@ -1,4 +1,4 @@
-#include "link/tcp/Socket.h"
+#include "core/link/tcp/Socket.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

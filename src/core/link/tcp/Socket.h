@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "common/UniqueFd.h"
+#include "core/common/UniqueFd.h"
 
 namespace volmar {
 

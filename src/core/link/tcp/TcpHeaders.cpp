@@ -1,4 +1,4 @@
-#include "link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpHeaders.h"
 
 #include <algorithm>
 #include <cstring>

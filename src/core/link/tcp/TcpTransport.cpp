@@ -1,10 +1,10 @@
-#include "link/tcp/TcpTransport.h"
+#include "core/link/tcp/TcpTransport.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpHeaders.h"
 
 namespace volmar {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/tcp/Socket.h"
+#include "core/link/tcp/Socket.h"
 
 namespace volmar {
 

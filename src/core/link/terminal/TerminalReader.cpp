@@ -1,11 +1,11 @@
-#include "link/terminal/TerminalReader.h"
+#include "core/link/terminal/TerminalReader.h"
 
 #include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-#include "link/terminal/Utf8Joiner.h"
+#include "core/link/terminal/Utf8Joiner.h"
 
 namespace volmar {
 

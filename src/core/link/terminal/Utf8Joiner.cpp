@@ -1,4 +1,4 @@
-#include "link/terminal/Utf8Joiner.h"
+#include "core/link/terminal/Utf8Joiner.h"
 
 namespace volmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "link/transfer/FirmwareCheck.h"
+#include "core/link/transfer/FirmwareCheck.h"
 
 #include <string>
 

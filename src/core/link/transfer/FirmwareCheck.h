@@ -3,8 +3,8 @@
 // of type SLMP may only read the devices LTN, LCN, LSTN and LZ.
 #include <optional>
 
-#include "common/Message.h"
-#include "settings/SettingRecord.h"
+#include "core/common/Message.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

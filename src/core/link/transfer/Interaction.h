@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "common/Message.h"
+#include "core/common/Message.h"
 
 namespace volmar {
 

@@ -4,12 +4,12 @@
 // where serial lines and sockets come from.
 #include <string>
 
-#include "common/Profile.h"
-#include "link/tcp/Socket.h"
-#include "link/tcp/TcpTransport.h"
-#include "link/transfer/Interaction.h"
-#include "link/transfer/LinkState.h"
-#include "link/transfer/SerialLine.h"
+#include "core/common/Profile.h"
+#include "core/link/tcp/Socket.h"
+#include "core/link/tcp/TcpTransport.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/link/transfer/LinkState.h"
+#include "core/link/transfer/SerialLine.h"
 
 namespace volmar {
 

@@ -1,4 +1,4 @@
-#include "link/transfer/LinkState.h"
+#include "core/link/transfer/LinkState.h"
 
 #include <cstring>
 

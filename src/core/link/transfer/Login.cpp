@@ -1,11 +1,11 @@
-#include "link/transfer/Login.h"
+#include "core/link/transfer/Login.h"
 
 #include <string>
 
-#include "link/transfer/Interaction.h"
-#include "link/transfer/LinkState.h"
-#include "link/transfer/UnitMessages.h"
-#include "settings/TextConvert.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/link/transfer/LinkState.h"
+#include "core/link/transfer/UnitMessages.h"
+#include "core/settings/TextConvert.h"
 
 namespace volmar {
 

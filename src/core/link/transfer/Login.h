@@ -1,7 +1,7 @@
 #pragma once
 // The access-mode confirmation and the login prompt that open a device
 // operation.
-#include "common/Profile.h"
+#include "core/common/Profile.h"
 
 namespace volmar {
 

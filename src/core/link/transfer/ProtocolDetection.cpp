@@ -1,11 +1,11 @@
-#include "link/transfer/ProtocolDetection.h"
+#include "core/link/transfer/ProtocolDetection.h"
 
 #include <string>
 
-#include "link/cipher/CipherErrors.h"
-#include "link/cipher/CipherLink.h"
-#include "link/connect/AddressBook.h"
-#include "link/transfer/UnitCheck.h"
+#include "core/link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/link/transfer/UnitCheck.h"
 
 namespace volmar {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Finds out whether the selected network unit speaks the encrypted or the
 // plain protocol.
-#include "link/transfer/LinkContext.h"
+#include "core/link/transfer/LinkContext.h"
 
 namespace volmar {
 

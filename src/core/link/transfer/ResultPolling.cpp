@@ -1,11 +1,11 @@
-#include "link/transfer/ResultPolling.h"
+#include "core/link/transfer/ResultPolling.h"
 
 #include <cstring>
 #include <string>
 
-#include "link/transfer/Interaction.h"
-#include "link/transfer/SerialLine.h"
-#include "link/transfer/UnitMessages.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/link/transfer/SerialLine.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar {
 namespace {

@@ -1,8 +1,8 @@
-#include "link/transfer/SerialLine.h"
+#include "core/link/transfer/SerialLine.h"
 
-#include "link/serial/BlockTransactions.h"
-#include "link/serial/ComPort.h"
-#include "link/transfer/LinkState.h"
+#include "core/link/serial/BlockTransactions.h"
+#include "core/link/serial/ComPort.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar {
 namespace {

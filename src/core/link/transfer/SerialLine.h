@@ -9,8 +9,8 @@
 #include <span>
 #include <string_view>
 
-#include "link/ByteStream.h"
-#include "link/Clock.h"
+#include "core/link/ByteStream.h"
+#include "core/link/Clock.h"
 
 namespace volmar {
 

@@ -1,12 +1,12 @@
-#include "link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingDownload.h"
 
 #include <vector>
 
-#include "link/transfer/TransferRuns.h"
-#include "link/transfer/UnitAccess.h"
-#include "link/transfer/UnitCheck.h"
-#include "settings/DocumentReader.h"
-#include "settings/Gzlib.h"
+#include "core/link/transfer/TransferRuns.h"
+#include "core/link/transfer/UnitAccess.h"
+#include "core/link/transfer/UnitCheck.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/Gzlib.h"
 
 namespace volmar {
 namespace {

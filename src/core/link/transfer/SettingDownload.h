@@ -1,9 +1,9 @@
 #pragma once
 // Download of the whole setting: object "CONFIG_P" read through the selected
 // link, decompressed and loaded into the record.
-#include "common/Profile.h"
-#include "link/transfer/LinkContext.h"
-#include "settings/SettingRecord.h"
+#include "core/common/Profile.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

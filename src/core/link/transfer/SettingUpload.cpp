@@ -1,18 +1,18 @@
-#include "link/transfer/SettingUpload.h"
+#include "core/link/transfer/SettingUpload.h"
 
 #include <memory>
 #include <vector>
 
-#include "link/transfer/FirmwareCheck.h"
-#include "link/transfer/Login.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/TransferRuns.h"
-#include "link/transfer/UnitAccess.h"
-#include "link/transfer/UnitCheck.h"
-#include "link/transfer/UnitMessages.h"
-#include "settings/DocumentReader.h"
-#include "settings/DocumentWriter.h"
-#include "settings/Gzlib.h"
+#include "core/link/transfer/FirmwareCheck.h"
+#include "core/link/transfer/Login.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/TransferRuns.h"
+#include "core/link/transfer/UnitAccess.h"
+#include "core/link/transfer/UnitCheck.h"
+#include "core/link/transfer/UnitMessages.h"
+#include "core/settings/DocumentReader.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/Gzlib.h"
 
 namespace volmar {
 namespace {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <string>
 
-#include "common/Profile.h"
-#include "link/transfer/LinkContext.h"
-#include "link/transfer/UnitStatus.h"
-#include "settings/SettingRecord.h"
+#include "core/common/Profile.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/link/transfer/UnitStatus.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "link/tcp/TcpTransport.h"
+#include "core/link/tcp/TcpTransport.h"
 
 namespace volmar {
 

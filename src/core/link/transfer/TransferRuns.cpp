@@ -1,12 +1,12 @@
-#include "link/transfer/TransferRuns.h"
+#include "core/link/transfer/TransferRuns.h"
 
 #include <cstring>
 #include <optional>
 
-#include "link/cipher/CipherErrors.h"
-#include "link/cipher/CipherLink.h"
-#include "link/transfer/ResultPolling.h"
-#include "link/transfer/UnitMessages.h"
+#include "core/link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/transfer/ResultPolling.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar {
 namespace {

@@ -5,8 +5,8 @@
 // finished, showing the messages. They return job.success.
 #include <string>
 
-#include "link/transfer/LinkContext.h"
-#include "link/transfer/TransferJob.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/link/transfer/TransferJob.h"
 
 namespace volmar {
 

@@ -1,9 +1,9 @@
-#include "link/transfer/UnitAccess.h"
+#include "core/link/transfer/UnitAccess.h"
 
-#include "link/connect/AddressBook.h"
-#include "link/transfer/ProtocolDetection.h"
-#include "link/transfer/UnitCheck.h"
-#include "link/transfer/UnitMessages.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/link/transfer/ProtocolDetection.h"
+#include "core/link/transfer/UnitCheck.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "link/cipher/CipherLink.h"
-#include "link/transfer/LinkContext.h"
-#include "link/transfer/UnitStatus.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/link/transfer/UnitStatus.h"
 
 namespace volmar {
 

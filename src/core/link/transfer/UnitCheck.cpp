@@ -1,12 +1,12 @@
-#include "link/transfer/UnitCheck.h"
+#include "core/link/transfer/UnitCheck.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "link/cipher/CipherErrors.h"
-#include "link/cipher/CipherLink.h"
-#include "link/transfer/Login.h"
-#include "link/transfer/UnitMessages.h"
+#include "core/link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherLink.h"
+#include "core/link/transfer/Login.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar {
 namespace {

@@ -3,8 +3,8 @@
 // status record, logs in as the link needs, and shows its own messages.
 #include <string>
 
-#include "link/transfer/LinkContext.h"
-#include "link/transfer/UnitStatus.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/link/transfer/UnitStatus.h"
 
 namespace volmar {
 

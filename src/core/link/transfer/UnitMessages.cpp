@@ -1,9 +1,9 @@
-#include "link/transfer/UnitMessages.h"
+#include "core/link/transfer/UnitMessages.h"
 
-#include "link/serial/PortAccessHint.h"
-#include "link/serial/PortOpenError.h"
-#include "link/transfer/Interaction.h"
-#include "settings/TextConvert.h"
+#include "core/link/serial/PortAccessHint.h"
+#include "core/link/serial/PortOpenError.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/settings/TextConvert.h"
 
 namespace volmar {
 namespace {

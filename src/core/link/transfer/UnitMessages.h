@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/Message.h"
-#include "link/serial/PortAccessHint.h"
+#include "core/common/Message.h"
+#include "core/link/serial/PortAccessHint.h"
 
 namespace volmar {
 

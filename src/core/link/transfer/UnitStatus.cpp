@@ -1,4 +1,4 @@
-#include "link/transfer/UnitStatus.h"
+#include "core/link/transfer/UnitStatus.h"
 
 namespace volmar {
 

@@ -1,19 +1,19 @@
-#include "editors/com/CDlgSetCom.h"
+#include "gui/editors/com/CDlgSetCom.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <functional>
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/CDlgSetComFtpc.h"
-#include "editors/com/CDlgSetComFtps.h"
-#include "editors/com/CDlgSetComModbus.h"
-#include "editors/com/CDlgSetComSmtp.h"
-#include "editors/com/CDlgSetComSntp.h"
-#include "editors/com/CDlgSetComWeb.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/CDlgSetComFtpc.h"
+#include "gui/editors/com/CDlgSetComFtps.h"
+#include "gui/editors/com/CDlgSetComModbus.h"
+#include "gui/editors/com/CDlgSetComSmtp.h"
+#include "gui/editors/com/CDlgSetComSntp.h"
+#include "gui/editors/com/CDlgSetComWeb.h"
 
 namespace volmar::gui {
 

@@ -3,7 +3,7 @@
 // the hub's record. The menu keeps nothing of its own.
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 

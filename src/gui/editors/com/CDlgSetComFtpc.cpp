@@ -1,17 +1,17 @@
-#include "editors/com/CDlgSetComFtpc.h"
+#include "gui/editors/com/CDlgSetComFtpc.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/RecordText.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/ComParts.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/RecordText.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/ComParts.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

@@ -2,8 +2,8 @@
 // "FTP client": where the unit sends its files. The fields are checked, and
 // editable, only while the client is enabled; switching it off is refused
 // while a field would not pass.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "editors/com/CDlgSetComFtps.h"
+#include "gui/editors/com/CDlgSetComFtps.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,12 +9,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/AccountGrid.h"
-#include "common/DialogKeys.h"
-#include "common/NumberEdit.h"
-#include "common/RecordText.h"
-#include "common/ScreenshotRegistry.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/AccountGrid.h"
+#include "gui/common/DialogKeys.h"
+#include "gui/common/NumberEdit.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 namespace {

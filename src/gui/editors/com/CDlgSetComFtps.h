@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,14 +1,14 @@
-#include "editors/com/CDlgSetComModbus.h"
+#include "gui/editors/com/CDlgSetComModbus.h"
 
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/ComParts.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "settings/EditorEntries.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/ComParts.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

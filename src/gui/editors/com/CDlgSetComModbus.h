@@ -1,8 +1,8 @@
 #pragma once
 // "Modbus/TCP slave": the unit's Modbus/TCP server, its port and linger
 // time. The fields are checked whatever the mode.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,16 +1,16 @@
-#include "editors/com/CDlgSetComSmtp.h"
+#include "gui/editors/com/CDlgSetComSmtp.h"
 
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/RecordText.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/ComParts.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/ComParts.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

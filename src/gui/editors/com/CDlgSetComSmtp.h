@@ -3,8 +3,8 @@
 // authentication, POP before SMTP, its own address and the servers. Every
 // field is checked whatever the modes. The address book of recipients is
 // the report editors' business.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,13 +1,13 @@
-#include "editors/com/CDlgSetComSntp.h"
+#include "gui/editors/com/CDlgSetComSntp.h"
 
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/ComParts.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/RecordText.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/ComParts.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

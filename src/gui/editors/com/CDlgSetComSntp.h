@@ -1,8 +1,8 @@
 #pragma once
 // "SNTP": whether the unit sets its clock from a time server, and which.
 // The server name is checked whatever the mode.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "editors/com/CDlgSetComWeb.h"
+#include "gui/editors/com/CDlgSetComWeb.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/AccountGrid.h"
-#include "common/DialogKeys.h"
-#include "common/NumberEdit.h"
-#include "common/ScreenshotRegistry.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/AccountGrid.h"
+#include "gui/common/DialogKeys.h"
+#include "gui/common/NumberEdit.h"
+#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 

@@ -4,7 +4,7 @@
 // the record; Cancel leaves the record as it was.
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QLineEdit;
 

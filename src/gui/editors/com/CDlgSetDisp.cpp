@@ -1,13 +1,13 @@
-#include "editors/com/CDlgSetDisp.h"
+#include "gui/editors/com/CDlgSetDisp.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/CDlgSetDispPen.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/CDlgSetDispPen.h"
 
 namespace volmar::gui {
 

@@ -2,7 +2,7 @@
 // "Graph/Display": the menu that leads to the pen list.
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

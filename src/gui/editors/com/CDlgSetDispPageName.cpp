@@ -1,15 +1,15 @@
-#include "editors/com/CDlgSetDispPageName.h"
+#include "gui/editors/com/CDlgSetDispPageName.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <string>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/RecordText.h"
-#include "settings/UsableChannels.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/UsableChannels.h"
 
 namespace volmar::gui {
 

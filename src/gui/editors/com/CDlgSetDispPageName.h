@@ -3,8 +3,8 @@
 // storing rate's pens are shaded but stay editable.
 #include <array>
 
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QLineEdit;
 

@@ -1,17 +1,17 @@
-#include "editors/com/CDlgSetDispPen.h"
+#include "gui/editors/com/CDlgSetDispPen.h"
 
 #include <QPushButton>
 #include <cstdio>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/CDlgSetDispPageName.h"
-#include "editors/com/CDlgSetDispPenConf.h"
-#include "editors/com/PenText.h"
-#include "editors/kit/ColourSwatch.h"
-#include "settings/EditorEntries.h"
-#include "settings/Keywords.h"
-#include "settings/UsableChannels.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/CDlgSetDispPageName.h"
+#include "gui/editors/com/CDlgSetDispPenConf.h"
+#include "gui/editors/com/PenText.h"
+#include "gui/editors/kit/ColourSwatch.h"
+#include "core/settings/EditorEntries.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/UsableChannels.h"
 
 namespace volmar::gui {
 

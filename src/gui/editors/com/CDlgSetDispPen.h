@@ -4,8 +4,8 @@
 // opens its pen editor; Copy / Paste copies one pen onto another.
 #include <QColor>
 
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

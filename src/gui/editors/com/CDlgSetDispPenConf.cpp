@@ -1,4 +1,4 @@
-#include "editors/com/CDlgSetDispPenConf.h"
+#include "gui/editors/com/CDlgSetDispPenConf.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -7,19 +7,19 @@
 #include <cstdio>
 #include <cmath>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/ComParts.h"
-#include "editors/com/PenText.h"
-#include "editors/kit/ColourSwatch.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RealText.h"
-#include "settings/EditorEntries.h"
-#include "settings/Keywords.h"
-#include "settings/UsableChannels.h"
-#include "settings/ValueText.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/ComParts.h"
+#include "gui/editors/com/PenText.h"
+#include "gui/editors/kit/ColourSwatch.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RealText.h"
+#include "core/settings/EditorEntries.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/UsableChannels.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::gui {
 

@@ -3,8 +3,8 @@
 // thickness, colour and, for analog channels, the display range and log
 // scale. Type, channel and log changes stand only while the limits pass.
 // OK writes the pen; Cancel leaves it as it was.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QLineEdit;

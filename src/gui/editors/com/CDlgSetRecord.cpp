@@ -1,4 +1,4 @@
-#include "editors/com/CDlgSetRecord.h"
+#include "gui/editors/com/CDlgSetRecord.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -7,14 +7,14 @@
 #include <iterator>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/com/ComParts.h"
-#include "editors/kit/Form.h"
-#include "link/transfer/Interaction.h"
-#include "settings/EditorEntries.h"
-#include "settings/UsableChannels.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/com/ComParts.h"
+#include "gui/editors/kit/Form.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/settings/EditorEntries.h"
+#include "core/settings/UsableChannels.h"
 
 namespace volmar::gui {
 

@@ -7,8 +7,8 @@
 // channels and pens of the copy.
 #include <memory>
 
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 

@@ -1,17 +1,17 @@
-#include "editors/com/CDlgSetRep.h"
+#include "gui/editors/com/CDlgSetRep.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "editors/com/CDlgSetRepAddr.h"
-#include "editors/com/CDlgSetRepErrorDo.h"
-#include "editors/com/CDlgSetRepEvent.h"
-#include "editors/com/CDlgSetRepTimeItem.h"
-#include "editors/kit/EditorDialog.h"
-#include "editors/kit/Form.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/editors/com/CDlgSetRepAddr.h"
+#include "gui/editors/com/CDlgSetRepErrorDo.h"
+#include "gui/editors/com/CDlgSetRepEvent.h"
+#include "gui/editors/com/CDlgSetRepTimeItem.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "gui/editors/kit/Form.h"
 
 namespace volmar::gui {
 

@@ -4,7 +4,7 @@
 // hub's record.
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

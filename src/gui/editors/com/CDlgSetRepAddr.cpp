@@ -1,10 +1,10 @@
-#include "editors/com/CDlgSetRepAddr.h"
+#include "gui/editors/com/CDlgSetRepAddr.h"
 
 #include <cstring>
 
-#include "editors/com/CDlgSetRepAddrConf.h"
-#include "editors/com/RepTexts.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/com/CDlgSetRepAddrConf.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

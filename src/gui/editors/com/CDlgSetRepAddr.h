@@ -2,8 +2,8 @@
 // "Address list": the 32 entries of the mail address book. The list works
 // on a copy that "Back" writes into the record; Escape or the title bar's
 // close leaves the record as it was.
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

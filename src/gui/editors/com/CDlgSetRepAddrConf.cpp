@@ -1,10 +1,10 @@
-#include "editors/com/CDlgSetRepAddrConf.h"
+#include "gui/editors/com/CDlgSetRepAddrConf.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include "editors/com/RepTexts.h"
-#include "editors/kit/Form.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/Form.h"
 
 namespace volmar::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 // "No.%02d": one entry of the mail address book, its name and address.
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QLineEdit;
 

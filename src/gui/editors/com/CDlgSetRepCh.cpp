@@ -1,7 +1,7 @@
-#include "editors/com/CDlgSetRepCh.h"
+#include "gui/editors/com/CDlgSetRepCh.h"
 
-#include "editors/com/CDlgSetRepChConf.h"
-#include "editors/com/CDlgSetRepChConfDo.h"
+#include "gui/editors/com/CDlgSetRepChConf.h"
+#include "gui/editors/com/CDlgSetRepChConfDo.h"
 
 namespace volmar::gui {
 

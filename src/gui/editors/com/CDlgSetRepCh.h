@@ -4,9 +4,9 @@
 // discrete output. Only channels in use can be opened or copied. The list
 // works on the report editor's masks; "Back" hands them back, Escape or the
 // title bar's close discards the changes.
-#include "editors/com/RepTexts.h"
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

@@ -1,7 +1,7 @@
 #pragma once
 // One channel of a report's channel list, titled with its row label:
 // whether the report carries the channel's data ("Report").
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QComboBox;
 

@@ -1,11 +1,11 @@
-#include "editors/com/CDlgSetRepChConfDo.h"
+#include "gui/editors/com/CDlgSetRepChConfDo.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 
-#include "editors/com/RepTexts.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
 
 namespace volmar::gui {
 

@@ -1,7 +1,7 @@
 #pragma once
 // "DO%02d": what a report does to one discrete output ("DO operation":
 // "None", "ON", "OFF").
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QComboBox;
 

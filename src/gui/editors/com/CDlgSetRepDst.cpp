@@ -1,8 +1,8 @@
-#include "editors/com/CDlgSetRepDst.h"
+#include "gui/editors/com/CDlgSetRepDst.h"
 
-#include "editors/com/CDlgSetRepDstConf.h"
-#include "editors/com/RepTexts.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/com/CDlgSetRepDstConf.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

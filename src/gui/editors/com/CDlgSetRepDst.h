@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

@@ -2,7 +2,7 @@
 // "No.%02d": how one address-book entry receives a report ("To/Cc").
 #include <cstdint>
 
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QComboBox;
 

@@ -1,11 +1,11 @@
-#include "editors/com/CDlgSetRepErrorDo.h"
+#include "gui/editors/com/CDlgSetRepErrorDo.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 
-#include "editors/com/RepTexts.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

@@ -1,8 +1,8 @@
 #pragma once
 // "Delivery failure output": the discrete output the unit switches when a
 // mail cannot be delivered ("None" or DO01 to DO64).
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 

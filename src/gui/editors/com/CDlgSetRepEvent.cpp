@@ -1,8 +1,8 @@
-#include "editors/com/CDlgSetRepEvent.h"
+#include "gui/editors/com/CDlgSetRepEvent.h"
 
-#include "editors/com/CDlgSetRepEventItem.h"
-#include "editors/com/RepTexts.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/com/CDlgSetRepEventItem.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

@@ -2,8 +2,8 @@
 // "Event report": the 32 event reports, each opened in its editor. The
 // editor writes the record itself, so this list keeps no copy: what an
 // editor confirmed or a Paste copied stands however the list is closed.
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

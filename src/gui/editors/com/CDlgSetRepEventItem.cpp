@@ -1,4 +1,4 @@
-#include "editors/com/CDlgSetRepEventItem.h"
+#include "gui/editors/com/CDlgSetRepEventItem.h"
 
 namespace volmar::gui {
 

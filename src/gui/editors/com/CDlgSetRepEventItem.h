@@ -1,7 +1,7 @@
 #pragma once
 // "No.%02d": one event report. OK writes it into the record; Cancel leaves
 // the record as it was, recipients and channels included.
-#include "editors/com/RepReportEditor.h"
+#include "gui/editors/com/RepReportEditor.h"
 
 namespace volmar::gui {
 

@@ -1,8 +1,8 @@
-#include "editors/com/CDlgSetRepTimeItem.h"
+#include "gui/editors/com/CDlgSetRepTimeItem.h"
 
 #include <QPushButton>
 
-#include "editors/com/CDlgSetRepTimeWday.h"
+#include "gui/editors/com/CDlgSetRepTimeWday.h"
 
 namespace volmar::gui {
 

@@ -2,8 +2,8 @@
 // "Regular report": the report the unit sends at chosen hours on chosen
 // weekdays. The weekdays and the hour table are held here with the other
 // sub-dialog results and reach the record only on OK.
-#include "editors/com/CDlgSetRepTimeSend.h"
-#include "editors/com/RepReportEditor.h"
+#include "gui/editors/com/CDlgSetRepTimeSend.h"
+#include "gui/editors/com/RepReportEditor.h"
 
 namespace volmar::gui {
 

@@ -1,6 +1,6 @@
-#include "editors/com/CDlgSetRepTimeSend.h"
+#include "gui/editors/com/CDlgSetRepTimeSend.h"
 
-#include "editors/com/CDlgSetRepTimeSendConf.h"
+#include "gui/editors/com/CDlgSetRepTimeSendConf.h"
 
 namespace volmar::gui {
 

@@ -4,8 +4,8 @@
 // hands it back, Escape or the title bar's close discards the changes.
 #include <array>
 
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

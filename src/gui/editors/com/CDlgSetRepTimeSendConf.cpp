@@ -1,13 +1,13 @@
-#include "editors/com/CDlgSetRepTimeSendConf.h"
+#include "gui/editors/com/CDlgSetRepTimeSendConf.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

@@ -2,8 +2,8 @@
 // "Set time to send: %d (hour)": whether the regular report goes out in one
 // hour of the day, and its minute and second offsets. The offsets are
 // checked (and editable) only while the hour is enabled.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QLineEdit;
 

@@ -1,9 +1,9 @@
-#include "editors/com/CDlgSetRepTimeWday.h"
+#include "gui/editors/com/CDlgSetRepTimeWday.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>
 
-#include "settings/EditorEntries.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

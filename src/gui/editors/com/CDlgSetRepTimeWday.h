@@ -3,7 +3,7 @@
 // 0 Sunday to bit 6 Saturday of the weekday mask.
 #include <cstdint>
 
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QCheckBox;
 

@@ -1,8 +1,8 @@
-#include "editors/com/ComParts.h"
+#include "gui/editors/com/ComParts.h"
 
-#include "common/NumberEdit.h"
-#include "editors/kit/Form.h"
-#include "settings/EditorEntries.h"
+#include "gui/common/NumberEdit.h"
+#include "gui/editors/kit/Form.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui::com {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <cstdint>
 
-#include "editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/GuardedCombo.h"
 
 namespace volmar::gui::com {
 

@@ -1,9 +1,9 @@
-#include "editors/com/PenText.h"
+#include "gui/editors/com/PenText.h"
 
 #include <string>
 
-#include "settings/Keywords.h"
-#include "settings/ValueText.h"
+#include "core/settings/Keywords.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::gui::pen {
 

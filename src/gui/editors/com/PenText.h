@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::pen {
 

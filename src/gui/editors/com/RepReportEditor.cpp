@@ -1,4 +1,4 @@
-#include "editors/com/RepReportEditor.h"
+#include "gui/editors/com/RepReportEditor.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,12 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "editors/com/CDlgSetRepCh.h"
-#include "editors/com/CDlgSetRepDst.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/com/CDlgSetRepCh.h"
+#include "gui/editors/com/CDlgSetRepDst.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

@@ -6,9 +6,9 @@
 // sub-dialogs return are held here until OK, so Cancel drops them too.
 #include <vector>
 
-#include "editors/com/RepTexts.h"
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/com/RepTexts.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QHBoxLayout;
 class QLineEdit;

@@ -1,9 +1,9 @@
-#include "editors/com/RepTexts.h"
+#include "gui/editors/com/RepTexts.h"
 
 #include <QByteArray>
 
-#include "editors/io/Masks.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/Masks.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui::rep {
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::rep {
 

@@ -2,7 +2,7 @@
 // Where a discrete input or output reads or writes its state: the shared
 // source fields with the bit devices, all 16 channels of a module, and the
 // Modbus/TCP bit register types.
-#include "editors/io/SourceFields.h"
+#include "gui/editors/io/SourceFields.h"
 
 namespace volmar::gui {
 

@@ -1,12 +1,12 @@
-#include "editors/io/CDlgSetIo.h"
+#include "gui/editors/io/CDlgSetIo.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "common/ScreenshotRegistry.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 

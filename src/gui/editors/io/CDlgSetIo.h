@@ -3,7 +3,7 @@
 // record. The editors plug themselves into their EditorSlot.
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 

@@ -1,8 +1,8 @@
-#include "editors/io/CDlgSetIoAi.h"
+#include "gui/editors/io/CDlgSetIoAi.h"
 
-#include "editors/io/CDlgSetIoAiCh.h"
-#include "editors/kit/RecordText.h"
-#include "settings/UsableChannels.h"
+#include "gui/editors/io/CDlgSetIoAiCh.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/UsableChannels.h"
 
 namespace volmar::gui {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The alarm zone editor of an AI channel, "Alarm zone setting (AI%02d)".
-#include "editors/io/ZoneArea.h"
-#include "editors/io/ZoneTabBase.h"
-#include "editors/io/ZoneTabEvents.h"
+#include "gui/editors/io/ZoneArea.h"
+#include "gui/editors/io/ZoneTabBase.h"
+#include "gui/editors/io/ZoneTabEvents.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "editors/io/CDlgSetIoAiCh.h"
+#include "gui/editors/io/CDlgSetIoAiCh.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,14 +9,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/io/AiChannelText.h"
-#include "editors/io/CDlgSetIoAiArea.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RealText.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/AiChannelText.h"
+#include "gui/editors/io/CDlgSetIoAiArea.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RealText.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

@@ -2,10 +2,10 @@
 // "AI%02d": one analog input channel: where its value comes from, how it is
 // scaled and shown, and its alarm zones (edited on a copy that reaches the
 // record only when this editor is confirmed).
-#include "editors/io/WordSourceFields.h"
-#include "editors/io/ZoneSet.h"
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/io/WordSourceFields.h"
+#include "gui/editors/io/ZoneSet.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QLineEdit;

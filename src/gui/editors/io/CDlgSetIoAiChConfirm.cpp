@@ -3,14 +3,14 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "editors/io/AiChannelText.h"
-#include "editors/io/CDlgSetIoAiCh.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RealText.h"
-#include "editors/kit/RecordText.h"
-#include "link/transfer/Interaction.h"
-#include "settings/ValueText.h"
+#include "gui/editors/io/AiChannelText.h"
+#include "gui/editors/io/CDlgSetIoAiCh.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RealText.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::gui {
 

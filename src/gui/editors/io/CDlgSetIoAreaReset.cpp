@@ -1,8 +1,8 @@
-#include "editors/io/CDlgSetIoAreaReset.h"
+#include "gui/editors/io/CDlgSetIoAreaReset.h"
 
-#include "editors/io/CDlgSetIoAreaResetConf.h"
-#include "editors/io/Masks.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/io/CDlgSetIoAreaResetConf.h"
+#include "gui/editors/io/Masks.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

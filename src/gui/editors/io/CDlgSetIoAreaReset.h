@@ -4,8 +4,8 @@
 // closing the window from its title bar discards the edits.
 #include <cstdint>
 
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

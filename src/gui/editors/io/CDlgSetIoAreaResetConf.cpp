@@ -1,11 +1,11 @@
-#include "editors/io/CDlgSetIoAreaResetConf.h"
+#include "gui/editors/io/CDlgSetIoAreaResetConf.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

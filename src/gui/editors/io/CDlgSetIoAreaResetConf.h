@@ -1,6 +1,6 @@
 #pragma once
 // One PI or OI channel of a reset selection: "Reset" Disable or Enable.
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QComboBox;
 

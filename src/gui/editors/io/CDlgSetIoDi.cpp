@@ -1,10 +1,10 @@
-#include "editors/io/CDlgSetIoDi.h"
+#include "gui/editors/io/CDlgSetIoDi.h"
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "editors/io/CDlgSetIoDiCh.h"
-#include "editors/io/DiscreteRows.h"
-#include "editors/kit/RecordText.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/editors/io/CDlgSetIoDiCh.h"
+#include "gui/editors/io/DiscreteRows.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

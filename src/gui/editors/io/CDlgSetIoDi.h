@@ -1,8 +1,8 @@
 #pragma once
 // "Discrete input (DI)": the channels the storing rate allows, their editor,
 // and Copy / Paste of whole channels.
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

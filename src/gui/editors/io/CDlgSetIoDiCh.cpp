@@ -1,4 +1,4 @@
-#include "editors/io/CDlgSetIoDiCh.h"
+#include "gui/editors/io/CDlgSetIoDiCh.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <array>
 
-#include "editors/io/DiStateGroup.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/DiStateGroup.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

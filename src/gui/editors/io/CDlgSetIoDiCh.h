@@ -3,9 +3,9 @@
 // module, a slave, a bit of an AI channel, a logic function of two other
 // inputs, ...), its name, and what each of its two states ON and OFF shows
 // and sets off.
-#include "editors/io/BitSourceFields.h"
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/io/BitSourceFields.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,13 +1,13 @@
-#include "editors/io/CDlgSetIoDo.h"
+#include "gui/editors/io/CDlgSetIoDo.h"
 
 #include <QPushButton>
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "editors/io/CDlgSetIoDoCh.h"
-#include "editors/io/CDlgSetIoDoUsed.h"
-#include "editors/io/DiscreteRows.h"
-#include "editors/kit/RecordText.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/editors/io/CDlgSetIoDoCh.h"
+#include "gui/editors/io/CDlgSetIoDoUsed.h"
+#include "gui/editors/io/DiscreteRows.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

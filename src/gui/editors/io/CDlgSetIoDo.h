@@ -1,8 +1,8 @@
 #pragma once
 // "Discrete output (DO)": the outputs the storing rate allows, their editor,
 // Copy / Paste of whole channels, and the report of what switches each one.
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

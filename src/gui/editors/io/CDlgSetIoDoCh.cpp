@@ -1,4 +1,4 @@
-#include "editors/io/CDlgSetIoDoCh.h"
+#include "gui/editors/io/CDlgSetIoDoCh.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <string>
 
-#include "editors/kit/ColourSwatch.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/kit/ColourSwatch.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

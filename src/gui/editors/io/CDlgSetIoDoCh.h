@@ -2,9 +2,9 @@
 // "DO%02d": one discrete output channel: where it is switched (an I/O
 // module, a Modbus/TCP coil or an SLMP bit device), its name, and the text
 // and colour of its two states.
-#include "editors/io/BitSourceFields.h"
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/io/BitSourceFields.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,13 +1,13 @@
-#include "editors/io/CDlgSetIoDoUsed.h"
+#include "gui/editors/io/CDlgSetIoDoUsed.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/kit/EditorDialog.h"
-#include "editors/kit/ReportTable.h"
-#include "settings/DoUses.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "gui/editors/kit/ReportTable.h"
+#include "core/settings/DoUses.h"
 
 namespace volmar::gui {
 

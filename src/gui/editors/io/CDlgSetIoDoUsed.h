@@ -4,7 +4,7 @@
 // nothing.
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 

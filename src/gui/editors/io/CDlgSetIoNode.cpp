@@ -1,11 +1,11 @@
-#include "editors/io/CDlgSetIoNode.h"
+#include "gui/editors/io/CDlgSetIoNode.h"
 
 #include <QPushButton>
 
-#include "editors/io/CDlgSetIoNodeConf.h"
-#include "editors/io/CDlgSetIoNodeTime.h"
-#include "editors/io/SlaveUse.h"
-#include "editors/kit/Ipv4Edit.h"
+#include "gui/editors/io/CDlgSetIoNodeConf.h"
+#include "gui/editors/io/CDlgSetIoNodeTime.h"
+#include "gui/editors/io/SlaveUse.h"
+#include "gui/editors/kit/Ipv4Edit.h"
 
 namespace volmar::gui {
 

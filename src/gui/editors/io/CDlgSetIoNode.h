@@ -1,8 +1,8 @@
 #pragma once
 // "I/O slave setting": the twelve slaves, their editor and the polling
 // parameters.
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

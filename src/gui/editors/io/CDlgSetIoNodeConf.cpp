@@ -1,18 +1,18 @@
-#include "editors/io/CDlgSetIoNodeConf.h"
+#include "gui/editors/io/CDlgSetIoNodeConf.h"
 
 #include <QGridLayout>
 #include <algorithm>
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "editors/io/SlaveUse.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/Ipv4Edit.h"
-#include "link/transfer/Interaction.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/SlaveUse.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/Ipv4Edit.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

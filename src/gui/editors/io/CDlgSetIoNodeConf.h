@@ -1,8 +1,8 @@
 #pragma once
 // "Slave %d": one I/O slave's type, address, port and the Modbus/TCP or SLMP
 // station fields.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QLineEdit;
 

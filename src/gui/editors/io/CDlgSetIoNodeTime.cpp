@@ -1,13 +1,13 @@
-#include "editors/io/CDlgSetIoNodeTime.h"
+#include "gui/editors/io/CDlgSetIoNodeTime.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

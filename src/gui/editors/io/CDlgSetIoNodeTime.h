@@ -1,7 +1,7 @@
 #pragma once
 // "Communication": the slave polling parameters.
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,8 +1,8 @@
-#include "editors/io/CDlgSetIoOi.h"
+#include "gui/editors/io/CDlgSetIoOi.h"
 
-#include "editors/io/CDlgSetIoPi.h"
-#include "editors/io/CDlgSetIoOiCh.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/io/CDlgSetIoPi.h"
+#include "gui/editors/io/CDlgSetIoOiCh.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

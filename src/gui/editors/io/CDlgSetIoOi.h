@@ -1,8 +1,8 @@
 #pragma once
 // "Function input (OI)": the channels the storing rate allows (as for PI),
 // their editor, and Copy / Paste of whole channels.
-#include "editors/kit/ListDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/ListDialog.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

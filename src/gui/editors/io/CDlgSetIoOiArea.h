@@ -1,9 +1,9 @@
 #pragma once
 // The alarm zone editor of an OI channel, "Alarm zone setting (OI%02d)":
 // the AI pages on a function input.
-#include "editors/io/ZoneArea.h"
-#include "editors/io/ZoneTabBase.h"
-#include "editors/io/ZoneTabEvents.h"
+#include "gui/editors/io/ZoneArea.h"
+#include "gui/editors/io/ZoneTabBase.h"
+#include "gui/editors/io/ZoneTabEvents.h"
 
 namespace volmar::gui {
 

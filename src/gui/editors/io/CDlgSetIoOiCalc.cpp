@@ -1,9 +1,9 @@
-#include "editors/io/CDlgSetIoOiCalc.h"
+#include "gui/editors/io/CDlgSetIoOiCalc.h"
 
 #include <QLineEdit>
 
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/RealText.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/RealText.h"
 
 namespace volmar::gui {
 

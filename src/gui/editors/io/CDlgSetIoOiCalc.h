@@ -4,7 +4,7 @@
 // constants and its checks.
 #include <memory>
 
-#include "editors/io/OiCalcDialog.h"
+#include "gui/editors/io/OiCalcDialog.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "editors/io/CDlgSetIoOiCh.h"
+#include "gui/editors/io/CDlgSetIoOiCh.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,14 +7,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/io/CDlgSetIoOiArea.h"
-#include "editors/io/CDlgSetIoOiCalc.h"
-#include "editors/io/ChannelChoices.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/CDlgSetIoOiArea.h"
+#include "gui/editors/io/CDlgSetIoOiCalc.h"
+#include "gui/editors/io/ChannelChoices.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

@@ -3,9 +3,9 @@
 // constants the function dialog edits), how the value is shown, what resets
 // it, and its alarm zones. Terms and zones are edited on copies that reach
 // the record only when this editor is confirmed.
-#include "editors/io/OiTerms.h"
-#include "editors/io/ZoneSet.h"
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/io/OiTerms.h"
+#include "gui/editors/io/ZoneSet.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QComboBox;
 class QLineEdit;

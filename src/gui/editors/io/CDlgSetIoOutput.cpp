@@ -1,8 +1,8 @@
-#include "editors/io/CDlgSetIoOutput.h"
+#include "gui/editors/io/CDlgSetIoOutput.h"
 
-#include "editors/io/CDlgSetIoOutputConf.h"
-#include "editors/io/Masks.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/io/CDlgSetIoOutputConf.h"
+#include "gui/editors/io/Masks.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

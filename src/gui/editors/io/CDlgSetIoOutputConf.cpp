@@ -1,10 +1,10 @@
-#include "editors/io/CDlgSetIoOutputConf.h"
+#include "gui/editors/io/CDlgSetIoOutputConf.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
 
 namespace volmar::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 // "DO%02d": whether an alarm switches one discrete output on.
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QComboBox;
 

@@ -1,7 +1,7 @@
-#include "editors/io/CDlgSetIoPi.h"
+#include "gui/editors/io/CDlgSetIoPi.h"
 
-#include "editors/io/CDlgSetIoPiCh.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/io/CDlgSetIoPiCh.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

@@ -2,9 +2,9 @@
 // The alarm zone editor of a PI channel, "Alarm zone setting (PI%02d)": the
 // AI pages plus a "Reset count" box for zones 2 to 5, all disabled when the
 // channel has no count to reset.
-#include "editors/io/ZoneArea.h"
-#include "editors/io/ZoneTabBase.h"
-#include "editors/io/ZoneTabEvents.h"
+#include "gui/editors/io/ZoneArea.h"
+#include "gui/editors/io/ZoneTabBase.h"
+#include "gui/editors/io/ZoneTabEvents.h"
 
 namespace volmar::gui {
 

@@ -1,4 +1,4 @@
-#include "editors/io/CDlgSetIoPiCh.h"
+#include "gui/editors/io/CDlgSetIoPiCh.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,15 +10,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/io/CDlgSetIoPiArea.h"
-#include "editors/io/ChannelChoices.h"
-#include "editors/io/PiChannelText.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RealText.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/CDlgSetIoPiArea.h"
+#include "gui/editors/io/ChannelChoices.h"
+#include "gui/editors/io/PiChannelText.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RealText.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

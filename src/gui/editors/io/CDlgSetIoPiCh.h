@@ -3,10 +3,10 @@
 // the result is scaled and shown, what resets it, and its alarm zones
 // (edited on a copy that reaches the record only when this editor is
 // confirmed).
-#include "editors/io/WordSourceFields.h"
-#include "editors/io/ZoneSet.h"
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/io/WordSourceFields.h"
+#include "gui/editors/io/ZoneSet.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QComboBox;

@@ -4,12 +4,12 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "editors/io/CDlgSetIoPiCh.h"
-#include "editors/io/PiChannelText.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RealText.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/io/CDlgSetIoPiCh.h"
+#include "gui/editors/io/PiChannelText.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RealText.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

@@ -1,11 +1,11 @@
-#include "editors/io/CDlgSetIoRep.h"
+#include "gui/editors/io/CDlgSetIoRep.h"
 
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "editors/io/Masks.h"
-#include "editors/kit/RecordText.h"
-#include "editors/kit/ReportTable.h"
+#include "gui/editors/io/Masks.h"
+#include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/ReportTable.h"
 
 namespace volmar::gui {
 

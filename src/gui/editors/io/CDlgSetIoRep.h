@@ -4,8 +4,8 @@
 // three, only on events that are enabled.
 #include <cstdint>
 
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QTableWidgetItem;
 

@@ -1,4 +1,4 @@
-#include "editors/io/CDlgSetMain.h"
+#include "gui/editors/io/CDlgSetMain.h"
 
 #include <cstring>
 
@@ -14,19 +14,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "compare/CDlgSetReport.h"
-#include "common/DialogKeys.h"
-#include "common/EditorOpeners.h"
-#include "common/PreferenceBox.h"
-#include "compare/ChangeSteps.h"
-#include "compare/SettingChanges.h"
-#include "common/ScreenshotRegistry.h"
-#include "common/SettingFileSave.h"
-#include "editors/io/CDlgSetIo.h"
-#include "editors/io/SettingUploadStep.h"
-#include "link/connect/LinkDescription.h"
-#include "settings/DocumentWriter.h"
+#include "gui/app/AppContext.h"
+#include "gui/compare/CDlgSetReport.h"
+#include "gui/common/DialogKeys.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/common/PreferenceBox.h"
+#include "gui/compare/ChangeSteps.h"
+#include "core/compare/SettingChanges.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/SettingFileSave.h"
+#include "gui/editors/io/CDlgSetIo.h"
+#include "gui/editors/io/SettingUploadStep.h"
+#include "core/link/connect/LinkDescription.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {
 namespace {

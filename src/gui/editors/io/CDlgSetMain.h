@@ -11,7 +11,7 @@
 
 #include <QDialog>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QLabel;

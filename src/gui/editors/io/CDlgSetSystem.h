@@ -3,8 +3,8 @@
 // saving time and the sampling adjustment at clock correction.
 #include <array>
 
-#include "editors/kit/EditorDialog.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "core/settings/SettingRecord.h"
 
 class QComboBox;
 class QGridLayout;

@@ -1,6 +1,6 @@
-#include "editors/io/ChannelChoices.h"
+#include "gui/editors/io/ChannelChoices.h"
 
-#include "editors/kit/RecordText.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

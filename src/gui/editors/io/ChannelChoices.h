@@ -4,8 +4,8 @@
 #include <QComboBox>
 #include <QString>
 
-#include "settings/ChannelKinds.h"
-#include "settings/SettingRecord.h"
+#include "core/settings/ChannelKinds.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 

@@ -4,13 +4,13 @@
 #include <cstring>
 #include <memory>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/io/CDlgSetIoDi.h"
-#include "editors/io/CDlgSetIoDiCh.h"
-#include "editors/io/CDlgSetIoDo.h"
-#include "editors/io/CDlgSetIoDoCh.h"
-#include "editors/io/CDlgSetIoDoUsed.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/io/CDlgSetIoDi.h"
+#include "gui/editors/io/CDlgSetIoDiCh.h"
+#include "gui/editors/io/CDlgSetIoDo.h"
+#include "gui/editors/io/CDlgSetIoDoCh.h"
+#include "gui/editors/io/CDlgSetIoDoUsed.h"
 
 namespace volmar::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "editors/io/DiStateGroup.h"
+#include "gui/editors/io/DiStateGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,16 +9,16 @@
 #include <algorithm>
 #include <string>
 
-#include "editors/io/CDlgSetIoOutput.h"
-#include "editors/io/CDlgSetIoRep.h"
-#include "editors/kit/ColourSwatch.h"
-#include "editors/kit/EditorDialog.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/CDlgSetIoOutput.h"
+#include "gui/editors/io/CDlgSetIoRep.h"
+#include "gui/editors/kit/ColourSwatch.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

@@ -5,7 +5,7 @@
 // when it is confirmed.
 #include <QGroupBox>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QCheckBox;
 class QComboBox;

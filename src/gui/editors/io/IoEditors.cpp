@@ -1,10 +1,10 @@
-#include "editors/io/IoEditors.h"
+#include "gui/editors/io/IoEditors.h"
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "editors/io/CDlgSetIoAi.h"
-#include "editors/io/CDlgSetIoNode.h"
-#include "editors/io/CDlgSetSystem.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/editors/io/CDlgSetIoAi.h"
+#include "gui/editors/io/CDlgSetIoNode.h"
+#include "gui/editors/io/CDlgSetSystem.h"
 
 namespace volmar::gui {
 

@@ -2,7 +2,7 @@
 // The top editors of the system and I/O settings, one call each, for the
 // configuration hub and the I/O menu. Each runs its dialog modally on the
 // record; the record changes only where the user confirmed an editor.
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 class QWidget;
 

@@ -4,14 +4,14 @@
 #include <cstring>
 #include <memory>
 
-#include "app/AppContext.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/io/CDlgSetIoAi.h"
-#include "editors/io/CDlgSetIoAiArea.h"
-#include "editors/io/CDlgSetIoAiCh.h"
-#include "editors/io/CDlgSetIoNode.h"
-#include "editors/io/CDlgSetIoNodeConf.h"
-#include "editors/io/CDlgSetIoNodeTime.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/io/CDlgSetIoAi.h"
+#include "gui/editors/io/CDlgSetIoAiArea.h"
+#include "gui/editors/io/CDlgSetIoAiCh.h"
+#include "gui/editors/io/CDlgSetIoNode.h"
+#include "gui/editors/io/CDlgSetIoNodeConf.h"
+#include "gui/editors/io/CDlgSetIoNodeTime.h"
 
 #include <QTabWidget>
 

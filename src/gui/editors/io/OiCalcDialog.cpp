@@ -1,4 +1,4 @@
-#include "editors/io/OiCalcDialog.h"
+#include "gui/editors/io/OiCalcDialog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <utility>
 
-#include "editors/io/ChannelChoices.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RealText.h"
+#include "gui/editors/io/ChannelChoices.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RealText.h"
 
 namespace volmar::gui {
 

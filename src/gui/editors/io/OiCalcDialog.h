@@ -10,10 +10,10 @@
 #include <initializer_list>
 #include <vector>
 
-#include "settings/OiFunctions.h"
+#include "core/settings/OiFunctions.h"
 
-#include "editors/io/OiTerms.h"
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/io/OiTerms.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QComboBox;
 class QGridLayout;

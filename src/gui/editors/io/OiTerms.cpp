@@ -1,6 +1,6 @@
-#include "editors/io/OiTerms.h"
+#include "gui/editors/io/OiTerms.h"
 
-#include "editors/io/ChannelChoices.h"
+#include "gui/editors/io/ChannelChoices.h"
 
 namespace volmar::gui {
 

@@ -1,8 +1,8 @@
 #pragma once
 // What a function input computes with: the sixteen constants and eight
 // inputs, as the channel editor and the function dialogs pass them along.
-#include "settings/OiFunctions.h"
-#include "settings/SettingRecord.h"
+#include "core/settings/OiFunctions.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 

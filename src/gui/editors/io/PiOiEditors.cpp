@@ -5,16 +5,16 @@
 #include <cstring>
 #include <memory>
 
-#include "app/AppContext.h"
-#include "common/EditorOpeners.h"
-#include "common/ScreenshotRegistry.h"
-#include "editors/io/CDlgSetIoOi.h"
-#include "editors/io/CDlgSetIoOiArea.h"
-#include "editors/io/CDlgSetIoOiCalc.h"
-#include "editors/io/CDlgSetIoOiCh.h"
-#include "editors/io/CDlgSetIoPi.h"
-#include "editors/io/CDlgSetIoPiArea.h"
-#include "editors/io/CDlgSetIoPiCh.h"
+#include "gui/app/AppContext.h"
+#include "gui/common/EditorOpeners.h"
+#include "gui/common/ScreenshotRegistry.h"
+#include "gui/editors/io/CDlgSetIoOi.h"
+#include "gui/editors/io/CDlgSetIoOiArea.h"
+#include "gui/editors/io/CDlgSetIoOiCalc.h"
+#include "gui/editors/io/CDlgSetIoOiCh.h"
+#include "gui/editors/io/CDlgSetIoPi.h"
+#include "gui/editors/io/CDlgSetIoPiArea.h"
+#include "gui/editors/io/CDlgSetIoPiCh.h"
 
 namespace volmar::gui {
 namespace {

@@ -1,16 +1,16 @@
-#include "editors/io/SettingUploadStep.h"
+#include "gui/editors/io/SettingUploadStep.h"
 
 #include <QWidget>
 
-#include "app/AppContext.h"
-#include "compare/ChangeSteps.h"
-#include "link/DeviceOperation.h"
-#include "link/transfer/FirmwareCheck.h"
-#include "link/transfer/Login.h"
-#include "link/transfer/SettingUpload.h"
-#include "link/transfer/UnitMessages.h"
-#include "maintenance/CDlgSetIdPwd.h"
-#include "settings/DocumentWriter.h"
+#include "gui/app/AppContext.h"
+#include "gui/compare/ChangeSteps.h"
+#include "gui/link/DeviceOperation.h"
+#include "core/link/transfer/FirmwareCheck.h"
+#include "core/link/transfer/Login.h"
+#include "core/link/transfer/SettingUpload.h"
+#include "core/link/transfer/UnitMessages.h"
+#include "gui/maintenance/CDlgSetIdPwd.h"
+#include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {
 

@@ -3,8 +3,8 @@
 // then the upload of the whole setting with the firmware check.
 #include <functional>
 
-#include "link/transfer/LinkContext.h"
-#include "settings/SettingRecord.h"
+#include "core/link/transfer/LinkContext.h"
+#include "core/settings/SettingRecord.h"
 
 class QWidget;
 

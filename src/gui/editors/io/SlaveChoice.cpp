@@ -1,8 +1,8 @@
-#include "editors/io/SlaveChoice.h"
+#include "gui/editors/io/SlaveChoice.h"
 
-#include "editors/io/SlaveUse.h"
-#include "editors/kit/FieldChecks.h"
-#include "link/transfer/Interaction.h"
+#include "gui/editors/io/SlaveUse.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "core/link/transfer/Interaction.h"
 
 namespace volmar::gui {
 

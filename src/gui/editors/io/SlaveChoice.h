@@ -2,7 +2,7 @@
 // The last check of a channel that polls a slave: the slave needs an
 // address, and a link that does not match the slave's type is let through
 // only when the user agrees.
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

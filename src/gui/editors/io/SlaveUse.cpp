@@ -1,6 +1,6 @@
-#include "editors/io/SlaveUse.h"
+#include "gui/editors/io/SlaveUse.h"
 
-#include "settings/EditorEntries.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 namespace {

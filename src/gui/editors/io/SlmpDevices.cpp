@@ -1,8 +1,8 @@
-#include "editors/io/SlmpDevices.h"
+#include "gui/editors/io/SlmpDevices.h"
 
 #include <QLineEdit>
 
-#include "editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/GuardedCombo.h"
 
 namespace volmar::gui {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "settings/SlmpDeviceTables.h"
+#include "core/settings/SlmpDeviceTables.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "editors/io/SourceFields.h"
+#include "gui/editors/io/SourceFields.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "editors/io/SlaveChoice.h"
-#include "editors/io/SlaveUse.h"
-#include "editors/io/SlmpDevices.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
+#include "gui/editors/io/SlaveChoice.h"
+#include "gui/editors/io/SlaveUse.h"
+#include "gui/editors/io/SlmpDevices.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
 
 namespace volmar::gui {
 

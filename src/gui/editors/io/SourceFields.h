@@ -9,8 +9,8 @@
 #include <QObject>
 #include <cstdint>
 
-#include "settings/SettingRecord.h"
-#include "settings/SlmpDeviceTables.h"
+#include "core/settings/SettingRecord.h"
+#include "core/settings/SlmpDeviceTables.h"
 
 class QComboBox;
 class QGridLayout;

@@ -1,13 +1,13 @@
-#include "editors/io/WordSourceFields.h"
+#include "gui/editors/io/WordSourceFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

@@ -5,7 +5,7 @@
 // the decimal device number (SLMP_SW).
 #include <optional>
 
-#include "editors/io/SourceFields.h"
+#include "gui/editors/io/SourceFields.h"
 
 class QCheckBox;
 

@@ -1,14 +1,14 @@
-#include "editors/io/ZoneArea.h"
+#include "gui/editors/io/ZoneArea.h"
 
 #include <QGridLayout>
 #include <QTabWidget>
 
-#include "editors/io/ZoneTabBase.h"
-#include "editors/io/ZoneTabEvents.h"
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/ZoneTabBase.h"
+#include "gui/editors/io/ZoneTabEvents.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

@@ -4,8 +4,8 @@
 // of the channel's zones. OK checks every page and hands back Result(); the
 // channel editor keeps it until it is confirmed itself. A member of the
 // family (CDlgSetIoAiArea, ...) creates its three pages and calls Install().
-#include "editors/io/ZoneSet.h"
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/io/ZoneSet.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 class QTabWidget;
 

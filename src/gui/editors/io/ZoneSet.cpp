@@ -1,6 +1,6 @@
-#include "editors/io/ZoneSet.h"
+#include "gui/editors/io/ZoneSet.h"
 
-#include "editors/kit/RealText.h"
+#include "gui/editors/kit/RealText.h"
 
 namespace volmar::gui {
 

@@ -3,7 +3,7 @@
 // 2 to 5) and the five zone records, and the order rule of the limits.
 #include <cstdint>
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar {
 class Interaction;

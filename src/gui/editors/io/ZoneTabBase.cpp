@@ -1,4 +1,4 @@
-#include "editors/io/ZoneTabBase.h"
+#include "gui/editors/io/ZoneTabBase.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/io/CDlgSetIoAreaReset.h"
-#include "editors/io/CDlgSetIoOutput.h"
-#include "editors/kit/ColourSwatch.h"
-#include "editors/kit/EditorDialog.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/RealText.h"
-#include "editors/kit/RecordText.h"
-#include "settings/EditorEntries.h"
+#include "gui/editors/io/CDlgSetIoAreaReset.h"
+#include "gui/editors/io/CDlgSetIoOutput.h"
+#include "gui/editors/kit/ColourSwatch.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RealText.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 

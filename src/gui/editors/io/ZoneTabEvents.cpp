@@ -1,4 +1,4 @@
-#include "editors/io/ZoneTabEvents.h"
+#include "gui/editors/io/ZoneTabEvents.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <string>
 
-#include "editors/io/CDlgSetIoRep.h"
-#include "editors/kit/EditorDialog.h"
-#include "editors/kit/Enable.h"
-#include "editors/kit/Form.h"
-#include "editors/kit/RecordText.h"
+#include "gui/editors/io/CDlgSetIoRep.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "gui/editors/kit/Enable.h"
+#include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/RecordText.h"
 
 namespace volmar::gui {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "editors/io/ZoneSet.h"
+#include "gui/editors/io/ZoneSet.h"
 
 class QCheckBox;
 class QComboBox;

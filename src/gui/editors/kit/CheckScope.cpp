@@ -1,4 +1,4 @@
-#include "editors/kit/CheckScope.h"
+#include "gui/editors/kit/CheckScope.h"
 
 #include <QWidget>
 

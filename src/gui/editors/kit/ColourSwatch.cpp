@@ -1,4 +1,4 @@
-#include "editors/kit/ColourSwatch.h"
+#include "gui/editors/kit/ColourSwatch.h"
 
 #include <QColorDialog>
 #include <QEvent>

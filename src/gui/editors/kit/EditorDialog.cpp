@@ -1,13 +1,13 @@
-#include "editors/kit/EditorDialog.h"
+#include "gui/editors/kit/EditorDialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/kit/FieldChecks.h"
-#include "editors/kit/FirstFocus.h"
-#include "editors/kit/GuardedCombo.h"
-#include "editors/kit/ScreenFit.h"
+#include "gui/editors/kit/FieldChecks.h"
+#include "gui/editors/kit/FirstFocus.h"
+#include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/ScreenFit.h"
 
 namespace volmar::gui::kit {
 

@@ -1,11 +1,11 @@
-#include "editors/kit/FieldChecks.h"
+#include "gui/editors/kit/FieldChecks.h"
 
 #include <limits>
 
-#include "editors/kit/CheckScope.h"
-#include "editors/kit/RecordText.h"
-#include "link/transfer/Interaction.h"
-#include "settings/ValueText.h"
+#include "gui/editors/kit/CheckScope.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/link/transfer/Interaction.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::gui::kit {
 

@@ -1,4 +1,4 @@
-#include "editors/kit/FirstFocus.h"
+#include "gui/editors/kit/FirstFocus.h"
 
 #include <QEvent>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/GuardedCombo.h"
 
-#include "editors/kit/CheckScope.h"
+#include "gui/editors/kit/CheckScope.h"
 
 namespace volmar::gui::kit {
 

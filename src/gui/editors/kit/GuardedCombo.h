@@ -11,8 +11,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "settings/ChannelTypes.h"
-#include "settings/EditorEntries.h"
+#include "core/settings/ChannelTypes.h"
+#include "core/settings/EditorEntries.h"
 
 namespace volmar::gui::kit {
 

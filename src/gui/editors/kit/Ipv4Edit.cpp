@@ -1,4 +1,4 @@
-#include "editors/kit/Ipv4Edit.h"
+#include "gui/editors/kit/Ipv4Edit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <QValidator>
 
-#include "settings/ValueText.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::gui::kit {
 namespace {

@@ -1,4 +1,4 @@
-#include "editors/kit/ListDialog.h"
+#include "gui/editors/kit/ListDialog.h"
 
 #include <algorithm>
 
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/kit/EditorDialog.h"
-#include "editors/kit/ScreenFit.h"
+#include "gui/editors/kit/EditorDialog.h"
+#include "gui/editors/kit/ScreenFit.h"
 
 namespace volmar::gui::kit {
 

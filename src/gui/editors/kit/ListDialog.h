@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "editors/kit/ReportTable.h"
+#include "gui/editors/kit/ReportTable.h"
 
 class QHBoxLayout;
 class QPushButton;

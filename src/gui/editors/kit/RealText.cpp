@@ -1,11 +1,11 @@
-#include "editors/kit/RealText.h"
+#include "gui/editors/kit/RealText.h"
 
 #include <QLineEdit>
 #include <string>
 
-#include "editors/kit/CheckScope.h"
+#include "gui/editors/kit/CheckScope.h"
 
-#include "settings/ValueText.h"
+#include "core/settings/ValueText.h"
 
 namespace volmar::gui::kit {
 namespace {

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <string>
 
-#include "editors/kit/CheckScope.h"
-#include "settings/SettingRecord.h"
+#include "gui/editors/kit/CheckScope.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::kit {
 

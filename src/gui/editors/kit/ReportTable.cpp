@@ -1,4 +1,4 @@
-#include "editors/kit/ReportTable.h"
+#include "gui/editors/kit/ReportTable.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "editors/kit/ScreenFit.h"
+#include "gui/editors/kit/ScreenFit.h"
 
 #include <algorithm>
 

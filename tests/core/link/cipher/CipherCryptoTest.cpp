@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "link/cipher/CamelliaCbc.h"
-#include "link/cipher/LinkKey.h"
+#include "core/link/cipher/CamelliaCbc.h"
+#include "core/link/cipher/LinkKey.h"
 
 namespace volmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "link/cipher/CipherLink.h"
+#include "core/link/cipher/CipherLink.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@
 
 #include "FakeUnitModel.h"
 #include "ScriptedPeer.h"
-#include "link/cipher/CipherErrors.h"
-#include "link/cipher/CipherPacket.h"
-#include "link/cipher/CipherStream.h"
-#include "link/cipher/LinkKey.h"
-#include "link/tcp/TcpHeaders.h"
-#include "link/tcp/TcpTransport.h"
+#include "core/link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherPacket.h"
+#include "core/link/cipher/CipherStream.h"
+#include "core/link/cipher/LinkKey.h"
+#include "core/link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpTransport.h"
 #include "sim/cipher/CipherServer.h"
 #include "sim/tcp/PlainTcpServer.h"
 

@@ -1,10 +1,10 @@
-#include "link/cipher/CipherPacket.h"
+#include "core/link/cipher/CipherPacket.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "link/cipher/CipherErrors.h"
+#include "core/link/cipher/CipherErrors.h"
 
 namespace volmar {
 namespace {

@@ -1,12 +1,12 @@
 // The address book in the preferences, the look-up of the selected unit and
 // the two status lines.
-#include "link/connect/AddressBook.h"
+#include "core/link/connect/AddressBook.h"
 
 #include <gtest/gtest.h>
 
 #include "RecordingInteraction.h"
-#include "link/connect/LinkDescription.h"
-#include "link/transfer/LinkState.h"
+#include "core/link/connect/LinkDescription.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar {
 namespace {

@@ -1,6 +1,6 @@
 // The serial port on a real pseudo-terminal, with the simulator's unit
 // serving the master side on a thread.
-#include "link/serial/ComPort.h"
+#include "core/link/serial/ComPort.h"
 
 #include <gtest/gtest.h>
 #include <termios.h>

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "SerialFrames.h"
-#include "link/serial/BlockCrc.h"
-#include "link/serial/Frame.h"
+#include "core/link/serial/BlockCrc.h"
+#include "core/link/serial/Frame.h"
 
 namespace volmar {
 namespace {

@@ -1,6 +1,6 @@
 // What the port-open message adds for the user, read from a laid-out root:
 // proc/ with a ModemManager process, etc/group, the device.
-#include "link/serial/PortAccessHint.h"
+#include "core/link/serial/PortAccessHint.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "Process.h"
-#include "link/transfer/UnitMessages.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar {
 namespace {

@@ -6,7 +6,7 @@
 #include "ScriptedUnit.h"
 #include "SerialFrames.h"
 #include "VirtualClock.h"
-#include "link/serial/BlockTransactions.h"
+#include "core/link/serial/BlockTransactions.h"
 
 namespace volmar {
 namespace {

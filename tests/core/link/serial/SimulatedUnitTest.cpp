@@ -7,7 +7,7 @@
 #include "FakeUnitModel.h"
 #include "SerialFrames.h"
 #include "SimulatedUnitLine.h"
-#include "link/serial/BlockTransactions.h"
+#include "core/link/serial/BlockTransactions.h"
 
 namespace volmar {
 namespace {

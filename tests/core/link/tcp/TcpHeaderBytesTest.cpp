@@ -20,8 +20,8 @@
 
 #include "FakeUnitModel.h"
 #include "ScriptedPeer.h"
-#include "link/tcp/Socket.h"
-#include "link/tcp/TcpTransport.h"
+#include "core/link/tcp/Socket.h"
+#include "core/link/tcp/TcpTransport.h"
 #include "sim/tcp/PlainTcpServer.h"
 
 namespace volmar {

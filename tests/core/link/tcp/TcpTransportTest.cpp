@@ -1,4 +1,4 @@
-#include "link/tcp/TcpTransport.h"
+#include "core/link/tcp/TcpTransport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 #include "FakeUnitModel.h"
 #include "ScriptedPeer.h"
-#include "link/tcp/TcpHeaders.h"
+#include "core/link/tcp/TcpHeaders.h"
 #include "sim/tcp/PlainTcpServer.h"
 
 namespace volmar {

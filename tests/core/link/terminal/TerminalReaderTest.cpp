@@ -1,7 +1,7 @@
 // The terminal-log reader on a real pseudo-terminal: bursts larger than one
 // read arrive whole and in order, a character cut between two writes comes
 // out whole, and the reader ends when asked or when the line goes away.
-#include "link/terminal/TerminalReader.h"
+#include "core/link/terminal/TerminalReader.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include <mutex>
 #include <thread>
 
-#include "link/terminal/Utf8Joiner.h"
+#include "core/link/terminal/Utf8Joiner.h"
 
 namespace volmar {
 namespace {

@@ -1,5 +1,5 @@
 // The firmware check before an upload, alone and in the upload flow.
-#include "link/transfer/FirmwareCheck.h"
+#include "core/link/transfer/FirmwareCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include "RecordFactory.h"
 #include "RecordingInteraction.h"
 #include "SimulatedUnitLine.h"
-#include "link/transfer/SettingUpload.h"
+#include "core/link/transfer/SettingUpload.h"
 
 namespace volmar {
 namespace {

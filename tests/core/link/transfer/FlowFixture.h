@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "RecordFactory.h"
-#include "common/Profile.h"
-#include "link/connect/AddressBook.h"
-#include "link/transfer/LinkState.h"
-#include "settings/DocumentWriter.h"
-#include "settings/Gzlib.h"
-#include "settings/SettingRecord.h"
+#include "core/common/Profile.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/link/transfer/LinkState.h"
+#include "core/settings/DocumentWriter.h"
+#include "core/settings/Gzlib.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::test {
 

@@ -1,10 +1,10 @@
 // The login prompt's length rule and the access-mode confirmation.
-#include "link/transfer/Login.h"
+#include "core/link/transfer/Login.h"
 
 #include <gtest/gtest.h>
 
 #include "RecordingInteraction.h"
-#include "link/transfer/LinkState.h"
+#include "core/link/transfer/LinkState.h"
 
 namespace volmar {
 namespace {

@@ -12,9 +12,9 @@
 #include "FdCount.h"
 #include "FlowFixture.h"
 #include "RecordingInteraction.h"
-#include "link/transfer/ProtocolDetection.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/SettingUpload.h"
+#include "core/link/transfer/ProtocolDetection.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingUpload.h"
 #include "sim/cipher/CipherServer.h"
 #include "sim/tcp/PlainTcpServer.h"
 

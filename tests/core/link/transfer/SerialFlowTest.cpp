@@ -13,10 +13,10 @@
 #include "PtyUnit.h"
 #include "RecordingInteraction.h"
 #include "SimulatedUnitLine.h"
-#include "link/serial/ComPort.h"
-#include "link/transfer/SettingDownload.h"
-#include "link/transfer/SettingUpload.h"
-#include "link/transfer/UnitMessages.h"
+#include "core/link/serial/ComPort.h"
+#include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingUpload.h"
+#include "core/link/transfer/UnitMessages.h"
 
 namespace volmar {
 namespace {

@@ -1,5 +1,5 @@
 // The unit's result texts where they take the unit's own words.
-#include "link/transfer/UnitMessages.h"
+#include "core/link/transfer/UnitMessages.h"
 
 #include <gtest/gtest.h>
 
