@@ -44,30 +44,30 @@ public:
     HiddenInput()
     {
         if (::tcgetattr(STDIN_FILENO, &g_echoSettings) != 0) return;
-        saved_ = true;
+        m_saved = true;
         struct sigaction action {};
         action.sa_handler = RestoreEchoAndDie;
         sigemptyset(&action.sa_mask);
         for (size_t i = 0; i < std::size(kPromptSignals); ++i)
-            ::sigaction(kPromptSignals[i], &action, &previous_[i]);
+            ::sigaction(kPromptSignals[i], &action, &m_previous[i]);
         termios quiet = g_echoSettings;
         quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
-        active_ = ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
+        m_active = ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
     }
     ~HiddenInput()
     {
-        if (!saved_) return;
+        if (!m_saved) return;
         ::tcsetattr(STDIN_FILENO, TCSANOW, &g_echoSettings);
-        for (size_t i = 0; i < std::size(kPromptSignals); ++i) ::sigaction(kPromptSignals[i], &previous_[i], nullptr);
-        if (active_) std::fputs("\n", stderr);
+        for (size_t i = 0; i < std::size(kPromptSignals); ++i) ::sigaction(kPromptSignals[i], &m_previous[i], nullptr);
+        if (m_active) std::fputs("\n", stderr);
     }
     HiddenInput(const HiddenInput&) = delete;
     HiddenInput& operator=(const HiddenInput&) = delete;
 
 private:
-    struct sigaction previous_[std::size(kPromptSignals)] {};
-    bool saved_ = false;
-    bool active_ = false;
+    struct sigaction m_previous[std::size(kPromptSignals)] {};
+    bool m_saved = false;
+    bool m_active = false;
 };
 
 // What each object the flows move is to the user.
@@ -131,11 +131,11 @@ void PrintProgress(const TransferView& view, int64_t done, double seconds, bool 
 
 }  // namespace
 
-CliInteraction::CliInteraction(CliAnswers answers) : answers_(std::move(answers)) {}
+CliInteraction::CliInteraction(CliAnswers answers) : m_answers(std::move(answers)) {}
 
 void CliInteraction::Show(const Message& message)
 {
-    if (message.icon == MessageIcon::Error || message.icon == MessageIcon::Warning) showedFailure_ = true;
+    if (message.icon == MessageIcon::Error || message.icon == MessageIcon::Warning) m_showedFailure = true;
     std::fprintf(stderr, "%s\n", message.text.c_str());
 }
 
@@ -155,7 +155,7 @@ std::string CliInteraction::ReadLine(const std::string& prompt, bool hidden)
 
 bool CliInteraction::AskYesNo(const std::string& question)
 {
-    if (answers_.yes) return true;
+    if (m_answers.yes) return true;
     if (!StdinIsTerminal()) {
         std::fprintf(stderr, "%s\n(not confirmed: no terminal to ask; pass --yes to confirm)\n", question.c_str());
         g_declined = true;
@@ -192,20 +192,20 @@ bool CliInteraction::ConfirmAccessMode(LinkState& link)
 
 bool CliInteraction::AskLogin(std::string& id, std::string& password)
 {
-    ++loginAsked_;
+    ++m_loginAsked;
     // The first time, take what the options or the environment give.
-    if (loginAsked_ == 1 && answers_.login && answers_.password) {
-        id = *answers_.login;
-        password = *answers_.password;
+    if (m_loginAsked == 1 && m_answers.login && m_answers.password) {
+        id = *m_answers.login;
+        password = *m_answers.password;
         return true;
     }
     if (!StdinIsTerminal()) {
-        if (loginAsked_ == 1) {
+        if (m_loginAsked == 1) {
             std::fputs("Login needed: pass --login and --password (or set VOLMAR_PASSWORD).\n", stderr);
         }
         return false;
     }
-    id = answers_.login && loginAsked_ == 1 ? *answers_.login : ReadLine("Login ID: ", false);
+    id = m_answers.login && m_loginAsked == 1 ? *m_answers.login : ReadLine("Login ID: ", false);
     password = ReadLine("Password: ", true);
     return true;
 }
@@ -229,7 +229,7 @@ void CliInteraction::RunTransfer(const TransferView& view, const std::function<v
     {
         std::unique_lock lock(m);
         // The updating line only on a terminal; a log gets the final line.
-        const bool live = !answers_.quiet && view.progress && ::isatty(STDERR_FILENO) == 1;
+        const bool live = !m_answers.quiet && view.progress && ::isatty(STDERR_FILENO) == 1;
         // The first line after a moment: at the start the counter may still
         // hold the previous transfer's bytes.
         while (!cv.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; })) {
@@ -237,7 +237,7 @@ void CliInteraction::RunTransfer(const TransferView& view, const std::function<v
         }
     }
     worker.join();
-    if (!answers_.quiet && view.progress) {
+    if (!m_answers.quiet && view.progress) {
         PrintProgress(view, bytes(), seconds(), ::isatty(STDERR_FILENO) == 1);
         std::fputs("\n", stderr);
     }

@@ -29,7 +29,7 @@ public:
     void Pause(int milliseconds) override;
 
     // Whether a message with the error or warning icon was shown.
-    bool ShowedFailure() const { return showedFailure_; }
+    bool ShowedFailure() const { return m_showedFailure; }
     // Whether any question of this process went unconfirmed (answered no,
     // or asked without a terminal and without --yes). Every flow stops at
     // such a question, so the command's failure is that refusal.
@@ -39,9 +39,9 @@ private:
     bool AskYesNo(const std::string& question);
     std::string ReadLine(const std::string& prompt, bool hidden);
 
-    CliAnswers answers_;
-    int loginAsked_ = 0;
-    bool showedFailure_ = false;
+    CliAnswers m_answers;
+    int m_loginAsked = 0;
+    bool m_showedFailure = false;
 };
 
 }  // namespace volmar::cli

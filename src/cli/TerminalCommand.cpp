@@ -41,24 +41,24 @@ public:
         struct sigaction action {};
         action.sa_handler = OnStopSignal;
         sigemptyset(&action.sa_mask);
-        for (size_t i = 0; i < kCaught.size(); ++i) ::sigaction(kCaught[i], &action, &old_[i]);
+        for (size_t i = 0; i < kCaught.size(); ++i) ::sigaction(kCaught[i], &action, &m_old[i]);
         struct sigaction ignore {};
         ignore.sa_handler = SIG_IGN;
         sigemptyset(&ignore.sa_mask);
-        ::sigaction(SIGPIPE, &ignore, &oldPipe_);
+        ::sigaction(SIGPIPE, &ignore, &m_oldPipe);
     }
     ~StopSignals()
     {
-        for (size_t i = 0; i < kCaught.size(); ++i) ::sigaction(kCaught[i], &old_[i], nullptr);
-        ::sigaction(SIGPIPE, &oldPipe_, nullptr);
+        for (size_t i = 0; i < kCaught.size(); ++i) ::sigaction(kCaught[i], &m_old[i], nullptr);
+        ::sigaction(SIGPIPE, &m_oldPipe, nullptr);
     }
     StopSignals(const StopSignals&) = delete;
     StopSignals& operator=(const StopSignals&) = delete;
 
 private:
     static constexpr std::array<int, 3> kCaught = {SIGINT, SIGTERM, SIGHUP};
-    std::array<struct sigaction, 3> old_{};
-    struct sigaction oldPipe_ {};
+    std::array<struct sigaction, 3> m_old{};
+    struct sigaction m_oldPipe {};
 };
 
 // Writes all of text to standard output: 0, or the errno that ended the
@@ -77,15 +77,15 @@ int WriteStdout(std::string_view text)
 // Puts the local time before every line when asked.
 class Stamper {
 public:
-    explicit Stamper(bool on) : on_(on) {}
+    explicit Stamper(bool on) : m_on(on) {}
     std::string Apply(std::string_view text)
     {
-        if (!on_) return std::string(text);
+        if (!m_on) return std::string(text);
         std::string out;
         for (char c : text) {
-            if (atLineStart_) out += Now();
+            if (m_atLineStart) out += Now();
             out += c;
-            atLineStart_ = c == '\n';
+            m_atLineStart = c == '\n';
         }
         return out;
     }
@@ -100,8 +100,8 @@ private:
         std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S ", &local);
         return stamp;
     }
-    bool on_;
-    bool atLineStart_ = true;
+    bool m_on;
+    bool m_atLineStart = true;
 };
 
 }  // namespace

@@ -32,7 +32,7 @@ struct TableHead {
 
 class Collector {
 public:
-    Collector(const QTextDocument& doc, qreal scale) : layout_(doc.documentLayout()), scale_(scale) {}
+    Collector(const QTextDocument& doc, qreal scale) : m_layout(doc.documentLayout()), m_scale(scale) {}
 
     void Frame(QTextFrame* frame)
     {
@@ -55,7 +55,7 @@ private:
     void Lines(const QTextBlock& block, std::vector<Span>& out) const
     {
         const QTextLayout* text = block.layout();
-        const qreal top = layout_->blockBoundingRect(block).top();
+        const qreal top = m_layout->blockBoundingRect(block).top();
         for (int i = 0; text && i < text->lineCount(); ++i) {
             const QTextLine line = text->lineAt(i);
             out.emplace_back(top + line.y(), top + line.y() + line.height());
@@ -98,14 +98,14 @@ private:
                 const size_t before = row.lines.size();
                 for (auto it = cell.begin(); !it.atEnd(); ++it)
                     if (it.currentBlock().isValid()) Lines(it.currentBlock(), row.lines);
-                const qreal first = layout_->blockBoundingRect(cell.firstCursorPosition().block()).top();
+                const qreal first = m_layout->blockBoundingRect(cell.firstCursorPosition().block()).top();
                 contentTop = std::min(contentTop, first);
                 for (size_t i = before; i < row.lines.size(); ++i)
                     contentBottom = std::max(contentBottom, row.lines[i].second);
-                topPadding = std::max(topPadding, f.topPadding() * scale_);
-                topLine = std::max(topLine, f.topBorder() * scale_);
+                topPadding = std::max(topPadding, f.topPadding() * m_scale);
+                topLine = std::max(topLine, f.topBorder() * m_scale);
                 const qreal below = f.bottomPadding() + (r == rows - 1 ? f.bottomBorder() : 0);
-                bottomEdge = std::max(bottomEdge, below * scale_);
+                bottomEdge = std::max(bottomEdge, below * m_scale);
             }
             if (contentTop == std::numeric_limits<qreal>::max()) continue;
             contentBottom = std::max(contentBottom, contentTop);
@@ -125,8 +125,8 @@ private:
         if (headerRows == 0) heads[static_cast<size_t>(index)] = {};
     }
 
-    QAbstractTextDocumentLayout* layout_;
-    qreal scale_;
+    QAbstractTextDocumentLayout* m_layout;
+    qreal m_scale;
 };
 
 // The lowest place at or above limit (and below top) that cuts no line of

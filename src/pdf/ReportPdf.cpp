@@ -113,17 +113,17 @@ struct GuiForPdf::State {
     QGuiApplication* app = nullptr;
 };
 
-GuiForPdf::GuiForPdf() : state_(new State)
+GuiForPdf::GuiForPdf() : m_state(new State)
 {
     if (QGuiApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    state_->app = new QGuiApplication(state_->argc, state_->argv);
+    m_state->app = new QGuiApplication(m_state->argc, m_state->argv);
 }
 
 GuiForPdf::~GuiForPdf()
 {
-    delete state_->app;
-    delete state_;
+    delete m_state->app;
+    delete m_state;
 }
 
 }  // namespace volmar::pdf

@@ -40,7 +40,7 @@ public:
 
 private:
     struct State;
-    State* state_;
+    State* m_state;
 };
 
 }  // namespace volmar::pdf

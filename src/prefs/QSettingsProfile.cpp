@@ -26,7 +26,7 @@ thread_local std::map<uint64_t, std::unique_ptr<QSettings>> t_settings;
 QSettingsProfile::QSettingsProfile() : QSettingsProfile(std::string()) {}
 
 QSettingsProfile::QSettingsProfile(const std::string& iniPath)
-    : iniPath_(iniPath), id_(g_nextProfileId++), owner_(std::this_thread::get_id()), settings_(Open())
+    : m_iniPath(iniPath), m_id(g_nextProfileId++), m_owner(std::this_thread::get_id()), m_settings(Open())
 {
 }
 
@@ -34,23 +34,23 @@ QSettingsProfile::~QSettingsProfile()
 {
     // Other threads' objects go when their threads end; what they changed
     // sits in Qt's cache of the file, which this sync writes.
-    t_settings.erase(id_);
-    settings_->sync();
+    t_settings.erase(m_id);
+    m_settings->sync();
 }
 
 std::unique_ptr<QSettings> QSettingsProfile::Open() const
 {
-    if (iniPath_.empty()) {
+    if (m_iniPath.empty()) {
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("NORDWALD"),
                                            QStringLiteral("VOLMAR"));
     }
-    return std::make_unique<QSettings>(QString::fromStdString(iniPath_), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QString::fromStdString(m_iniPath), QSettings::IniFormat);
 }
 
 QSettings& QSettingsProfile::Settings()
 {
-    if (std::this_thread::get_id() == owner_) return *settings_;
-    std::unique_ptr<QSettings>& mine = t_settings[id_];
+    if (std::this_thread::get_id() == m_owner) return *m_settings;
+    std::unique_ptr<QSettings>& mine = t_settings[m_id];
     if (!mine) mine = Open();
     return *mine;
 }

@@ -42,10 +42,10 @@ private:
     QSettings& Settings();
     std::unique_ptr<QSettings> Open() const;
 
-    const std::string iniPath_;  // empty: the user's own preferences
-    const uint64_t id_;          // tells this profile's objects apart in other threads
-    const std::thread::id owner_;
-    std::unique_ptr<QSettings> settings_;  // the creating thread's object
+    const std::string m_iniPath;  // empty: the user's own preferences
+    const uint64_t m_id;          // tells this profile's objects apart in other threads
+    const std::thread::id m_owner;
+    std::unique_ptr<QSettings> m_settings;  // the creating thread's object
 };
 
 }  // namespace volmar

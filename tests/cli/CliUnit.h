@@ -27,42 +27,42 @@ class Unit {
 public:
     explicit Unit(std::vector<std::string> options = {})
     {
-        journal_ = dir_.File("journal.log");
-        std::vector<std::string> args = {"--serial", "--tcp", "0", "--cipher", "0", "--journal", journal_};
+        m_journal = m_dir.File("journal.log");
+        std::vector<std::string> args = {"--serial", "--tcp", "0", "--cipher", "0", "--journal", m_journal};
         args.insert(args.end(), options.begin(), options.end());
-        sim_ = std::make_unique<SimProcess>(args);
-        ready_ = sim_->WaitReady();
+        m_sim = std::make_unique<SimProcess>(args);
+        m_ready = m_sim->WaitReady();
     }
 
-    bool Ready() const { return ready_; }
-    std::string Errors() const { return sim_->Errors(); }
-    std::string Journal() const { return testing::ReadFile(journal_); }
-    const testing::TempDir& Dir() const { return dir_; }
-    uint16_t Port(const std::string& link) const { return sim_->Port(link); }
-    std::string SerialPath() const { return sim_->Link("serial"); }
+    bool Ready() const { return m_ready; }
+    std::string Errors() const { return m_sim->Errors(); }
+    std::string Journal() const { return testing::ReadFile(m_journal); }
+    const testing::TempDir& Dir() const { return m_dir; }
+    uint16_t Port(const std::string& link) const { return m_sim->Port(link); }
+    std::string SerialPath() const { return m_sim->Link("serial"); }
 
     // Runs volmar-cli with the link options of l, --yes and the login.
     testing::ProcessResult Cli(Link l, std::vector<std::string> args, const std::string& password = "kovan")
     {
         switch (l) {
-        case Link::Serial: args.insert(args.end(), {"--serial", sim_->Link("serial")}); break;
+        case Link::Serial: args.insert(args.end(), {"--serial", m_sim->Link("serial")}); break;
         case Link::Plain:
-            args.insert(args.end(), {"--host", "127.0.0.1", "--port", std::to_string(sim_->Port("tcp")), "--protocol",
+            args.insert(args.end(), {"--host", "127.0.0.1", "--port", std::to_string(m_sim->Port("tcp")), "--protocol",
                                      "plain"});
             break;
         case Link::Cipher:
-            args.insert(args.end(), {"--host", "127.0.0.1", "--port", std::to_string(sim_->Port("cipher"))});
+            args.insert(args.end(), {"--host", "127.0.0.1", "--port", std::to_string(m_sim->Port("cipher"))});
             break;
         }
         args.insert(args.end(), {"--yes", "--quiet", "--login", "kovan", "--password", password});
-        return testing::RunProcess(VOLMAR_CLI_PATH, args, {"VOLMAR_PROFILE=" + dir_.File("profile.ini")}, 60000);
+        return testing::RunProcess(VOLMAR_CLI_PATH, args, {"VOLMAR_PROFILE=" + m_dir.File("profile.ini")}, 60000);
     }
 
 private:
-    testing::TempDir dir_;
-    std::string journal_;
-    std::unique_ptr<SimProcess> sim_;
-    bool ready_ = false;
+    testing::TempDir m_dir;
+    std::string m_journal;
+    std::unique_ptr<SimProcess> m_sim;
+    bool m_ready = false;
 };
 
 }  // namespace volmar::test

@@ -33,8 +33,8 @@ public:
     {
         int fds[2];
         if (::pipe2(fds, O_CLOEXEC) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
+        m_pid = ::fork();
+        if (m_pid == 0) {
             ::umask(027);
             const int in = ::open("/dev/null", O_RDONLY);
             const int err = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -47,14 +47,14 @@ public:
             ::_exit(127);
         }
         ::close(fds[1]);
-        out_ = fds[0];
+        m_out = fds[0];
     }
     ~TerminalRun()
     {
         CloseOutput();
-        if (pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
+        if (m_pid > 0 && ::waitpid(m_pid, nullptr, WNOHANG) == 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
         }
     }
     // Reads standard output until it holds at least bytes, or ends (5 s at most).
@@ -62,10 +62,10 @@ public:
     {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (out.size() < bytes && std::chrono::steady_clock::now() < deadline) {
-            pollfd p{out_, POLLIN, 0};
+            pollfd p{m_out, POLLIN, 0};
             if (::poll(&p, 1, 100) <= 0) continue;
             char buffer[4096];
-            const ssize_t n = ::read(out_, buffer, sizeof buffer);
+            const ssize_t n = ::read(m_out, buffer, sizeof buffer);
             if (n <= 0) break;
             out.append(buffer, static_cast<size_t>(n));
         }
@@ -73,31 +73,31 @@ public:
     }
     void CloseOutput()
     {
-        if (out_ >= 0) ::close(out_);
-        out_ = -1;
+        if (m_out >= 0) ::close(m_out);
+        m_out = -1;
     }
-    bool Signal(int signal) const { return ::kill(pid_, signal) == 0; }
+    bool Signal(int signal) const { return ::kill(m_pid, signal) == 0; }
     // The exit code (reading what is left of standard output meanwhile), or
     // -1 when it was killed or still runs after 10 s.
     int Wait()
     {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         int status = 0;
-        while (::waitpid(pid_, &status, WNOHANG) == 0) {
+        while (::waitpid(m_pid, &status, WNOHANG) == 0) {
             if (std::chrono::steady_clock::now() > deadline) return -1;
-            if (out_ >= 0) ReadAtLeast(out.size() + 1);
+            if (m_out >= 0) ReadAtLeast(out.size() + 1);
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        if (out_ >= 0) ReadAtLeast(SIZE_MAX);
-        pid_ = -1;
+        if (m_out >= 0) ReadAtLeast(SIZE_MAX);
+        m_pid = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     std::string out;
 
 private:
-    pid_t pid_ = -1;
-    int out_ = -1;
+    pid_t m_pid = -1;
+    int m_out = -1;
 };
 
 mode_t ModeOf(const std::string& path)

@@ -29,19 +29,19 @@ public:
 
     void SetObject(const std::string& name, Bytes data)
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(m_mutex);
         objects[name] = std::move(data);
     }
     void RefuseGet(const std::string& name, int code)
     {
-        std::lock_guard lock(mutex_);
-        refusals_[name] = code;
+        std::lock_guard lock(m_mutex);
+        m_refusals[name] = code;
     }
     // Answers to the result query in turn; the last one repeats.
     void QueueResult(sim::ResultReply reply)
     {
-        std::lock_guard lock(mutex_);
-        results_.push_back(std::move(reply));
+        std::lock_guard lock(m_mutex);
+        m_results.push_back(std::move(reply));
     }
 
     std::array<uint8_t, 6> Status() override { return status; }
@@ -49,8 +49,8 @@ public:
     std::vector<std::string> LoginPasswords() override { return {"other", password}; }
     bool Get(const std::string& object, Bytes& out, int& code) override
     {
-        std::lock_guard lock(mutex_);
-        if (auto r = refusals_.find(object); r != refusals_.end()) {
+        std::lock_guard lock(m_mutex);
+        if (auto r = m_refusals.find(object); r != m_refusals.end()) {
             code = r->second;
             return false;
         }
@@ -64,41 +64,41 @@ public:
     }
     sim::PutOutcome Put(const std::string& object, const Bytes& data) override
     {
-        std::lock_guard lock(mutex_);
-        puts_.emplace_back(object, data);
+        std::lock_guard lock(m_mutex);
+        m_puts.emplace_back(object, data);
         return putOutcome;
     }
     sim::ResultReply QueryResult() override
     {
-        std::lock_guard lock(mutex_);
-        if (results_.empty()) return {};
-        sim::ResultReply r = results_.front();
-        if (results_.size() > 1) results_.pop_front();
+        std::lock_guard lock(m_mutex);
+        if (m_results.empty()) return {};
+        sim::ResultReply r = m_results.front();
+        if (m_results.size() > 1) m_results.pop_front();
         return r;
     }
 
     // Read by the test after the operation.
     std::vector<std::pair<std::string, Bytes>> Puts() const
     {
-        std::lock_guard lock(mutex_);
-        return puts_;
+        std::lock_guard lock(m_mutex);
+        return m_puts;
     }
     std::string PutName() const
     {
-        std::lock_guard lock(mutex_);
-        return puts_.empty() ? std::string() : puts_.back().first;
+        std::lock_guard lock(m_mutex);
+        return m_puts.empty() ? std::string() : m_puts.back().first;
     }
     Bytes PutData() const
     {
-        std::lock_guard lock(mutex_);
-        return puts_.empty() ? Bytes() : puts_.back().second;
+        std::lock_guard lock(m_mutex);
+        return m_puts.empty() ? Bytes() : m_puts.back().second;
     }
 
 private:
-    mutable std::mutex mutex_;
-    std::map<std::string, int> refusals_;
-    std::deque<sim::ResultReply> results_;
-    std::vector<std::pair<std::string, Bytes>> puts_;
+    mutable std::mutex m_mutex;
+    std::map<std::string, int> m_refusals;
+    std::deque<sim::ResultReply> m_results;
+    std::vector<std::pair<std::string, Bytes>> m_puts;
 };
 
 }  // namespace volmar::test

@@ -18,24 +18,24 @@ class MemoryStream final : public ByteStream {
 public:
     using FarEnd = std::function<void(const uint8_t* data, size_t len)>;
 
-    explicit MemoryStream(VirtualClock& clock) : clock_(clock) {}
+    explicit MemoryStream(VirtualClock& clock) : m_clock(clock) {}
 
     // Receives every write of the tool, after it is logged.
-    void SetFarEnd(FarEnd farEnd) { farEnd_ = std::move(farEnd); }
+    void SetFarEnd(FarEnd farEnd) { m_farEnd = std::move(farEnd); }
     // Bytes from the far end, sent delayMs from now. At the line rate each
     // byte takes 1/3840 s on the wire, one after the other.
     void Inject(const std::vector<uint8_t>& bytes, int delayMs = 0);
-    void SetLineRate(bool paced) { paced_ = paced; }
+    void SetLineRate(bool paced) { m_paced = paced; }
     // From now on writes fail and nothing more arrives: the port is gone.
-    void Break() { broken_ = true; }
+    void Break() { m_broken = true; }
 
-    const std::vector<uint8_t>& Written() const { return written_; }
-    int Purges() const { return purges_; }
+    const std::vector<uint8_t>& Written() const { return m_written; }
+    int Purges() const { return m_purges; }
     // Bytes injected that have not been read yet (arrived or in flight).
-    size_t Unread() const { return inbound_.size(); }
+    size_t Unread() const { return m_inbound.size(); }
 
     size_t Write(const uint8_t* data, size_t len) override;
-    bool Flush() override { return !broken_; }
+    bool Flush() override { return !m_broken; }
     size_t Queued() override;
     size_t Read(uint8_t* data, size_t len) override;
     void Purge() override;
@@ -47,14 +47,14 @@ private:
         uint8_t byte;
     };
 
-    VirtualClock& clock_;
-    FarEnd farEnd_;
-    std::deque<Arrival> inbound_;
-    std::vector<uint8_t> written_;
-    int64_t wireFreeUs_ = 0;
-    bool paced_ = false;
-    bool broken_ = false;
-    int purges_ = 0;
+    VirtualClock& m_clock;
+    FarEnd m_farEnd;
+    std::deque<Arrival> m_inbound;
+    std::vector<uint8_t> m_written;
+    int64_t m_wireFreeUs = 0;
+    bool m_paced = false;
+    bool m_broken = false;
+    int m_purges = 0;
 };
 
 }  // namespace volmar::test

@@ -59,13 +59,13 @@ TempDir::TempDir()
 {
     std::string tmpl = (std::filesystem::temp_directory_path() / "volmar-test-XXXXXX").string();
     if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = tmpl;
+    m_path = tmpl;
 }
 
 TempDir::~TempDir()
 {
     std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(m_path, ec);
 }
 
 std::string ReadFile(const std::string& path)

@@ -23,11 +23,11 @@ public:
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
 
 private:
-    std::string path_;
+    std::string m_path;
 };
 
 std::string ReadFile(const std::string& path);

@@ -14,32 +14,32 @@ namespace volmar::test {
 
 class PtyUnit {
 public:
-    explicit PtyUnit(sim::UnitModel& model, sim::SerialFaultPlan plan = {}) : endpoint_(model, plan)
+    explicit PtyUnit(sim::UnitModel& model, sim::SerialFaultPlan plan = {}) : m_endpoint(model, plan)
     {
         int error = 0;
-        if (!sim::OpenPseudoTerminal(pty_, error)) return;
-        master_.Adopt(std::move(pty_.master));
-        thread_ = std::thread([this] { endpoint_.Serve(master_, SystemClock(), stop_); });
+        if (!sim::OpenPseudoTerminal(m_pty, error)) return;
+        m_master.Adopt(std::move(m_pty.master));
+        m_thread = std::thread([this] { m_endpoint.Serve(m_master, SystemClock(), m_stop); });
     }
     ~PtyUnit()
     {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
+        m_stop = true;
+        if (m_thread.joinable()) m_thread.join();
     }
     PtyUnit(const PtyUnit&) = delete;
     PtyUnit& operator=(const PtyUnit&) = delete;
 
-    bool Running() const { return thread_.joinable(); }
-    const std::string& SlavePath() const { return pty_.slavePath; }
+    bool Running() const { return m_thread.joinable(); }
+    const std::string& SlavePath() const { return m_pty.slavePath; }
     // The slave side the simulator keeps open, to look at the line settings.
-    int SlaveFd() const { return pty_.slaveHold.Get(); }
+    int SlaveFd() const { return m_pty.slaveHold.Get(); }
 
 private:
-    sim::SerialUnitEndpoint endpoint_;
-    sim::PseudoTerminal pty_;
-    FdStream master_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    sim::SerialUnitEndpoint m_endpoint;
+    sim::PseudoTerminal m_pty;
+    FdStream m_master;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
 };
 
 }  // namespace volmar::test

@@ -20,7 +20,7 @@ const char* const kPieces[] = {"a", "Z", "7", " ", "&", "<", ">", "\"", "'", "#"
 
 class Filler {
 public:
-    Filler(uint32_t seed, bool maximal) : rng_(seed), maximal_(maximal) {}
+    Filler(uint32_t seed, bool maximal) : m_rng(seed), m_maximal(maximal) {}
 
     void Fill(const Node& node, char* base)
     {
@@ -36,7 +36,7 @@ public:
     }
 
 private:
-    uint32_t Pick(uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(rng_); }
+    uint32_t Pick(uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(m_rng); }
 
     void Leaf(const Node& n, char* field)
     {
@@ -59,7 +59,7 @@ private:
             ref->CH = static_cast<int32_t>(1 + Pick(ref->KIND <= kInputDi ? 64 : 32));
             return;
         }
-        case Fmt::Width: StoreInt(field, Store::U32, rng_()); return;
+        case Fmt::Width: StoreInt(field, Store::U32, m_rng()); return;
         case Fmt::Group: return;
         }
     }
@@ -67,7 +67,7 @@ private:
     uint32_t Number(const Node& n)
     {
         switch (n.check) {
-        case Check::None: return rng_() >> Pick(32);
+        case Check::None: return m_rng() >> Pick(32);
         case Check::MovingAverage: return 4u << Pick(5);
         case Check::UseAreas: { uint32_t v = Pick(5); return v == 0 ? 0 : v + 1; }
         case Check::Range: {
@@ -81,7 +81,7 @@ private:
     void Text(const Node& n, char* field)
     {
         const size_t room = n.size - 1;
-        size_t want = maximal_ ? room : Pick(static_cast<uint32_t>(room + 1));
+        size_t want = m_maximal ? room : Pick(static_cast<uint32_t>(room + 1));
         std::string s;
         while (true) {
             const char* piece = (n.flags & kAscii) ? kPieces[Pick(10)] : kPieces[Pick(std::size(kPieces))];
@@ -89,13 +89,13 @@ private:
             if (s.size() + std::strlen(piece) > want) break;
             s += piece;
         }
-        while (maximal_ && s.size() < want) s += (n.flags & kAscii) ? "#" : "&";
+        while (m_maximal && s.size() < want) s += (n.flags & kAscii) ? "#" : "&";
         std::memset(field, 0, n.size);
         std::memcpy(field, s.data(), s.size());
     }
 
-    std::mt19937 rng_;
-    bool maximal_;
+    std::mt19937 m_rng;
+    bool m_maximal;
 };
 
 // Brings a random record within the invariants the reader checks.

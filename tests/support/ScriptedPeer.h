@@ -12,15 +12,15 @@ class ScriptedPeer {
 public:
     explicit ScriptedPeer(std::function<void(int fd)> script)
     {
-        started_ = server_.Start(0, std::move(script));
+        m_started = m_server.Start(0, std::move(script));
     }
-    bool Started() const { return started_; }
-    uint16_t Port() const { return server_.Port(); }
-    void Stop() { server_.Stop(); }
+    bool Started() const { return m_started; }
+    uint16_t Port() const { return m_server.Port(); }
+    void Stop() { m_server.Stop(); }
 
 private:
-    sim::LoopbackServer server_;
-    bool started_ = false;
+    sim::LoopbackServer m_server;
+    bool m_started = false;
 };
 
 // Reads and drops up to n bytes, waiting at most timeoutMs in all.

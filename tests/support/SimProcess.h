@@ -36,11 +36,11 @@ public:
     std::string Errors() const;
 
 private:
-    testing::TempDir dir_;
-    pid_t pid_ = -1;
-    int out_ = -1;
-    std::string pending_;
-    std::map<std::string, std::string> links_;
+    testing::TempDir m_dir;
+    pid_t m_pid = -1;
+    int m_out = -1;
+    std::string m_pending;
+    std::map<std::string, std::string> m_links;
 };
 
 }  // namespace volmar::test

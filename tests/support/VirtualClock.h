@@ -10,19 +10,19 @@ namespace volmar::test {
 
 class VirtualClock final : public Clock {
 public:
-    int64_t NowMs() override { return nowUs_.load() / 1000; }
+    int64_t NowMs() override { return m_nowUs.load() / 1000; }
     void SleepMs(int ms) override
     {
-        if (ms > 0) nowUs_ += int64_t{ms} * 1000;
+        if (ms > 0) m_nowUs += int64_t{ms} * 1000;
     }
-    int64_t NowUs() const { return nowUs_.load(); }
+    int64_t NowUs() const { return m_nowUs.load(); }
     void AdvanceToUs(int64_t us)
     {
-        if (us > nowUs_.load()) nowUs_ = us;
+        if (us > m_nowUs.load()) m_nowUs = us;
     }
 
 private:
-    std::atomic<int64_t> nowUs_{0};
+    std::atomic<int64_t> m_nowUs{0};
 };
 
 }  // namespace volmar::test

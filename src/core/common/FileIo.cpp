@@ -89,67 +89,67 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
 bool AtomicFile::Open(const std::string& path, std::string* error)
 {
     Discard();
-    path_ = path;
+    m_path = path;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_ = TempNameBeside(path);
+        m_temp = TempNameBeside(path);
         // 0666: the kernel takes the umask (or the folder's default ACL) off.
-        fd_.Reset(::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-        if (fd_ || errno != EEXIST) break;
+        m_fd.Reset(::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+        if (m_fd || errno != EEXIST) break;
     }
-    if (!fd_) {
+    if (!m_fd) {
         SetError(error, path, errno);
-        temp_.clear();
+        m_temp.clear();
         return false;
     }
-    writeError_ = 0;
+    m_writeError = 0;
     return true;
 }
 
 bool AtomicFile::Write(std::string_view data)
 {
-    if (!fd_) return false;
-    while (!data.empty() && writeError_ == 0) {
-        const ssize_t n = ::write(fd_.Get(), data.data(), data.size());
+    if (!m_fd) return false;
+    while (!data.empty() && m_writeError == 0) {
+        const ssize_t n = ::write(m_fd.Get(), data.data(), data.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            writeError_ = n < 0 ? errno : EIO;
+            m_writeError = n < 0 ? errno : EIO;
             break;
         }
         data.remove_prefix(static_cast<size_t>(n));
     }
-    return writeError_ == 0;
+    return m_writeError == 0;
 }
 
 bool AtomicFile::Commit(std::string* error)
 {
-    if (!fd_) {
-        SetError(error, path_, EBADF);
+    if (!m_fd) {
+        SetError(error, m_path, EBADF);
         return false;
     }
-    int err = writeError_;
+    int err = m_writeError;
     struct stat st {};
-    if (err == 0 && ::stat(path_.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        ::fchmod(fd_.Get(), st.st_mode & 07777) != 0)
+    if (err == 0 && ::stat(m_path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ::fchmod(m_fd.Get(), st.st_mode & 07777) != 0)
         err = errno;
-    if (err == 0 && ::fsync(fd_.Get()) != 0) err = errno;
-    if (::close(fd_.Release()) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp_.c_str(), path_.c_str()) != 0) err = errno;
+    if (err == 0 && ::fsync(m_fd.Get()) != 0) err = errno;
+    if (::close(m_fd.Release()) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(m_temp.c_str(), m_path.c_str()) != 0) err = errno;
     if (err != 0) {
-        ::unlink(temp_.c_str());
-        temp_.clear();
-        SetError(error, path_, err);
+        ::unlink(m_temp.c_str());
+        m_temp.clear();
+        SetError(error, m_path, err);
         return false;
     }
-    temp_.clear();
+    m_temp.clear();
     return true;
 }
 
 void AtomicFile::Discard()
 {
-    if (!fd_) return;
-    fd_.Reset();
-    ::unlink(temp_.c_str());
-    temp_.clear();
+    if (!m_fd) return;
+    m_fd.Reset();
+    ::unlink(m_temp.c_str());
+    m_temp.clear();
 }
 
 }  // namespace volmar

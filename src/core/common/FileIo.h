@@ -29,7 +29,7 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     bool Open(const std::string& path, std::string* error = nullptr);
-    bool IsOpen() const { return fd_.Valid(); }
+    bool IsOpen() const { return m_fd.Valid(); }
     // False once any write has failed; the file is then never committed.
     bool Write(std::string_view data);
     // Syncs the new file and renames it over path (false, with the reason,
@@ -38,10 +38,10 @@ public:
     void Discard();
 
 private:
-    std::string path_;
-    std::string temp_;
-    UniqueFd fd_;
-    int writeError_ = 0;
+    std::string m_path;
+    std::string m_temp;
+    UniqueFd m_fd;
+    int m_writeError = 0;
 };
 
 }  // namespace volmar

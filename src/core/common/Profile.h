@@ -22,23 +22,23 @@ class MemoryProfile final : public Profile {
 public:
     int GetInt(const std::string& section, const std::string& key, int fallback) override
     {
-        auto it = ints_.find({section, key});
-        return it == ints_.end() ? fallback : it->second;
+        auto it = m_ints.find({section, key});
+        return it == m_ints.end() ? fallback : it->second;
     }
     std::string GetText(const std::string& section, const std::string& key, const std::string& fallback) override
     {
-        auto it = texts_.find({section, key});
-        return it == texts_.end() ? fallback : it->second;
+        auto it = m_texts.find({section, key});
+        return it == m_texts.end() ? fallback : it->second;
     }
-    void SetInt(const std::string& section, const std::string& key, int value) override { ints_[{section, key}] = value; }
+    void SetInt(const std::string& section, const std::string& key, int value) override { m_ints[{section, key}] = value; }
     void SetText(const std::string& section, const std::string& key, const std::string& value) override
     {
-        texts_[{section, key}] = value;
+        m_texts[{section, key}] = value;
     }
 
 private:
-    std::map<std::pair<std::string, std::string>, int> ints_;
-    std::map<std::pair<std::string, std::string>, std::string> texts_;
+    std::map<std::pair<std::string, std::string>, int> m_ints;
+    std::map<std::pair<std::string, std::string>, std::string> m_texts;
 };
 
 // Section and value names of the preferences.

@@ -12,14 +12,14 @@ namespace volmar {
 // A preset that passed every check; only such a preset becomes a document.
 class ValidPreset {
 public:
-    int Channel() const { return channel_; }  // 0 to 31
-    const std::string& Text() const { return text_; }
+    int Channel() const { return m_channel; }  // 0 to 31
+    const std::string& Text() const { return m_text; }
 
 private:
     friend std::optional<ValidPreset> CheckPreset(const PiChannel&, int, const std::string&);
-    ValidPreset(int channel, std::string text) : channel_(channel), text_(std::move(text)) {}
-    int channel_;
-    std::string text_;
+    ValidPreset(int channel, std::string text) : m_channel(channel), m_text(std::move(text)) {}
+    int m_channel;
+    std::string m_text;
 };
 
 // "01 Flow", "02 " for an unused channel (type 0).

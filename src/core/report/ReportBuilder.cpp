@@ -47,9 +47,9 @@ void AddNetwork(Document& doc, const SettingRecord& r)
 {
     const ComBlock& com = r.COM;
     Section s{"network", "Network services", {}};
-    const Path com_ = kRoot.Sub("COM");
+    const Path m_com = kRoot.Sub("COM");
 
-    const Path ip = com_.Sub("TCP_IP").Sub("IP_ADDRESS");
+    const Path ip = m_com.Sub("TCP_IP").Sub("IP_ADDRESS");
     const IpAddressBlock& a = com.TCP_IP.IP_ADDRESS;
     Block addr{"Network", {}, {}};
     Put(addr, ip("DHCP"), Entry(entries::Dhcp, a.DHCP));
@@ -63,11 +63,11 @@ void AddNetwork(Document& doc, const SettingRecord& r)
     s.blocks.push_back(std::move(addr));
 
     Block web{"Web server", {}, {}};
-    Put(web, com_.Sub("WEB")("PORT"), std::to_string(com.WEB.PORT));
+    Put(web, m_com.Sub("WEB")("PORT"), std::to_string(com.WEB.PORT));
     s.blocks.push_back(std::move(web));
 
     if (com.FTP.MODE == kUse) {
-        const Path f = com_.Sub("FTP");
+        const Path f = m_com.Sub("FTP");
         Block b{"FTP server", {}, {}};
         Put(b, f("ID"), com.FTP.ID);
         b.Add("Password", IsSet(com.FTP.PASSWORD));
@@ -75,7 +75,7 @@ void AddNetwork(Document& doc, const SettingRecord& r)
         s.blocks.push_back(std::move(b));
     }
     if (com.FTPC.MODE == kUse) {
-        const Path f = com_.Sub("FTPC");
+        const Path f = m_com.Sub("FTPC");
         Block b{"FTP client", {}, {}};
         Put(b, f("PORT"), std::to_string(com.FTPC.PORT));
         Put(b, f("FTP_SERVER"), com.FTPC.FTP_SERVER);
@@ -87,11 +87,11 @@ void AddNetwork(Document& doc, const SettingRecord& r)
     }
     if (com.SNTP.MODE == kUse) {
         Block b{"SNTP", {}, {}};
-        Put(b, com_.Sub("SNTP")("SERVER"), com.SNTP.SERVER);
+        Put(b, m_com.Sub("SNTP")("SERVER"), com.SNTP.SERVER);
         s.blocks.push_back(std::move(b));
     }
     if (com.MODBUS_TCP.MODE == kUse) {
-        const Path m = com_.Sub("MODBUS_TCP");
+        const Path m = m_com.Sub("MODBUS_TCP");
         Block b{"Modbus/TCP slave", {}, {}};
         Put(b, m("REG"), Switch(com.MODBUS_TCP.REG));
         Put(b, m("PORT"), std::to_string(com.MODBUS_TCP.PORT));
@@ -102,7 +102,7 @@ void AddNetwork(Document& doc, const SettingRecord& r)
     for (const MailReport& e : r.MAIL_REPORT.EVENT) mailInUse = mailInUse || e.MODE == kUse;
     if (mailInUse) {
         const SmtpPop3Block& m = com.SMTP_POP3;
-        const Path p = com_.Sub("SMTP_POP3");
+        const Path p = m_com.Sub("SMTP_POP3");
         Block b{"SMTP/POP3", {}, {}};
         Put(b, p("CHAR"), Entry(entries::MailCharset, m.CHAR));
         Put(b, p("SMTP_OVER_SSL"), Switch(m.SMTP_OVER_SSL));

@@ -111,7 +111,7 @@ void AppendIndent(std::string& out, int level)
 
 class Writer {
 public:
-    Writer(std::string& out, const SettingRecord& root, bool full) : out_(out), full_(full) { ctx_.root = &root; }
+    Writer(std::string& out, const SettingRecord& root, bool full) : m_out(out), m_full(full) { m_ctx.root = &root; }
 
     void Node(const volmar::Node& node, const char* base, int level)
     {
@@ -127,7 +127,7 @@ public:
             int index = node.first + slot;
             auto res = std::to_chars(name + plen, name + sizeof name - 1, index);
             *res.ptr = '\0';
-            ctx_.index = index;
+            m_ctx.index = index;
             One(node, name, base + node.offset + static_cast<size_t>(slot) * node.stride, level);
         }
     }
@@ -136,47 +136,47 @@ private:
     void One(const volmar::Node& node, const char* name, const char* field, int level)
     {
         if (!node.IsGroup()) {
-            AppendIndent(out_, node.indent >= 0 ? node.indent : level);
+            AppendIndent(m_out, node.indent >= 0 ? node.indent : level);
             Tag(name, false);
-            AppendValue(out_, node, field, ctx_);
+            AppendValue(m_out, node, field, m_ctx);
             Tag(name, true);
-            out_.append("\r\n");
+            m_out.append("\r\n");
             return;
         }
-        const ValueContext saved = ctx_;
-        if (node.expOffset >= 0) ctx_.exp = LoadI32(field + node.expOffset) == kUse;
-        AppendIndent(out_, level);
+        const ValueContext saved = m_ctx;
+        if (node.expOffset >= 0) m_ctx.exp = LoadI32(field + node.expOffset) == kUse;
+        AppendIndent(m_out, level);
         Tag(name, false);
-        out_.append("\r\n");
+        m_out.append("\r\n");
         for (uint16_t i = 0; i < node.childCount; ++i) {
             const volmar::Node& child = node.children[i];
-            if (full_ && (child.flags & kNotInFull)) continue;
+            if (m_full && (child.flags & kNotInFull)) continue;
             Node(child, field, level + 1);
         }
-        AppendIndent(out_, level);
+        AppendIndent(m_out, level);
         Tag(name, true);
-        out_.append("\r\n");
-        ctx_ = saved;
+        m_out.append("\r\n");
+        m_ctx = saved;
     }
 
     void Tag(const char* name, bool end)
     {
-        out_.append(end ? "</" : "<");
-        out_.append(name);
-        out_.push_back('>');
+        m_out.append(end ? "</" : "<");
+        m_out.append(name);
+        m_out.push_back('>');
     }
 
-    std::string& out_;
-    bool full_;
-    ValueContext ctx_;
+    std::string& m_out;
+    bool m_full;
+    ValueContext m_ctx;
 };
 
 // Walks every leaf with its element path, for the diff.
 class LeafWalker {
 public:
-    LeafWalker(const SettingRecord& root, const LeafVisitor& visit, TextForm texts) : visit_(visit), texts_(texts)
+    LeafWalker(const SettingRecord& root, const LeafVisitor& visit, TextForm texts) : m_visit(visit), m_texts(texts)
     {
-        ctx_.root = &root;
+        m_ctx.root = &root;
     }
 
     void Node(const volmar::Node& node, const char* base)
@@ -187,7 +187,7 @@ public:
         }
         for (int slot = 0; slot < node.count; ++slot) {
             int index = node.first + slot;
-            ctx_.index = index;
+            m_ctx.index = index;
             std::string name = node.name + std::to_string(index);
             One(node, name.c_str(), base + node.offset + static_cast<size_t>(slot) * node.stride);
         }
@@ -196,30 +196,30 @@ public:
 private:
     void One(const volmar::Node& node, const char* name, const char* field)
     {
-        const size_t mark = path_.size();
-        path_.append("<").append(name).append(">");
+        const size_t mark = m_path.size();
+        m_path.append("<").append(name).append(">");
         if (node.IsGroup()) {
-            const ValueContext saved = ctx_;
-            if (node.expOffset >= 0) ctx_.exp = LoadI32(field + node.expOffset) == kUse;
+            const ValueContext saved = m_ctx;
+            if (node.expOffset >= 0) m_ctx.exp = LoadI32(field + node.expOffset) == kUse;
             for (uint16_t i = 0; i < node.childCount; ++i) Node(node.children[i], field);
-            ctx_ = saved;
+            m_ctx = saved;
         } else {
-            value_.clear();
-            if (node.fmt == Fmt::Text && texts_ == TextForm::Plain) {
-                value_.assign(field, strnlen(field, node.size));
+            m_value.clear();
+            if (node.fmt == Fmt::Text && m_texts == TextForm::Plain) {
+                m_value.assign(field, strnlen(field, node.size));
             } else {
-                AppendValue(value_, node, field, ctx_);
+                AppendValue(m_value, node, field, m_ctx);
             }
-            visit_(path_, value_);
+            m_visit(m_path, m_value);
         }
-        path_.resize(mark);
+        m_path.resize(mark);
     }
 
-    const LeafVisitor& visit_;
-    TextForm texts_;
-    ValueContext ctx_;
-    std::string path_;
-    std::string value_;
+    const LeafVisitor& m_visit;
+    TextForm m_texts;
+    ValueContext m_ctx;
+    std::string m_path;
+    std::string m_value;
 };
 
 }  // namespace

@@ -44,14 +44,14 @@ public:
 
     const Caption* Find(const std::string& key) const
     {
-        auto it = map_.find(key);
-        return it == map_.end() ? nullptr : &it->second;
+        auto it = m_map.find(key);
+        return it == m_map.end() ? nullptr : &it->second;
     }
 
 private:
     void Add(const std::string& key, std::string text, const char* item = nullptr)
     {
-        map_[key] = Caption{std::move(text), item};
+        m_map[key] = Caption{std::move(text), item};
     }
 
     void Each(std::initializer_list<const char*> prefixes, const char* leaf, const std::string& text)
@@ -321,7 +321,7 @@ private:
         Add("MAIL_REPORT/ERROR", "Delivery failure output");
     }
 
-    std::unordered_map<std::string, Caption> map_;
+    std::unordered_map<std::string, Caption> m_map;
 };
 
 const CaptionTable& Table()

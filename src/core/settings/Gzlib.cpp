@@ -12,31 +12,31 @@ const char* const kMsgSettingOverCapacity = "Setting data size is over capacity.
 const char* const kMsgCompressFailed = "Failed to compress the setting data";
 const char* const kMsgDecompressFailed = "Failed to decompress setting data";
 
-CGzlib::CGzlib() : compressed_(kGzlibBufferSize), decompressed_(kGzlibBufferSize) {}
+CGzlib::CGzlib() : m_compressed(kGzlibBufferSize), m_decompressed(kGzlibBufferSize) {}
 
 CGzlib::~CGzlib() = default;
 
 bool CGzlib::Compress(const void* data, size_t len)
 {
-    compressedLength_ = static_cast<uint32_t>(kGzlibBufferSize);
-    std::memset(compressed_.data(), 0, compressed_.size());
+    m_compressedLength = static_cast<uint32_t>(kGzlibBufferSize);
+    std::memset(m_compressed.data(), 0, m_compressed.size());
     uLongf out = kGzlibBufferSize;
     if (len > static_cast<size_t>(~uLong{0})) return false;
-    int rc = compress2(compressed_.data(), &out, static_cast<const Bytef*>(data), static_cast<uLong>(len),
+    int rc = compress2(m_compressed.data(), &out, static_cast<const Bytef*>(data), static_cast<uLong>(len),
                        Z_DEFAULT_COMPRESSION);
     if (rc != Z_OK) return false;
-    compressedLength_ = static_cast<uint32_t>(out);
+    m_compressedLength = static_cast<uint32_t>(out);
     return true;
 }
 
 bool CGzlib::Decompress(const void* data, size_t len)
 {
-    decompressedLength_ = static_cast<uint32_t>(kGzlibBufferSize);
-    std::memset(decompressed_.data(), 0, decompressed_.size());
+    m_decompressedLength = static_cast<uint32_t>(kGzlibBufferSize);
+    std::memset(m_decompressed.data(), 0, m_decompressed.size());
     uLongf out = kGzlibBufferSize;
-    int rc = uncompress(decompressed_.data(), &out, static_cast<const Bytef*>(data), static_cast<uLong>(len));
+    int rc = uncompress(m_decompressed.data(), &out, static_cast<const Bytef*>(data), static_cast<uLong>(len));
     if (rc != Z_OK) return false;
-    decompressedLength_ = static_cast<uint32_t>(out);
+    m_decompressedLength = static_cast<uint32_t>(out);
     return true;
 }
 

@@ -30,16 +30,16 @@ public:
     // kGzlibBufferSize bytes of output is a failure.
     bool Decompress(const void* data, size_t len);
 
-    const uint8_t* Compressed() const { return compressed_.data(); }
-    uint32_t CompressedLength() const { return compressedLength_; }
-    const uint8_t* Decompressed() const { return decompressed_.data(); }
-    uint32_t DecompressedLength() const { return decompressedLength_; }
+    const uint8_t* Compressed() const { return m_compressed.data(); }
+    uint32_t CompressedLength() const { return m_compressedLength; }
+    const uint8_t* Decompressed() const { return m_decompressed.data(); }
+    uint32_t DecompressedLength() const { return m_decompressedLength; }
 
 private:
-    std::vector<uint8_t> compressed_;
-    std::vector<uint8_t> decompressed_;
-    uint32_t compressedLength_ = 0;
-    uint32_t decompressedLength_ = 0;
+    std::vector<uint8_t> m_compressed;
+    std::vector<uint8_t> m_decompressed;
+    uint32_t m_compressedLength = 0;
+    uint32_t m_decompressedLength = 0;
 };
 
 // The size rule for a settings document before upload: its length plus 16

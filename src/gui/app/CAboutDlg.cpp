@@ -19,10 +19,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    version_ = new QLabel(QStringLiteral("Version ") + QStringLiteral(VOLMAR_VERSION), this);
+    m_version = new QLabel(QStringLiteral("Version ") + QStringLiteral(VOLMAR_VERSION), this);
     auto* text = new QVBoxLayout;
     text->addWidget(name);
-    text->addWidget(version_);
+    text->addWidget(m_version);
     text->addWidget(new QLabel(QStringLiteral("Configuration tool for the QN70G data-logging unit"), this));
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);

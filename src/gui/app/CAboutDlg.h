@@ -11,10 +11,10 @@ class CAboutDlg : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
-    QLabel* versionLabel() const { return version_; }
+    QLabel* versionLabel() const { return m_version; }
 
 private:
-    QLabel* version_ = nullptr;
+    QLabel* m_version = nullptr;
 };
 
 }  // namespace volmar::gui

@@ -37,28 +37,28 @@ std::array<char*, 5> AddressFields(IpAddressBlock& block)
 }  // namespace
 
 CDlgBaseIpAddress::CDlgBaseIpAddress(SettingRecord& record, AppContext& ctx, QWidget* parent)
-    : QDialog(parent), record_(record), ctx_(ctx)
+    : QDialog(parent), m_record(record), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("Network"));
-    IpAddressBlock& block = record_.COM.TCP_IP.IP_ADDRESS;
-    mode_ = new QComboBox(this);
-    kit::Fill(mode_, entries::Dhcp);
-    mode_->setCurrentIndex(block.DHCP == kManual ? 0 : 1);
+    IpAddressBlock& block = m_record.COM.TCP_IP.IP_ADDRESS;
+    m_mode = new QComboBox(this);
+    kit::Fill(m_mode, entries::Dhcp);
+    m_mode->setCurrentIndex(block.DHCP == kManual ? 0 : 1);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("IP address setting"), mode_);
+    form->addRow(QStringLiteral("IP address setting"), m_mode);
     const std::array<char*, 5> fields = AddressFields(block);
-    for (size_t i = 0; i < addresses_.size(); ++i) {
-        addresses_[i] = new kit::Ipv4Edit(this);
-        addresses_[i]->SetAddress(fields[i]);
-        form->addRow(QString::fromUtf8(kCaptions[i]), addresses_[i]);
+    for (size_t i = 0; i < m_addresses.size(); ++i) {
+        m_addresses[i] = new kit::Ipv4Edit(this);
+        m_addresses[i]->SetAddress(fields[i]);
+        form->addRow(QString::fromUtf8(kCaptions[i]), m_addresses[i]);
     }
-    upload_ = new QPushButton(QStringLiteral("Upload to device"), this);
-    back_ = new QPushButton(QStringLiteral("Back"), this);
+    m_upload = new QPushButton(QStringLiteral("Upload to device"), this);
+    m_back = new QPushButton(QStringLiteral("Back"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(upload_);
-    buttons->addWidget(back_);
+    buttons->addWidget(m_upload);
+    buttons->addWidget(m_back);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -66,40 +66,40 @@ CDlgBaseIpAddress::CDlgBaseIpAddress(SettingRecord& record, AppContext& ctx, QWi
     layout->addLayout(buttons);
     StopButtonsTakingEnter(this);
 
-    connect(mode_, &QComboBox::currentIndexChanged, this, &CDlgBaseIpAddress::UpdateEnabled);
-    connect(upload_, &QPushButton::clicked, this, &CDlgBaseIpAddress::OnUpload);
-    connect(back_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_mode, &QComboBox::currentIndexChanged, this, &CDlgBaseIpAddress::UpdateEnabled);
+    connect(m_upload, &QPushButton::clicked, this, &CDlgBaseIpAddress::OnUpload);
+    connect(m_back, &QPushButton::clicked, this, &QDialog::reject);
     UpdateEnabled();
     kit::FitOnFirstShow(this);
 }
 
 void CDlgBaseIpAddress::UpdateEnabled()
 {
-    const bool usb = ctx_.link.kind == LinkKind::Usb;
-    mode_->setEnabled(usb);
-    upload_->setEnabled(usb);
-    for (kit::Ipv4Edit* edit : addresses_) edit->setEnabled(usb && mode_->currentIndex() == kManual);
+    const bool usb = m_ctx.link.kind == LinkKind::Usb;
+    m_mode->setEnabled(usb);
+    m_upload->setEnabled(usb);
+    for (kit::Ipv4Edit* edit : m_addresses) edit->setEnabled(usb && m_mode->currentIndex() == kManual);
 }
 
 void CDlgBaseIpAddress::OnUpload()
 {
-    if (ctx_.link.kind != LinkKind::Usb) return;
+    if (m_ctx.link.kind != LinkKind::Usb) return;
     // An address with some fields left blank is no address at all.
-    for (const kit::Ipv4Edit* edit : addresses_) {
+    for (const kit::Ipv4Edit* edit : m_addresses) {
         if (edit->IsPartial()) {
-            kit::Refuse(ctx_.ui, kit::kMsgIncompleteIpv4);
+            kit::Refuse(m_ctx.ui, kit::kMsgIncompleteIpv4);
             return;
         }
     }
-    if (!ctx_.ui.Confirm({MessageIcon::Information, kMsgConfirmUpload})) return;
-    IpAddressBlock& block = record_.COM.TCP_IP.IP_ADDRESS;
-    block.DHCP = mode_->currentIndex() == kManual ? 0 : 1;
+    if (!m_ctx.ui.Confirm({MessageIcon::Information, kMsgConfirmUpload})) return;
+    IpAddressBlock& block = m_record.COM.TCP_IP.IP_ADDRESS;
+    block.DHCP = m_mode->currentIndex() == kManual ? 0 : 1;
     const std::array<char*, 5> fields = AddressFields(block);
-    for (size_t i = 0; i < addresses_.size(); ++i)
-        StoreRecordText(fields[i], sizeof block.MY, addresses_[i]->Text());
+    for (size_t i = 0; i < m_addresses.size(); ++i)
+        StoreRecordText(fields[i], sizeof block.MY, m_addresses[i]->Text());
     std::string document;
-    WriteNetworkDocument(document, record_);
-    UploadPartialDocument(ctx_, this, document);
+    WriteNetworkDocument(document, m_record);
+    UploadPartialDocument(m_ctx, this, document);
 }
 
 void CDlgBaseIpAddress::keyPressEvent(QKeyEvent* event)

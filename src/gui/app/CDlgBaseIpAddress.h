@@ -28,11 +28,11 @@ class CDlgBaseIpAddress : public QDialog {
 public:
     CDlgBaseIpAddress(SettingRecord& record, AppContext& ctx, QWidget* parent = nullptr);
 
-    QComboBox* modeCombo() const { return mode_; }
+    QComboBox* modeCombo() const { return m_mode; }
     // 0 IP address, 1 subnet mask, 2 default gateway, 3 preferred DNS, 4 alternate DNS.
-    kit::Ipv4Edit* address(int i) const { return addresses_.at(static_cast<size_t>(i)); }
-    QPushButton* uploadButton() const { return upload_; }
-    QPushButton* backButton() const { return back_; }
+    kit::Ipv4Edit* address(int i) const { return m_addresses.at(static_cast<size_t>(i)); }
+    QPushButton* uploadButton() const { return m_upload; }
+    QPushButton* backButton() const { return m_back; }
 
 public slots:
     void OnUpload();
@@ -43,12 +43,12 @@ protected:
 private:
     void UpdateEnabled();
 
-    SettingRecord& record_;
-    AppContext& ctx_;
-    QComboBox* mode_ = nullptr;
-    std::array<kit::Ipv4Edit*, 5> addresses_{};
-    QPushButton* upload_ = nullptr;
-    QPushButton* back_ = nullptr;
+    SettingRecord& m_record;
+    AppContext& m_ctx;
+    QComboBox* m_mode = nullptr;
+    std::array<kit::Ipv4Edit*, 5> m_addresses{};
+    QPushButton* m_upload = nullptr;
+    QPushButton* m_back = nullptr;
 };
 
 }  // namespace volmar::gui

@@ -31,89 +31,89 @@ constexpr const char* kMsgDefaults =
 }  // namespace
 
 CDlgBaseQnset::CDlgBaseQnset(SettingRecord& record, AppContext& ctx, QWidget* parent)
-    : QDialog(parent), record_(record), ctx_(ctx)
+    : QDialog(parent), m_record(record), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("VOLMAR via network"));
-    const AccessBlock& access = record_.VOLMAR;
-    connection_ = new kit::GuardedCombo(entries::Switch, this);
-    connection_->Select(access.NET == kUse ? kEnable : 0);
-    port_ = NewDigitsEdit(this);
-    port_->setMaxLength(5);
-    port_->setMaximumWidth(90);
-    port_->setText(QString::number(access.PORT));
-    accounts_ = new AccountGrid(ctx.ui, this);
+    const AccessBlock& access = m_record.VOLMAR;
+    m_connection = new kit::GuardedCombo(entries::Switch, this);
+    m_connection->Select(access.NET == kUse ? kEnable : 0);
+    m_port = NewDigitsEdit(this);
+    m_port->setMaxLength(5);
+    m_port->setMaximumWidth(90);
+    m_port->setText(QString::number(access.PORT));
+    m_accounts = new AccountGrid(ctx.ui, this);
     // A network link shows no accounts at all.
-    if (ctx_.link.kind == LinkKind::Usb) accounts_->Load(access.AUTH);
+    if (m_ctx.link.kind == LinkKind::Usb) m_accounts->Load(access.AUTH);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Connection via network"), this));
-    top->addWidget(connection_);
+    top->addWidget(m_connection);
     top->addSpacing(16);
     top->addWidget(new QLabel(QStringLiteral("Port address *1"), this));
-    top->addWidget(port_);
+    top->addWidget(m_port);
     top->addStretch(1);
-    upload_ = new QPushButton(QStringLiteral("Upload to device"), this);
-    back_ = new QPushButton(QStringLiteral("Back"), this);
+    m_upload = new QPushButton(QStringLiteral("Upload to device"), this);
+    m_back = new QPushButton(QStringLiteral("Back"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(upload_);
-    buttons->addWidget(back_);
+    buttons->addWidget(m_upload);
+    buttons->addWidget(m_back);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(6);
-    layout->addWidget(accounts_);
+    layout->addWidget(m_accounts);
     layout->addSpacing(6);
     layout->addWidget(new QLabel(QStringLiteral("*1 Save and restart to enable setting."), this));
     layout->addLayout(buttons);
     StopButtonsTakingEnter(this);
 
-    connection_->SetGuard([this](int, int) { return CheckEntriesAndPort(); });
-    connect(connection_, &kit::GuardedCombo::Accepted, this, &CDlgBaseQnset::UpdateEnabled);
-    connect(upload_, &QPushButton::clicked, this, &CDlgBaseQnset::OnUpload);
-    connect(back_, &QPushButton::clicked, this, &QDialog::reject);
+    m_connection->SetGuard([this](int, int) { return CheckEntriesAndPort(); });
+    connect(m_connection, &kit::GuardedCombo::Accepted, this, &CDlgBaseQnset::UpdateEnabled);
+    connect(m_upload, &QPushButton::clicked, this, &CDlgBaseQnset::OnUpload);
+    connect(m_back, &QPushButton::clicked, this, &QDialog::reject);
     UpdateEnabled();
     kit::FitOnFirstShow(this);
 }
 
 void CDlgBaseQnset::UpdateEnabled()
 {
-    const bool usb = ctx_.link.kind == LinkKind::Usb;
-    connection_->setEnabled(usb);
-    upload_->setEnabled(usb);
-    accounts_->setEnabled(usb);
-    port_->setEnabled(usb && connection_->currentIndex() == kEnable);
+    const bool usb = m_ctx.link.kind == LinkKind::Usb;
+    m_connection->setEnabled(usb);
+    m_upload->setEnabled(usb);
+    m_accounts->setEnabled(usb);
+    m_port->setEnabled(usb && m_connection->currentIndex() == kEnable);
 }
 
 bool CDlgBaseQnset::CheckEntriesAndPort()
 {
-    std::optional<std::string> refused = accounts_->CheckTexts();
+    std::optional<std::string> refused = m_accounts->CheckTexts();
     // Digits only, at least one, and no more than a port number holds.
-    if (!refused && (port_->text().isEmpty() || DigitsValue(port_->text()) > kMaxPort)) refused = kMsgPort;
+    if (!refused && (m_port->text().isEmpty() || DigitsValue(m_port->text()) > kMaxPort)) refused = kMsgPort;
     if (!refused) return true;
-    ctx_.ui.Show({MessageIcon::Error, *refused});
+    m_ctx.ui.Show({MessageIcon::Error, *refused});
     return false;
 }
 
 void CDlgBaseQnset::OnUpload()
 {
-    if (ctx_.link.kind != LinkKind::Usb || !CheckEntriesAndPort()) return;
-    if (auto duplicated = accounts_->CheckDuplicates()) {
-        ctx_.ui.Show({MessageIcon::Error, *duplicated});
+    if (m_ctx.link.kind != LinkKind::Usb || !CheckEntriesAndPort()) return;
+    if (auto duplicated = m_accounts->CheckDuplicates()) {
+        m_ctx.ui.Show({MessageIcon::Error, *duplicated});
         return;
     }
     Account typed[kAccountCount] = {};
-    accounts_->Store(typed);
-    if (AnyAccountAtDefaults(typed) && !ctx_.ui.Confirm({MessageIcon::Warning, kMsgDefaults})) return;
-    if (!ctx_.ui.Confirm({MessageIcon::Information, kMsgConfirmUpload})) return;
+    m_accounts->Store(typed);
+    if (AnyAccountAtDefaults(typed) && !m_ctx.ui.Confirm({MessageIcon::Warning, kMsgDefaults})) return;
+    if (!m_ctx.ui.Confirm({MessageIcon::Information, kMsgConfirmUpload})) return;
 
-    AccessBlock& access = record_.VOLMAR;
-    access.NET = connection_->currentIndex() == kEnable ? kUse : kNoUse;
-    access.PORT = static_cast<uint16_t>(DigitsValue(port_->text()));
-    accounts_->Store(access.AUTH);
+    AccessBlock& access = m_record.VOLMAR;
+    access.NET = m_connection->currentIndex() == kEnable ? kUse : kNoUse;
+    access.PORT = static_cast<uint16_t>(DigitsValue(m_port->text()));
+    m_accounts->Store(access.AUTH);
     std::string document;
-    WriteAccessDocument(record_, document);
-    UploadPartialDocument(ctx_, this, document);
+    WriteAccessDocument(m_record, document);
+    UploadPartialDocument(m_ctx, this, document);
 }
 
 VOLMAR_SCREENSHOT("network-access", [](ScreenshotEnv& env) {

@@ -27,11 +27,11 @@ class CDlgBaseQnset : public QDialog {
 public:
     CDlgBaseQnset(SettingRecord& record, AppContext& ctx, QWidget* parent = nullptr);
 
-    kit::GuardedCombo* connectionCombo() const { return connection_; }
-    QLineEdit* portEdit() const { return port_; }
-    AccountGrid* accounts() const { return accounts_; }
-    QPushButton* uploadButton() const { return upload_; }
-    QPushButton* backButton() const { return back_; }
+    kit::GuardedCombo* connectionCombo() const { return m_connection; }
+    QLineEdit* portEdit() const { return m_port; }
+    AccountGrid* accounts() const { return m_accounts; }
+    QPushButton* uploadButton() const { return m_upload; }
+    QPushButton* backButton() const { return m_back; }
 
 public slots:
     void OnUpload();
@@ -42,13 +42,13 @@ private:
     bool CheckEntriesAndPort();
     void UpdateEnabled();
 
-    SettingRecord& record_;
-    AppContext& ctx_;
-    kit::GuardedCombo* connection_ = nullptr;
-    QLineEdit* port_ = nullptr;
-    AccountGrid* accounts_ = nullptr;
-    QPushButton* upload_ = nullptr;
-    QPushButton* back_ = nullptr;
+    SettingRecord& m_record;
+    AppContext& m_ctx;
+    kit::GuardedCombo* m_connection = nullptr;
+    QLineEdit* m_port = nullptr;
+    AccountGrid* m_accounts = nullptr;
+    QPushButton* m_upload = nullptr;
+    QPushButton* m_back = nullptr;
 };
 
 }  // namespace volmar::gui

@@ -19,17 +19,17 @@ std::unique_ptr<Profile> OpenUserProfile()
 CVolmarApp::CVolmarApp() : CVolmarApp(OpenUserProfile()) {}
 
 CVolmarApp::CVolmarApp(std::unique_ptr<Profile> profile)
-    : profile_(std::move(profile)), ctx_{*profile_, link_, ui_}
+    : m_profile(std::move(profile)), m_ctx{*m_profile, m_link, m_ui}
 {
-    ui_.Bind(ctx_);
-    LoadLinkPreferences(ctx_);
-    link_.ResetSession();
-    routes_ = DefaultRoutes(ctx_);
+    m_ui.Bind(m_ctx);
+    LoadLinkPreferences(m_ctx);
+    m_link.ResetSession();
+    m_routes = DefaultRoutes(m_ctx);
 }
 
 int CVolmarApp::Run()
 {
-    CVolmarDlg main(ctx_, routes_);
+    CVolmarDlg main(m_ctx, m_routes);
     main.exec();
     return 0;
 }

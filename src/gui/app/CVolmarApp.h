@@ -18,19 +18,19 @@ public:
     CVolmarApp(const CVolmarApp&) = delete;
     CVolmarApp& operator=(const CVolmarApp&) = delete;
 
-    AppContext& Context() { return ctx_; }
+    AppContext& Context() { return m_ctx; }
     // Where the main window's buttons lead; set before Run().
-    MainRoutes& Routes() { return routes_; }
+    MainRoutes& Routes() { return m_routes; }
 
     // Runs the main window; returns when it closes.
     int Run();
 
 private:
-    std::unique_ptr<Profile> profile_;
-    LinkState link_;
-    GuiInteraction ui_;
-    AppContext ctx_;
-    MainRoutes routes_;
+    std::unique_ptr<Profile> m_profile;
+    LinkState m_link;
+    GuiInteraction m_ui;
+    AppContext m_ctx;
+    MainRoutes m_routes;
 };
 
 // The profile VOLMAR_PROFILE names, else the user's preferences.

@@ -58,24 +58,24 @@ QLabel* StatusLine(QWidget* parent)
 }  // namespace
 
 CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), routes_(std::move(routes)), record_(std::make_unique<SettingRecord>())
+    : QDialog(parent), m_ctx(ctx), m_routes(std::move(routes)), m_record(std::make_unique<SettingRecord>())
 {
-    ResetSettingRecord(*record_);
+    ResetSettingRecord(*m_record);
     setWindowTitle(QStringLiteral("VOLMAR"));
     setWindowIcon(AppIcon());
 
-    newSetting_ = Button("New setting", this);
-    download_ = Button("Download from device", this);
-    readFile_ = Button("Read file", this);
-    maintenance_ = Button("Maintenance", this);
-    terminalLog_ = Button("Terminal log", this);
-    networkAccess_ = Button("VOLMAR via network", this);
-    network_ = Button("Network", this);
-    connect_ = Button("Connect", this);
-    connect_->setMinimumWidth(110);
-    line1_ = StatusLine(this);
-    line2_ = StatusLine(this);
-    confirm_ = new QCheckBox(QStringLiteral("Confirm access mode when connecting."), this);
+    m_newSetting = Button("New setting", this);
+    m_download = Button("Download from device", this);
+    m_readFile = Button("Read file", this);
+    m_maintenance = Button("Maintenance", this);
+    m_terminalLog = Button("Terminal log", this);
+    m_networkAccess = Button("VOLMAR via network", this);
+    m_network = Button("Network", this);
+    m_connect = Button("Connect", this);
+    m_connect->setMinimumWidth(110);
+    m_line1 = StatusLine(this);
+    m_line2 = StatusLine(this);
+    m_confirm = new QCheckBox(QStringLiteral("Confirm access mode when connecting."), this);
     auto* quit = new QPushButton(QStringLiteral("Quit"), this);
     quit->setObjectName(QStringLiteral("quit"));
     quit->setDefault(true);
@@ -84,16 +84,16 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
 
     auto* access = new QGroupBox(QStringLiteral("Access mode"), this);
     auto* accessLayout = new QGridLayout(access);
-    accessLayout->addWidget(line1_, 0, 0);
-    accessLayout->addWidget(line2_, 1, 0);
-    accessLayout->addWidget(confirm_, 2, 0);
-    accessLayout->addWidget(connect_, 0, 1, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
+    accessLayout->addWidget(m_line1, 0, 0);
+    accessLayout->addWidget(m_line2, 1, 0);
+    accessLayout->addWidget(m_confirm, 2, 0);
+    accessLayout->addWidget(m_connect, 0, 1, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
     accessLayout->setColumnStretch(0, 1);
 
     auto* groups = new QGridLayout;
-    groups->addWidget(Group("Configuration", {newSetting_, download_, readFile_}, this), 0, 0, 2, 1);
-    groups->addWidget(Group("Maintenance", {maintenance_, terminalLog_}, this), 0, 1);
-    groups->addWidget(Group("General", {networkAccess_, network_}, this), 1, 1);
+    groups->addWidget(Group("Configuration", {m_newSetting, m_download, m_readFile}, this), 0, 0, 2, 1);
+    groups->addWidget(Group("Maintenance", {m_maintenance, m_terminalLog}, this), 0, 1);
+    groups->addWidget(Group("General", {m_networkAccess, m_network}, this), 1, 1);
     groups->addWidget(access, 2, 0, 1, 2);
 
     auto* bottom = new QHBoxLayout;
@@ -106,20 +106,20 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(newSetting_, &QPushButton::clicked, this, &CVolmarDlg::NewSetting);
-    connect(download_, &QPushButton::clicked, this, &CVolmarDlg::DownloadFromDevice);
-    connect(readFile_, &QPushButton::clicked, this, &CVolmarDlg::ReadFile);
-    connect(maintenance_, &QPushButton::clicked, this, &CVolmarDlg::Maintenance);
-    connect(terminalLog_, &QPushButton::clicked, this, &CVolmarDlg::TerminalLog);
-    connect(networkAccess_, &QPushButton::clicked, this, &CVolmarDlg::NetworkAccess);
-    connect(network_, &QPushButton::clicked, this, &CVolmarDlg::Network);
-    connect(connect_, &QPushButton::clicked, this, &CVolmarDlg::Connect);
+    connect(m_newSetting, &QPushButton::clicked, this, &CVolmarDlg::NewSetting);
+    connect(m_download, &QPushButton::clicked, this, &CVolmarDlg::DownloadFromDevice);
+    connect(m_readFile, &QPushButton::clicked, this, &CVolmarDlg::ReadFile);
+    connect(m_maintenance, &QPushButton::clicked, this, &CVolmarDlg::Maintenance);
+    connect(m_terminalLog, &QPushButton::clicked, this, &CVolmarDlg::TerminalLog);
+    connect(m_networkAccess, &QPushButton::clicked, this, &CVolmarDlg::NetworkAccess);
+    connect(m_network, &QPushButton::clicked, this, &CVolmarDlg::Network);
+    connect(m_connect, &QPushButton::clicked, this, &CVolmarDlg::Connect);
     connect(about, &QPushButton::clicked, this, &CVolmarDlg::About);
     connect(quit, &QPushButton::clicked, this, &CVolmarDlg::accept);
 
-    confirm_->setChecked(ctx_.profile.GetInt(kProfileSection, kPrefConnectConfirm, 1) != 0);
-    connect(confirm_, &QCheckBox::toggled, this,
-            [this](bool on) { ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, on ? 1 : 0); });
+    m_confirm->setChecked(m_ctx.profile.GetInt(kProfileSection, kPrefConnectConfirm, 1) != 0);
+    connect(m_confirm, &QCheckBox::toggled, this,
+            [this](bool on) { m_ctx.profile.SetInt(kProfileSection, kPrefConnectConfirm, on ? 1 : 0); });
     RefreshLink();
 }
 
@@ -127,16 +127,16 @@ CVolmarDlg::~CVolmarDlg() = default;
 
 void CVolmarDlg::RefreshLink()
 {
-    const LinkDescription d = DescribeLink(ctx_.link, ctx_.profile, ctx_.PortNames());
-    line1_->setText(QString::fromStdString(d.accessMode));
-    line2_->setText(QString::fromStdString(d.device));
-    terminalLog_->setEnabled(ctx_.link.kind == LinkKind::Usb);
+    const LinkDescription d = DescribeLink(m_ctx.link, m_ctx.profile, m_ctx.PortNames());
+    m_line1->setText(QString::fromStdString(d.accessMode));
+    m_line2->setText(QString::fromStdString(d.device));
+    m_terminalLog->setEnabled(m_ctx.link.kind == LinkKind::Usb);
 }
 
 bool CVolmarDlg::RunAccessCheck()
 {
     OperationWindow owner(this);
-    const bool ok = ConfirmAccessModeIfOn(ctx_.link, ctx_.ui, ctx_.profile);
+    const bool ok = ConfirmAccessModeIfOn(m_ctx.link, m_ctx.ui, m_ctx.profile);
     RefreshLink();
     return ok;
 }
@@ -149,21 +149,21 @@ bool CVolmarDlg::AskLoginFirst(EarlyLogin& login)
 
 void CVolmarDlg::NewSetting()
 {
-    filePath_.clear();
-    ResetSettingRecord(*record_);
-    routes_.openHub(this, *record_, filePath_);
+    m_filePath.clear();
+    ResetSettingRecord(*m_record);
+    m_routes.openHub(this, *m_record, m_filePath);
     RefreshLink();
 }
 
 void CVolmarDlg::DownloadFromDevice()
 {
     if (!RunAccessCheck()) return;
-    EarlyLogin login(ctx_.link, ctx_.ui);
+    EarlyLogin login(m_ctx.link, m_ctx.ui);
     if (!AskLoginFirst(login)) return;
     const bool ok = RunDeviceOperation(
-        this, [&] { return DownloadSetting(ctx_.link, login.Ui(), ctx_.profile, *record_, ctx_.linkOptions); });
+        this, [&] { return DownloadSetting(m_ctx.link, login.Ui(), m_ctx.profile, *m_record, m_ctx.linkOptions); });
     if (ok) {
-        routes_.openHub(this, *record_, filePath_);
+        m_routes.openHub(this, *m_record, m_filePath);
     }
     RefreshLink();
 }
@@ -175,7 +175,7 @@ void CVolmarDlg::ReadFile()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("QNSET File(*.xml)"));
     dialog.setDefaultSuffix(QStringLiteral("xml"));
-    if (!filePath_.empty()) dialog.selectFile(QString::fromStdString(filePath_));
+    if (!m_filePath.empty()) dialog.selectFile(QString::fromStdString(m_filePath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     LoadFile(dialog.selectedFiles().constFirst());
 }
@@ -185,52 +185,52 @@ void CVolmarDlg::LoadFile(const QString& path)
     std::string bytes;
     const std::string file = path.toStdString();
     if (!ReadWholeFile(file, kMaxSettingsFile, bytes)) {
-        ctx_.ui.Show({MessageIcon::Error, "Failed to Open File"});
+        m_ctx.ui.Show({MessageIcon::Error, "Failed to Open File"});
         return;
     }
-    filePath_ = file;
-    ResetSettingRecord(*record_);
-    const ConvertResult loaded = ConvertSettingDocument(*record_, bytes.data(), bytes.size(),
-                                                        ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, 1) != 0);
-    if (loaded.hasMessage) ctx_.ui.Show(loaded.message);
-    if (loaded.ok) routes_.openHub(this, *record_, filePath_);
+    m_filePath = file;
+    ResetSettingRecord(*m_record);
+    const ConvertResult loaded = ConvertSettingDocument(*m_record, bytes.data(), bytes.size(),
+                                                        m_ctx.profile.GetInt(kProfileSection, kPrefTagMessage, 1) != 0);
+    if (loaded.hasMessage) m_ctx.ui.Show(loaded.message);
+    if (loaded.ok) m_routes.openHub(this, *m_record, m_filePath);
     RefreshLink();
 }
 
 void CVolmarDlg::Maintenance()
 {
     if (!RunAccessCheck()) return;
-    EarlyLogin login(ctx_.link, ctx_.ui);
+    EarlyLogin login(m_ctx.link, m_ctx.ui);
     if (!AskLoginFirst(login)) return;
-    LinkContext link{ctx_.link, login.Ui(), ctx_.profile, ctx_.linkOptions};
-    if (RunDeviceOperation(this, [&link] { return CheckSelectedUnit(link); })) routes_.openMaintenance(this);
+    LinkContext link{m_ctx.link, login.Ui(), m_ctx.profile, m_ctx.linkOptions};
+    if (RunDeviceOperation(this, [&link] { return CheckSelectedUnit(link); })) m_routes.openMaintenance(this);
     RefreshLink();
 }
 
 void CVolmarDlg::TerminalLog()
 {
-    if (ctx_.link.kind != LinkKind::Usb) return;
-    routes_.openTerminalLog(this);
+    if (m_ctx.link.kind != LinkKind::Usb) return;
+    m_routes.openTerminalLog(this);
     RefreshLink();
 }
 
 void CVolmarDlg::NetworkAccess()
 {
     if (!RunAccessCheck()) return;
-    routes_.openNetworkAccess(this, *record_);
+    m_routes.openNetworkAccess(this, *m_record);
     RefreshLink();
 }
 
 void CVolmarDlg::Network()
 {
     if (!RunAccessCheck()) return;
-    routes_.openNetworkAddress(this, *record_);
+    m_routes.openNetworkAddress(this, *m_record);
     RefreshLink();
 }
 
 void CVolmarDlg::Connect()
 {
-    ChangeLink(this, ctx_);
+    ChangeLink(this, m_ctx);
     RefreshLink();
 }
 

@@ -26,20 +26,20 @@ public:
     CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent = nullptr);
     ~CVolmarDlg() override;
 
-    SettingRecord& record() { return *record_; }
-    const std::string& filePath() const { return filePath_; }
+    SettingRecord& record() { return *m_record; }
+    const std::string& filePath() const { return m_filePath; }
 
-    QPushButton* newSettingButton() const { return newSetting_; }
-    QPushButton* downloadButton() const { return download_; }
-    QPushButton* readFileButton() const { return readFile_; }
-    QPushButton* maintenanceButton() const { return maintenance_; }
-    QPushButton* terminalLogButton() const { return terminalLog_; }
-    QPushButton* networkAccessButton() const { return networkAccess_; }
-    QPushButton* networkButton() const { return network_; }
-    QPushButton* connectButton() const { return connect_; }
-    QCheckBox* confirmBox() const { return confirm_; }
-    QLabel* accessModeLine() const { return line1_; }
-    QLabel* deviceLine() const { return line2_; }
+    QPushButton* newSettingButton() const { return m_newSetting; }
+    QPushButton* downloadButton() const { return m_download; }
+    QPushButton* readFileButton() const { return m_readFile; }
+    QPushButton* maintenanceButton() const { return m_maintenance; }
+    QPushButton* terminalLogButton() const { return m_terminalLog; }
+    QPushButton* networkAccessButton() const { return m_networkAccess; }
+    QPushButton* networkButton() const { return m_network; }
+    QPushButton* connectButton() const { return m_connect; }
+    QCheckBox* confirmBox() const { return m_confirm; }
+    QLabel* accessModeLine() const { return m_line1; }
+    QLabel* deviceLine() const { return m_line2; }
 
 public slots:
     void NewSetting();
@@ -63,22 +63,22 @@ private:
     bool AskLoginFirst(EarlyLogin& login);
     void RefreshLink();
 
-    AppContext& ctx_;
-    MainRoutes routes_;
-    std::unique_ptr<SettingRecord> record_;
-    std::string filePath_;
+    AppContext& m_ctx;
+    MainRoutes m_routes;
+    std::unique_ptr<SettingRecord> m_record;
+    std::string m_filePath;
 
-    QPushButton* newSetting_ = nullptr;
-    QPushButton* download_ = nullptr;
-    QPushButton* readFile_ = nullptr;
-    QPushButton* maintenance_ = nullptr;
-    QPushButton* terminalLog_ = nullptr;
-    QPushButton* networkAccess_ = nullptr;
-    QPushButton* network_ = nullptr;
-    QPushButton* connect_ = nullptr;
-    QCheckBox* confirm_ = nullptr;
-    QLabel* line1_ = nullptr;
-    QLabel* line2_ = nullptr;
+    QPushButton* m_newSetting = nullptr;
+    QPushButton* m_download = nullptr;
+    QPushButton* m_readFile = nullptr;
+    QPushButton* m_maintenance = nullptr;
+    QPushButton* m_terminalLog = nullptr;
+    QPushButton* m_networkAccess = nullptr;
+    QPushButton* m_network = nullptr;
+    QPushButton* m_connect = nullptr;
+    QCheckBox* m_confirm = nullptr;
+    QLabel* m_line1 = nullptr;
+    QLabel* m_line2 = nullptr;
 };
 
 }  // namespace volmar::gui

@@ -30,7 +30,7 @@ void FillModeCombo(QComboBox* combo)
     combo->addItems({QStringLiteral("Disable"), QStringLiteral("Enable")});
 }
 
-AccountGrid::AccountGrid(Interaction& ui, QWidget* parent) : QWidget(parent), ui_(ui)
+AccountGrid::AccountGrid(Interaction& ui, QWidget* parent) : QWidget(parent), m_ui(ui)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -38,7 +38,7 @@ AccountGrid::AccountGrid(Interaction& ui, QWidget* parent) : QWidget(parent), ui
     grid->addWidget(new QLabel(QStringLiteral("Login ID")), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("Password")), 0, 3);
     for (int i = 0; i < kAccountCount; ++i) {
-        Row& row = rows_[i];
+        Row& row = m_rows[i];
         row.mode = new QComboBox(this);
         FillModeCombo(row.mode);
         row.login = new QLineEdit(this);
@@ -57,10 +57,10 @@ AccountGrid::AccountGrid(Interaction& ui, QWidget* parent) : QWidget(parent), ui
 void AccountGrid::Load(const Account (&accounts)[kAccountCount])
 {
     for (int i = 0; i < kAccountCount; ++i) {
-        const QSignalBlocker block(rows_[i].mode);
-        rows_[i].mode->setCurrentIndex(accounts[i].MODE == kModeEnable ? 1 : 0);
-        rows_[i].login->setText(RecordText(accounts[i].LOGIN));
-        rows_[i].password->setText(RecordText(accounts[i].PASSWORD));
+        const QSignalBlocker block(m_rows[i].mode);
+        m_rows[i].mode->setCurrentIndex(accounts[i].MODE == kModeEnable ? 1 : 0);
+        m_rows[i].login->setText(RecordText(accounts[i].LOGIN));
+        m_rows[i].password->setText(RecordText(accounts[i].PASSWORD));
     }
     UpdateEnabled();
 }
@@ -68,18 +68,18 @@ void AccountGrid::Load(const Account (&accounts)[kAccountCount])
 void AccountGrid::Store(Account (&accounts)[kAccountCount]) const
 {
     for (int i = 0; i < kAccountCount; ++i) {
-        accounts[i].MODE = rows_[i].mode->currentIndex();
-        StoreRecordText(accounts[i].LOGIN, rows_[i].login->text());
-        StoreRecordText(accounts[i].PASSWORD, rows_[i].password->text());
+        accounts[i].MODE = m_rows[i].mode->currentIndex();
+        StoreRecordText(accounts[i].LOGIN, m_rows[i].login->text());
+        StoreRecordText(accounts[i].PASSWORD, m_rows[i].password->text());
     }
 }
 
 std::optional<std::string> AccountGrid::CheckTexts() const
 {
     for (int i = 0; i < kAccountCount; ++i) {
-        if (!IsPlainCredential(rows_[i].login->text(), kCredentialChars))
+        if (!IsPlainCredential(m_rows[i].login->text(), kCredentialChars))
             return AccountError("Setting error: Login ID", i);
-        if (!IsPlainCredential(rows_[i].password->text(), kCredentialChars))
+        if (!IsPlainCredential(m_rows[i].password->text(), kCredentialChars))
             return AccountError("Setting error: Password", i);
     }
     return std::nullopt;
@@ -90,8 +90,8 @@ std::optional<std::string> AccountGrid::CheckDuplicates() const
     for (int i = 0; i < kAccountCount; ++i) {
         if (!Enabled(i)) continue;
         for (int j = i + 1; j < kAccountCount; ++j) {
-            if (Enabled(j) && rows_[i].login->text() == rows_[j].login->text())
-                return "Login ID: " + rows_[i].login->text().toStdString() + " duplicated";
+            if (Enabled(j) && m_rows[i].login->text() == m_rows[j].login->text())
+                return "Login ID: " + m_rows[i].login->text().toStdString() + " duplicated";
         }
     }
     return std::nullopt;
@@ -99,16 +99,16 @@ std::optional<std::string> AccountGrid::CheckDuplicates() const
 
 bool AccountGrid::Enabled(int account) const
 {
-    return rows_[account].mode->currentIndex() == kModeEnable;
+    return m_rows[account].mode->currentIndex() == kModeEnable;
 }
 
 void AccountGrid::ModeChanged(int account)
 {
     if (!Enabled(account)) {
         if (auto refused = CheckTexts()) {
-            ui_.Show({MessageIcon::Error, *refused});
-            const QSignalBlocker block(rows_[account].mode);
-            rows_[account].mode->setCurrentIndex(kModeEnable);
+            m_ui.Show({MessageIcon::Error, *refused});
+            const QSignalBlocker block(m_rows[account].mode);
+            m_rows[account].mode->setCurrentIndex(kModeEnable);
         }
     }
     UpdateEnabled();
@@ -117,8 +117,8 @@ void AccountGrid::ModeChanged(int account)
 void AccountGrid::UpdateEnabled()
 {
     for (int i = 0; i < kAccountCount; ++i) {
-        rows_[i].login->setEnabled(Enabled(i));
-        rows_[i].password->setEnabled(Enabled(i));
+        m_rows[i].login->setEnabled(Enabled(i));
+        m_rows[i].password->setEnabled(Enabled(i));
     }
 }
 

@@ -35,9 +35,9 @@ public:
     // "Login ID: <id> duplicated".
     std::optional<std::string> CheckDuplicates() const;
 
-    QComboBox* Mode(int account) const { return rows_.at(account).mode; }
-    QLineEdit* Login(int account) const { return rows_.at(account).login; }
-    QLineEdit* Password(int account) const { return rows_.at(account).password; }
+    QComboBox* Mode(int account) const { return m_rows.at(account).mode; }
+    QLineEdit* Login(int account) const { return m_rows.at(account).login; }
+    QLineEdit* Password(int account) const { return m_rows.at(account).password; }
 
 private:
     struct Row {
@@ -50,8 +50,8 @@ private:
     void ModeChanged(int account);
     void UpdateEnabled();
 
-    Interaction& ui_;
-    std::array<Row, kAccountCount> rows_{};
+    Interaction& m_ui;
+    std::array<Row, kAccountCount> m_rows{};
 };
 
 // Fills a combo with "Disable" (0) and "Enable" (1).

@@ -49,14 +49,14 @@ const char* EditorCaption(EditorSlot slot);
 // Swaps an editor for the time of a scope (tests).
 class ScopedEditor {
 public:
-    ScopedEditor(EditorSlot slot, EditorOpener opener) : slot_(slot), old_(ReplaceEditor(slot, std::move(opener))) {}
-    ~ScopedEditor() { ReplaceEditor(slot_, std::move(old_)); }
+    ScopedEditor(EditorSlot slot, EditorOpener opener) : m_slot(slot), m_old(ReplaceEditor(slot, std::move(opener))) {}
+    ~ScopedEditor() { ReplaceEditor(m_slot, std::move(m_old)); }
     ScopedEditor(const ScopedEditor&) = delete;
     ScopedEditor& operator=(const ScopedEditor&) = delete;
 
 private:
-    EditorSlot slot_;
-    EditorOpener old_;
+    EditorSlot m_slot;
+    EditorOpener m_old;
 };
 
 }  // namespace volmar::gui

@@ -16,8 +16,8 @@ public:
     void Post(std::function<void()> work)
     {
         {
-            std::lock_guard lock(mutex_);
-            queue_.push_back(std::move(work));
+            std::lock_guard lock(m_mutex);
+            m_queue.push_back(std::move(work));
         }
         QMetaObject::invokeMethod(this, "RunQueued", Qt::QueuedConnection);
     }
@@ -27,18 +27,18 @@ public:
         for (;;) {
             std::function<void()> work;
             {
-                std::lock_guard lock(mutex_);
-                if (queue_.empty()) return;
-                work = std::move(queue_.front());
-                queue_.pop_front();
+                std::lock_guard lock(m_mutex);
+                if (m_queue.empty()) return;
+                work = std::move(m_queue.front());
+                m_queue.pop_front();
             }
             work();
         }
     }
 
 private:
-    std::mutex mutex_;
-    std::deque<std::function<void()>> queue_;
+    std::mutex m_mutex;
+    std::deque<std::function<void()>> m_queue;
 };
 
 Mailbox& TheMailbox()

@@ -74,18 +74,18 @@ QCheckBox* PreferenceBox(ChangesMode mode, Profile* profile, QWidget* parent)
 
 CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
     : QDialog(parent),
-      model_(new ChangesModel(this)),
-      filter_(new ChangesFilter(this)),
-      table_(new QTableView(this)),
-      filterBox_(new QLineEdit(this)),
-      summary_(new QLabel(SummaryOf(view), this))
+      m_model(new ChangesModel(this)),
+      m_filter(new ChangesFilter(this)),
+      m_table(new QTableView(this)),
+      m_filterBox(new QLineEdit(this)),
+      m_summary(new QLabel(SummaryOf(view), this))
 {
     setWindowTitle(TitleOf(view.mode));
-    summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setWordWrap(true);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary_);
+    layout->addWidget(m_summary);
     if (view.serialSeconds) {
         auto* times = new QLabel(QStringLiteral("Over the serial link (38400 baud): download about %1 s, upload about %2 s.")
                                      .arg(Seconds(view.serialSeconds->first), Seconds(view.serialSeconds->second)),
@@ -94,32 +94,32 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
         layout->addWidget(times);
     }
 
-    filterBox_->setObjectName(QStringLiteral("filter"));
-    filterBox_->setPlaceholderText(QStringLiteral("Filter"));
-    filterBox_->setClearButtonEnabled(true);
-    layout->addWidget(filterBox_);
+    m_filterBox->setObjectName(QStringLiteral("filter"));
+    m_filterBox->setPlaceholderText(QStringLiteral("Filter"));
+    m_filterBox->setClearButtonEnabled(true);
+    layout->addWidget(m_filterBox);
 
-    model_->SetTitles(view.leftTitle, view.rightTitle);
-    model_->SetDifferences(std::move(view.differences));
-    filter_->setSourceModel(model_);
-    table_->setObjectName(QStringLiteral("changes"));
-    table_->setModel(filter_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
-    table_->setCornerButtonEnabled(false);
-    table_->verticalHeader()->hide();
+    m_model->SetTitles(view.leftTitle, view.rightTitle);
+    m_model->SetDifferences(std::move(view.differences));
+    m_filter->setSourceModel(m_model);
+    m_table->setObjectName(QStringLiteral("changes"));
+    m_table->setModel(m_filter);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setWordWrap(false);
+    m_table->setCornerButtonEnabled(false);
+    m_table->verticalHeader()->hide();
     // Fixed row heights and column widths keep thousands of rows quick.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(ChangesModel::kSetting, 240);
-    table_->setColumnWidth(ChangesModel::kLeft, 170);
-    table_->setVisible(model_->DifferenceCount() > 0);
-    filterBox_->setVisible(model_->DifferenceCount() > 0);
-    layout->addWidget(table_, 1);
-    connect(filterBox_, &QLineEdit::textChanged, filter_, &ChangesFilter::SetNeedle);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(ChangesModel::kSetting, 240);
+    m_table->setColumnWidth(ChangesModel::kLeft, 170);
+    m_table->setVisible(m_model->DifferenceCount() > 0);
+    m_filterBox->setVisible(m_model->DifferenceCount() > 0);
+    layout->addWidget(m_table, 1);
+    connect(m_filterBox, &QLineEdit::textChanged, m_filter, &ChangesFilter::SetNeedle);
 
     if (QCheckBox* box = PreferenceBox(view.mode, profile, this)) layout->addWidget(box);
 
@@ -138,12 +138,12 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     // Wide enough for the three columns; a window without rows stays small.
-    setMinimumSize(model_->DifferenceCount() > 0 ? QSize(600, 360) : QSize(400, 0));
+    setMinimumSize(m_model->DifferenceCount() > 0 ? QSize(600, 360) : QSize(400, 0));
 }
 
 CDlgChanges::~CDlgChanges() = default;
 
-QString CDlgChanges::Summary() const { return summary_->text(); }
+QString CDlgChanges::Summary() const { return m_summary->text(); }
 
 namespace {
 

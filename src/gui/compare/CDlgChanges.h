@@ -44,18 +44,18 @@ public:
     CDlgChanges(ChangesView view, Profile* profile, QWidget* parent = nullptr);
     ~CDlgChanges() override;
 
-    ChangesModel& Model() { return *model_; }
-    ChangesFilter& Filter() { return *filter_; }
-    QTableView& Table() { return *table_; }
-    QLineEdit& FilterBox() { return *filterBox_; }
+    ChangesModel& Model() { return *m_model; }
+    ChangesFilter& Filter() { return *m_filter; }
+    QTableView& Table() { return *m_table; }
+    QLineEdit& FilterBox() { return *m_filterBox; }
     QString Summary() const;
 
 private:
-    ChangesModel* model_;
-    ChangesFilter* filter_;
-    QTableView* table_;
-    QLineEdit* filterBox_;
-    QLabel* summary_;
+    ChangesModel* m_model;
+    ChangesFilter* m_filter;
+    QTableView* m_table;
+    QLineEdit* m_filterBox;
+    QLabel* m_summary;
 };
 
 }  // namespace volmar::gui

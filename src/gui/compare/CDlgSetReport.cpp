@@ -55,18 +55,18 @@ std::optional<std::string> AskReportPath(QWidget* parent, const std::string& sug
 CDlgSetReport::CDlgSetReport(const SettingRecord& record, const std::string& source, Interaction& ui,
                              QWidget* parent)
     : QDialog(parent),
-      ui_(ui),
-      html_(report::RenderHtml(report::BuildReport(record, report::MakeHeader(source)))),
-      title_("Settings report: " + source),
-      suggested_(SuggestedName(source)),
-      browser_(new QTextBrowser(this)),
-      choosePath_(AskReportPath)
+      m_ui(ui),
+      m_html(report::RenderHtml(report::BuildReport(record, report::MakeHeader(source)))),
+      m_title("Settings report: " + source),
+      m_suggested(SuggestedName(source)),
+      m_browser(new QTextBrowser(this)),
+      m_choosePath(AskReportPath)
 {
     setWindowTitle(QStringLiteral("Settings report"));
-    browser_->setObjectName(QStringLiteral("preview"));
-    browser_->setOpenLinks(false);
-    browser_->setMinimumSize(720, 520);
-    browser_->setHtml(QString::fromStdString(html_));
+    m_browser->setObjectName(QStringLiteral("preview"));
+    m_browser->setOpenLinks(false);
+    m_browser->setMinimumSize(720, 520);
+    m_browser->setHtml(QString::fromStdString(m_html));
 
     auto* buttons = new QHBoxLayout;
     auto add = [&](const char* name, const QString& text, auto action) {
@@ -83,39 +83,39 @@ CDlgSetReport::CDlgSetReport(const SettingRecord& record, const std::string& sou
     add("close", QStringLiteral("Close"), [this] { accept(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(browser_, 1);
+    layout->addWidget(m_browser, 1);
     layout->addLayout(buttons);
     resize(760, 640);
 }
 
 void CDlgSetReport::OnSave()
 {
-    const std::optional<std::string> path = choosePath_(this, suggested_);
+    const std::optional<std::string> path = m_choosePath(this, m_suggested);
     if (!path) return;
-    std::string bytes = html_;
+    std::string bytes = m_html;
     if (EndsWithPdf(*path)) {
         // A large setting takes seconds to lay out: off the window's thread,
         // behind "Please wait".
         std::string error;
         const bool made =
-            RunDeviceOperation(this, [&] { return pdf::HtmlToPdf(html_, title_, bytes, &error); });
+            RunDeviceOperation(this, [&] { return pdf::HtmlToPdf(m_html, m_title, bytes, &error); });
         if (!made) {
-            ui_.Show({MessageIcon::Error, "Failed to save file."});
+            m_ui.Show({MessageIcon::Error, "Failed to save file."});
             return;
         }
     }
     switch (SaveSettingFile(*path, bytes)) {
-    case SaveOutcome::CannotOpen: ui_.Show({MessageIcon::Error, "Failed to Open File"}); return;
-    case SaveOutcome::WriteFailed: ui_.Show({MessageIcon::Error, "Failed to save file."}); return;
+    case SaveOutcome::CannotOpen: m_ui.Show({MessageIcon::Error, "Failed to Open File"}); return;
+    case SaveOutcome::WriteFailed: m_ui.Show({MessageIcon::Error, "Failed to save file."}); return;
     case SaveOutcome::Saved: break;
     }
-    ui_.Show({MessageIcon::Information, "File saved."});
+    m_ui.Show({MessageIcon::Information, "File saved."});
 }
 
 void CDlgSetReport::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromStdString(title_));
+    printer.setDocName(QString::fromStdString(m_title));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     PrintTo(printer);
@@ -124,7 +124,7 @@ void CDlgSetReport::OnPrint()
 void CDlgSetReport::PrintTo(QPrinter& printer)
 {
     RunDeviceOperation(this, [&] {
-        pdf::PaintHtml(html_, printer);
+        pdf::PaintHtml(m_html, printer);
         return true;
     });
 }

@@ -27,9 +27,9 @@ public:
     // source: the file or unit the record came from, for the header.
     CDlgSetReport(const SettingRecord& record, const std::string& source, Interaction& ui, QWidget* parent = nullptr);
 
-    void SetPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
-    const std::string& Html() const { return html_; }
-    QTextBrowser* Browser() const { return browser_; }
+    void SetPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
+    const std::string& Html() const { return m_html; }
+    QTextBrowser* Browser() const { return m_browser; }
 
     // Save...: a path ending in .pdf gets the PDF, any other the HTML.
     void OnSave();
@@ -40,12 +40,12 @@ public:
     void PrintTo(QPrinter& printer);
 
 private:
-    Interaction& ui_;
-    std::string html_;
-    std::string title_;
-    std::string suggested_;
-    QTextBrowser* browser_;
-    PathChooser choosePath_;
+    Interaction& m_ui;
+    std::string m_html;
+    std::string m_title;
+    std::string m_suggested;
+    QTextBrowser* m_browser;
+    PathChooser m_choosePath;
 };
 
 // The standard Save dialog for reports (HTML or PDF).

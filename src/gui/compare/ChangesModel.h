@@ -31,9 +31,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    int GroupCount() const { return static_cast<int>(groups_.size()); }
-    int DifferenceCount() const { return static_cast<int>(differences_.size()); }
-    bool IsGroupRow(int row) const { return rows_[row].difference < 0; }
+    int GroupCount() const { return static_cast<int>(m_groups.size()); }
+    int DifferenceCount() const { return static_cast<int>(m_differences.size()); }
+    bool IsGroupRow(int row) const { return m_rows[row].difference < 0; }
     // Whether the row (or, for a group row, any row of its group) holds
     // needle, which is in lower case.
     bool RowMatches(int row, const QString& needle) const;
@@ -49,12 +49,12 @@ private:
         int difference = -1;  // -1: the group's head
     };
 
-    std::vector<SettingDifference> differences_;
-    std::vector<std::pair<QString, QString>> values_;  // per difference, as the editors show them
-    std::vector<QString> haystacks_;  // per difference, lower case
-    std::vector<Group> groups_;
-    std::vector<Row> rows_;
-    QString left_, right_;
+    std::vector<SettingDifference> m_differences;
+    std::vector<std::pair<QString, QString>> m_values;  // per difference, as the editors show them
+    std::vector<QString> m_haystacks;  // per difference, lower case
+    std::vector<Group> m_groups;
+    std::vector<Row> m_rows;
+    QString m_left, m_right;
 };
 
 class ChangesFilter final : public QSortFilterProxyModel {
@@ -67,7 +67,7 @@ protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
 
 private:
-    QString needle_;
+    QString m_needle;
 };
 
 }  // namespace volmar::gui

@@ -21,13 +21,13 @@ class CDlgCom : public QDialog {
 public:
     explicit CDlgCom(AppContext& ctx, QWidget* parent = nullptr);
 
-    QRadioButton* networkRadio() const { return network_; }
-    QRadioButton* usbRadio() const { return usb_; }
-    QComboBox* unitCombo() const { return units_; }
-    QComboBox* comCombo() const { return ports_; }
-    QLineEdit* deviceEdit() const { return device_; }
-    QLineEdit* portEdit() const { return tcpPort_; }
-    QPushButton* addressBookButton() const { return addressBook_; }
+    QRadioButton* networkRadio() const { return m_network; }
+    QRadioButton* usbRadio() const { return m_usb; }
+    QComboBox* unitCombo() const { return m_units; }
+    QComboBox* comCombo() const { return m_ports; }
+    QLineEdit* deviceEdit() const { return m_device; }
+    QLineEdit* portEdit() const { return m_tcpPort; }
+    QPushButton* addressBookButton() const { return m_addressBook; }
 
 public slots:
     void accept() override;
@@ -40,15 +40,15 @@ private:
     void ApplyLinkKind();
     void ShowDevice(int position);
 
-    AppContext& ctx_;
-    std::vector<ComPortEntry> portList_;
-    QRadioButton* network_ = nullptr;
-    QRadioButton* usb_ = nullptr;
-    QComboBox* units_ = nullptr;
-    QPushButton* addressBook_ = nullptr;
-    QLineEdit* tcpPort_ = nullptr;
-    QComboBox* ports_ = nullptr;
-    QLineEdit* device_ = nullptr;
+    AppContext& m_ctx;
+    std::vector<ComPortEntry> m_portList;
+    QRadioButton* m_network = nullptr;
+    QRadioButton* m_usb = nullptr;
+    QComboBox* m_units = nullptr;
+    QPushButton* m_addressBook = nullptr;
+    QLineEdit* m_tcpPort = nullptr;
+    QComboBox* m_ports = nullptr;
+    QLineEdit* m_device = nullptr;
 };
 
 }  // namespace volmar::gui

@@ -46,32 +46,32 @@ std::string Utf16Le(const QString& text)
 
 }  // namespace
 
-CDlgComLog::CDlgComLog(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+CDlgComLog::CDlgComLog(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("Terminal log"));
-    text_ = new QPlainTextEdit(this);
-    text_->setReadOnly(true);
-    text_->setUndoRedoEnabled(false);  // text is only ever appended and dropped
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text_->setFont(QFont(QStringLiteral("monospace")));
-    text_->setMinimumSize(640, 360);
-    clear_ = new QPushButton(QStringLiteral("Clear"), this);
-    save_ = new QPushButton(QStringLiteral("Save"), this);
-    back_ = new QPushButton(QStringLiteral("Back"), this);
+    m_text = new QPlainTextEdit(this);
+    m_text->setReadOnly(true);
+    m_text->setUndoRedoEnabled(false);  // text is only ever appended and dropped
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setFont(QFont(QStringLiteral("monospace")));
+    m_text->setMinimumSize(640, 360);
+    m_clear = new QPushButton(QStringLiteral("Clear"), this);
+    m_save = new QPushButton(QStringLiteral("Save"), this);
+    m_back = new QPushButton(QStringLiteral("Back"), this);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(clear_);
-    buttons->addWidget(save_);
+    buttons->addWidget(m_clear);
+    buttons->addWidget(m_save);
     buttons->addStretch(1);
-    buttons->addWidget(back_);
+    buttons->addWidget(m_back);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_, 1);
+    layout->addWidget(m_text, 1);
     layout->addLayout(buttons);
     StopButtonsTakingEnter(this);
-    connect(clear_, &QPushButton::clicked, this, &CDlgComLog::OnClear);
-    connect(save_, &QPushButton::clicked, this, &CDlgComLog::OnSave);
-    connect(back_, &QPushButton::clicked, this, &CDlgComLog::OnBack);
-    text_->setFocus();
+    connect(m_clear, &QPushButton::clicked, this, &CDlgComLog::OnClear);
+    connect(m_save, &QPushButton::clicked, this, &CDlgComLog::OnSave);
+    connect(m_back, &QPushButton::clicked, this, &CDlgComLog::OnBack);
+    m_text->setFocus();
     kit::FitOnFirstShow(this);
 }
 
@@ -80,73 +80,73 @@ CDlgComLog::~CDlgComLog() { StopReader(); }
 bool CDlgComLog::OpenPort()
 {
     StopReader();
-    port_.Close();  // the exclusive lock would refuse a second handle
-    const PortOpenResult opened = port_.Open(ctx_.link.comDevice);
+    m_port.Close();  // the exclusive lock would refuse a second handle
+    const PortOpenResult opened = m_port.Open(m_ctx.link.comDevice);
     if (opened.ok) return true;
-    ctx_.ui.Show(PortOpenMessage(ctx_.link.comPort, ctx_.link.comDevice, opened.error));
+    m_ctx.ui.Show(PortOpenMessage(m_ctx.link.comPort, m_ctx.link.comDevice, opened.error));
     return false;
 }
 
 int CDlgComLog::Run()
 {
     if (!OpenPort()) return QDialog::Rejected;
-    reader_.Start(port_.Fd(), [this](std::string_view text) {
+    m_reader.Start(m_port.Fd(), [this](std::string_view text) {
         // Called by name: Qt then carries no functor of ours across threads
         // (see common/WindowThread.h), and the call dies with the window.
-        if (pending_.Append(text)) QMetaObject::invokeMethod(this, "Drain", Qt::QueuedConnection);
+        if (m_pending.Append(text)) QMetaObject::invokeMethod(this, "Drain", Qt::QueuedConnection);
     });
     return exec();
 }
 
 void CDlgComLog::Drain()
 {
-    const std::string text = pending_.Take();
+    const std::string text = m_pending.Take();
     if (text.empty()) return;
     const QString added = QString::fromUtf8(text);
-    log_ += added;
-    lineBreaks_ += added.count(QLatin1Char('\n'));
+    m_log += added;
+    m_lineBreaks += added.count(QLatin1Char('\n'));
     // Only the new text is laid out. A CR at the end waits: an LF may follow.
-    const qsizetype end = log_.endsWith(QLatin1Char('\r')) ? log_.size() - 1 : log_.size();
-    QTextCursor cursor(text_->document());
+    const qsizetype end = m_log.endsWith(QLatin1Char('\r')) ? m_log.size() - 1 : m_log.size();
+    QTextCursor cursor(m_text->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(BoxText(log_.mid(shown_, end - shown_)));
-    shown_ = end;
+    cursor.insertText(BoxText(m_log.mid(m_shown, end - m_shown)));
+    m_shown = end;
     Trim();
-    text_->moveCursor(QTextCursor::End);
-    text_->ensureCursorVisible();
+    m_text->moveCursor(QTextCursor::End);
+    m_text->ensureCursorVisible();
 }
 
 void CDlgComLog::Trim()
 {
     qsizetype cut = 0;
-    for (; lineBreaks_ + 1 > kTerminalLines; --lineBreaks_) cut = log_.indexOf(QLatin1Char('\n'), cut) + 1;
-    if (log_.size() - cut > kTerminalChars) {
-        qsizetype from = log_.size() - kTerminalChars;
+    for (; m_lineBreaks + 1 > kTerminalLines; --m_lineBreaks) cut = m_log.indexOf(QLatin1Char('\n'), cut) + 1;
+    if (m_log.size() - cut > kTerminalChars) {
+        qsizetype from = m_log.size() - kTerminalChars;
         // Neither inside a CR LF nor inside a character.
-        if (from > 0 && log_[from - 1] == QLatin1Char('\r') && log_[from] == QLatin1Char('\n')) ++from;
-        if (from < log_.size() && log_[from].isLowSurrogate()) ++from;
-        lineBreaks_ -= QStringView(log_).mid(cut, from - cut).count(QLatin1Char('\n'));
+        if (from > 0 && m_log[from - 1] == QLatin1Char('\r') && m_log[from] == QLatin1Char('\n')) ++from;
+        if (from < m_log.size() && m_log[from].isLowSurrogate()) ++from;
+        m_lineBreaks -= QStringView(m_log).mid(cut, from - cut).count(QLatin1Char('\n'));
         cut = from;
     }
-    cut = std::min(cut, shown_);
+    cut = std::min(cut, m_shown);
     if (cut == 0) return;
     // The box's text before the cut is shorter by its CR LF pairs.
-    const qsizetype boxCut = cut - QStringView(log_).left(cut).count(u"\r\n");
-    log_.remove(0, cut);
-    shown_ -= cut;
-    QTextCursor front(text_->document());
+    const qsizetype boxCut = cut - QStringView(m_log).left(cut).count(u"\r\n");
+    m_log.remove(0, cut);
+    m_shown -= cut;
+    QTextCursor front(m_text->document());
     front.setPosition(static_cast<int>(boxCut), QTextCursor::KeepAnchor);
     front.removeSelectedText();
 }
 
 void CDlgComLog::OnClear()
 {
-    if (!ctx_.ui.Confirm({MessageIcon::Question, kMsgClear})) return;
-    pending_.Clear();
-    log_.clear();
-    lineBreaks_ = 0;
-    shown_ = 0;
-    text_->clear();
+    if (!m_ctx.ui.Confirm({MessageIcon::Question, kMsgClear})) return;
+    m_pending.Clear();
+    m_log.clear();
+    m_lineBreaks = 0;
+    m_shown = 0;
+    m_text->clear();
 }
 
 void CDlgComLog::OnSave()
@@ -163,30 +163,30 @@ void CDlgComLog::OnSave()
 void CDlgComLog::SaveTo(const QString& path)
 {
     Drain();  // everything read so far
-    switch (SaveSettingFile(path.toStdString(), Utf16Le(log_))) {
+    switch (SaveSettingFile(path.toStdString(), Utf16Le(m_log))) {
     case SaveOutcome::Saved:
-        ctx_.ui.Show({MessageIcon::Information, "File saved."});
+        m_ctx.ui.Show({MessageIcon::Information, "File saved."});
         break;
     case SaveOutcome::CannotOpen:
-        ctx_.ui.Show({MessageIcon::Error, "Failed to Open File"});
+        m_ctx.ui.Show({MessageIcon::Error, "Failed to Open File"});
         break;
     case SaveOutcome::WriteFailed:
-        ctx_.ui.Show({MessageIcon::Error, "Failed to save file."});
+        m_ctx.ui.Show({MessageIcon::Error, "Failed to save file."});
         break;
     }
 }
 
 void CDlgComLog::OnBack()
 {
-    if (ctx_.ui.Confirm({MessageIcon::Question, kMsgReturn})) done(QDialog::Rejected);
+    if (m_ctx.ui.Confirm({MessageIcon::Question, kMsgReturn})) done(QDialog::Rejected);
 }
 
-void CDlgComLog::StopReader() { reader_.Stop(); }
+void CDlgComLog::StopReader() { m_reader.Stop(); }
 
 void CDlgComLog::done(int result)
 {
     StopReader();
-    port_.Close();
+    m_port.Close();
     QDialog::done(result);
 }
 

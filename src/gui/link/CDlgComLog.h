@@ -41,12 +41,12 @@ public:
     int Run();
 
     // The log text: what the box shows, CR LF as received.
-    const QString& LogText() const { return log_; }
-    QPlainTextEdit* textBox() const { return text_; }
-    QPushButton* clearButton() const { return clear_; }
-    QPushButton* saveButton() const { return save_; }
-    QPushButton* backButton() const { return back_; }
-    bool ReaderRunning() const { return reader_.Running(); }
+    const QString& LogText() const { return m_log; }
+    QPlainTextEdit* textBox() const { return m_text; }
+    QPushButton* clearButton() const { return m_clear; }
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* backButton() const { return m_back; }
+    bool ReaderRunning() const { return m_reader.Running(); }
 
     // Writes the log as UTF-16LE without byte-order mark to path, atomically:
     // "File saved.", "Failed to Open File" or "Failed to save file.".
@@ -69,18 +69,18 @@ private:
     // Drops the oldest text beyond the bounds from the log and the box.
     void Trim();
 
-    AppContext& ctx_;
-    CComPort port_;
-    PendingText pending_{static_cast<size_t>(kTerminalChars) * 3};  // UTF-8 for as many UTF-16 units
+    AppContext& m_ctx;
+    CComPort m_port;
+    PendingText m_pending{static_cast<size_t>(kTerminalChars) * 3};  // UTF-8 for as many UTF-16 units
     // Declared after the port: it ends before the port closes.
-    TerminalReader reader_;
-    QString log_;
-    qsizetype lineBreaks_ = 0;  // '\n' in log_
-    qsizetype shown_ = 0;       // how much of log_ the box shows (all but a trailing CR)
-    QPlainTextEdit* text_ = nullptr;
-    QPushButton* clear_ = nullptr;
-    QPushButton* save_ = nullptr;
-    QPushButton* back_ = nullptr;
+    TerminalReader m_reader;
+    QString m_log;
+    qsizetype m_lineBreaks = 0;  // '\n' in m_log
+    qsizetype m_shown = 0;       // how much of m_log the box shows (all but a trailing CR)
+    QPlainTextEdit* m_text = nullptr;
+    QPushButton* m_clear = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_back = nullptr;
 };
 
 // The main window's "Terminal log": the port, "Turn SW1 ON at the front of

@@ -12,12 +12,12 @@
 
 namespace volmar::gui {
 
-CDlgCommConfirm::CDlgCommConfirm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+CDlgCommConfirm::CDlgCommConfirm(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("Confirm access mode"));
-    accessMode_ = new QLineEdit(this);
-    device_ = new QLineEdit(this);
-    for (QLineEdit* line : {accessMode_, device_}) {
+    m_accessMode = new QLineEdit(this);
+    m_device = new QLineEdit(this);
+    for (QLineEdit* line : {m_accessMode, m_device}) {
         line->setReadOnly(true);
         line->setFocusPolicy(Qt::NoFocus);
         // Read-only lines look like text on the window, not like fields.
@@ -25,19 +25,19 @@ CDlgCommConfirm::CDlgCommConfirm(AppContext& ctx, QWidget* parent) : QDialog(par
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         line->setPalette(palette);
     }
-    device_->setMinimumWidth(300);
+    m_device->setMinimumWidth(300);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Access mode"), accessMode_);
-    form->addRow(QStringLiteral("Device"), device_);
+    form->addRow(QStringLiteral("Access mode"), m_accessMode);
+    form->addRow(QStringLiteral("Device"), m_device);
 
     auto* buttons = new QDialogButtonBox(this);
-    change_ = buttons->addButton(QStringLiteral("Change"), QDialogButtonBox::ActionRole);
-    connect_ = buttons->addButton(QStringLiteral("Connect"), QDialogButtonBox::AcceptRole);
+    m_change = buttons->addButton(QStringLiteral("Change"), QDialogButtonBox::ActionRole);
+    m_connect = buttons->addButton(QStringLiteral("Connect"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Cancel);
-    connect_->setDefault(true);
+    m_connect->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCommConfirm::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgCommConfirm::reject);
-    connect(change_, &QPushButton::clicked, this, &CDlgCommConfirm::Change);
+    connect(m_change, &QPushButton::clicked, this, &CDlgCommConfirm::Change);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -47,14 +47,14 @@ CDlgCommConfirm::CDlgCommConfirm(AppContext& ctx, QWidget* parent) : QDialog(par
 
 void CDlgCommConfirm::Refresh()
 {
-    const LinkDescription d = DescribeLink(ctx_.link, ctx_.profile, ctx_.PortNames());
-    accessMode_->setText(QString::fromStdString(d.accessMode));
-    device_->setText(QString::fromStdString(d.device));
+    const LinkDescription d = DescribeLink(m_ctx.link, m_ctx.profile, m_ctx.PortNames());
+    m_accessMode->setText(QString::fromStdString(d.accessMode));
+    m_device->setText(QString::fromStdString(d.device));
 }
 
 void CDlgCommConfirm::Change()
 {
-    ChangeLink(this, ctx_);
+    ChangeLink(this, m_ctx);
     Refresh();
 }
 

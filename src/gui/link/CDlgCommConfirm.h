@@ -16,10 +16,10 @@ class CDlgCommConfirm : public QDialog {
 public:
     explicit CDlgCommConfirm(AppContext& ctx, QWidget* parent = nullptr);
 
-    QLineEdit* accessModeLine() const { return accessMode_; }
-    QLineEdit* deviceLine() const { return device_; }
-    QPushButton* changeButton() const { return change_; }
-    QPushButton* connectButton() const { return connect_; }
+    QLineEdit* accessModeLine() const { return m_accessMode; }
+    QLineEdit* deviceLine() const { return m_device; }
+    QPushButton* changeButton() const { return m_change; }
+    QPushButton* connectButton() const { return m_connect; }
 
 public slots:
     void Change();
@@ -27,11 +27,11 @@ public slots:
 private:
     void Refresh();
 
-    AppContext& ctx_;
-    QLineEdit* accessMode_ = nullptr;
-    QLineEdit* device_ = nullptr;
-    QPushButton* change_ = nullptr;
-    QPushButton* connect_ = nullptr;
+    AppContext& m_ctx;
+    QLineEdit* m_accessMode = nullptr;
+    QLineEdit* m_device = nullptr;
+    QPushButton* m_change = nullptr;
+    QPushButton* m_connect = nullptr;
 };
 
 }  // namespace volmar::gui

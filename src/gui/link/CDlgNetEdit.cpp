@@ -12,15 +12,15 @@ namespace volmar::gui {
 
 CDlgNetEdit::CDlgNetEdit(Interaction& ui, const QString& name, const QString& address, QStringList names, int row,
                          QWidget* parent)
-    : QDialog(parent), ui_(ui), names_(std::move(names)), row_(row)
+    : QDialog(parent), m_ui(ui), m_names(std::move(names)), m_row(row)
 {
     setWindowTitle(QString());
-    name_ = new QLineEdit(name, this);
-    address_ = new QLineEdit(address, this);
-    name_->setMinimumWidth(260);
+    m_name = new QLineEdit(name, this);
+    m_address = new QLineEdit(address, this);
+    m_name->setMinimumWidth(260);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), name_);
-    form->addRow(QStringLiteral("Domain name or IP address"), address_);
+    form->addRow(QStringLiteral("Name"), m_name);
+    form->addRow(QStringLiteral("Domain name or IP address"), m_address);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgNetEdit::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgNetEdit::reject);
@@ -31,21 +31,21 @@ CDlgNetEdit::CDlgNetEdit(Interaction& ui, const QString& name, const QString& ad
 
 QString CDlgNetEdit::name() const
 {
-    return name_->text();
+    return m_name->text();
 }
 
 QString CDlgNetEdit::address() const
 {
-    return address_->text();
+    return m_address->text();
 }
 
 void CDlgNetEdit::accept()
 {
     const QString n = name();
     if (!n.isEmpty()) {
-        for (int i = 0; i < names_.size(); ++i) {
-            if (i != row_ && names_[i] == n) {
-                ui_.Show({MessageIcon::Error, "Duplicate device names."});
+        for (int i = 0; i < m_names.size(); ++i) {
+            if (i != m_row && m_names[i] == n) {
+                m_ui.Show({MessageIcon::Error, "Duplicate device names."});
                 return;
             }
         }

@@ -22,18 +22,18 @@ public:
 
     QString name() const;
     QString address() const;
-    QLineEdit* nameEdit() const { return name_; }
-    QLineEdit* addressEdit() const { return address_; }
+    QLineEdit* nameEdit() const { return m_name; }
+    QLineEdit* addressEdit() const { return m_address; }
 
 public slots:
     void accept() override;
 
 private:
-    Interaction& ui_;
-    QStringList names_;
-    int row_;
-    QLineEdit* name_ = nullptr;
-    QLineEdit* address_ = nullptr;
+    Interaction& m_ui;
+    QStringList m_names;
+    int m_row;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_address = nullptr;
 };
 
 }  // namespace volmar::gui

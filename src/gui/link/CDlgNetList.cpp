@@ -12,24 +12,24 @@
 
 namespace volmar::gui {
 
-CDlgNetList::CDlgNetList(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+CDlgNetList::CDlgNetList(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("Set network address"));
-    table_ = new QTableWidget(kAddressBookSlots, 2, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Device name"), QStringLiteral("Domain name or IP address")});
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(0, 150);
-    table_->setColumnWidth(1, 200);
-    table_->setShowGrid(true);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setMinimumSize(380, 300);
+    m_table = new QTableWidget(kAddressBookSlots, 2, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Device name"), QStringLiteral("Domain name or IP address")});
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(0, 150);
+    m_table->setColumnWidth(1, 200);
+    m_table->setShowGrid(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setMinimumSize(380, 300);
 
-    const AddressBook book = ReadAddressBook(ctx_.profile);
+    const AddressBook book = ReadAddressBook(m_ctx.profile);
     for (int row = 0; row < kAddressBookSlots; ++row) {
         SetRow(row, QString::fromStdString(book[row].name), QString::fromStdString(book[row].address));
     }
@@ -37,22 +37,22 @@ CDlgNetList::CDlgNetList(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgNetList::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgNetList::reject);
-    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { EditRow(row); });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { EditRow(row); });
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_);
+    layout->addWidget(m_table);
     layout->addWidget(buttons);
 }
 
 QString CDlgNetList::Cell(int row, int column) const
 {
-    const QTableWidgetItem* item = table_->item(row, column);
+    const QTableWidgetItem* item = m_table->item(row, column);
     return item ? item->text() : QString();
 }
 
 void CDlgNetList::SetRow(int row, const QString& name, const QString& address)
 {
-    table_->setItem(row, 0, new QTableWidgetItem(name));
-    table_->setItem(row, 1, new QTableWidgetItem(address));
+    m_table->setItem(row, 0, new QTableWidgetItem(name));
+    m_table->setItem(row, 1, new QTableWidgetItem(address));
 }
 
 void CDlgNetList::EditRow(int row)
@@ -60,7 +60,7 @@ void CDlgNetList::EditRow(int row)
     if (row < 0 || row >= kAddressBookSlots) return;
     QStringList names;
     for (int r = 0; r < kAddressBookSlots; ++r) names << Cell(r, 0);
-    CDlgNetEdit edit(ctx_.ui, Cell(row, 0), Cell(row, 1), names, row, this);
+    CDlgNetEdit edit(m_ctx.ui, Cell(row, 0), Cell(row, 1), names, row, this);
     if (edit.exec() != QDialog::Accepted) return;
     if (edit.name().isEmpty()) {
         SetRow(row, QString(), QString());
@@ -76,7 +76,7 @@ void CDlgNetList::accept()
         book[row].name = Cell(row, 0).toStdString();
         book[row].address = Cell(row, 1).toStdString();
     }
-    WriteAddressBook(ctx_.profile, book);
+    WriteAddressBook(m_ctx.profile, book);
     QDialog::accept();
 }
 

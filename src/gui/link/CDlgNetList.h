@@ -15,7 +15,7 @@ class CDlgNetList : public QDialog {
 public:
     explicit CDlgNetList(AppContext& ctx, QWidget* parent = nullptr);
 
-    QTableWidget* table() const { return table_; }
+    QTableWidget* table() const { return m_table; }
 
 public slots:
     void accept() override;
@@ -26,8 +26,8 @@ private:
     QString Cell(int row, int column) const;
     void SetRow(int row, const QString& name, const QString& address);
 
-    AppContext& ctx_;
-    QTableWidget* table_ = nullptr;
+    AppContext& m_ctx;
+    QTableWidget* m_table = nullptr;
 };
 
 }  // namespace volmar::gui

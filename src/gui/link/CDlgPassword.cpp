@@ -11,16 +11,16 @@
 
 namespace volmar::gui {
 
-CDlgPassword::CDlgPassword(Interaction& ui, QWidget* parent) : QDialog(parent), ui_(ui)
+CDlgPassword::CDlgPassword(Interaction& ui, QWidget* parent) : QDialog(parent), m_ui(ui)
 {
     setWindowTitle(QStringLiteral("Login"));
-    id_ = new QLineEdit(this);
-    password_ = new QLineEdit(this);
-    password_->setEchoMode(QLineEdit::Password);
-    id_->setMinimumWidth(200);
+    m_id = new QLineEdit(this);
+    m_password = new QLineEdit(this);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_id->setMinimumWidth(200);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Login ID"), id_);
-    form->addRow(QStringLiteral("Password"), password_);
+    form->addRow(QStringLiteral("Login ID"), m_id);
+    form->addRow(QStringLiteral("Password"), m_password);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgPassword::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgPassword::reject);
@@ -32,20 +32,20 @@ CDlgPassword::CDlgPassword(Interaction& ui, QWidget* parent) : QDialog(parent), 
 
 std::string CDlgPassword::LoginId() const
 {
-    return id_->text().toStdString();
+    return m_id->text().toStdString();
 }
 
 std::string CDlgPassword::Password() const
 {
-    return password_->text().toStdString();
+    return m_password->text().toStdString();
 }
 
 void CDlgPassword::accept()
 {
     // Counted in UTF-16 units, as the link state's 48 bytes expect.
-    if (id_->text().size() > static_cast<qsizetype>(kMaxCredentialChars) ||
-        password_->text().size() > static_cast<qsizetype>(kMaxCredentialChars)) {
-        ui_.Show({MessageIcon::Error, kMsgInvalidLogin});
+    if (m_id->text().size() > static_cast<qsizetype>(kMaxCredentialChars) ||
+        m_password->text().size() > static_cast<qsizetype>(kMaxCredentialChars)) {
+        m_ui.Show({MessageIcon::Error, kMsgInvalidLogin});
         return;
     }
     QDialog::accept();

@@ -17,8 +17,8 @@ class CDlgPassword : public QDialog {
 public:
     explicit CDlgPassword(Interaction& ui, QWidget* parent = nullptr);
 
-    QLineEdit* loginIdEdit() const { return id_; }
-    QLineEdit* passwordEdit() const { return password_; }
+    QLineEdit* loginIdEdit() const { return m_id; }
+    QLineEdit* passwordEdit() const { return m_password; }
     // The texts as UTF-8.
     std::string LoginId() const;
     std::string Password() const;
@@ -27,9 +27,9 @@ public slots:
     void accept() override;
 
 private:
-    Interaction& ui_;
-    QLineEdit* id_ = nullptr;
-    QLineEdit* password_ = nullptr;
+    Interaction& m_ui;
+    QLineEdit* m_id = nullptr;
+    QLineEdit* m_password = nullptr;
 };
 
 }  // namespace volmar::gui

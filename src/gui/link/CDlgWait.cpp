@@ -29,73 +29,73 @@ int BarValue(int64_t value)
 }  // namespace
 
 CDlgWait::CDlgWait(const TransferView& view, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), view_(view)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), m_view(view)
 {
     auto* label = new QLabel(QStringLiteral("Please wait"), this);
     label->setAlignment(Qt::AlignCenter);
-    bar_ = new QProgressBar(this);
-    bar_->setRange(0, std::max(1, BarValue(view_.total)));
-    bar_->setValue(0);
-    bar_->setTextVisible(false);
-    bar_->setMinimumWidth(280);
+    m_bar = new QProgressBar(this);
+    m_bar->setRange(0, std::max(1, BarValue(m_view.total)));
+    m_bar->setValue(0);
+    m_bar->setTextVisible(false);
+    m_bar->setMinimumWidth(280);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
     layout->setSpacing(12);
     layout->addWidget(label);
-    layout->addWidget(bar_);
+    layout->addWidget(m_bar);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    timer_ = new QTimer(this);
-    timer_->setInterval(kTickMs);
-    connect(timer_, &QTimer::timeout, this, &CDlgWait::Tick);
+    m_timer = new QTimer(this);
+    m_timer->setInterval(kTickMs);
+    connect(m_timer, &QTimer::timeout, this, &CDlgWait::Tick);
 }
 
 CDlgWait::~CDlgWait()
 {
-    if (worker_) worker_->wait();
+    if (m_worker) m_worker->wait();
 }
 
 void CDlgWait::Run(const std::function<void()>& work)
 {
-    done_ = false;
-    running_ = true;
+    m_done = false;
+    m_running = true;
     setWindowModality(Qt::ApplicationModal);
     show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    worker_.reset(QThread::create([this, work] {
+    m_worker.reset(QThread::create([this, work] {
         work();
-        std::this_thread::sleep_for(std::chrono::milliseconds(finalPauseMs_));
-        done_ = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_finalPauseMs));
+        m_done = true;
     }));
-    worker_->start();
+    m_worker->start();
     QEventLoop loop;
     connect(this, &CDlgWait::workFinished, &loop, &QEventLoop::quit);
-    timer_->start();
+    m_timer->start();
     loop.exec();
     QApplication::restoreOverrideCursor();
-    running_ = false;
+    m_running = false;
 }
 
 std::unique_ptr<CDlgWait> CDlgWait::Busy(QWidget* parent)
 {
     std::unique_ptr<CDlgWait> dialog(new CDlgWait(TransferView{}, parent));
-    dialog->bar_->setRange(0, 0);
-    dialog->finalPauseMs_ = 0;
-    dialog->timer_->setInterval(20);
+    dialog->m_bar->setRange(0, 0);
+    dialog->m_finalPauseMs = 0;
+    dialog->m_timer->setInterval(20);
     return dialog;
 }
 
 void CDlgWait::ShowProgress(int64_t value)
 {
-    bar_->setValue(std::min(BarValue(value), bar_->maximum()));
+    m_bar->setValue(std::min(BarValue(value), m_bar->maximum()));
 }
 
 void CDlgWait::Tick()
 {
-    if (view_.progress) ShowProgress(view_.progress());
-    if (!done_) return;
-    timer_->stop();
-    worker_->wait();
+    if (m_view.progress) ShowProgress(m_view.progress());
+    if (!m_done) return;
+    m_timer->stop();
+    m_worker->wait();
     emit workFinished();
 }
 
@@ -114,7 +114,7 @@ void CDlgWait::keyPressEvent(QKeyEvent* event)
 
 void CDlgWait::closeEvent(QCloseEvent* event)
 {
-    if (running_) {
+    if (m_running) {
         event->ignore();
         return;
     }

@@ -37,7 +37,7 @@ public:
     // size is not known (a whole device operation).
     static std::unique_ptr<CDlgWait> Busy(QWidget* parent);
 
-    QProgressBar* bar() const { return bar_; }
+    QProgressBar* bar() const { return m_bar; }
     // Moves the bar as a timer tick does.
     void ShowProgress(int64_t value);
 
@@ -55,15 +55,15 @@ protected:
 private:
     void Tick();
 
-    TransferView view_;
-    QProgressBar* bar_ = nullptr;
-    QTimer* timer_ = nullptr;
-    int finalPauseMs_ = kFinalPauseMs;
+    TransferView m_view;
+    QProgressBar* m_bar = nullptr;
+    QTimer* m_timer = nullptr;
+    int m_finalPauseMs = kFinalPauseMs;
     // A QThread, not a bare thread: the work may use Qt objects (a text
     // document laid out for a PDF), and Qt's timers need a thread it started.
-    std::unique_ptr<QThread> worker_;
-    std::atomic<bool> done_{false};
-    bool running_ = false;
+    std::unique_ptr<QThread> m_worker;
+    std::atomic<bool> m_done{false};
+    bool m_running = false;
 };
 
 // Serial link.

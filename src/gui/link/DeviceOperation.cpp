@@ -15,9 +15,9 @@ QPointer<CDlgWait> g_busy;
 
 }  // namespace
 
-OperationWindow::OperationWindow(QWidget* window) : previous_(g_window) { g_window = window; }
+OperationWindow::OperationWindow(QWidget* window) : m_previous(g_window) { g_window = window; }
 
-OperationWindow::~OperationWindow() { g_window = previous_; }
+OperationWindow::~OperationWindow() { g_window = m_previous; }
 
 QWidget* CurrentOperationWindow() { return g_window; }
 
@@ -46,38 +46,38 @@ bool RunDeviceOperation(QWidget* parent, const std::function<bool()>& operation)
 
 bool EarlyLogin::Ask()
 {
-    if (link_.kind != LinkKind::Network || link_.protocol != kProtocolCipher || link_.loggedIn == 1) return true;
-    if (!PromptLogin(link_, ui_)) return false;
-    answered_ = true;
+    if (m_link.kind != LinkKind::Network || m_link.protocol != kProtocolCipher || m_link.loggedIn == 1) return true;
+    if (!PromptLogin(m_link, m_ui)) return false;
+    m_answered = true;
     return true;
 }
 
 bool EarlyLogin::AskLogin(std::string& id, std::string& password)
 {
-    if (!answered_) return ui_.AskLogin(id, password);
-    answered_ = false;
-    id = link_.loginId;
-    password = link_.password;
+    if (!m_answered) return m_ui.AskLogin(id, password);
+    m_answered = false;
+    id = m_link.loginId;
+    password = m_link.password;
     return true;
 }
 
-OperationAside::OperationAside(bool question) : busy_(g_busy)
+OperationAside::OperationAside(bool question) : m_busy(g_busy)
 {
-    if (busy_ && busy_->isVisible()) {
-        busy_->hide();
+    if (m_busy && m_busy->isVisible()) {
+        m_busy->hide();
     } else {
-        busy_ = nullptr;
+        m_busy = nullptr;
     }
     if (question && QApplication::overrideCursor()) {
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-        cursor_ = true;
+        m_cursor = true;
     }
 }
 
 OperationAside::~OperationAside()
 {
-    if (cursor_) QApplication::restoreOverrideCursor();
-    if (busy_) busy_->show();
+    if (m_cursor) QApplication::restoreOverrideCursor();
+    if (m_busy) m_busy->show();
 }
 
 }  // namespace volmar::gui

@@ -41,7 +41,7 @@ public:
     OperationWindow& operator=(const OperationWindow&) = delete;
 
 private:
-    QPointer<QWidget> previous_;
+    QPointer<QWidget> m_previous;
 };
 
 // The window of the running operation, or null.
@@ -58,8 +58,8 @@ public:
     OperationAside& operator=(const OperationAside&) = delete;
 
 private:
-    QPointer<CDlgWait> busy_;
-    bool cursor_ = false;
+    QPointer<CDlgWait> m_busy;
+    bool m_cursor = false;
 };
 
 // The login asked before the operation starts, when the unit is known to
@@ -69,26 +69,26 @@ private:
 // other call goes to the interaction given.
 class EarlyLogin final : public Interaction {
 public:
-    EarlyLogin(LinkState& link, Interaction& ui) : link_(link), ui_(ui) {}
+    EarlyLogin(LinkState& link, Interaction& ui) : m_link(link), m_ui(ui) {}
     // False when the user cancelled the login.
     bool Ask();
     Interaction& Ui() { return *this; }
 
-    void Show(const Message& message) override { ui_.Show(message); }
-    bool Confirm(const Message& question) override { return ui_.Confirm(question); }
-    bool ConfirmYesNo(const Message& question) override { return ui_.ConfirmYesNo(question); }
-    bool ConfirmAccessMode(LinkState& link) override { return ui_.ConfirmAccessMode(link); }
+    void Show(const Message& message) override { m_ui.Show(message); }
+    bool Confirm(const Message& question) override { return m_ui.Confirm(question); }
+    bool ConfirmYesNo(const Message& question) override { return m_ui.ConfirmYesNo(question); }
+    bool ConfirmAccessMode(LinkState& link) override { return m_ui.ConfirmAccessMode(link); }
     bool AskLogin(std::string& id, std::string& password) override;
     void RunTransfer(const TransferView& view, const std::function<void()>& work) override
     {
-        ui_.RunTransfer(view, work);
+        m_ui.RunTransfer(view, work);
     }
-    void Pause(int milliseconds) override { ui_.Pause(milliseconds); }
+    void Pause(int milliseconds) override { m_ui.Pause(milliseconds); }
 
 private:
-    LinkState& link_;
-    Interaction& ui_;
-    bool answered_ = false;  // the login typed early is still to be handed over
+    LinkState& m_link;
+    Interaction& m_ui;
+    bool m_answered = false;  // the login typed early is still to be handed over
 };
 
 // Brings window (when shown) to the front with the keyboard focus: what a

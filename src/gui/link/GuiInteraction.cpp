@@ -98,12 +98,12 @@ bool GuiInteraction::ConfirmYesNo(const Message& question)
 
 bool GuiInteraction::ConfirmAccessMode(LinkState&)
 {
-    // The flows pass the application's own link state, which ctx_ holds.
-    if (!ctx_) return false;
+    // The flows pass the application's own link state, which m_ctx holds.
+    if (!m_ctx) return false;
     return OnWindows([&] {
         OperationAside aside(true);
         const QPointer<QWidget> parent = DialogParent();
-        const bool ok = CDlgCommConfirm(*ctx_, parent).exec() == QDialog::Accepted;
+        const bool ok = CDlgCommConfirm(*m_ctx, parent).exec() == QDialog::Accepted;
         ReturnFocus(parent);
         return ok;
     });
@@ -136,15 +136,15 @@ void GuiInteraction::RunTransfer(const TransferView& view, const std::function<v
         });
         return;
     }
-    if (lingering_) lingering_->hide();
+    if (m_lingering) m_lingering->hide();
     std::unique_ptr<CDlgWait> dialog = MakeWaitDialog(view, DialogParent());
     dialog->Run(work);
     if (view.link == TransferLink::Serial && view.send) {
         // The result polling follows on this thread: the dialog stays until
         // the operation returns to its event loop (nested loops, as those of
         // Pause and of message boxes, do not delete it).
-        lingering_ = dialog.release();
-        lingering_->deleteLater();
+        m_lingering = dialog.release();
+        m_lingering->deleteLater();
     }
 }
 

@@ -22,7 +22,7 @@ class GuiInteraction final : public Interaction {
 public:
     // The context the access-mode confirmation works with (its "Change"
     // opens the Connect dialog). Set before the first operation.
-    void Bind(AppContext& ctx) { ctx_ = &ctx; }
+    void Bind(AppContext& ctx) { m_ctx = &ctx; }
 
     void Show(const Message& message) override;
     bool Confirm(const Message& question) override;
@@ -33,11 +33,11 @@ public:
     void Pause(int milliseconds) override;
 
     // The wait dialog kept on screen after a serial send, if any.
-    CDlgWait* LingeringWait() const { return lingering_; }
+    CDlgWait* LingeringWait() const { return m_lingering; }
 
 private:
-    QPointer<CDlgWait> lingering_;
-    AppContext* ctx_ = nullptr;
+    QPointer<CDlgWait> m_lingering;
+    AppContext* m_ctx = nullptr;
 };
 
 // What a title bar takes beside its title: the window icon and the

@@ -18,24 +18,24 @@ namespace volmar::gui {
 
 CDlgMenMailTest::CDlgMenMailTest(AppContext& app, std::unique_ptr<SettingRecord> unitSetting, QWidget* parent)
     : CDlgMenBase(app, "Test mail", parent),
-      setting_(std::move(unitSetting)),
-      event_(new QComboBox(this)),
-      list_(new kit::ReportTable({{"Event No.", 80}, {"Subject", 300}}, this))
+      m_setting(std::move(unitSetting)),
+      m_event(new QComboBox(this)),
+      m_list(new kit::ReportTable({{"Event No.", 80}, {"Subject", 300}}, this))
 {
-    list_->SetRows(kEventReportCount);
+    m_list->SetRows(kEventReportCount);
     for (int i = 0; i < kEventReportCount; ++i) {
-        event_->addItem(QString::number(i + 1));
-        const MailReport& report = setting_->MAIL_REPORT.EVENT[i];
-        list_->SetRowTexts(i, {QString::number(i + 1), report.MODE == kUse ? RecordText(report.TITLE) : QString()});
+        m_event->addItem(QString::number(i + 1));
+        const MailReport& report = m_setting->MAIL_REPORT.EVENT[i];
+        m_list->SetRowTexts(i, {QString::number(i + 1), report.MODE == kUse ? RecordText(report.TITLE) : QString()});
     }
-    list_->setFixedHeight(300);
+    m_list->setFixedHeight(300);
     auto* sendEvent = new QPushButton(QStringLiteral("Send test mail"), this);
     auto* sendRegular = new QPushButton(QStringLiteral("Send test mail"), this);
     auto* events = new QGroupBox(QStringLiteral("Event report"), this);
     auto* grid = new QGridLayout(events);
-    grid->addWidget(event_, 0, 0);
+    grid->addWidget(m_event, 0, 0);
     grid->addWidget(sendEvent, 0, 1);
-    grid->addWidget(list_, 1, 0, 1, 2);
+    grid->addWidget(m_list, 1, 0, 1, 2);
     auto* regular = new QGroupBox(QStringLiteral("Regular report"), this);
     auto* row = new QGridLayout(regular);
     row->addWidget(sendRegular, 0, 1, Qt::AlignRight);
@@ -43,19 +43,19 @@ CDlgMenMailTest::CDlgMenMailTest(AppContext& app, std::unique_ptr<SettingRecord>
     Body()->addWidget(regular);
 
     auto pick = [this](int r) {
-        if (r >= 0 && r < kEventReportCount) event_->setCurrentIndex(r);
+        if (r >= 0 && r < kEventReportCount) m_event->setCurrentIndex(r);
     };
-    connect(list_, &QTableWidget::cellClicked, this, pick);
-    connect(list_, &QTableWidget::cellDoubleClicked, this, pick);
-    connect(list_, &kit::ReportTable::RowActivated, this, pick);
+    connect(m_list, &QTableWidget::cellClicked, this, pick);
+    connect(m_list, &QTableWidget::cellDoubleClicked, this, pick);
+    connect(m_list, &kit::ReportTable::RowActivated, this, pick);
     connect(sendEvent, &QPushButton::clicked, this,
-            [this] { Send(static_cast<uint8_t>(std::max(0, event_->currentIndex()))); });
+            [this] { Send(static_cast<uint8_t>(std::max(0, m_event->currentIndex()))); });
     connect(sendRegular, &QPushButton::clicked, this, [this] { Send(kRegularReportByte); });
 }
 
 void CDlgMenMailTest::Send(uint8_t report)
 {
-    if (const char* refusal = TestMailRefusal(*setting_, report)) {
+    if (const char* refusal = TestMailRefusal(*m_setting, report)) {
         App().ui.Show({MessageIcon::Information, refusal});
         return;
     }

@@ -18,15 +18,15 @@ class ReportTable;
 class CDlgMenMailTest : public CDlgMenBase {
 public:
     CDlgMenMailTest(AppContext& app, std::unique_ptr<SettingRecord> unitSetting, QWidget* parent = nullptr);
-    QComboBox* Event() const { return event_; }
-    kit::ReportTable* Events() const { return list_; }
+    QComboBox* Event() const { return m_event; }
+    kit::ReportTable* Events() const { return m_list; }
     // report: event number - 1, or kRegularReportByte.
     void Send(uint8_t report);
 
 private:
-    std::unique_ptr<SettingRecord> setting_;
-    QComboBox* event_;
-    kit::ReportTable* list_;
+    std::unique_ptr<SettingRecord> m_setting;
+    QComboBox* m_event;
+    kit::ReportTable* m_list;
 };
 
 }  // namespace volmar::gui

@@ -45,7 +45,7 @@ std::function<void()> OpenerWithUnitSetting(AppContext& app, QWidget* parent)
 
 }  // namespace
 
-CDlgMenMain::CDlgMenMain(AppContext& app, QWidget* parent) : QDialog(parent), app_(app)
+CDlgMenMain::CDlgMenMain(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
     setWindowTitle(QStringLiteral("Maintenance"));
     const std::pair<const char*, std::function<void()>> entries[] = {
@@ -86,8 +86,8 @@ QPushButton* CDlgMenMain::Button(const QString& caption) const
 
 void CDlgMenMain::FtpClientTest()
 {
-    if (!AskBeforeLink(app_, this, kAskProceed)) return;
-    RunMaintenance(app_, this, [](LinkContext& ctx) { return RunFtpClientTest(ctx); });
+    if (!AskBeforeLink(m_app, this, kAskProceed)) return;
+    RunMaintenance(m_app, this, [](LinkContext& ctx) { return RunFtpClientTest(ctx); });
 }
 
 VOLMAR_SCREENSHOT("men-main", [](ScreenshotEnv& env) { return std::make_unique<CDlgMenMain>(env.app); });

@@ -17,7 +17,7 @@ public:
 private:
     void FtpClientTest();
 
-    AppContext& app_;
+    AppContext& m_app;
 };
 
 }  // namespace volmar::gui

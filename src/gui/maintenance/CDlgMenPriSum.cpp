@@ -16,44 +16,44 @@ namespace volmar::gui {
 
 CDlgMenPriSum::CDlgMenPriSum(AppContext& app, std::unique_ptr<SettingRecord> unitSetting, QWidget* parent)
     : CDlgMenBase(app, "Preset count", parent),
-      setting_(std::move(unitSetting)),
-      type_(new QComboBox(this)),
-      channels_(new QComboBox(this)),
-      value_(new QLineEdit(this))
+      m_setting(std::move(unitSetting)),
+      m_type(new QComboBox(this)),
+      m_channels(new QComboBox(this)),
+      m_value(new QLineEdit(this))
 {
-    type_->addItem(QStringLiteral("PI"));
-    channels_->setMinimumWidth(240);
+    m_type->addItem(QStringLiteral("PI"));
+    m_channels->setMinimumWidth(240);
     auto* upload = new QPushButton(QStringLiteral("Upload to device"), this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("CH"), type_);
-    form->addRow(QString(), channels_);
-    form->addRow(QStringLiteral("Preset value"), value_);
+    form->addRow(QStringLiteral("CH"), m_type);
+    form->addRow(QString(), m_channels);
+    form->addRow(QStringLiteral("Preset value"), m_value);
     Body()->addLayout(form);
     Body()->addWidget(upload, 0, Qt::AlignRight);
     FillChannels();
-    value_->setText(QString::fromStdString(PresetValueText("0", Selected().EXP == kUse)));
-    connect(type_, &QComboBox::currentIndexChanged, this, [this] { FillChannels(); });
-    connect(channels_, &QComboBox::currentIndexChanged, this, [this] {
-        value_->setText(QString::fromStdString(PresetValueText(value_->text().toStdString(), Selected().EXP == kUse)));
+    m_value->setText(QString::fromStdString(PresetValueText("0", Selected().EXP == kUse)));
+    connect(m_type, &QComboBox::currentIndexChanged, this, [this] { FillChannels(); });
+    connect(m_channels, &QComboBox::currentIndexChanged, this, [this] {
+        m_value->setText(QString::fromStdString(PresetValueText(m_value->text().toStdString(), Selected().EXP == kUse)));
     });
     connect(upload, &QPushButton::clicked, this, &CDlgMenPriSum::Upload);
 }
 
 void CDlgMenPriSum::FillChannels()
 {
-    const QSignalBlocker quiet(channels_);
-    channels_->clear();
+    const QSignalBlocker quiet(m_channels);
+    m_channels->clear();
     for (int i = 0; i < kPiCount; ++i)
-        channels_->addItem(QString::fromStdString(PresetChannelEntry(*setting_, i)));
-    channels_->setCurrentIndex(0);
+        m_channels->addItem(QString::fromStdString(PresetChannelEntry(*m_setting, i)));
+    m_channels->setCurrentIndex(0);
 }
 
-const PiChannel& CDlgMenPriSum::Selected() const { return setting_->IO.PI[std::max(0, channels_->currentIndex())]; }
+const PiChannel& CDlgMenPriSum::Selected() const { return m_setting->IO.PI[std::max(0, m_channels->currentIndex())]; }
 
 void CDlgMenPriSum::Upload()
 {
-    const int channel = std::max(0, channels_->currentIndex());
-    const auto preset = CheckPreset(Selected(), channel, value_->text().toStdString());
+    const int channel = std::max(0, m_channels->currentIndex());
+    const auto preset = CheckPreset(Selected(), channel, m_value->text().toStdString());
     if (!preset) {
         App().ui.Show({MessageIcon::Error, kMsgPresetError});
         return;

@@ -15,18 +15,18 @@ namespace volmar::gui {
 class CDlgMenPriSum : public CDlgMenBase {
 public:
     CDlgMenPriSum(AppContext& app, std::unique_ptr<SettingRecord> unitSetting, QWidget* parent = nullptr);
-    QComboBox* Channels() const { return channels_; }
-    QLineEdit* Value() const { return value_; }
+    QComboBox* Channels() const { return m_channels; }
+    QLineEdit* Value() const { return m_value; }
     void Upload();
 
 private:
     void FillChannels();
     const PiChannel& Selected() const;
 
-    std::unique_ptr<SettingRecord> setting_;
-    QComboBox* type_;
-    QComboBox* channels_;
-    QLineEdit* value_;
+    std::unique_ptr<SettingRecord> m_setting;
+    QComboBox* m_type;
+    QComboBox* m_channels;
+    QLineEdit* m_value;
 };
 
 }  // namespace volmar::gui

@@ -11,19 +11,19 @@
 namespace volmar::gui {
 
 CDlgMenSysLog::CDlgMenSysLog(AppContext& app, QWidget* parent)
-    : CDlgMenBase(app, "System log", parent), log_(new QPlainTextEdit(this))
+    : CDlgMenBase(app, "System log", parent), m_log(new QPlainTextEdit(this))
 {
-    log_->setReadOnly(true);
-    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    log_->setFixedSize(560, 320);
+    m_log->setReadOnly(true);
+    m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_log->setFixedSize(560, 320);
     auto* reset = new QPushButton(QStringLiteral("Reset system log"), this);
     connect(reset, &QPushButton::clicked, this, &CDlgMenSysLog::Reset);
-    Body()->addWidget(log_);
+    Body()->addWidget(m_log);
     Body()->addWidget(reset, 0, Qt::AlignLeft);
     QueryWhenShown([this] { Reload(); });
 }
 
-QString CDlgMenSysLog::Text() const { return log_->toPlainText(); }
+QString CDlgMenSysLog::Text() const { return m_log->toPlainText(); }
 
 void CDlgMenSysLog::Reload()
 {
@@ -32,7 +32,7 @@ void CDlgMenSysLog::Reload()
         text = ReadSystemLog(ctx);
         return text.has_value();
     });
-    log_->setPlainText(text ? QString::fromLocal8Bit(text->data(), static_cast<qsizetype>(text->size())) : QString());
+    m_log->setPlainText(text ? QString::fromLocal8Bit(text->data(), static_cast<qsizetype>(text->size())) : QString());
 }
 
 void CDlgMenSysLog::Reset()

@@ -15,7 +15,7 @@ public:
     void Reset();
 
 private:
-    QPlainTextEdit* log_;
+    QPlainTextEdit* m_log;
 };
 
 }  // namespace volmar::gui

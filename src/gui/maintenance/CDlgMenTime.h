@@ -18,9 +18,9 @@ namespace volmar::gui {
 class CDlgMenTime : public CDlgMenBase {
 public:
     explicit CDlgMenTime(AppContext& app, QWidget* parent = nullptr);
-    QLineEdit* Field(int i) const { return fields_[i]; }
+    QLineEdit* Field(int i) const { return m_fields[i]; }
     // "Clock set to ..." after a successful Apply, else empty.
-    QLabel* StatusLine() const { return status_; }
+    QLabel* StatusLine() const { return m_status; }
     void Apply();
     // The PC clock the fields follow (the system's by default).
     void SetClock(std::function<std::time_t()> now);
@@ -29,12 +29,12 @@ private:
     // Shows the clock's time unless a field was edited.
     void Follow();
 
-    std::array<QLineEdit*, 6> fields_{};
-    QLabel* status_ = nullptr;
-    QTimer* follow_ = nullptr;
-    std::function<std::time_t()> now_;
-    bool filling_ = false;  // Follow() is writing the fields
-    bool edited_ = false;
+    std::array<QLineEdit*, 6> m_fields{};
+    QLabel* m_status = nullptr;
+    QTimer* m_follow = nullptr;
+    std::function<std::time_t()> m_now;
+    bool m_filling = false;  // Follow() is writing the fields
+    bool m_edited = false;
 };
 
 }  // namespace volmar::gui

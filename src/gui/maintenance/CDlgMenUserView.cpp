@@ -15,17 +15,17 @@
 namespace volmar::gui {
 
 CDlgMenUserView::CDlgMenUserView(AppContext& app, QWidget* parent)
-    : CDlgMenBase(app, "User defined browser view", parent), folder_(new QLineEdit(this))
+    : CDlgMenBase(app, "User defined browser view", parent), m_folder(new QLineEdit(this))
 {
-    folder_->setText(QString::fromStdString(app.profile.GetText(kProfileSection, kPrefUserView, "")));
-    folder_->setMinimumWidth(360);
+    m_folder->setText(QString::fromStdString(app.profile.GetText(kProfileSection, kPrefUserView, "")));
+    m_folder->setMinimumWidth(360);
     auto* browse = new QPushButton(QStringLiteral("..."), this);
     browse->setFixedWidth(32);
     auto* upload = new QPushButton(QStringLiteral("Convert && Upload to device"), this);
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Folder"), this), 0, 0);
-    grid->addWidget(folder_, 0, 1);
+    grid->addWidget(m_folder, 0, 1);
     grid->addWidget(browse, 0, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(upload);
@@ -40,15 +40,15 @@ CDlgMenUserView::CDlgMenUserView(AppContext& app, QWidget* parent)
 
 void CDlgMenUserView::Browse()
 {
-    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Select folder"), folder_->text());
+    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Select folder"), m_folder->text());
     if (chosen.isEmpty()) return;
-    folder_->setText(chosen);
+    m_folder->setText(chosen);
     App().profile.SetText(kProfileSection, kPrefUserView, chosen.toStdString());
 }
 
 void CDlgMenUserView::Upload()
 {
-    const std::string folder = folder_->text().toStdString();
+    const std::string folder = m_folder->text().toStdString();
     if (folder.empty()) {
         App().ui.Show({MessageIcon::Error, kMsgSpecifyFolder});
         return;

@@ -11,13 +11,13 @@ namespace volmar::gui {
 class CDlgMenUserView : public CDlgMenBase {
 public:
     explicit CDlgMenUserView(AppContext& app, QWidget* parent = nullptr);
-    QLineEdit* Folder() const { return folder_; }
+    QLineEdit* Folder() const { return m_folder; }
     void Browse();
     void Upload();
     void Reset();
 
 private:
-    QLineEdit* folder_;
+    QLineEdit* m_folder;
 };
 
 }  // namespace volmar::gui

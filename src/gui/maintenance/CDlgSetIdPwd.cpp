@@ -43,7 +43,7 @@ unsigned DefaultCredentialFlags(const SettingRecord& record)
 }
 
 CDlgSetIdPwd::CDlgSetIdPwd(SettingRecord& record, unsigned flags, AppContext& ctx, QWidget* parent)
-    : QDialog(parent), record_(record), ctx_(ctx)
+    : QDialog(parent), m_record(record), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("ID/password"));
     struct Entry {
@@ -52,22 +52,22 @@ CDlgSetIdPwd::CDlgSetIdPwd(SettingRecord& record, unsigned flags, AppContext& ct
         std::function<void()> open;
     };
     const Entry entries[] = {
-        {kWebCredentialsDefault, "WEB server", [this] { CDlgSetComWeb(record_, ctx_, this).exec(); }},
-        {kFtpCredentialsDefault, "FTP server", [this] { CDlgSetComFtps(record_, ctx_, this).exec(); }},
+        {kWebCredentialsDefault, "WEB server", [this] { CDlgSetComWeb(m_record, m_ctx, this).exec(); }},
+        {kFtpCredentialsDefault, "FTP server", [this] { CDlgSetComFtps(m_record, m_ctx, this).exec(); }},
     };
     auto* serverRow = new QHBoxLayout;
     int shown = 0;
-    for (QPushButton*& button : servers_) {
+    for (QPushButton*& button : m_servers) {
         button = new QPushButton(this);
         button->setMinimumSize(120, 30);
     }
     for (const Entry& entry : entries) {
         if (!(flags & entry.flag)) continue;
-        QPushButton* button = servers_[shown++];
+        QPushButton* button = m_servers[shown++];
         button->setText(QString::fromUtf8(entry.caption));
         connect(button, &QPushButton::clicked, this, entry.open);
     }
-    for (QPushButton* button : servers_) {
+    for (QPushButton* button : m_servers) {
         button->setVisible(!button->text().isEmpty());
         serverRow->addWidget(button);
     }
@@ -88,7 +88,7 @@ CDlgSetIdPwd::CDlgSetIdPwd(SettingRecord& record, unsigned flags, AppContext& ct
 
 void CDlgSetIdPwd::OnOk()
 {
-    if (DefaultCredentialFlags(record_) == 0 || ctx_.ui.Confirm({MessageIcon::Warning, kMsgNotChanged})) accept();
+    if (DefaultCredentialFlags(m_record) == 0 || m_ctx.ui.Confirm({MessageIcon::Warning, kMsgNotChanged})) accept();
 }
 
 void CDlgSetIdPwd::keyPressEvent(QKeyEvent* event)

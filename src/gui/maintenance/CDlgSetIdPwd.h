@@ -27,7 +27,7 @@ public:
     CDlgSetIdPwd(SettingRecord& record, unsigned flags, AppContext& ctx, QWidget* parent = nullptr);
 
     // The two server buttons in order; a button not needed is hidden.
-    QPushButton* ServerButton(int index) const { return servers_[index]; }
+    QPushButton* ServerButton(int index) const { return m_servers[index]; }
 
     // Closes with OK when nothing is left at the defaults, or when the user
     // goes on anyway.
@@ -37,9 +37,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    SettingRecord& record_;
-    AppContext& ctx_;
-    QPushButton* servers_[2] = {};
+    SettingRecord& m_record;
+    AppContext& m_ctx;
+    QPushButton* m_servers[2] = {};
 };
 
 // The check before an upload: true when the upload may go on, either

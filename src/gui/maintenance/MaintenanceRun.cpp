@@ -30,10 +30,10 @@ bool RunMaintenance(AppContext& app, QWidget* window, const std::function<bool(L
     return RunDeviceOperation(window, [&] { return function(ctx); });
 }
 
-CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : QDialog(parent), app_(app)
+CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : QDialog(parent), m_app(app)
 {
     setWindowTitle(QString::fromUtf8(title));
-    body_ = new QVBoxLayout;
+    m_body = new QVBoxLayout;
     auto* buttons = new QDialogButtonBox(this);
     // Back is the default button: Enter closes the window unless the focus
     // is on one of its own buttons.
@@ -41,7 +41,7 @@ CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : 
     back->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body_);
+    layout->addLayout(m_body);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     kit::FocusFirstFieldOnShow(this);
@@ -50,22 +50,22 @@ CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : 
 void CDlgMenBase::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!query_) return;
-    QTimer::singleShot(0, this, [this, query = std::move(query_)] { query(); });
-    query_ = nullptr;
+    if (!m_query) return;
+    QTimer::singleShot(0, this, [this, query = std::move(m_query)] { query(); });
+    m_query = nullptr;
 }
 
 CDlgMenQuery::CDlgMenQuery(AppContext& app, const char* title, const char* label, QWidget* parent)
-    : CDlgMenBase(app, title, parent), field_(new QLineEdit(this))
+    : CDlgMenBase(app, title, parent), m_field(new QLineEdit(this))
 {
-    field_->setReadOnly(true);
-    field_->setMinimumWidth(260);
+    m_field->setReadOnly(true);
+    m_field->setMinimumWidth(260);
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(label), field_);
+    form->addRow(QString::fromUtf8(label), m_field);
     Body()->addLayout(form);
 }
 
-QString CDlgMenQuery::Text() const { return field_->text(); }
+QString CDlgMenQuery::Text() const { return m_field->text(); }
 
 void CDlgMenQuery::QueryThenShow(std::optional<std::string> (*reader)(LinkContext&), Login login)
 {
@@ -79,6 +79,6 @@ void CDlgMenQuery::QueryThenShow(std::optional<std::string> (*reader)(LinkContex
     if (text) SetText(*text);
 }
 
-void CDlgMenQuery::SetText(const std::string& text) { field_->setText(QString::fromUtf8(text)); }
+void CDlgMenQuery::SetText(const std::string& text) { m_field->setText(QString::fromUtf8(text)); }
 
 }  // namespace volmar::gui

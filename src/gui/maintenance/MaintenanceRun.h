@@ -35,22 +35,22 @@ class CDlgMenBase : public QDialog {
 public:
     CDlgMenBase(AppContext& app, const char* title, QWidget* parent);
     // No query when shown (the screenshots).
-    void DropQuery() { query_ = nullptr; }
+    void DropQuery() { m_query = nullptr; }
 
 protected:
-    QVBoxLayout* Body() const { return body_; }
-    AppContext& App() { return app_; }
+    QVBoxLayout* Body() const { return m_body; }
+    AppContext& App() { return m_app; }
     bool Run(const std::function<bool(LinkContext&)>& function, Login login = Login::Needed)
     {
-        return RunMaintenance(app_, this, function, login);
+        return RunMaintenance(m_app, this, function, login);
     }
-    void QueryWhenShown(std::function<void()> query) { query_ = std::move(query); }
+    void QueryWhenShown(std::function<void()> query) { m_query = std::move(query); }
     void showEvent(QShowEvent* event) override;
 
 private:
-    AppContext& app_;
-    QVBoxLayout* body_;
-    std::function<void()> query_;
+    AppContext& m_app;
+    QVBoxLayout* m_body;
+    std::function<void()> m_query;
 };
 
 // A window that shows one read-only text: MAC address, version, disk usage.
@@ -65,7 +65,7 @@ protected:
     void QueryThenShow(std::optional<std::string> (*reader)(LinkContext&), Login login = Login::Needed);
 
 private:
-    QLineEdit* field_;
+    QLineEdit* m_field;
 };
 
 }  // namespace volmar::gui

@@ -25,16 +25,16 @@ bool SignalWait::Install()
 {
     const sigset_t set = EndingSignals();
     if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0) return false;
-    fd_.Reset(signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK));
-    return fd_.Valid();
+    m_fd.Reset(signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK));
+    return m_fd.Valid();
 }
 
 int SignalWait::Wait(int timeoutMs)
 {
-    pollfd p{fd_.Get(), POLLIN, 0};
+    pollfd p{m_fd.Get(), POLLIN, 0};
     if (::poll(&p, 1, timeoutMs) <= 0) return 0;
     signalfd_siginfo info{};
-    if (::read(fd_.Get(), &info, sizeof info) != static_cast<ssize_t>(sizeof info)) return 0;
+    if (::read(m_fd.Get(), &info, sizeof info) != static_cast<ssize_t>(sizeof info)) return 0;
     return static_cast<int>(info.ssi_signo);
 }
 

@@ -15,7 +15,7 @@ public:
     int Wait(int timeoutMs);
 
 private:
-    UniqueFd fd_;
+    UniqueFd m_fd;
 };
 
 const char* SignalName(int signal);

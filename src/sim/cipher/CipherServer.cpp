@@ -55,13 +55,13 @@ struct Session {
 }  // namespace
 
 CipherServer::CipherServer(UnitModel& model, ServerOptions options)
-    : model_(model), options_(options)
+    : m_model(model), m_options(options)
 {
 }
 
 bool CipherServer::Start(uint16_t port)
 {
-    return server_.Start(port, [this](int fd) { Serve(fd); });
+    return m_server.Start(port, [this](int fd) { Serve(fd); });
 }
 
 // The handshake reply, in clear, or the fault that replaces it. False when
@@ -69,11 +69,11 @@ bool CipherServer::Start(uint16_t port)
 bool CipherServer::SendHello(int fd, std::span<const uint8_t> status, const CipherBlock& challenge,
                              uint32_t nonce)
 {
-    const int t = options_.inactivityMs;
+    const int t = m_options.inactivityMs;
     auto send = [&](uint8_t code, std::span<const uint8_t> p1, std::span<const uint8_t> p2) {
         return volmar::SendCipherPacket(fd, code, p1, p2, nonce, nullptr, {}, t) == 0;
     };
-    switch (options_.fault) {
+    switch (m_options.fault) {
     case LinkFault::RefuseHello:
         send(volmar::kCipherRefused, {}, {});
         return false;
@@ -96,8 +96,8 @@ bool CipherServer::SendHello(int fd, std::span<const uint8_t> status, const Ciph
 
 void CipherServer::Serve(int fd)
 {
-    const int t = options_.inactivityMs;
-    const LinkFault fault = options_.fault;
+    const int t = m_options.inactivityMs;
+    const LinkFault fault = m_options.fault;
     auto read = [fd, t](uint8_t* d, size_t n) { return volmar::ReadExactly(fd, d, n, t); };
     uint32_t nonce = 1;
 
@@ -108,7 +108,7 @@ void CipherServer::Serve(int fd)
         return;
     volmar::CipherBodySplitter none(h, {}, {});
     if (clear.ReadBody(h, none) != 0) return;
-    const auto status = model_.Status();
+    const auto status = m_model.Status();
     uint8_t part1[12] = {};
     volmar::StoreLe32(part1, static_cast<uint32_t>(status[0]) | static_cast<uint32_t>(status[1]) << 16);
     const uint32_t build = static_cast<uint32_t>(status[3]) << 8 | status[4];
@@ -123,7 +123,7 @@ void CipherServer::Serve(int fd)
     if (!read(raw.data(), raw.size())) return;
     std::optional<Session> session;
     std::optional<volmar::CipherReplyReader> reader;
-    for (const std::string& password : model_.LoginPasswords()) {
+    for (const std::string& password : m_model.LoginPasswords()) {
         const auto key = volmar::DeriveLinkKey(password);
         if (!key) continue;
         Session s{*key, challenge};
@@ -141,12 +141,12 @@ void CipherServer::Serve(int fd)
     if (!session) {
         // No password of this unit opens the login: the tool's key is wrong.
         // The unit refuses under its own key, which the tool cannot read.
-        const auto passwords = model_.LoginPasswords();
+        const auto passwords = m_model.LoginPasswords();
         const auto key = volmar::DeriveLinkKey(passwords.empty() ? std::string() : passwords.front());
         Session own{key.value_or(CamelliaKey{}), challenge};
         CipherBlock zero{};
         volmar::CamelliaCbcEncrypt(own.key, zero, own.vector);
-        model_.Record("login", {}, 0, "refused");
+        m_model.Record("login", {}, 0, "refused");
         volmar::SendCipherPacket(fd, volmar::kCipherRefused, {}, {}, nonce++, &own.key, own.vector, t);
         return;
     }
@@ -155,7 +155,7 @@ void CipherServer::Serve(int fd)
     if (reader->ReadBody(h, login) != 0) return;
     if (fault == LinkFault::CloseInsteadOfAck) return;
     const bool ok = fault != LinkFault::RefuseLogin &&
-                    model_.Login(TextOf(id, login.Kept1()), TextOf(pw, login.Kept2()));
+                    m_model.Login(TextOf(id, login.Kept1()), TextOf(pw, login.Kept2()));
     auto reply = [&](uint8_t code, std::span<const uint8_t> p1 = {}, std::span<const uint8_t> p2 = {}) {
         return volmar::SendCipherPacket(fd, code, p1, p2, nonce++, &session->key, session->vector, t) == 0;
     };
@@ -175,13 +175,13 @@ void CipherServer::Serve(int fd)
     volmar::CipherBodySplitter body(h, name, data);
     if (requests.ReadBody(h, body) != 0) return;
     const std::string object(reinterpret_cast<const char*>(name.data()), body.Kept1());
-    if (fault == LinkFault::Silent) server_.HoldOpen(fd, options_.silenceMs);
+    if (fault == LinkFault::Silent) m_server.HoldOpen(fd, m_options.silenceMs);
     if (fault == LinkFault::Silent || fault == LinkFault::CloseAfterAck) return;
 
     if (h.code == volmar::kCipherCmdGet) {
         std::vector<uint8_t> out;
         int code = 0;
-        if (model_.Get(object, out, code)) {
+        if (m_model.Get(object, out, code)) {
             if (fault == LinkFault::OversizeGet) out.resize(volmar::kMaxObjectSize + 1);
             reply(volmar::kCipherAccepted, out);
         } else {
@@ -191,7 +191,7 @@ void CipherServer::Serve(int fd)
         }
         return;
     }
-    const PutOutcome outcome = model_.Put(object, data);
+    const PutOutcome outcome = m_model.Put(object, data);
     if (outcome.code == 0) {
         reply(volmar::kCipherAccepted);
         return;

@@ -20,17 +20,17 @@ public:
 
     // Listens on 127.0.0.1:port (0: any free port).
     bool Start(uint16_t port = 0);
-    uint16_t Port() const { return server_.Port(); }
-    void Stop() { server_.Stop(); }
-    int Accepted() const { return server_.Accepted(); }
+    uint16_t Port() const { return m_server.Port(); }
+    void Stop() { m_server.Stop(); }
+    int Accepted() const { return m_server.Accepted(); }
 
 private:
     void Serve(int fd);
     bool SendHello(int fd, std::span<const uint8_t> status, const volmar::CipherBlock& challenge, uint32_t nonce);
 
-    UnitModel& model_;
-    ServerOptions options_;
-    LoopbackServer server_;
+    UnitModel& m_model;
+    ServerOptions m_options;
+    LoopbackServer m_server;
 };
 
 }  // namespace volmar::sim

@@ -6,24 +6,24 @@ namespace volmar::sim {
 
 bool PtyServer::Start(int& error)
 {
-    if (thread_.joinable()) return true;
-    if (!OpenPseudoTerminal(pty_, error)) return false;
-    master_.Adopt(std::move(pty_.master));
-    stop_ = false;
-    ended_ = false;
-    thread_ = std::thread([this] {
-        endpoint_.Serve(master_, SystemClock(), stop_);
-        ended_ = true;
+    if (m_thread.joinable()) return true;
+    if (!OpenPseudoTerminal(m_pty, error)) return false;
+    m_master.Adopt(std::move(m_pty.master));
+    m_stop = false;
+    m_ended = false;
+    m_thread = std::thread([this] {
+        m_endpoint.Serve(m_master, SystemClock(), m_stop);
+        m_ended = true;
     });
     return true;
 }
 
 void PtyServer::Stop()
 {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-    master_.CloseFd();
-    pty_.slaveHold.Reset();
+    m_stop = true;
+    if (m_thread.joinable()) m_thread.join();
+    m_master.CloseFd();
+    m_pty.slaveHold.Reset();
 }
 
 }  // namespace volmar::sim

@@ -14,7 +14,7 @@ namespace volmar::sim {
 
 class PtyServer {
 public:
-    explicit PtyServer(UnitModel& model, SerialFaultPlan plan = {}) : endpoint_(model, plan) {}
+    explicit PtyServer(UnitModel& model, SerialFaultPlan plan = {}) : m_endpoint(model, plan) {}
     ~PtyServer() { Stop(); }
     PtyServer(const PtyServer&) = delete;
     PtyServer& operator=(const PtyServer&) = delete;
@@ -22,19 +22,19 @@ public:
     // Opens the pseudo-terminal and starts serving. On failure returns false
     // with the errno in error.
     bool Start(int& error);
-    const std::string& SlavePath() const { return pty_.slavePath; }
+    const std::string& SlavePath() const { return m_pty.slavePath; }
     // True once the serving thread ended by itself (the line failed).
-    bool Ended() const { return ended_.load(); }
+    bool Ended() const { return m_ended.load(); }
     // Stops serving, joins the thread and closes the pseudo-terminal.
     void Stop();
 
 private:
-    SerialUnitEndpoint endpoint_;
-    PseudoTerminal pty_;
-    FdStream master_;
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> ended_{false};
-    std::thread thread_;
+    SerialUnitEndpoint m_endpoint;
+    PseudoTerminal m_pty;
+    FdStream m_master;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_ended{false};
+    std::thread m_thread;
 };
 
 }  // namespace volmar::sim

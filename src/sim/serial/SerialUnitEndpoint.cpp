@@ -10,7 +10,7 @@ constexpr size_t kPacedChunk = 32;  // about 8 ms of line time
 }  // namespace
 
 SerialUnitEndpoint::SerialUnitEndpoint(UnitModel& model, SerialFaultPlan plan)
-    : session_(model, plan), paced_(plan.paceAtLineRate)
+    : m_session(model, plan), m_paced(plan.paceAtLineRate)
 {
 }
 
@@ -23,18 +23,18 @@ void SerialUnitEndpoint::Serve(ByteStream& line, Clock& clock, const std::atomic
             // A hung-up line wakes at once; do not spin on it.
             const int64_t spent = clock.NowMs() - started;
             if (spent < kStopCheckMs) clock.SleepMs(static_cast<int>(kStopCheckMs - spent));
-            session_.Tick(clock.NowMs());
-            const std::vector<uint8_t> resend = session_.TakeOutput();
+            m_session.Tick(clock.NowMs());
+            const std::vector<uint8_t> resend = m_session.TakeOutput();
             if (!resend.empty() && !SendOut(line, clock, resend, stop)) return;
             continue;
         }
         // A paced line also brings the tool's bytes at the line rate: take
         // them a chunk at a time, each when the wire would have delivered it,
         // so that the tool's writes are held back as by a real line.
-        const size_t n = line.Read(buffer, paced_ ? kPacedChunk : sizeof buffer);
-        if (paced_ && n > 0) WaitForLine(clock, n);
-        session_.Receive(buffer, n, clock.NowMs());
-        const std::vector<uint8_t> out = session_.TakeOutput();
+        const size_t n = line.Read(buffer, m_paced ? kPacedChunk : sizeof buffer);
+        if (m_paced && n > 0) WaitForLine(clock, n);
+        m_session.Receive(buffer, n, clock.NowMs());
+        const std::vector<uint8_t> out = m_session.TakeOutput();
         if (!out.empty() && !SendOut(line, clock, out, stop)) return;
     }
 }
@@ -42,15 +42,15 @@ void SerialUnitEndpoint::Serve(ByteStream& line, Clock& clock, const std::atomic
 void SerialUnitEndpoint::WaitForLine(Clock& clock, size_t bytes)
 {
     const double now = static_cast<double>(clock.NowMs());
-    if (receiveDueMs_ < now) receiveDueMs_ = now;  // the line was idle
-    receiveDueMs_ += static_cast<double>(bytes) * 1000.0 / kLineBytesPerSecond;
-    if (receiveDueMs_ > now) clock.SleepMs(static_cast<int>(receiveDueMs_ - now));
+    if (m_receiveDueMs < now) m_receiveDueMs = now;  // the line was idle
+    m_receiveDueMs += static_cast<double>(bytes) * 1000.0 / kLineBytesPerSecond;
+    if (m_receiveDueMs > now) clock.SleepMs(static_cast<int>(m_receiveDueMs - now));
 }
 
 bool SerialUnitEndpoint::SendOut(ByteStream& line, Clock& clock, const std::vector<uint8_t>& bytes,
                                  const std::atomic<bool>& stop)
 {
-    if (!paced_) return line.Write(bytes.data(), bytes.size()) == bytes.size() && line.Flush();
+    if (!m_paced) return line.Write(bytes.data(), bytes.size()) == bytes.size() && line.Flush();
     const int64_t start = clock.NowMs();
     for (size_t sent = 0; sent < bytes.size() && !stop.load();) {
         const size_t n = std::min(kPacedChunk, bytes.size() - sent);

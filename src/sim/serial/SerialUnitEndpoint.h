@@ -27,9 +27,9 @@ private:
     // Holds back received bytes to the line rate.
     void WaitForLine(Clock& clock, size_t bytes);
 
-    SerialUnitSession session_;
-    bool paced_;
-    double receiveDueMs_ = 0;
+    SerialUnitSession m_session;
+    bool m_paced;
+    double m_receiveDueMs = 0;
 };
 
 }  // namespace volmar::sim

@@ -38,8 +38,8 @@ public:
     std::vector<uint8_t> TakeOutput();
 
     // Good frames received from the tool, and blocks sent (with resends).
-    int FramesReceived() const { return framesReceived_; }
-    int BlocksSent() const { return blocksSent_; }
+    int FramesReceived() const { return m_framesReceived; }
+    int BlocksSent() const { return m_blocksSent; }
 
 private:
     enum class State { Idle, AwaitEnq, Replying, AwaitEot, ReceivingPut };
@@ -57,29 +57,29 @@ private:
     void SendBlock();
     void SendControl(uint8_t b);
 
-    UnitModel& model_;
-    SerialFaultPlan plan_;
-    State state_ = State::Idle;
-    std::vector<uint8_t> rx_;
-    int64_t lastByteMs_ = 0;
-    int64_t nowMs_ = 0;
-    int64_t lastBlockMs_ = 0;
-    int resends_ = 0;
-    std::vector<uint8_t> out_;
+    UnitModel& m_model;
+    SerialFaultPlan m_plan;
+    State m_state = State::Idle;
+    std::vector<uint8_t> m_rx;
+    int64_t m_lastByteMs = 0;
+    int64_t m_nowMs = 0;
+    int64_t m_lastBlockMs = 0;
+    int m_resends = 0;
+    std::vector<uint8_t> m_out;
 
-    std::vector<std::vector<uint8_t>> reply_;  // encoded reply frames
-    size_t replyIndex_ = 0;
+    std::vector<std::vector<uint8_t>> m_reply;  // encoded reply frames
+    size_t m_replyIndex = 0;
 
-    bool putOpen_ = false;
-    std::string putObject_;
-    std::vector<uint8_t> putData_;
-    uint8_t putExpected_ = 1;
-    int lastPutBlock_ = -1;  // number of the last block of the committed put
-    int putNaks_ = 0;        // put blocks refused in a row
+    bool m_putOpen = false;
+    std::string m_putObject;
+    std::vector<uint8_t> m_putData;
+    uint8_t m_putExpected = 1;
+    int m_lastPutBlock = -1;  // number of the last block of the committed put
+    int m_putNaks = 0;        // put blocks refused in a row
 
-    int naksLeft_ = 0;
-    int framesReceived_ = 0;
-    int blocksSent_ = 0;
+    int m_naksLeft = 0;
+    int m_framesReceived = 0;
+    int m_blocksSent = 0;
 };
 
 }  // namespace volmar::sim

@@ -29,25 +29,25 @@ std::vector<std::string> SplitLogLines(const std::string& text)
 
 bool TextLogPlayer::Start(int& error)
 {
-    if (thread_.joinable()) return true;
-    if (!OpenPseudoTerminal(pty_, error)) return false;
-    stop_ = false;
-    thread_ = std::thread([this] { Play(); });
+    if (m_thread.joinable()) return true;
+    if (!OpenPseudoTerminal(m_pty, error)) return false;
+    m_stop = false;
+    m_thread = std::thread([this] { Play(); });
     return true;
 }
 
 void TextLogPlayer::Stop()
 {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-    pty_.master.Reset();
-    pty_.slaveHold.Reset();
+    m_stop = true;
+    if (m_thread.joinable()) m_thread.join();
+    m_pty.master.Reset();
+    m_pty.slaveHold.Reset();
 }
 
 void TextLogPlayer::DiscardInput()
 {
     char scrap[512];
-    while (::read(pty_.master.Get(), scrap, sizeof scrap) > 0) {
+    while (::read(m_pty.master.Get(), scrap, sizeof scrap) > 0) {
     }
 }
 
@@ -55,15 +55,15 @@ bool TextLogPlayer::WriteAll(const std::string& bytes)
 {
     size_t done = 0;
     while (done < bytes.size()) {
-        if (stop_) return false;
+        if (m_stop) return false;
         DiscardInput();
-        const ssize_t n = ::write(pty_.master.Get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(m_pty.master.Get(), bytes.data() + done, bytes.size() - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return false;
-        pollfd p{pty_.master.Get(), POLLOUT, 0};
+        pollfd p{m_pty.master.Get(), POLLOUT, 0};
         ::poll(&p, 1, kWaitMs);  // the line is full until the tool reads
     }
     return true;
@@ -72,13 +72,13 @@ bool TextLogPlayer::WriteAll(const std::string& bytes)
 void TextLogPlayer::Play()
 {
     using Clock = std::chrono::steady_clock;
-    const auto gap = options_.linesPerSecond > 0
-                         ? std::chrono::microseconds(1000000 / options_.linesPerSecond)
+    const auto gap = m_options.linesPerSecond > 0
+                         ? std::chrono::microseconds(1000000 / m_options.linesPerSecond)
                          : std::chrono::microseconds(0);
     auto due = Clock::now();
     do {
-        for (const std::string& line : options_.lines) {
-            while (!stop_ && Clock::now() < due) {
+        for (const std::string& line : m_options.lines) {
+            while (!m_stop && Clock::now() < due) {
                 DiscardInput();
                 const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now());
                 ::poll(nullptr, 0, static_cast<int>(std::min<long long>(left.count() + 1, kWaitMs)));
@@ -86,8 +86,8 @@ void TextLogPlayer::Play()
             if (!WriteAll(line)) return;
             due += gap;
         }
-    } while (options_.repeat && !options_.lines.empty() && !stop_);
-    while (!stop_) {
+    } while (m_options.repeat && !m_options.lines.empty() && !m_stop);
+    while (!m_stop) {
         DiscardInput();
         ::poll(nullptr, 0, kWaitMs);
     }

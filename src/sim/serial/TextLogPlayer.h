@@ -24,7 +24,7 @@ std::vector<std::string> SplitLogLines(const std::string& text);
 
 class TextLogPlayer {
 public:
-    explicit TextLogPlayer(TextLogOptions options) : options_(std::move(options)) {}
+    explicit TextLogPlayer(TextLogOptions options) : m_options(std::move(options)) {}
     ~TextLogPlayer() { Stop(); }
     TextLogPlayer(const TextLogPlayer&) = delete;
     TextLogPlayer& operator=(const TextLogPlayer&) = delete;
@@ -32,7 +32,7 @@ public:
     // Opens the pseudo-terminal and starts playing; on failure false with
     // the errno in error.
     bool Start(int& error);
-    const std::string& SlavePath() const { return pty_.slavePath; }
+    const std::string& SlavePath() const { return m_pty.slavePath; }
     // Stops playing, joins the thread and closes the pseudo-terminal.
     void Stop();
 
@@ -42,10 +42,10 @@ private:
     bool WriteAll(const std::string& bytes);
     void DiscardInput();
 
-    const TextLogOptions options_;
-    PseudoTerminal pty_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    const TextLogOptions m_options;
+    PseudoTerminal m_pty;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
 };
 
 }  // namespace volmar::sim

@@ -15,7 +15,7 @@ namespace volmar::sim {
 
 bool LoopbackServer::Start(uint16_t port, Handler handler)
 {
-    if (thread_.joinable()) return false;
+    if (m_thread.joinable()) return false;
     volmar::UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!fd) return false;
     int on = 1;
@@ -30,64 +30,64 @@ bool LoopbackServer::Start(uint16_t port, Handler handler)
     if (getsockname(fd.Get(), reinterpret_cast<sockaddr*>(&sa), &len) != 0) return false;
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) return false;
-    wakeRead_.Reset(pipeFds[0]);
-    wakeWrite_.Reset(pipeFds[1]);
-    listen_ = std::move(fd);
-    port_ = ntohs(sa.sin_port);
-    handler_ = std::move(handler);
-    stop_ = false;
-    thread_ = std::thread([this] { Run(); });
+    m_wakeRead.Reset(pipeFds[0]);
+    m_wakeWrite.Reset(pipeFds[1]);
+    m_listen = std::move(fd);
+    m_port = ntohs(sa.sin_port);
+    m_handler = std::move(handler);
+    m_stop = false;
+    m_thread = std::thread([this] { Run(); });
     return true;
 }
 
 void LoopbackServer::Stop()
 {
     {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-        if (active_ >= 0) ::shutdown(active_, SHUT_RDWR);
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+        if (m_active >= 0) ::shutdown(m_active, SHUT_RDWR);
     }
-    if (wakeWrite_) {
+    if (m_wakeWrite) {
         const char b = 1;
-        [[maybe_unused]] ssize_t n = ::write(wakeWrite_.Get(), &b, 1);
+        [[maybe_unused]] ssize_t n = ::write(m_wakeWrite.Get(), &b, 1);
     }
-    if (thread_.joinable()) thread_.join();
-    listen_.Reset();
-    wakeRead_.Reset();
-    wakeWrite_.Reset();
+    if (m_thread.joinable()) m_thread.join();
+    m_listen.Reset();
+    m_wakeRead.Reset();
+    m_wakeWrite.Reset();
 }
 
 void LoopbackServer::Run()
 {
-    while (!stop_) {
-        pollfd p[2] = {{listen_.Get(), POLLIN, 0}, {wakeRead_.Get(), POLLIN, 0}};
+    while (!m_stop) {
+        pollfd p[2] = {{m_listen.Get(), POLLIN, 0}, {m_wakeRead.Get(), POLLIN, 0}};
         const int r = ::poll(p, 2, 1000);
         if (r < 0 && errno != EINTR) break;
         if (r <= 0 || !(p[0].revents & POLLIN)) continue;
-        volmar::UniqueFd conn(::accept4(listen_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+        volmar::UniqueFd conn(::accept4(m_listen.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
         if (!conn) continue;
         int noDelay = 1;
         setsockopt(conn.Get(), IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
-        ++accepted_;
+        ++m_accepted;
         {
-            std::lock_guard lock(mutex_);
-            if (stop_) break;
-            active_ = conn.Get();
+            std::lock_guard lock(m_mutex);
+            if (m_stop) break;
+            m_active = conn.Get();
         }
-        handler_(conn.Get());
-        std::lock_guard lock(mutex_);
-        active_ = -1;
+        m_handler(conn.Get());
+        std::lock_guard lock(m_mutex);
+        m_active = -1;
     }
 }
 
 void LoopbackServer::HoldOpen(int fd, int timeoutMs) const
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!stop_) {
+    while (!m_stop) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                               deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0) return;
-        pollfd p[2] = {{fd, POLLIN, 0}, {wakeRead_.Get(), POLLIN, 0}};
+        pollfd p[2] = {{fd, POLLIN, 0}, {m_wakeRead.Get(), POLLIN, 0}};
         const int r = ::poll(p, 2, static_cast<int>(left));
         if (r < 0 && errno != EINTR) return;
         if (r <= 0 || p[1].revents) continue;

@@ -51,11 +51,11 @@ public:
     // connection with the handler. False when the port cannot be had.
     bool Start(uint16_t port, Handler handler);
     // The port actually bound.
-    uint16_t Port() const { return port_; }
+    uint16_t Port() const { return m_port; }
     // Stops accepting, ends the current connection, joins the thread.
     void Stop();
     // Number of connections accepted so far.
-    int Accepted() const { return accepted_; }
+    int Accepted() const { return m_accepted; }
 
     // For a silent handler: waits until the peer closes, Stop() is called, or
     // timeoutMs passes.
@@ -64,16 +64,16 @@ public:
 private:
     void Run();
 
-    Handler handler_;
-    volmar::UniqueFd listen_;
-    volmar::UniqueFd wakeRead_;
-    volmar::UniqueFd wakeWrite_;
-    uint16_t port_ = 0;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> accepted_{0};
-    std::mutex mutex_;
-    int active_ = -1;
+    Handler m_handler;
+    volmar::UniqueFd m_listen;
+    volmar::UniqueFd m_wakeRead;
+    volmar::UniqueFd m_wakeWrite;
+    uint16_t m_port = 0;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_accepted{0};
+    std::mutex m_mutex;
+    int m_active = -1;
 };
 
 }  // namespace volmar::sim

@@ -40,26 +40,26 @@ bool SendReply(int fd, int inactivityMs, uint8_t code, uint8_t result,
 }  // namespace
 
 PlainTcpServer::PlainTcpServer(UnitModel& model, ServerOptions options)
-    : model_(model), options_(options)
+    : m_model(model), m_options(options)
 {
 }
 
 bool PlainTcpServer::Start(uint16_t port)
 {
-    return server_.Start(port, [this](int fd) { Serve(fd); });
+    return m_server.Start(port, [this](int fd) { Serve(fd); });
 }
 
 void PlainTcpServer::Serve(int fd)
 {
-    const int t = options_.inactivityMs;
-    const LinkFault fault = options_.fault;
+    const int t = m_options.inactivityMs;
+    const LinkFault fault = m_options.fault;
 
     // Checks the credentials of a request and acknowledges it. False when the
     // connection is to end.
     auto acknowledge = [&](const Request& req) {
         if (fault == LinkFault::CloseInsteadOfAck) return false;
         const bool ok = fault != LinkFault::RefuseLogin &&
-                        model_.Login(req.header.loginId, req.header.password);
+                        m_model.Login(req.header.loginId, req.header.password);
         if (!ok) {
             SendReply(fd, t, volmar::kTcpReplyRefused, 0);
             return false;
@@ -68,7 +68,7 @@ void PlainTcpServer::Serve(int fd)
     };
     // After the last acknowledgement: the faults that replace the reply.
     auto replyWithheld = [&] {
-        if (fault == LinkFault::Silent) server_.HoldOpen(fd, options_.silenceMs);
+        if (fault == LinkFault::Silent) m_server.HoldOpen(fd, m_options.silenceMs);
         return fault == LinkFault::Silent || fault == LinkFault::CloseAfterAck;
     };
 
@@ -78,9 +78,9 @@ void PlainTcpServer::Serve(int fd)
     switch (req.header.command) {
     case volmar::kTcpCmdStatus: {
         if (!acknowledge(req) || replyWithheld()) return;
-        const auto status = model_.Status();
+        const auto status = m_model.Status();
         std::vector<uint8_t> record(status.begin(), status.end());
-        record.resize(options_.statusLength);
+        record.resize(m_options.statusLength);
         SendReply(fd, t, volmar::kTcpReplyStatus, 0, record);
         return;
     }
@@ -88,7 +88,7 @@ void PlainTcpServer::Serve(int fd)
         if (!acknowledge(req) || replyWithheld()) return;
         std::vector<uint8_t> data;
         int code = 0;
-        if (model_.Get(name, data, code)) {
+        if (m_model.Get(name, data, code)) {
             if (fault == LinkFault::ShortReply) {
                 // Half the object, then the connection ends.
                 const auto header = volmar::BuildTcpReplyHeader(volmar::kTcpReplyObject, 0,
@@ -111,7 +111,7 @@ void PlainTcpServer::Serve(int fd)
         Request dataReq;
         if (!ReadRequest(fd, t, dataReq) || dataReq.header.command != volmar::kTcpCmdPutData) return;
         if (!acknowledge(dataReq) || replyWithheld()) return;
-        const PutOutcome outcome = model_.Put(name, dataReq.block);
+        const PutOutcome outcome = m_model.Put(name, dataReq.block);
         if (outcome.code == 0) {
             SendReply(fd, t, volmar::kTcpReplyPutDone, 0);
         } else {

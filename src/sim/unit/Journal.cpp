@@ -66,10 +66,10 @@ void Journal::Write(std::string_view link, std::string_view operation, std::stri
     line += '\n';
 
     // One write per line, so lines from several links never interleave.
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(m_mutex);
     size_t done = 0;
     for (int tries = 0; done < line.size() && tries < 8; ++tries) {
-        const ssize_t n = ::write(fd_.Get(), line.data() + done, line.size() - done);
+        const ssize_t n = ::write(m_fd.Get(), line.data() + done, line.size() - done);
         if (n < 0 && errno != EINTR) return;  // a journal that cannot be written is not the unit's fault
         if (n > 0) done += static_cast<size_t>(n);
     }

@@ -30,10 +30,10 @@ public:
                size_t length, std::string_view outcome);
 
 private:
-    explicit Journal(UniqueFd fd) : fd_(std::move(fd)) {}
+    explicit Journal(UniqueFd fd) : m_fd(std::move(fd)) {}
 
-    std::mutex mutex_;
-    UniqueFd fd_;
+    std::mutex m_mutex;
+    UniqueFd m_fd;
 };
 
 }  // namespace volmar::sim

@@ -39,44 +39,44 @@ const char* UnitLinkName(UnitLink link)
 // The unit as seen over one link.
 class SimUnit::View final : public UnitModel {
 public:
-    View(SimUnit& unit, UnitLink link) : unit_(unit), link_(link) {}
-    std::array<uint8_t, 6> Status() override { return unit_.StatusOn(link_); }
-    bool Login(const std::string& id, const std::string& pw) override { return unit_.LoginOn(link_, id, pw); }
-    std::vector<std::string> LoginPasswords() override { return unit_.LoginPasswords(); }
+    View(SimUnit& unit, UnitLink link) : m_unit(unit), m_link(link) {}
+    std::array<uint8_t, 6> Status() override { return m_unit.StatusOn(m_link); }
+    bool Login(const std::string& id, const std::string& pw) override { return m_unit.LoginOn(m_link, id, pw); }
+    std::vector<std::string> LoginPasswords() override { return m_unit.LoginPasswords(); }
     bool Get(const std::string& object, std::vector<uint8_t>& out, int& code) override
     {
-        return unit_.GetOn(link_, object, out, code);
+        return m_unit.GetOn(m_link, object, out, code);
     }
     PutOutcome Put(const std::string& object, const std::vector<uint8_t>& data) override
     {
-        return unit_.PutOn(link_, object, data);
+        return m_unit.PutOn(m_link, object, data);
     }
-    ResultReply QueryResult() override { return unit_.QueryResultOn(link_); }
+    ResultReply QueryResult() override { return m_unit.QueryResultOn(m_link); }
     void Record(std::string_view operation, std::string_view object, size_t length,
                 std::string_view outcome) override
     {
-        unit_.Note(link_, operation, object, length, outcome);
+        m_unit.Note(m_link, operation, object, length, outcome);
     }
 
 private:
-    SimUnit& unit_;
-    UnitLink link_;
+    SimUnit& m_unit;
+    UnitLink m_link;
 };
 
 SimUnit::SimUnit(SimUnitOptions options, const SettingRecord* record, std::unique_ptr<Journal> journal)
-    : options_(std::move(options)), journal_(std::move(journal))
+    : m_options(std::move(options)), m_journal(std::move(journal))
 {
-    views_ = {std::make_unique<View>(*this, UnitLink::Serial), std::make_unique<View>(*this, UnitLink::Tcp),
+    m_views = {std::make_unique<View>(*this, UnitLink::Serial), std::make_unique<View>(*this, UnitLink::Tcp),
               std::make_unique<View>(*this, UnitLink::Cipher)};
-    state_.record = std::make_unique<SettingRecord>();
+    m_state.record = std::make_unique<SettingRecord>();
     if (record != nullptr)
-        *state_.record = *record;
+        *m_state.record = *record;
     else
-        ResetSettingRecord(*state_.record);
-    state_.flags = options_.flags;
-    state_.mac = options_.mac;
-    state_.sdFreeBytes = options_.sdFreeBytes;
-    state_.log.Add(state_.clock.Stamp(), "System started");
+        ResetSettingRecord(*m_state.record);
+    m_state.flags = m_options.flags;
+    m_state.mac = m_options.mac;
+    m_state.sdFreeBytes = m_options.sdFreeBytes;
+    m_state.log.Add(m_state.clock.Stamp(), "System started");
 }
 
 SimUnit::~SimUnit() = default;
@@ -84,9 +84,9 @@ SimUnit::~SimUnit() = default;
 UnitModel& SimUnit::Link(UnitLink link)
 {
     switch (link) {
-    case UnitLink::Serial: return *views_[0];
-    case UnitLink::Tcp: return *views_[1];
-    case UnitLink::Cipher: return *views_[2];
+    case UnitLink::Serial: return *m_views[0];
+    case UnitLink::Tcp: return *m_views[1];
+    case UnitLink::Cipher: return *m_views[2];
     case UnitLink::Direct: break;
     }
     return *this;
@@ -96,19 +96,19 @@ std::array<uint8_t, 6> SimUnit::StatusOn(UnitLink link)
 {
     uint8_t flags;
     {
-        std::lock_guard lock(mutex_);
-        flags = state_.flags;
+        std::lock_guard lock(m_mutex);
+        flags = m_state.flags;
     }
     Note(link, "status", {}, 6, "ok");
-    return {options_.deviceCode, options_.major, options_.minor, static_cast<uint8_t>(options_.build >> 8),
-            static_cast<uint8_t>(options_.build), flags};
+    return {m_options.deviceCode, m_options.major, m_options.minor, static_cast<uint8_t>(m_options.build >> 8),
+            static_cast<uint8_t>(m_options.build), flags};
 }
 
 bool SimUnit::AcceptsLocked(const std::string& id, const std::string& password) const
 {
-    for (const Account& a : state_.record->VOLMAR.AUTH)
+    for (const Account& a : m_state.record->VOLMAR.AUTH)
         if (a.MODE == kUse && id == a.LOGIN && password == a.PASSWORD) return true;
-    return std::any_of(options_.accounts.begin(), options_.accounts.end(),
+    return std::any_of(m_options.accounts.begin(), m_options.accounts.end(),
                        [&](const LoginAccount& a) { return a.id == id && a.password == password; });
 }
 
@@ -116,8 +116,8 @@ bool SimUnit::LoginOn(UnitLink link, const std::string& id, const std::string& p
 {
     bool ok;
     {
-        std::lock_guard lock(mutex_);
-        ok = !options_.refuseLogin && AcceptsLocked(id, password);
+        std::lock_guard lock(m_mutex);
+        ok = !m_options.refuseLogin && AcceptsLocked(id, password);
     }
     Note(link, "login", id, 0, ok ? "ok" : "refused");
     return ok;
@@ -129,10 +129,10 @@ std::vector<std::string> SimUnit::LoginPasswords()
     auto add = [&](const std::string& pw) {
         if (std::find(passwords.begin(), passwords.end(), pw) == passwords.end()) passwords.push_back(pw);
     };
-    std::lock_guard lock(mutex_);
-    for (const Account& a : state_.record->VOLMAR.AUTH)
+    std::lock_guard lock(m_mutex);
+    for (const Account& a : m_state.record->VOLMAR.AUTH)
         if (a.MODE == kUse) add(a.PASSWORD);
-    for (const LoginAccount& a : options_.accounts) add(a.password);
+    for (const LoginAccount& a : m_options.accounts) add(a.password);
     return passwords;
 }
 
@@ -140,8 +140,8 @@ bool SimUnit::GetOn(UnitLink link, const std::string& object, std::vector<uint8_
 {
     bool ok;
     {
-        std::lock_guard lock(mutex_);
-        ok = GetUnitObject(state_, object, out, code);
+        std::lock_guard lock(m_mutex);
+        ok = GetUnitObject(m_state, object, out, code);
     }
     Note(link, "get", object, ok ? out.size() : 0, Outcome(ok ? 0 : code));
     return ok;
@@ -151,16 +151,16 @@ PutOutcome SimUnit::PutOn(UnitLink link, const std::string& object, const std::v
 {
     PutOutcome outcome;
     {
-        std::lock_guard lock(mutex_);
-        if (options_.refusePutCode != 0)
-            outcome = {options_.refusePutCode, options_.refusePutText};
+        std::lock_guard lock(m_mutex);
+        if (m_options.refusePutCode != 0)
+            outcome = {m_options.refusePutCode, m_options.refusePutText};
         else
-            outcome = PutUnitObject(state_, object, data);
-        if (outcome.code == 0 && object == "CONFIG_P" && !options_.alterAfterPut.empty())
-            ApplyDocument(*state_.record, options_.alterAfterPut);
-        lastPut_ = object;
-        lastOutcome_ = outcome;
-        processingLeft_ = options_.processingRounds;
+            outcome = PutUnitObject(m_state, object, data);
+        if (outcome.code == 0 && object == "CONFIG_P" && !m_options.alterAfterPut.empty())
+            ApplyDocument(*m_state.record, m_options.alterAfterPut);
+        m_lastPut = object;
+        m_lastOutcome = outcome;
+        m_processingLeft = m_options.processingRounds;
     }
     Note(link, "put", object, data.size(), Outcome(outcome.code));
     // The bytes of a small put, so that a test (or a person) sees what arrived.
@@ -173,15 +173,15 @@ ResultReply SimUnit::QueryResultOn(UnitLink link)
     ResultReply reply;
     std::string object;
     {
-        std::lock_guard lock(mutex_);
-        object = lastPut_;
-        reply.echo = EchoCodeOf(lastPut_);
-        if (processingLeft_ > 0) {
-            --processingLeft_;
+        std::lock_guard lock(m_mutex);
+        object = m_lastPut;
+        reply.echo = EchoCodeOf(m_lastPut);
+        if (m_processingLeft > 0) {
+            --m_processingLeft;
             reply.status = kResultProcessing;
         } else {
-            reply.status = static_cast<uint8_t>(lastOutcome_.code);
-            reply.text = lastOutcome_.text;
+            reply.status = static_cast<uint8_t>(m_lastOutcome.code);
+            reply.text = m_lastOutcome.text;
         }
     }
     Note(link, "result", object, 0,
@@ -191,36 +191,36 @@ ResultReply SimUnit::QueryResultOn(UnitLink link)
 
 void SimUnit::CopyRecord(SettingRecord& out) const
 {
-    std::lock_guard lock(mutex_);
-    out = *state_.record;
+    std::lock_guard lock(m_mutex);
+    out = *m_state.record;
 }
 
 std::string SimUnit::LogText() const
 {
-    std::lock_guard lock(mutex_);
-    return state_.log.Text();
+    std::lock_guard lock(m_mutex);
+    return m_state.log.Text();
 }
 
 std::vector<std::string> SimUnit::LoginIds() const
 {
     std::vector<std::string> ids;
-    std::lock_guard lock(mutex_);
-    for (const Account& a : state_.record->VOLMAR.AUTH)
+    std::lock_guard lock(m_mutex);
+    for (const Account& a : m_state.record->VOLMAR.AUTH)
         if (a.MODE == kUse) ids.push_back(a.LOGIN);
-    for (const LoginAccount& a : options_.accounts) ids.push_back(a.id);
+    for (const LoginAccount& a : m_options.accounts) ids.push_back(a.id);
     return ids;
 }
 
 void SimUnit::SetFlags(uint8_t flags)
 {
-    std::lock_guard lock(mutex_);
-    state_.flags = flags;
+    std::lock_guard lock(m_mutex);
+    m_state.flags = flags;
 }
 
 void SimUnit::Note(UnitLink link, std::string_view operation, std::string_view object, size_t length,
                    std::string_view outcome)
 {
-    if (journal_) journal_->Write(UnitLinkName(link), operation, object, length, outcome);
+    if (m_journal) m_journal->Write(UnitLinkName(link), operation, object, length, outcome);
 }
 
 }  // namespace volmar::sim

@@ -77,16 +77,16 @@ private:
     void Note(UnitLink link, std::string_view operation, std::string_view object, size_t length,
               std::string_view outcome);
 
-    const SimUnitOptions options_;
-    const std::unique_ptr<Journal> journal_;
-    std::array<std::unique_ptr<View>, 3> views_;
+    const SimUnitOptions m_options;
+    const std::unique_ptr<Journal> m_journal;
+    std::array<std::unique_ptr<View>, 3> m_views;
 
-    mutable std::mutex mutex_;
-    UnitState state_;
+    mutable std::mutex m_mutex;
+    UnitState m_state;
     // The last put, for the serial result query.
-    std::string lastPut_;
-    PutOutcome lastOutcome_;
-    int processingLeft_ = 0;
+    std::string m_lastPut;
+    PutOutcome m_lastOutcome;
+    int m_processingLeft = 0;
 };
 
 }  // namespace volmar::sim

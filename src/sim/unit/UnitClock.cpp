@@ -31,7 +31,7 @@ std::tm LocalNow()
 
 std::tm UnitClock::BrokenDown() const
 {
-    const std::time_t t = static_cast<std::time_t>(WallSeconds(LocalNow()) + offset_);
+    const std::time_t t = static_cast<std::time_t>(WallSeconds(LocalNow()) + m_offset);
     std::tm tm{};
     gmtime_r(&t, &tm);
     return tm;
@@ -64,7 +64,7 @@ bool UnitClock::Set(const std::vector<uint8_t>& payload)
     tm.tm_hour = hour;
     tm.tm_min = minute;
     tm.tm_sec = second;
-    offset_ = WallSeconds(tm) - WallSeconds(LocalNow());
+    m_offset = WallSeconds(tm) - WallSeconds(LocalNow());
     return true;
 }
 

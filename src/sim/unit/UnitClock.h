@@ -26,7 +26,7 @@ private:
     std::tm BrokenDown() const;
 
     // Seconds the unit's clock runs ahead of the host's local time.
-    int64_t offset_ = 0;
+    int64_t m_offset = 0;
 };
 
 }  // namespace volmar::sim

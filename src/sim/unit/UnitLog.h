@@ -13,11 +13,11 @@ public:
     // Adds "stamp message" as a line (CR LF), dropping the oldest lines
     // when the log would grow past its capacity.
     void Add(const std::string& stamp, const std::string& message);
-    void Clear() { text_.clear(); }
-    const std::string& Text() const { return text_; }
+    void Clear() { m_text.clear(); }
+    const std::string& Text() const { return m_text; }
 
 private:
-    std::string text_;
+    std::string m_text;
 };
 
 }  // namespace volmar::sim

@@ -32,33 +32,33 @@ constexpr const char* kRecommend =
 // The simulated unit, keeping the last object put to it as it arrived.
 class KeepingUnit final : public sim::UnitModel {
 public:
-    explicit KeepingUnit(const SettingRecord& record) : unit_(sim::SimUnitOptions{}, &record) {}
-    std::array<uint8_t, 6> Status() override { return unit_.Status(); }
-    bool Login(const std::string& id, const std::string& pw) override { return unit_.Login(id, pw); }
+    explicit KeepingUnit(const SettingRecord& record) : m_unit(sim::SimUnitOptions{}, &record) {}
+    std::array<uint8_t, 6> Status() override { return m_unit.Status(); }
+    bool Login(const std::string& id, const std::string& pw) override { return m_unit.Login(id, pw); }
     bool Get(const std::string& object, std::vector<uint8_t>& out, int& code) override
     {
-        return unit_.Get(object, out, code);
+        return m_unit.Get(object, out, code);
     }
     sim::PutOutcome Put(const std::string& object, const std::vector<uint8_t>& data) override
     {
-        std::lock_guard lock(mutex_);
-        put_ = data;
-        return unit_.Put(object, data);
+        std::lock_guard lock(m_mutex);
+        m_put = data;
+        return m_unit.Put(object, data);
     }
-    sim::ResultReply QueryResult() override { return unit_.QueryResult(); }
+    sim::ResultReply QueryResult() override { return m_unit.QueryResult(); }
     // The last put, decompressed; empty when none came.
     std::string Received()
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(m_mutex);
         CGzlib zip;
-        if (put_.empty() || !zip.Decompress(put_.data(), put_.size())) return {};
+        if (m_put.empty() || !zip.Decompress(m_put.data(), m_put.size())) return {};
         return std::string(reinterpret_cast<const char*>(zip.Decompressed()), zip.DecompressedLength());
     }
 
 private:
-    sim::SimUnit unit_;
-    std::mutex mutex_;
-    std::vector<uint8_t> put_;
+    sim::SimUnit m_unit;
+    std::mutex m_mutex;
+    std::vector<uint8_t> m_put;
 };
 
 template <size_t N>

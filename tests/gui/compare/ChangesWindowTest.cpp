@@ -63,29 +63,29 @@ Seen Read(CDlgChanges* d)
 // action; gives up after ten seconds.
 class ChangesDriver {
 public:
-    explicit ChangesDriver(std::vector<std::function<void(CDlgChanges*)>> actions) : actions_(std::move(actions))
+    explicit ChangesDriver(std::vector<std::function<void(CDlgChanges*)>> actions) : m_actions(std::move(actions))
     {
-        clock_.start();
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        m_clock.start();
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
             auto* d = qobject_cast<CDlgChanges*>(QApplication::activeModalWidget());
-            if (clock_.elapsed() > 10000) timer_.stop();
+            if (m_clock.elapsed() > 10000) m_timer.stop();
             // A window at the address of one already answered is a new one
             // once that one has gone (the pointer then reads null).
-            if (!d || !d->isVisible() || d == last_ || next_ >= actions_.size()) return;
-            last_ = d;
+            if (!d || !d->isVisible() || d == m_last || m_next >= m_actions.size()) return;
+            m_last = d;
             seen.push_back(Read(d));
-            actions_[next_++](d);
+            m_actions[m_next++](d);
         });
-        timer_.start(5);
+        m_timer.start(5);
     }
     std::vector<Seen> seen;
 
 private:
-    std::vector<std::function<void(CDlgChanges*)>> actions_;
-    size_t next_ = 0;
-    QPointer<CDlgChanges> last_;
-    QTimer timer_;
-    QElapsedTimer clock_;
+    std::vector<std::function<void(CDlgChanges*)>> m_actions;
+    size_t m_next = 0;
+    QPointer<CDlgChanges> m_last;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
 };
 
 class HubChanges : public ::testing::TestWithParam<Link> {
@@ -94,40 +94,40 @@ protected:
     {
         // Web login of its own, so the hub's ID/password guidance stays away;
         // the unit starts with this very setting, so only the edits differ.
-        Set(record_->COM.WEB.AUTH[0].LOGIN, "ops");
-        Set(record_->COM.WEB.AUTH[0].PASSWORD, "s3cret");
-        const std::string start = dir_.File("unit.xml");
-        ASSERT_TRUE(WriteFileAtomically(start, WriteSettingDocument(*record_)));
-        journal_ = dir_.File("journal.log");
+        Set(m_record->COM.WEB.AUTH[0].LOGIN, "ops");
+        Set(m_record->COM.WEB.AUTH[0].PASSWORD, "s3cret");
+        const std::string start = m_dir.File("unit.xml");
+        ASSERT_TRUE(WriteFileAtomically(start, WriteSettingDocument(*m_record)));
+        m_journal = m_dir.File("journal.log");
         std::vector<std::string> args = {"--serial", "--tcp",     "0",      "--cipher", "0",
-                                         "--journal", journal_, "--config", start};
+                                         "--journal", m_journal, "--config", start};
         args.insert(args.end(), options.begin(), options.end());
-        sim_ = std::make_unique<volmar::test::SimProcess>(args);
-        ASSERT_TRUE(sim_->WaitReady()) << sim_->Errors();
-        ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
-        ctx_.profile.SetInt(kProfileSection, kPrefShowChanges, 1);
-        ctx_.profile.SetInt(kProfileSection, kPrefVerifyUpload, 1);
+        m_sim = std::make_unique<volmar::test::SimProcess>(args);
+        ASSERT_TRUE(m_sim->WaitReady()) << m_sim->Errors();
+        m_ctx.profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
+        m_ctx.profile.SetInt(kProfileSection, kPrefShowChanges, 1);
+        m_ctx.profile.SetInt(kProfileSection, kPrefVerifyUpload, 1);
         const Link kind = GetParam();
-        ctx_.UseSimulator(*sim_, kind == Link::Serial ? "serial" : kind == Link::Plain ? "tcp" : "cipher", 2);
-        hub_ = std::make_unique<CDlgSetMain>(*record_, "", ctx_.app);
-        hub_->show();
+        m_ctx.UseSimulator(*m_sim, kind == Link::Serial ? "serial" : kind == Link::Plain ? "tcp" : "cipher", 2);
+        m_hub = std::make_unique<CDlgSetMain>(*m_record, "", m_ctx.app);
+        m_hub->show();
     }
     // Three fields as a user would edit them.
     void EditThree()
     {
-        Set(record_->SYSTEM.NAME1, "Pump 4");
-        Set(record_->COM.SNTP.SERVER, "ntp.example");
-        record_->IO.AI[1].POINT = 3;
+        Set(m_record->SYSTEM.NAME1, "Pump 4");
+        Set(m_record->COM.SNTP.SERVER, "ntp.example");
+        m_record->IO.AI[1].POINT = 3;
     }
-    std::string Journal() const { return volmar::testing::ReadFile(journal_); }
-    std::string Messages() const { return ::testing::PrintToString(ctx_.ui.Texts()); }
+    std::string Journal() const { return volmar::testing::ReadFile(m_journal); }
+    std::string Messages() const { return ::testing::PrintToString(m_ctx.ui.Texts()); }
 
-    volmar::testing::TempDir dir_;
-    std::string journal_;
-    std::unique_ptr<volmar::test::SimProcess> sim_;
-    test::TestContext ctx_;
-    std::unique_ptr<SettingRecord> record_ = volmar::testing::MakeDefaultRecord();
-    std::unique_ptr<CDlgSetMain> hub_;
+    volmar::testing::TempDir m_dir;
+    std::string m_journal;
+    std::unique_ptr<volmar::test::SimProcess> m_sim;
+    test::TestContext m_ctx;
+    std::unique_ptr<SettingRecord> m_record = volmar::testing::MakeDefaultRecord();
+    std::unique_ptr<CDlgSetMain> m_hub;
 };
 
 TEST_P(HubChanges, ShowsTheThreeEditsThenVerifies)
@@ -141,7 +141,7 @@ TEST_P(HubChanges, ShowsTheThreeEditsThenVerifies)
                               d->accept();
                           },
                           [](CDlgChanges* d) { d->accept(); }});
-    hub_->OnUpload();
+    m_hub->OnUpload();
     ASSERT_EQ(driver.seen.size(), 2u) << Journal() << Messages();
     const Seen& before = driver.seen[0];
     EXPECT_EQ(before.title, "Changes before upload");
@@ -158,7 +158,7 @@ TEST_P(HubChanges, ShowsTheThreeEditsThenVerifies)
     EXPECT_EQ(before.times, GetParam() == Link::Serial);
     EXPECT_EQ(driver.seen[1].summary, "The unit holds the uploaded setting.");
     EXPECT_TRUE(driver.seen[1].rows.empty());
-    EXPECT_FALSE(hub_->HasUnsavedChanges()) << Messages();
+    EXPECT_FALSE(m_hub->HasUnsavedChanges()) << Messages();
     // Read, sent, read back: in that order, over the one link.
     const std::string j = Journal();
     const size_t get = j.find("get CONFIG_P"), put = j.find("put CONFIG_P");
@@ -172,9 +172,9 @@ TEST_P(HubChanges, VerifyShowsExactlyTheFieldTheUnitAltered)
 {
     StartUnit({"--alter-after-put", "<VOL_MAR><SYSTEM><NAME3>=Altered"});
     EditThree();
-    ctx_.profile.SetInt(kProfileSection, kPrefShowChanges, 0);
+    m_ctx.profile.SetInt(kProfileSection, kPrefShowChanges, 0);
     ChangesDriver driver({[](CDlgChanges* d) { d->accept(); }});
-    hub_->OnUpload();
+    m_hub->OnUpload();
     ASSERT_EQ(driver.seen.size(), 1u) << Journal() << Messages();
     EXPECT_EQ(driver.seen[0].title, "Verify after upload");
     EXPECT_EQ(driver.seen[0].summary, "The unit holds something else: 1 setting differs from the upload.");
@@ -193,13 +193,13 @@ TEST_P(HubChanges, CancelSendsNothingAndTheCheckBoxSwitchesTheWindowOff)
         d->findChild<QCheckBox*>(QStringLiteral("preference"))->setChecked(false);
         d->reject();
     }});
-    hub_->OnUpload();
+    m_hub->OnUpload();
     ASSERT_EQ(driver.seen.size(), 1u) << Messages();
     EXPECT_NE(Journal().find("get CONFIG_P"), std::string::npos);
     EXPECT_EQ(Journal().find("put"), std::string::npos) << Journal();
-    EXPECT_TRUE(hub_->HasUnsavedChanges());
-    EXPECT_EQ(ctx_.profile.GetInt(kProfileSection, kPrefShowChanges, 1), 0);
-    EXPECT_FALSE(hub_->findChild<QCheckBox*>(QStringLiteral("showChanges"))->isChecked());
+    EXPECT_TRUE(m_hub->HasUnsavedChanges());
+    EXPECT_EQ(m_ctx.profile.GetInt(kProfileSection, kPrefShowChanges, 1), 0);
+    EXPECT_FALSE(m_hub->findChild<QCheckBox*>(QStringLiteral("showChanges"))->isChecked());
 }
 
 // "Compare..." with the unit reads its setting and shows what an upload
@@ -209,7 +209,7 @@ TEST_P(HubChanges, CompareWithTheUnitShowsWhatAnUploadWouldChange)
     StartUnit();
     EditThree();
     ChangesDriver driver({[](CDlgChanges* d) { d->accept(); }});
-    hub_->OnCompareUnit();
+    m_hub->OnCompareUnit();
     ASSERT_EQ(driver.seen.size(), 1u) << Journal() << Messages();
     EXPECT_EQ(driver.seen[0].title, "Compare");
     EXPECT_EQ(driver.seen[0].summary, "3 settings differ.");

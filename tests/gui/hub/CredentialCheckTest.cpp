@@ -39,16 +39,16 @@ protected:
     // A record whose credentials are all personal.
     Credentials()
     {
-        Account& first = record_->COM.WEB.AUTH[0];
+        Account& first = m_record->COM.WEB.AUTH[0];
         Set(first.LOGIN, "ops");
         Set(first.PASSWORD, "s3cret");
     }
-    Account& Web(int i) { return record_->COM.WEB.AUTH[i]; }
-    FtpBlock& Ftp() { return record_->COM.FTP; }
-    unsigned Flags() const { return DefaultCredentialFlags(*record_); }
+    Account& Web(int i) { return m_record->COM.WEB.AUTH[i]; }
+    FtpBlock& Ftp() { return m_record->COM.FTP; }
+    unsigned Flags() const { return DefaultCredentialFlags(*m_record); }
 
-    test::TestContext ctx_;
-    std::unique_ptr<SettingRecord> record_ = testing::MakeDefaultRecord();
+    test::TestContext m_ctx;
+    std::unique_ptr<SettingRecord> m_record = testing::MakeDefaultRecord();
 };
 
 TEST_F(Credentials, NewSettingHasTheWebDefaultsOnly)
@@ -96,13 +96,13 @@ TEST_F(Credentials, FtpServerCountsOnlyWhileEnabled)
 
 TEST_F(Credentials, DialogShowsTheFlaggedServersInOrder)
 {
-    CDlgSetIdPwd ftpOnly(*record_, kFtpCredentialsDefault, ctx_.app);
+    CDlgSetIdPwd ftpOnly(*m_record, kFtpCredentialsDefault, m_ctx.app);
     ftpOnly.show();
     EXPECT_EQ(ftpOnly.ServerButton(0)->text(), "FTP server");
     EXPECT_TRUE(ftpOnly.ServerButton(0)->isVisible());
     EXPECT_FALSE(ftpOnly.ServerButton(1)->isVisible());
 
-    CDlgSetIdPwd both(*record_, kWebCredentialsDefault | kFtpCredentialsDefault, ctx_.app);
+    CDlgSetIdPwd both(*m_record, kWebCredentialsDefault | kFtpCredentialsDefault, m_ctx.app);
     both.show();
     EXPECT_EQ(both.ServerButton(0)->text(), "WEB server");
     EXPECT_EQ(both.ServerButton(1)->text(), "FTP server");
@@ -113,31 +113,31 @@ TEST_F(Credentials, DialogShowsTheFlaggedServersInOrder)
 TEST_F(Credentials, DialogConfirmsWhileDefaultsRemain)
 {
     Ftp().MODE = 1;
-    CDlgSetIdPwd dialog(*record_, Flags(), ctx_.app);
+    CDlgSetIdPwd dialog(*m_record, Flags(), m_ctx.app);
     dialog.show();
-    ctx_.ui.confirmAnswers = {false, false};
+    m_ctx.ui.confirmAnswers = {false, false};
     dialog.OnOk();
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_EQ(ctx_.ui.questions, (std::vector<std::string>{kNotChanged, kNotChanged}));
+    EXPECT_EQ(m_ctx.ui.questions, (std::vector<std::string>{kNotChanged, kNotChanged}));
     EXPECT_TRUE(dialog.isVisible());
     QTest::keyClick(dialog.ServerButton(0), Qt::Key_Return);  // answered OK: go on with the defaults
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-    CDlgSetIdPwd cancelled(*record_, Flags(), ctx_.app);
+    CDlgSetIdPwd cancelled(*m_record, Flags(), m_ctx.app);
     cancelled.show();
     for (QPushButton* b : cancelled.findChildren<QPushButton*>())
         if (b->text() == "Cancel") QTest::mouseClick(b, Qt::LeftButton);
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
-    EXPECT_EQ(ctx_.ui.questions.size(), 3u);
+    EXPECT_EQ(m_ctx.ui.questions.size(), 3u);
 }
 
 // The whole check: the recommendation, the dialog, the FTP editor fixing
 // the login, and OK that now asks nothing.
 TEST_F(Credentials, FixingTheLoginInTheEditorLetsTheUploadGoOn)
 {
-    EXPECT_TRUE(CheckCredentialsBeforeUpload(*record_, ctx_.app, nullptr));
-    EXPECT_TRUE(ctx_.ui.shown.empty());
+    EXPECT_TRUE(CheckCredentialsBeforeUpload(*m_record, m_ctx.app, nullptr));
+    EXPECT_TRUE(m_ctx.ui.shown.empty());
 
     Ftp().MODE = 1;
     auto drove = test::OnNextModal<CDlgSetIdPwd>([](CDlgSetIdPwd* dialog) {
@@ -148,33 +148,33 @@ TEST_F(Credentials, FixingTheLoginInTheEditorLetsTheUploadGoOn)
         QTest::mouseClick(dialog->ServerButton(0), Qt::LeftButton);
         dialog->OnOk();
     });
-    EXPECT_TRUE(CheckCredentialsBeforeUpload(*record_, ctx_.app, nullptr));
+    EXPECT_TRUE(CheckCredentialsBeforeUpload(*m_record, m_ctx.app, nullptr));
     EXPECT_TRUE(*drove);
-    ASSERT_EQ(ctx_.ui.shown.size(), 1u);
-    EXPECT_EQ(ctx_.ui.shown[0].text,
+    ASSERT_EQ(m_ctx.ui.shown.size(), 1u);
+    EXPECT_EQ(m_ctx.ui.shown[0].text,
               "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.\n"
               "Continue to set ID/password.");
-    EXPECT_EQ(ctx_.ui.shown[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(ctx_.ui.questions.empty());
+    EXPECT_EQ(m_ctx.ui.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(m_ctx.ui.questions.empty());
     EXPECT_STREQ(Ftp().PASSWORD, "n3w-pass");
 }
 
 class WebEditor : public Credentials {
 protected:
-    WebEditor() { dialog_.show(); }
-    AccountGrid* Grid() { return dialog_.Accounts(); }
+    WebEditor() { m_dialog.show(); }
+    AccountGrid* Grid() { return m_dialog.Accounts(); }
     // OK with the typed values; the refusal shown, or "" when it closed.
     std::string Ok()
     {
-        ctx_.ui.shown.clear();
-        dialog_.OnOk();
-        if (ctx_.ui.shown.empty()) return dialog_.isVisible() ? "<open without message>" : "";
-        EXPECT_EQ(ctx_.ui.shown.back().icon, MessageIcon::Error);
-        EXPECT_TRUE(dialog_.isVisible());
-        return ctx_.ui.shown.back().text;
+        m_ctx.ui.shown.clear();
+        m_dialog.OnOk();
+        if (m_ctx.ui.shown.empty()) return m_dialog.isVisible() ? "<open without message>" : "";
+        EXPECT_EQ(m_ctx.ui.shown.back().icon, MessageIcon::Error);
+        EXPECT_TRUE(m_dialog.isVisible());
+        return m_ctx.ui.shown.back().text;
     }
 
-    CDlgSetComWeb dialog_{*record_, ctx_.app};
+    CDlgSetComWeb m_dialog{*m_record, m_ctx.app};
 };
 
 TEST_F(WebEditor, DuplicatedLoginIdsAmongEnabledAccounts)
@@ -193,15 +193,15 @@ TEST_F(WebEditor, DisabledAccountsAreStillCheckedAndChecksRunInOrder)
 {
     Grid()->Login(2)->setText(QString(17, 'a'));  // ID3 is disabled
     Grid()->Password(1)->setText(QString::fromUtf16(u"\u0080"));  // code 128 is no ASCII
-    dialog_.PortEdit()->setText("65536");
+    m_dialog.PortEdit()->setText("65536");
     EXPECT_EQ(Ok(), "Setting error: Password(ID2)");
     Grid()->Password(1)->setText(QString::fromUtf16(u"\u007F"));  // code 127 passes
     EXPECT_EQ(Ok(), "Setting error: Login ID(ID3)");
     Grid()->Login(2)->setText(QString(16, 'a'));
     EXPECT_EQ(Ok(), "Setting error: Port address");
-    dialog_.PortEdit()->setText("");
+    m_dialog.PortEdit()->setText("");
     EXPECT_EQ(Ok(), "");
-    EXPECT_EQ(record_->COM.WEB.PORT, 0);
+    EXPECT_EQ(m_record->COM.WEB.PORT, 0);
     EXPECT_STREQ(Web(1).PASSWORD, "\x7F");
 }
 
@@ -213,7 +213,7 @@ TEST_F(WebEditor, SwitchingAnAccountOffIsRefusedWhileAnyTextFails)
     EXPECT_TRUE(Grid()->Password(4)->isEnabled());
     Grid()->Login(6)->setText(QString(20, 'x'));
     Grid()->Mode(0)->setCurrentIndex(0);
-    EXPECT_EQ(ctx_.ui.Only().text, "Setting error: Login ID(ID7)");
+    EXPECT_EQ(m_ctx.ui.Only().text, "Setting error: Login ID(ID7)");
     EXPECT_EQ(Grid()->Mode(0)->currentIndex(), 1);
     EXPECT_TRUE(Grid()->Login(0)->isEnabled());
     Grid()->Login(6)->setText("ok");
@@ -223,13 +223,13 @@ TEST_F(WebEditor, SwitchingAnAccountOffIsRefusedWhileAnyTextFails)
 
 TEST_F(WebEditor, CancelLeavesTheRecordUntouched)
 {
-    const auto before = std::make_unique<SettingRecord>(*record_);
-    dialog_.PortEdit()->setText("8080");
+    const auto before = std::make_unique<SettingRecord>(*m_record);
+    m_dialog.PortEdit()->setText("8080");
     Grid()->Mode(7)->setCurrentIndex(1);
     Grid()->Login(0)->setText("changed");
     QTest::keyClick(Grid()->Login(0), Qt::Key_Escape);
-    EXPECT_FALSE(dialog_.isVisible());
-    EXPECT_TRUE(Same(*record_, *before));
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_TRUE(Same(*m_record, *before));
 }
 
 TEST_F(WebEditor, EnterInAnyFieldStoresTheAccounts)
@@ -237,34 +237,34 @@ TEST_F(WebEditor, EnterInAnyFieldStoresTheAccounts)
     Grid()->Password(0)->setText("pass-1");
     Grid()->Mode(0)->setFocus();
     QTest::keyClick(Grid()->Mode(0), Qt::Key_Return);
-    EXPECT_TRUE(ctx_.ui.shown.empty());
-    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_TRUE(m_ctx.ui.shown.empty());
+    EXPECT_FALSE(m_dialog.isVisible());
     EXPECT_STREQ(Web(0).PASSWORD, "pass-1");
 }
 
 class FtpEditor : public Credentials {
 protected:
-    FtpEditor() { dialog_.show(); }
-    CDlgSetComFtps dialog_{*record_, ctx_.app};
+    FtpEditor() { m_dialog.show(); }
+    CDlgSetComFtps m_dialog{*m_record, m_ctx.app};
 };
 
 TEST_F(FtpEditor, DisabledServerTakesAnyFields)
 {
-    EXPECT_FALSE(dialog_.IdEdit()->isEnabled());
-    dialog_.IdEdit()->setText(QString(30, 'x'));
-    dialog_.PortEdit()->setText("99999999999999999999999");
-    dialog_.OnOk();
-    EXPECT_TRUE(ctx_.ui.shown.empty());
-    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_FALSE(m_dialog.IdEdit()->isEnabled());
+    m_dialog.IdEdit()->setText(QString(30, 'x'));
+    m_dialog.PortEdit()->setText("99999999999999999999999");
+    m_dialog.OnOk();
+    EXPECT_TRUE(m_ctx.ui.shown.empty());
+    EXPECT_FALSE(m_dialog.isVisible());
     EXPECT_EQ(std::string(Ftp().ID), std::string(30, 'x'));
     EXPECT_EQ(Ftp().PORT, 21) << "an out-of-range port must not wrap";
 }
 
 TEST_F(FtpEditor, EnabledServerChecksLoginPasswordAndPort)
 {
-    dialog_.ModeCombo()->setCurrentIndex(1);
-    EXPECT_TRUE(dialog_.IdEdit()->isEnabled());
-    const auto before = std::make_unique<SettingRecord>(*record_);
+    m_dialog.ModeCombo()->setCurrentIndex(1);
+    EXPECT_TRUE(m_dialog.IdEdit()->isEnabled());
+    const auto before = std::make_unique<SettingRecord>(*m_record);
     struct Case {
         QString id, password, port;
         const char* refusal;
@@ -272,29 +272,29 @@ TEST_F(FtpEditor, EnabledServerChecksLoginPasswordAndPort)
     for (const Case& c : {Case{QString(17, 'i'), "p", "21", "Setting error: Login"},
                           Case{"i", QString::fromUtf16(u"\u00ff"), "21", "Setting error: Password"},
                           Case{"i", "p", "65536", "Setting error: Port address"}}) {
-        ctx_.ui.shown.clear();
-        dialog_.IdEdit()->setText(c.id);
-        dialog_.PasswordEdit()->setText(c.password);
-        dialog_.PortEdit()->setText(c.port);
-        QTest::keyClick(dialog_.PortEdit(), Qt::Key_Enter);
-        EXPECT_EQ(ctx_.ui.Only().text, c.refusal);
-        EXPECT_TRUE(dialog_.isVisible());
+        m_ctx.ui.shown.clear();
+        m_dialog.IdEdit()->setText(c.id);
+        m_dialog.PasswordEdit()->setText(c.password);
+        m_dialog.PortEdit()->setText(c.port);
+        QTest::keyClick(m_dialog.PortEdit(), Qt::Key_Enter);
+        EXPECT_EQ(m_ctx.ui.Only().text, c.refusal);
+        EXPECT_TRUE(m_dialog.isVisible());
     }
-    EXPECT_TRUE(Same(*record_, *before));
+    EXPECT_TRUE(Same(*m_record, *before));
 }
 
 TEST_F(FtpEditor, SwitchingOffIsRefusedWhileAFieldFails)
 {
-    dialog_.ModeCombo()->setCurrentIndex(1);
-    dialog_.PortEdit()->setText("70000");
-    dialog_.ModeCombo()->setCurrentIndex(0);
-    EXPECT_EQ(ctx_.ui.Only().text, "Setting error: Port address");
-    EXPECT_EQ(dialog_.ModeCombo()->currentIndex(), 1);
-    dialog_.PortEdit()->setText("2121");
-    dialog_.ModeCombo()->setCurrentIndex(0);
-    EXPECT_EQ(dialog_.ModeCombo()->currentIndex(), 0);
-    EXPECT_FALSE(dialog_.PortEdit()->isEnabled());
-    dialog_.reject();
+    m_dialog.ModeCombo()->setCurrentIndex(1);
+    m_dialog.PortEdit()->setText("70000");
+    m_dialog.ModeCombo()->setCurrentIndex(0);
+    EXPECT_EQ(m_ctx.ui.Only().text, "Setting error: Port address");
+    EXPECT_EQ(m_dialog.ModeCombo()->currentIndex(), 1);
+    m_dialog.PortEdit()->setText("2121");
+    m_dialog.ModeCombo()->setCurrentIndex(0);
+    EXPECT_EQ(m_dialog.ModeCombo()->currentIndex(), 0);
+    EXPECT_FALSE(m_dialog.PortEdit()->isEnabled());
+    m_dialog.reject();
     EXPECT_EQ(Ftp().MODE, 0);
     EXPECT_EQ(Ftp().PORT, 21);
 }

@@ -222,8 +222,8 @@ QString Cut(const Pattern& pattern, int n)
 
 class EditorTexts : public ::testing::Test {
 protected:
-    TestContext ctx_;
-    std::unique_ptr<SettingRecord> record_ = volmar::testing::MakeDefaultRecord();
+    TestContext m_ctx;
+    std::unique_ptr<SettingRecord> m_record = volmar::testing::MakeDefaultRecord();
 
     // A window of the editor on a copy of the record, so that trying texts
     // leaves the record alone. Its fields are listed as it opens (a page
@@ -237,7 +237,7 @@ protected:
     Trial Open(const Editor& editor, SettingRecord& record)
     {
         Trial t{std::make_unique<SettingRecord>(record), nullptr, {}};
-        t.dialog = editor.open(*t.copy, ctx_.app);
+        t.dialog = editor.open(*t.copy, m_ctx.app);
         t.fields = TextFields(*t.dialog);
         return t;
     }
@@ -245,7 +245,7 @@ protected:
     // Whether the field takes text at all rather than a number.
     bool TakesText(const Editor& editor, size_t index)
     {
-        Trial t = Open(editor, *record_);
+        Trial t = Open(editor, *m_record);
         for (const char* c : {" ", "&", "<", "#", "\x7F"}) {
             if (t.Accepts(index, QString::fromUtf8(c))) return true;
         }
@@ -259,13 +259,13 @@ protected:
     {
         int found = 0;
         {
-            Trial t = Open(editor, *record_);
+            Trial t = Open(editor, *m_record);
             for (int n = kMaxChars; n >= 1 && found == 0; n /= 2) {
                 if (t.Accepts(index, Cut(pattern, n))) found = n;
             }
         }
         if (found == 0 || found == kMaxChars) return found;
-        Trial t = Open(editor, *record_);
+        Trial t = Open(editor, *m_record);
         for (int n = 2 * found - 1; n > found; --n) {
             if (t.Accepts(index, Cut(pattern, n))) return n;
         }
@@ -311,28 +311,28 @@ protected:
     {
         for (size_t e = 0; e < Editors().size(); ++e) {
             SCOPED_TRACE(Editors()[e].name);
-            ctx_.ui.shown.clear();
-            Dialog dialog = Editors()[e].open(*record_, ctx_.app);
+            m_ctx.ui.shown.clear();
+            Dialog dialog = Editors()[e].open(*m_record, m_ctx.app);
             const std::vector<QWidget*> fields = TextFields(*dialog);
             ASSERT_EQ(fields.size(), typed[e].size());
             for (size_t i = 0; i < fields.size(); ++i) EXPECT_TRUE(Paste(fields[i], typed[e][i]));
-            ASSERT_TRUE(PressOk(*dialog)) << (ctx_.ui.shown.empty() ? "" : ctx_.ui.shown.back().text);
-            if (Editors()[e].store) Editors()[e].store(*dialog, *record_);
+            ASSERT_TRUE(PressOk(*dialog)) << (m_ctx.ui.shown.empty() ? "" : m_ctx.ui.shown.back().text);
+            if (Editors()[e].store) Editors()[e].store(*dialog, *m_record);
         }
 
         volmar::testing::TempDir dir;
         const std::string file = dir.File("texts.xml");
-        ASSERT_EQ(SaveSettingFile(file, WriteSettingDocument(*record_)), SaveOutcome::Saved);
+        ASSERT_EQ(SaveSettingFile(file, WriteSettingDocument(*m_record)), SaveOutcome::Saved);
         std::string bytes;
         ASSERT_TRUE(ReadWholeFile(file, 4u << 20, bytes));
         auto read = volmar::testing::MakeDefaultRecord();
         char path[kReadPathSize] = {};
         EXPECT_EQ(ReadSettingDocument(*read, bytes.data(), bytes.size(), path), 0) << path;
-        EXPECT_EQ(std::memcmp(read.get(), record_.get(), sizeof(SettingRecord)), 0);
+        EXPECT_EQ(std::memcmp(read.get(), m_record.get(), sizeof(SettingRecord)), 0);
 
         for (size_t e = 0; e < Editors().size(); ++e) {
             SCOPED_TRACE(Editors()[e].name);
-            Dialog dialog = Editors()[e].open(*read, ctx_.app);
+            Dialog dialog = Editors()[e].open(*read, m_ctx.app);
             const std::vector<QWidget*> fields = TextFields(*dialog);
             ASSERT_EQ(fields.size(), typed[e].size());
             for (size_t i = 0; i < fields.size(); ++i) {
@@ -345,14 +345,14 @@ protected:
 
 TEST_F(EditorTexts, HardestAcceptedTextsSurviveSavingAndReading)
 {
-    UseEverything(*record_);
+    UseEverything(*m_record);
     // For each editor, the texts of its fields: the unusual ones, then the
     // heaviest; a field that takes numbers only keeps what it shows.
     std::vector<std::vector<QString>> unusual, heaviest;
     int tag = 0;
     for (const Editor& editor : Editors()) {
         SCOPED_TRACE(editor.name);
-        const Trial shown = Open(editor, *record_);
+        const Trial shown = Open(editor, *m_record);
         unusual.emplace_back();
         heaviest.emplace_back();
         int textFields = 0;

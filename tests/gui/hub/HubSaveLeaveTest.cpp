@@ -45,58 +45,58 @@ protected:
     // Opens the hub; Save answers with the queued paths (none: Cancel).
     void Open(const std::string& currentFile = "")
     {
-        hub_ = std::make_unique<CDlgSetMain>(*record_, currentFile, ctx_.app);
-        hub_->SetSavePathChooser([this](QWidget*, const std::string& suggested) -> std::optional<std::string> {
-            suggested_.push_back(suggested);
-            if (paths_.empty()) return std::nullopt;
-            std::string path = paths_.front();
-            paths_.erase(paths_.begin());
+        m_hub = std::make_unique<CDlgSetMain>(*m_record, currentFile, m_ctx.app);
+        m_hub->SetSavePathChooser([this](QWidget*, const std::string& suggested) -> std::optional<std::string> {
+            m_suggested.push_back(suggested);
+            if (m_paths.empty()) return std::nullopt;
+            std::string path = m_paths.front();
+            m_paths.erase(m_paths.begin());
             return path;
         });
-        hub_->show();
+        m_hub->show();
     }
-    QPushButton* Button(const char* name) const { return hub_->findChild<QPushButton*>(name); }
-    void ChangeByte(size_t offset) { reinterpret_cast<unsigned char*>(record_.get())[offset] ^= 0x01; }
+    QPushButton* Button(const char* name) const { return m_hub->findChild<QPushButton*>(name); }
+    void ChangeByte(size_t offset) { reinterpret_cast<unsigned char*>(m_record.get())[offset] ^= 0x01; }
     std::vector<std::string> Folder() const
     {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
             names.push_back(entry.path().filename().string());
         return names;
     }
 
-    test::TestContext ctx_;
-    std::unique_ptr<SettingRecord> record_ = testing::MakeRandomRecord(7);
-    std::unique_ptr<CDlgSetMain> hub_;
-    std::vector<std::string> paths_;
-    std::vector<std::string> suggested_;
-    TempDir dir_;
+    test::TestContext m_ctx;
+    std::unique_ptr<SettingRecord> m_record = testing::MakeRandomRecord(7);
+    std::unique_ptr<CDlgSetMain> m_hub;
+    std::vector<std::string> m_paths;
+    std::vector<std::string> m_suggested;
+    TempDir m_dir;
 };
 
 TEST_F(Hub, LeavingUnchangedClosesWithoutAsking)
 {
     Open();
     QTest::mouseClick(Button("back"), Qt::LeftButton);
-    EXPECT_TRUE(ctx_.ui.questions.empty());
-    EXPECT_FALSE(hub_->isVisible());
+    EXPECT_TRUE(m_ctx.ui.questions.empty());
+    EXPECT_FALSE(m_hub->isVisible());
 }
 
 TEST_F(Hub, OneChangedByteAnywhereAsksAndCancelKeepsTheHubOpen)
 {
-    const auto original = std::make_unique<SettingRecord>(*record_);
+    const auto original = std::make_unique<SettingRecord>(*m_record);
     for (size_t offset : {size_t{0}, sizeof(SettingRecord) / 2, sizeof(SettingRecord) - 1}) {
         Open();
         ChangeByte(offset);
-        ctx_.ui.questions.clear();
-        ctx_.ui.confirmAnswers = {false};
-        hub_->OnLeave();
-        EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kDiscard}) << offset;
-        EXPECT_TRUE(hub_->isVisible()) << offset;
-        ctx_.ui.confirmAnswers = {true};
-        hub_->OnLeave();
-        EXPECT_FALSE(hub_->isVisible()) << offset;
+        m_ctx.ui.questions.clear();
+        m_ctx.ui.confirmAnswers = {false};
+        m_hub->OnLeave();
+        EXPECT_EQ(m_ctx.ui.questions, std::vector<std::string>{kDiscard}) << offset;
+        EXPECT_TRUE(m_hub->isVisible()) << offset;
+        m_ctx.ui.confirmAnswers = {true};
+        m_hub->OnLeave();
+        EXPECT_FALSE(m_hub->isVisible()) << offset;
         // Leaving does not undo the edit.
-        EXPECT_NE(std::memcmp(record_.get(), original.get(), sizeof(SettingRecord)), 0) << offset;
+        EXPECT_NE(std::memcmp(m_record.get(), original.get(), sizeof(SettingRecord)), 0) << offset;
         ChangeByte(offset);
     }
 }
@@ -107,14 +107,14 @@ TEST_F(Hub, EnterAndEscapeLeadToTheLeaveFlowWhateverHasTheFocus)
     ChangeByte(100);
     QPushButton* save = Button("save");
     save->setFocus();
-    ctx_.ui.confirmAnswers = {false, false};
+    m_ctx.ui.confirmAnswers = {false, false};
     QTest::keyClick(save, Qt::Key_Return);
-    QTest::keyClick(hub_->findChild<QCheckBox*>(), Qt::Key_Escape);
-    EXPECT_TRUE(suggested_.empty()) << "Enter pressed the focused Save button";
-    EXPECT_EQ(ctx_.ui.questions, (std::vector<std::string>{kDiscard, kDiscard}));
-    EXPECT_TRUE(hub_->isVisible());
+    QTest::keyClick(m_hub->findChild<QCheckBox*>(), Qt::Key_Escape);
+    EXPECT_TRUE(m_suggested.empty()) << "Enter pressed the focused Save button";
+    EXPECT_EQ(m_ctx.ui.questions, (std::vector<std::string>{kDiscard, kDiscard}));
+    EXPECT_TRUE(m_hub->isVisible());
     QTest::keyClick(save, Qt::Key_Enter);  // the keypad's Enter, answered OK
-    EXPECT_FALSE(hub_->isVisible());
+    EXPECT_FALSE(m_hub->isVisible());
 }
 
 // The title bar's close asks like Back: nothing is thrown away unasked.
@@ -122,67 +122,67 @@ TEST_F(Hub, ClosingFromTheTitleBarRunsTheLeaveFlow)
 {
     Open();
     ChangeByte(200);
-    ctx_.ui.confirmAnswers = {false};
-    hub_->windowHandle()->close();
-    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kDiscard});
-    EXPECT_TRUE(hub_->isVisible());
-    ctx_.ui.confirmAnswers = {true};
-    hub_->windowHandle()->close();
-    EXPECT_FALSE(hub_->isVisible());
+    m_ctx.ui.confirmAnswers = {false};
+    m_hub->windowHandle()->close();
+    EXPECT_EQ(m_ctx.ui.questions, std::vector<std::string>{kDiscard});
+    EXPECT_TRUE(m_hub->isVisible());
+    m_ctx.ui.confirmAnswers = {true};
+    m_hub->windowHandle()->close();
+    EXPECT_FALSE(m_hub->isVisible());
 
     ChangeByte(200);
     Open();
-    ctx_.ui.questions.clear();
-    hub_->windowHandle()->close();
-    EXPECT_TRUE(ctx_.ui.questions.empty());
-    EXPECT_FALSE(hub_->isVisible());
+    m_ctx.ui.questions.clear();
+    m_hub->windowHandle()->close();
+    EXPECT_TRUE(m_ctx.ui.questions.empty());
+    EXPECT_FALSE(m_hub->isVisible());
 }
 
 TEST_F(Hub, SaveWritesTheDocumentAndLeavingAfterItAsksNothing)
 {
     Open();
     ChangeByte(sizeof(SettingRecord) - 1);
-    const std::string file = dir_.File("plant.xml");
-    paths_ = {file};
+    const std::string file = m_dir.File("plant.xml");
+    m_paths = {file};
     QTest::mouseClick(Button("save"), Qt::LeftButton);
-    ASSERT_EQ(ctx_.ui.shown.size(), 1u);
-    EXPECT_EQ(ctx_.ui.shown[0].text, "File saved.");
-    EXPECT_EQ(ctx_.ui.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(ReadFile(file), WriteSettingDocument(*record_));
-    EXPECT_FALSE(hub_->HasUnsavedChanges());
-    hub_->OnLeave();
-    EXPECT_TRUE(ctx_.ui.questions.empty());
-    EXPECT_FALSE(hub_->isVisible());
+    ASSERT_EQ(m_ctx.ui.shown.size(), 1u);
+    EXPECT_EQ(m_ctx.ui.shown[0].text, "File saved.");
+    EXPECT_EQ(m_ctx.ui.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ReadFile(file), WriteSettingDocument(*m_record));
+    EXPECT_FALSE(m_hub->HasUnsavedChanges());
+    m_hub->OnLeave();
+    EXPECT_TRUE(m_ctx.ui.questions.empty());
+    EXPECT_FALSE(m_hub->isVisible());
 }
 
 TEST_F(Hub, SaveSuggestsTheFileLastReadOrTheDefaultName)
 {
     Open();
-    hub_->OnSave();  // cancelled: nothing written, nothing said
-    EXPECT_TRUE(ctx_.ui.shown.empty());
+    m_hub->OnSave();  // cancelled: nothing written, nothing said
+    EXPECT_TRUE(m_ctx.ui.shown.empty());
     EXPECT_TRUE(Folder().empty());
 
-    const std::string read = dir_.File("read.xml");
+    const std::string read = m_dir.File("read.xml");
     Open(read);
-    paths_ = {dir_.File("other.xml")};
-    hub_->OnSave();
-    hub_->OnSave();
-    EXPECT_EQ(suggested_, (std::vector<std::string>{"volmar.xml", read, read}));
+    m_paths = {m_dir.File("other.xml")};
+    m_hub->OnSave();
+    m_hub->OnSave();
+    EXPECT_EQ(m_suggested, (std::vector<std::string>{"volmar.xml", read, read}));
 }
 
 TEST_F(Hub, FileThatCannotBeOpenedIsReportedAndKeepsTheSnapshot)
 {
     Open();
     ChangeByte(5);
-    paths_ = {dir_.File("missing/folder/a.xml"), dir_.path()};
-    hub_->OnSave();
-    hub_->OnSave();
-    ASSERT_EQ(ctx_.ui.shown.size(), 2u);
-    for (const Message& m : ctx_.ui.shown) {
+    m_paths = {m_dir.File("missing/folder/a.xml"), m_dir.path()};
+    m_hub->OnSave();
+    m_hub->OnSave();
+    ASSERT_EQ(m_ctx.ui.shown.size(), 2u);
+    for (const Message& m : m_ctx.ui.shown) {
         EXPECT_EQ(m.text, "Failed to Open File");
         EXPECT_EQ(m.icon, MessageIcon::Error);
     }
-    EXPECT_TRUE(hub_->HasUnsavedChanges());
+    EXPECT_TRUE(m_hub->HasUnsavedChanges());
 }
 
 // A target the save may not write over stays as it was. A folder standing
@@ -190,19 +190,19 @@ TEST_F(Hub, FileThatCannotBeOpenedIsReportedAndKeepsTheSnapshot)
 // every user but root, who may write any file.
 TEST_F(Hub, ReadOnlyTargetIsNotReplaced)
 {
-    const std::string folder = dir_.File("locked.xml");
+    const std::string folder = m_dir.File("locked.xml");
     std::filesystem::create_directory(folder);
     WriteFile(folder + "/inside.txt", "kept");
     std::vector<std::string> targets{folder};
-    const std::string file = dir_.File("readonly.xml");
+    const std::string file = m_dir.File("readonly.xml");
     WriteFile(file, "old");
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
     if (::geteuid() != 0) targets.push_back(file);
     Open();
-    paths_ = targets;
-    for (size_t i = 0; i < targets.size(); ++i) hub_->OnSave();
-    ASSERT_EQ(ctx_.ui.shown.size(), targets.size());
-    for (const Message& m : ctx_.ui.shown) EXPECT_EQ(m.text, "Failed to Open File");
+    m_paths = targets;
+    for (size_t i = 0; i < targets.size(); ++i) m_hub->OnSave();
+    ASSERT_EQ(m_ctx.ui.shown.size(), targets.size());
+    for (const Message& m : m_ctx.ui.shown) EXPECT_EQ(m.text, "Failed to Open File");
     EXPECT_TRUE(std::filesystem::is_directory(folder));
     EXPECT_EQ(ReadFile(folder + "/inside.txt"), "kept");
     EXPECT_EQ(ReadFile(file), "old");
@@ -213,45 +213,45 @@ TEST_F(Hub, ReadOnlyTargetIsNotReplaced)
 // file whole, no temporary file behind, and the snapshot as it was.
 TEST_F(Hub, FailedWriteLeavesNoHalfFile)
 {
-    const std::string file = dir_.File("plant.xml");
+    const std::string file = m_dir.File("plant.xml");
     WriteFile(file, "previous contents");
     Open();
     ChangeByte(9);
-    paths_ = {file};
+    m_paths = {file};
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    hub_->OnSave();
+    m_hub->OnSave();
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(ctx_.ui.Only().text, "Failed to save file.");
-    EXPECT_EQ(ctx_.ui.Only().icon, MessageIcon::Error);
+    EXPECT_EQ(m_ctx.ui.Only().text, "Failed to save file.");
+    EXPECT_EQ(m_ctx.ui.Only().icon, MessageIcon::Error);
     EXPECT_EQ(ReadFile(file), "previous contents");
     EXPECT_EQ(Folder(), std::vector<std::string>{"plant.xml"});
-    ctx_.ui.confirmAnswers = {false};
-    hub_->OnLeave();
-    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kDiscard});
+    m_ctx.ui.confirmAnswers = {false};
+    m_hub->OnLeave();
+    EXPECT_EQ(m_ctx.ui.questions, std::vector<std::string>{kDiscard});
 }
 
 TEST_F(Hub, CheckBoxMirrorsAndWritesTagMessage)
 {
     Open();  // never set: on
-    auto* box = hub_->findChild<QCheckBox*>();
+    auto* box = m_hub->findChild<QCheckBox*>();
     EXPECT_TRUE(box->isChecked());
     QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_EQ(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, -1), 0);
+    EXPECT_EQ(m_ctx.profile.GetInt(kProfileSection, kPrefTagMessage, -1), 0);
     QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_EQ(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, -1), 1);
+    EXPECT_EQ(m_ctx.profile.GetInt(kProfileSection, kPrefTagMessage, -1), 1);
 
-    ctx_.profile.SetInt(kProfileSection, kPrefTagMessage, 0);
+    m_ctx.profile.SetInt(kProfileSection, kPrefTagMessage, 0);
     Open();
-    EXPECT_FALSE(hub_->findChild<QCheckBox*>()->isChecked());
+    EXPECT_FALSE(m_hub->findChild<QCheckBox*>()->isChecked());
     // The preference is not part of the setting.
-    EXPECT_FALSE(hub_->HasUnsavedChanges());
+    EXPECT_FALSE(m_hub->HasUnsavedChanges());
 }
 
 // The access-mode confirmation may change the link; the lines follow it
@@ -260,10 +260,10 @@ TEST_F(Hub, LinkLinesFollowTheAccessModeConfirmation)
 {
     class SwitchingPort final : public Interaction {
     public:
-        explicit SwitchingPort(Interaction& inner) : inner_(inner) {}
-        void Show(const Message& m) override { inner_.Show(m); }
-        bool Confirm(const Message& q) override { return inner_.Confirm(q); }
-        bool ConfirmYesNo(const Message& q) override { return inner_.ConfirmYesNo(q); }
+        explicit SwitchingPort(Interaction& inner) : m_inner(inner) {}
+        void Show(const Message& m) override { m_inner.Show(m); }
+        bool Confirm(const Message& q) override { return m_inner.Confirm(q); }
+        bool ConfirmYesNo(const Message& q) override { return m_inner.ConfirmYesNo(q); }
         bool ConfirmAccessMode(LinkState& link) override
         {
             link.comPort = 2;
@@ -274,14 +274,14 @@ TEST_F(Hub, LinkLinesFollowTheAccessModeConfirmation)
         void Pause(int) override {}
 
     private:
-        Interaction& inner_;
-    } ui(ctx_.ui);
-    AppContext app{ctx_.profile, ctx_.link, ui, [] { return ComPortNames{{0, "ttyS0"}, {1, "ttyUSB0"}}; }};
-    ctx_.link.kind = LinkKind::Usb;
-    ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 1);
-    for (Account& a : record_->COM.WEB.AUTH) a.MODE = 0;  // no ID/password guidance
-    record_->COM.FTP.MODE = 0;
-    CDlgSetMain hub(*record_, "", app);
+        Interaction& m_inner;
+    } ui(m_ctx.ui);
+    AppContext app{m_ctx.profile, m_ctx.link, ui, [] { return ComPortNames{{0, "ttyS0"}, {1, "ttyUSB0"}}; }};
+    m_ctx.link.kind = LinkKind::Usb;
+    m_ctx.profile.SetInt(kProfileSection, kPrefConnectConfirm, 1);
+    for (Account& a : m_record->COM.WEB.AUTH) a.MODE = 0;  // no ID/password guidance
+    m_record->COM.FTP.MODE = 0;
+    CDlgSetMain hub(*m_record, "", app);
     auto lineShown = [&hub](const char* text) {
         for (QLabel* label : hub.findChildren<QLabel*>())
             if (label->text() == text) return true;
@@ -291,18 +291,18 @@ TEST_F(Hub, LinkLinesFollowTheAccessModeConfirmation)
     EXPECT_TRUE(lineShown("ttyS0"));
     hub.OnUpload();
     EXPECT_TRUE(lineShown("ttyUSB0"));
-    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{"Are you sure to upload?"});
+    EXPECT_EQ(m_ctx.ui.questions, std::vector<std::string>{"Are you sure to upload?"});
 }
 
 // With a USB link the second line names the port, as the main window does.
 TEST_F(Hub, UsbLinkLineNamesThePort)
 {
-    AppContext app{ctx_.profile, ctx_.link, ctx_.ui};
+    AppContext app{m_ctx.profile, m_ctx.link, m_ctx.ui};
     app.serialDevices = [] { return std::vector<SerialDevice>{{"/dev/ttyACM0", "/dev/ttyACM0", "QN70G"}}; };
-    ctx_.link.kind = LinkKind::Usb;
-    ctx_.link.comPort = 1;
-    CDlgSetMain hub(*record_, "", app);
-    const std::string expected = DescribeLink(ctx_.link, ctx_.profile, app.PortNames()).device;
+    m_ctx.link.kind = LinkKind::Usb;
+    m_ctx.link.comPort = 1;
+    CDlgSetMain hub(*m_record, "", app);
+    const std::string expected = DescribeLink(m_ctx.link, m_ctx.profile, app.PortNames()).device;
     ASSERT_FALSE(expected.empty());
     bool shown = false;
     for (QLabel* label : hub.findChildren<QLabel*>()) shown = shown || label->text().toStdString() == expected;
@@ -321,20 +321,20 @@ TEST_F(Hub, ButtonsOpenTheirEditorsOnTheSameRecord)
     for (const Case& c : {Case{"system", EditorSlot::System}, Case{"communication", EditorSlot::Communication},
                           Case{"mail", EditorSlot::Mail}, Case{"display", EditorSlot::Display},
                           Case{"record", EditorSlot::Record}}) {
-        ctx_.ui.shown.clear();
+        m_ctx.ui.shown.clear();
         {
             ScopedEditor none(c.slot, nullptr);
             QTest::mouseClick(Button(c.button), Qt::LeftButton);
-            EXPECT_EQ(ctx_.ui.Only().text, std::string(EditorCaption(c.slot)) +
+            EXPECT_EQ(m_ctx.ui.Only().text, std::string(EditorCaption(c.slot)) +
                                                  " is not yet available in this version of VOLMAR.");
         }
         SettingRecord* seen = nullptr;
         ScopedEditor spy(c.slot, [&](SettingRecord& r, AppContext&, QWidget* parent) {
             seen = &r;
-            EXPECT_EQ(parent, hub_.get());
+            EXPECT_EQ(parent, m_hub.get());
         });
         QTest::mouseClick(Button(c.button), Qt::LeftButton);
-        EXPECT_EQ(seen, record_.get()) << c.button;
+        EXPECT_EQ(seen, m_record.get()) << c.button;
     }
 
     auto menu = test::OnNextModal<CDlgSetIo>([&](CDlgSetIo* io) {
@@ -343,7 +343,7 @@ TEST_F(Hub, ButtonsOpenTheirEditorsOnTheSameRecord)
         for (EditorSlot slot : {EditorSlot::IoSlave, EditorSlot::AnalogInput, EditorSlot::DiscreteInput,
                                 EditorSlot::PulseInput, EditorSlot::FunctionInput, EditorSlot::DiscreteOutput}) {
             spies.push_back(std::make_unique<ScopedEditor>(slot, [&, slot](SettingRecord& r, AppContext&, QWidget*) {
-                if (&r == record_.get()) opened.push_back(slot);
+                if (&r == m_record.get()) opened.push_back(slot);
             }));
         }
         for (QPushButton* b : io->findChildren<QPushButton*>())
@@ -354,7 +354,7 @@ TEST_F(Hub, ButtonsOpenTheirEditorsOnTheSameRecord)
     });
     QTest::mouseClick(Button("io"), Qt::LeftButton);
     EXPECT_TRUE(*menu);
-    EXPECT_TRUE(hub_->isVisible());
+    EXPECT_TRUE(m_hub->isVisible());
 }
 
 }  // namespace

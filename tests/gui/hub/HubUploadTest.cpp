@@ -49,17 +49,17 @@ protected:
     // Starts the simulator with the extra options and points the link at it.
     void StartUnit(std::vector<std::string> options = {})
     {
-        journal_ = dir_.File("journal.log");
-        std::vector<std::string> args = {"--serial", "--tcp", "0", "--cipher", "0", "--journal", journal_};
+        m_journal = m_dir.File("journal.log");
+        std::vector<std::string> args = {"--serial", "--tcp", "0", "--cipher", "0", "--journal", m_journal};
         args.insert(args.end(), options.begin(), options.end());
-        sim_ = std::make_unique<volmar::test::SimProcess>(args);
-        ASSERT_TRUE(sim_->WaitReady()) << sim_->Errors();
-        ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
-        ctx_.UseSimulator(*sim_, GetParam() == Link::Serial ? "serial" : "tcp", 1);
-        hub_ = std::make_unique<CDlgSetMain>(*record_, "", ctx_.app);
-        hub_->show();
+        m_sim = std::make_unique<volmar::test::SimProcess>(args);
+        ASSERT_TRUE(m_sim->WaitReady()) << m_sim->Errors();
+        m_ctx.profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
+        m_ctx.UseSimulator(*m_sim, GetParam() == Link::Serial ? "serial" : "tcp", 1);
+        m_hub = std::make_unique<CDlgSetMain>(*m_record, "", m_ctx.app);
+        m_hub->show();
     }
-    std::string Journal() const { return ReadFile(journal_); }
+    std::string Journal() const { return ReadFile(m_journal); }
     // The unit received a setting, or received and kept one.
     bool Put() const { return Journal().find("put CONFIG_P") != std::string::npos; }
     bool PutTaken() const
@@ -69,67 +69,67 @@ protected:
             if (line.find(" put CONFIG_P ") != std::string::npos && line.ends_with(" ok")) return true;
         return false;
     }
-    std::string Messages() const { return ::testing::PrintToString(ctx_.ui.Texts()); }
+    std::string Messages() const { return ::testing::PrintToString(m_ctx.ui.Texts()); }
 
-    TempDir dir_;
-    std::string journal_;
-    std::unique_ptr<volmar::test::SimProcess> sim_;
-    test::TestContext ctx_;
-    std::unique_ptr<SettingRecord> record_ = PersonalRecord();
-    std::unique_ptr<CDlgSetMain> hub_;
+    TempDir m_dir;
+    std::string m_journal;
+    std::unique_ptr<volmar::test::SimProcess> m_sim;
+    test::TestContext m_ctx;
+    std::unique_ptr<SettingRecord> m_record = PersonalRecord();
+    std::unique_ptr<CDlgSetMain> m_hub;
 };
 
 TEST_P(HubUpload, SuccessTakesANewSnapshot)
 {
     StartUnit();
-    Set(record_->SYSTEM.NAME1, "Hub upload");
-    ASSERT_TRUE(hub_->HasUnsavedChanges());
-    hub_->OnUpload();
+    Set(m_record->SYSTEM.NAME1, "Hub upload");
+    ASSERT_TRUE(m_hub->HasUnsavedChanges());
+    m_hub->OnUpload();
     EXPECT_TRUE(PutTaken()) << Journal() << Messages();
-    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kConfirmUpload});
-    ASSERT_EQ(ctx_.ui.transfers.size(), 1u);
-    EXPECT_EQ(ctx_.ui.transfers[0].object, "CONFIG_P");
-    EXPECT_FALSE(hub_->HasUnsavedChanges()) << Messages();
-    hub_->OnLeave();
-    EXPECT_EQ(ctx_.ui.questions.size(), 1u);
-    EXPECT_FALSE(hub_->isVisible());
+    EXPECT_EQ(m_ctx.ui.questions, std::vector<std::string>{kConfirmUpload});
+    ASSERT_EQ(m_ctx.ui.transfers.size(), 1u);
+    EXPECT_EQ(m_ctx.ui.transfers[0].object, "CONFIG_P");
+    EXPECT_FALSE(m_hub->HasUnsavedChanges()) << Messages();
+    m_hub->OnLeave();
+    EXPECT_EQ(m_ctx.ui.questions.size(), 1u);
+    EXPECT_FALSE(m_hub->isVisible());
 }
 
 TEST_P(HubUpload, FailedUploadKeepsTheSnapshot)
 {
     StartUnit({"--refuse-put", "3"});
-    Set(record_->SYSTEM.NAME1, "Refused");
-    hub_->OnUpload();
+    Set(m_record->SYSTEM.NAME1, "Refused");
+    m_hub->OnUpload();
     EXPECT_TRUE(Put());
     EXPECT_FALSE(PutTaken());
-    EXPECT_TRUE(hub_->HasUnsavedChanges());
+    EXPECT_TRUE(m_hub->HasUnsavedChanges());
 }
 
 // Before 2.2 a PI channel of type SLMP may only read LTN, LCN, LSTN or LZ.
 TEST_P(HubUpload, OldFirmwareRefusesOtherSlmpDevicesBeforeSending)
 {
     StartUnit();  // firmware 2.1
-    record_->IO.PI[4].TYPE = 7;
-    record_->IO.PI[4].SLMP_DEV_CODE = 0xA8;  // D
-    record_->IO.PI[9].TYPE = 7;
-    record_->IO.PI[9].SLMP_DEV_CODE = 0x9C;
-    hub_->OnUpload();
-    ASSERT_FALSE(ctx_.ui.shown.empty());
-    EXPECT_EQ(ctx_.ui.shown.back().text, "Setting error: PI5\nSLMP device not supported by this QN70 version.");
-    EXPECT_EQ(ctx_.ui.shown.back().icon, MessageIcon::Error);
+    m_record->IO.PI[4].TYPE = 7;
+    m_record->IO.PI[4].SLMP_DEV_CODE = 0xA8;  // D
+    m_record->IO.PI[9].TYPE = 7;
+    m_record->IO.PI[9].SLMP_DEV_CODE = 0x9C;
+    m_hub->OnUpload();
+    ASSERT_FALSE(m_ctx.ui.shown.empty());
+    EXPECT_EQ(m_ctx.ui.shown.back().text, "Setting error: PI5\nSLMP device not supported by this QN70 version.");
+    EXPECT_EQ(m_ctx.ui.shown.back().icon, MessageIcon::Error);
     EXPECT_NE(Journal().find("status"), std::string::npos) << Journal();
     EXPECT_FALSE(Put());
-    EXPECT_TRUE(ctx_.ui.transfers.empty());
+    EXPECT_TRUE(m_ctx.ui.transfers.empty());
 }
 
 TEST_P(HubUpload, NewerFirmwareTakesAnySlmpDevice)
 {
     StartUnit({"--firmware", "2.2.0"});
-    record_->IO.PI[4].TYPE = 7;
-    record_->IO.PI[4].SLMP_DEV_CODE = 0xA8;
-    hub_->OnUpload();
+    m_record->IO.PI[4].TYPE = 7;
+    m_record->IO.PI[4].SLMP_DEV_CODE = 0xA8;
+    m_hub->OnUpload();
     EXPECT_TRUE(PutTaken()) << Messages();
-    EXPECT_EQ(std::count(ctx_.ui.Texts().begin(), ctx_.ui.Texts().end(),
+    EXPECT_EQ(std::count(m_ctx.ui.Texts().begin(), m_ctx.ui.Texts().end(),
                          "Setting error: PI5\nSLMP device not supported by this QN70 version."),
               0);
 }
@@ -141,14 +141,14 @@ TEST_P(HubUpload, NewerFirmwareTakesAnySlmpDevice)
 TEST_P(HubUpload, LargestSettingGoesThrough)
 {
     StartUnit();
-    record_ = testing::MakeMaximalRecord();
-    for (Account& a : record_->COM.WEB.AUTH) a.MODE = 0;
-    record_->COM.FTP.MODE = 0;
-    ASSERT_EQ(DefaultCredentialFlags(*record_), 0u);
-    const std::string document = WriteSettingDocument(*record_);
+    m_record = testing::MakeMaximalRecord();
+    for (Account& a : m_record->COM.WEB.AUTH) a.MODE = 0;
+    m_record->COM.FTP.MODE = 0;
+    ASSERT_EQ(DefaultCredentialFlags(*m_record), 0u);
+    const std::string document = WriteSettingDocument(*m_record);
     EXPECT_LT(document.size() + 16, kSettingBufferSize);
-    hub_ = std::make_unique<CDlgSetMain>(*record_, "", ctx_.app);
-    hub_->OnUpload();
+    m_hub = std::make_unique<CDlgSetMain>(*m_record, "", m_ctx.app);
+    m_hub->OnUpload();
     EXPECT_TRUE(PutTaken()) << Journal() << Messages();
 }
 
@@ -157,29 +157,29 @@ TEST_P(HubUpload, LargestSettingGoesThrough)
 TEST_P(HubUpload, CancelledUploadNeverReachesTheUnit)
 {
     StartUnit();
-    Set(record_->SYSTEM.NAME1, "Not sent");
+    Set(m_record->SYSTEM.NAME1, "Not sent");
 
-    Set(record_->COM.WEB.AUTH[0].PASSWORD, "kovan");
-    Set(record_->COM.WEB.AUTH[0].LOGIN, "kovan");
+    Set(m_record->COM.WEB.AUTH[0].PASSWORD, "kovan");
+    Set(m_record->COM.WEB.AUTH[0].LOGIN, "kovan");
     auto cancelled = test::OnNextModal<CDlgSetIdPwd>([](CDlgSetIdPwd* d) { d->reject(); });
-    hub_->OnUpload();
+    m_hub->OnUpload();
     EXPECT_TRUE(*cancelled);
-    EXPECT_TRUE(ctx_.ui.questions.empty());
-    Set(record_->COM.WEB.AUTH[0].PASSWORD, "s3cret");
+    EXPECT_TRUE(m_ctx.ui.questions.empty());
+    Set(m_record->COM.WEB.AUTH[0].PASSWORD, "s3cret");
 
-    ctx_.ui.confirmAnswers = {false};
-    hub_->OnUpload();
-    EXPECT_EQ(ctx_.ui.questions, std::vector<std::string>{kConfirmUpload});
+    m_ctx.ui.confirmAnswers = {false};
+    m_hub->OnUpload();
+    EXPECT_EQ(m_ctx.ui.questions, std::vector<std::string>{kConfirmUpload});
 
-    ctx_.profile.SetInt(kProfileSection, kPrefConnectConfirm, 1);
-    ctx_.ui.accessAnswers = {false};
-    hub_->OnUpload();
-    EXPECT_EQ(ctx_.ui.accessConfirmations, 1);
+    m_ctx.profile.SetInt(kProfileSection, kPrefConnectConfirm, 1);
+    m_ctx.ui.accessAnswers = {false};
+    m_hub->OnUpload();
+    EXPECT_EQ(m_ctx.ui.accessConfirmations, 1);
 
     EXPECT_EQ(Journal(), "");
-    EXPECT_TRUE(ctx_.ui.transfers.empty());
-    EXPECT_EQ(ctx_.ui.loginPrompts, 0);
-    EXPECT_TRUE(hub_->HasUnsavedChanges());
+    EXPECT_TRUE(m_ctx.ui.transfers.empty());
+    EXPECT_EQ(m_ctx.ui.loginPrompts, 0);
+    EXPECT_TRUE(m_hub->HasUnsavedChanges());
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, HubUpload, ::testing::Values(Link::Serial, Link::PlainTcp),

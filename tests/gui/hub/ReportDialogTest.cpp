@@ -49,19 +49,19 @@ class ReportDialog : public ::testing::Test {
 protected:
     ReportDialog()
     {
-        AiChannel& ai = record_->IO.AI[0];
+        AiChannel& ai = m_record->IO.AI[0];
         ai.TYPE = 1;
         std::strcpy(ai.NAME, "Tank <level>");
     }
 
-    test::TestContext ctx_;
-    std::unique_ptr<SettingRecord> record_ = testing::MakeDefaultRecord();
-    TempDir dir_;
+    test::TestContext m_ctx;
+    std::unique_ptr<SettingRecord> m_record = testing::MakeDefaultRecord();
+    TempDir m_dir;
 };
 
 TEST_F(ReportDialog, HubButtonPreviewsTheHubsRecord)
 {
-    CDlgSetMain hub(*record_, "/data/plant.xml", ctx_.app);
+    CDlgSetMain hub(*m_record, "/data/plant.xml", m_ctx.app);
     hub.show();
     QString preview;
     auto ran = test::OnNextModal<CDlgSetReport>([&](CDlgSetReport* dialog) {
@@ -81,21 +81,21 @@ TEST_F(ReportDialog, HubButtonPreviewsTheHubsRecord)
 // started can run (Qt warns otherwise, and the test main fails the test).
 TEST_F(ReportDialog, LongReportSavesAsPdf)
 {
-    for (AiChannel& ai : record_->IO.AI) ai.TYPE = 1;
-    for (PiChannel& pi : record_->IO.PI) pi.TYPE = 1;
-    CDlgSetReport dialog(*record_, "plant.xml", ctx_.ui);
+    for (AiChannel& ai : m_record->IO.AI) ai.TYPE = 1;
+    for (PiChannel& pi : m_record->IO.PI) pi.TYPE = 1;
+    CDlgSetReport dialog(*m_record, "plant.xml", m_ctx.ui);
     dialog.SetPathChooser([&](QWidget*, const std::string&) -> std::optional<std::string> {
-        return dir_.File("long.pdf");
+        return m_dir.File("long.pdf");
     });
     dialog.OnSave();
-    EXPECT_EQ(ctx_.ui.Texts(), std::vector<std::string>{"File saved."});
-    EXPECT_GT(PdfPageCount(ReadFile(dir_.File("long.pdf"))), 2);
+    EXPECT_EQ(m_ctx.ui.Texts(), std::vector<std::string>{"File saved."});
+    EXPECT_GT(PdfPageCount(ReadFile(m_dir.File("long.pdf"))), 2);
 }
 
 TEST_F(ReportDialog, SavesHtmlAndPdfPrintsAndReportsAFailedSave)
 {
-    CDlgSetReport dialog(*record_, "plant.xml", ctx_.ui);
-    std::vector<std::string> paths = {dir_.File("r.html"), dir_.File("r.PDF"), dir_.File("missing/r.html")};
+    CDlgSetReport dialog(*m_record, "plant.xml", m_ctx.ui);
+    std::vector<std::string> paths = {m_dir.File("r.html"), m_dir.File("r.PDF"), m_dir.File("missing/r.html")};
     std::string suggested;
     dialog.SetPathChooser([&](QWidget*, const std::string& s) -> std::optional<std::string> {
         suggested = s;
@@ -105,18 +105,18 @@ TEST_F(ReportDialog, SavesHtmlAndPdfPrintsAndReportsAFailedSave)
     });
     for (int i = 0; i < 3; ++i) dialog.OnSave();
     EXPECT_EQ(suggested, "plant-report.html");
-    ASSERT_EQ(ctx_.ui.shown.size(), 3u);
-    EXPECT_EQ(ctx_.ui.shown[0].text, "File saved.");
-    EXPECT_EQ(ctx_.ui.shown[1].text, "File saved.");
-    EXPECT_EQ(ctx_.ui.shown[2].icon, MessageIcon::Error);
+    ASSERT_EQ(m_ctx.ui.shown.size(), 3u);
+    EXPECT_EQ(m_ctx.ui.shown[0].text, "File saved.");
+    EXPECT_EQ(m_ctx.ui.shown[1].text, "File saved.");
+    EXPECT_EQ(m_ctx.ui.shown[2].icon, MessageIcon::Error);
 
-    const std::string html = ReadFile(dir_.File("r.html"));
+    const std::string html = ReadFile(m_dir.File("r.html"));
     EXPECT_EQ(html, dialog.Html());
     int headings = 0;
     EXPECT_EQ(XmlErrorsAndHeadings(html, &headings), 0);
     EXPECT_EQ(headings, 4);  // unit, network, AI, record
 
-    const std::string pdf = ReadFile(dir_.File("r.PDF"));
+    const std::string pdf = ReadFile(m_dir.File("r.PDF"));
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_GT(PdfPageCount(pdf), 0);
 
@@ -124,9 +124,9 @@ TEST_F(ReportDialog, SavesHtmlAndPdfPrintsAndReportsAFailedSave)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                       QPageLayout::Millimeter));  // as the saved PDF's pages
-    printer.setOutputFileName(QString::fromStdString(dir_.File("printed.pdf")));
+    printer.setOutputFileName(QString::fromStdString(m_dir.File("printed.pdf")));
     dialog.PrintTo(printer);
-    EXPECT_EQ(PdfPageCount(ReadFile(dir_.File("printed.pdf"))), PdfPageCount(pdf));
+    EXPECT_EQ(PdfPageCount(ReadFile(m_dir.File("printed.pdf"))), PdfPageCount(pdf));
 }
 
 }  // namespace

@@ -40,33 +40,33 @@ bool AnyWaitDialogVisible()
 // 10 ms; gives up after 20 s.
 class Answerer : public QObject {
 public:
-    explicit Answerer(QWidget* hub) : hub_(hub)
+    explicit Answerer(QWidget* hub) : m_hub(hub)
     {
-        clock_.start();
-        connect(&timer_, &QTimer::timeout, this, &Answerer::Tick);
-        timer_.start(10);
+        m_clock.start();
+        connect(&m_timer, &QTimer::timeout, this, &Answerer::Tick);
+        m_timer.start(10);
     }
     std::vector<Seen> seen;
 
 private:
     void Tick()
     {
-        if (clock_.elapsed() > 20000) {
-            timer_.stop();
+        if (m_clock.elapsed() > 20000) {
+            m_timer.stop();
             ADD_FAILURE() << "the operation did not end";
             return;
         }
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || qobject_cast<CDlgWait*>(modal) || modal == hub_ || (last_ && modal == last_)) return;
-        last_ = modal;
+        if (!modal || qobject_cast<CDlgWait*>(modal) || modal == m_hub || (m_last && modal == m_last)) return;
+        m_last = modal;
         Seen s;
         auto* box = qobject_cast<QMessageBox*>(modal);
         s.what = box ? box->text() : modal->windowTitle();
         if (box) s.icon = box->icon();
         s.busyVisible = AnyWaitDialogVisible();
         s.waitCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        s.aboveHub = modal->parentWidget() == hub_;
-        const QPoint off = modal->frameGeometry().center() - hub_->frameGeometry().center();
+        s.aboveHub = modal->parentWidget() == m_hub;
+        const QPoint off = modal->frameGeometry().center() - m_hub->frameGeometry().center();
         s.centred = off.manhattanLength() <= 4;
         seen.push_back(s);
         if (auto* login = qobject_cast<CDlgPassword*>(modal)) {
@@ -78,10 +78,10 @@ private:
         }
     }
 
-    QWidget* hub_;
-    QPointer<QWidget> last_;
-    QTimer timer_;
-    QElapsedTimer clock_;
+    QWidget* m_hub;
+    QPointer<QWidget> m_last;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
 };
 
 class OperationDialogs : public ::testing::Test {

@@ -35,57 +35,57 @@ std::string WithNul(std::string_view s)
 
 }  // namespace
 
-CCipherLink::CCipherLink(uint16_t port, SocketTimeouts timeouts) : port_(port), timeouts_(timeouts)
+CCipherLink::CCipherLink(uint16_t port, SocketTimeouts timeouts) : m_port(port), m_timeouts(timeouts)
 {
-    if (getrandom(&nonceState_, sizeof nonceState_, GRND_NONBLOCK) != sizeof nonceState_)
-        nonceState_ = static_cast<uint32_t>(
+    if (getrandom(&m_nonceState, sizeof m_nonceState, GRND_NONBLOCK) != sizeof m_nonceState)
+        m_nonceState = static_cast<uint32_t>(
             std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 uint32_t CCipherLink::NextNonce()
 {
     // xorshift32: the value only has to vary, the unit does not check it.
-    if (nonceState_ == 0) nonceState_ = 0x9E3779B9u;
-    nonceState_ ^= nonceState_ << 13;
-    nonceState_ ^= nonceState_ >> 17;
-    nonceState_ ^= nonceState_ << 5;
-    return nonceState_;
+    if (m_nonceState == 0) m_nonceState = 0x9E3779B9u;
+    m_nonceState ^= m_nonceState << 13;
+    m_nonceState ^= m_nonceState >> 17;
+    m_nonceState ^= m_nonceState << 5;
+    return m_nonceState;
 }
 
 bool CCipherLink::Fail(int error)
 {
-    lastError_ = error;
+    m_lastError = error;
     return false;
 }
 
 bool CCipherLink::Connect(const std::string& address)
 {
-    socket_.Reset();
-    byteCounter_ = 0;
-    key_.fill(0);
-    keyed_ = false;
-    challenge_.fill(0);
-    linkVector_.fill(0);
-    lastError_ = 0;
-    socket_ = ConnectTcp(address, port_, timeouts_);
-    if (!socket_) return Fail(kCipherErrConnect);
+    m_socket.Reset();
+    m_byteCounter = 0;
+    m_key.fill(0);
+    m_keyed = false;
+    m_challenge.fill(0);
+    m_linkVector.fill(0);
+    m_lastError = 0;
+    m_socket = ConnectTcp(address, m_port, m_timeouts);
+    if (!m_socket) return Fail(kCipherErrConnect);
     return true;
 }
 
 void CCipherLink::Close()
 {
-    socket_.Reset();
+    m_socket.Reset();
 }
 
 bool CCipherLink::Send(uint8_t code, std::span<const uint8_t> part1, std::span<const uint8_t> part2,
                        bool encrypted, bool counted)
 {
-    if (encrypted && !keyed_) return Fail(kCipherErrEncryption);
+    if (encrypted && !m_keyed) return Fail(kCipherErrEncryption);
     ByteCountFn count;
-    if (counted) count = [this](size_t n) { byteCounter_ += static_cast<int32_t>(n); };
-    const int err = SendCipherPacket(socket_.Get(), code, part1, part2, NextNonce(),
-                                     encrypted ? &key_ : nullptr, linkVector_,
-                                     timeouts_.inactivityMs, count);
+    if (counted) count = [this](size_t n) { m_byteCounter += static_cast<int32_t>(n); };
+    const int err = SendCipherPacket(m_socket.Get(), code, part1, part2, NextNonce(),
+                                     encrypted ? &m_key : nullptr, m_linkVector,
+                                     m_timeouts.inactivityMs, count);
     return err == kCipherErrNone || Fail(err);
 }
 
@@ -120,15 +120,15 @@ bool CCipherLink::Hello(bool strict, std::string_view password, CipherHelloInfo*
     }
     // The challenge is exactly one block; anything else cannot be used.
     if (h.part2 != kCamelliaBlockSize) return Fail(kCipherErrEncryption);
-    std::memcpy(challenge_.data(), part2, challenge_.size());
+    std::memcpy(m_challenge.data(), part2, m_challenge.size());
     const auto key = DeriveLinkKey(password);
     if (!key) return Fail(kCipherErrEncryption);
-    key_ = *key;
-    CipherBlock vector = challenge_;
+    m_key = *key;
+    CipherBlock vector = m_challenge;
     CipherBlock zero{};
-    if (!CamelliaCbcEncrypt(key_, zero, vector)) return Fail(kCipherErrEncryption);
-    linkVector_ = vector;
-    keyed_ = true;
+    if (!CamelliaCbcEncrypt(m_key, zero, vector)) return Fail(kCipherErrEncryption);
+    m_linkVector = vector;
+    m_keyed = true;
     return true;
 }
 
@@ -150,16 +150,16 @@ bool CCipherLink::Login(std::string_view loginId, std::string_view password)
 // decrypted on the link's chain.
 CipherReplyReader CCipherLink::ReplyReader(bool encrypted)
 {
-    const int fd = socket_.Get();
-    const int inactivity = timeouts_.inactivityMs;
+    const int fd = m_socket.Get();
+    const int inactivity = m_timeouts.inactivityMs;
     const CipherReadFn read = [fd, inactivity](uint8_t* d, size_t n) { return ReadExactly(fd, d, n, inactivity); };
     if (!encrypted) return CipherReplyReader(read, nullptr, {});
-    return CipherReplyReader(read, &key_, linkVector_);
+    return CipherReplyReader(read, &m_key, m_linkVector);
 }
 
 bool CCipherLink::Get(std::string_view object, std::span<uint8_t> out, size_t& received)
 {
-    byteCounter_ = 0;
+    m_byteCounter = 0;
     received = 0;
     if (!Send(kCipherCmdGet, Bytes(object), {}, true, false)) return false;
     CipherReplyReader reader = ReplyReader(true);
@@ -169,7 +169,7 @@ bool CCipherLink::Get(std::string_view object, std::span<uint8_t> out, size_t& r
     case CipherReplyKind::Accepted: {
         if (h.part1 > out.size()) return Fail(kCipherErrRecvSize);
         CipherBodySplitter body(h, out, {});
-        const ByteCountFn count = [this](size_t n) { byteCounter_ += static_cast<int32_t>(n); };
+        const ByteCountFn count = [this](size_t n) { m_byteCounter += static_cast<int32_t>(n); };
         if (int err = reader.ReadBody(h, body, count)) return Fail(err);
         received = h.part1;
         return true;
@@ -190,7 +190,7 @@ bool CCipherLink::Get(std::string_view object, std::span<uint8_t> out, size_t& r
 bool CCipherLink::Put(std::string_view object, std::span<const uint8_t> data, int& resultCode,
                       std::span<char> message)
 {
-    byteCounter_ = 0;
+    m_byteCounter = 0;
     resultCode = 0;
     if (!Send(kCipherCmdPut, Bytes(object), data, true, true)) return false;
     CipherReplyReader reader = ReplyReader(true);

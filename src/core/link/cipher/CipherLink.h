@@ -52,11 +52,11 @@ public:
              std::span<char> message);
     void Close();
 
-    int LastError() const { return lastError_; }
+    int LastError() const { return m_lastError; }
     // Bytes of the current Get (body) or Put (whole packet); read by the wait
     // dialog while the transfer runs.
-    std::atomic<int32_t>& ByteCounter() { return byteCounter_; }
-    const CipherBlock& LinkVector() const { return linkVector_; }
+    std::atomic<int32_t>& ByteCounter() { return m_byteCounter; }
+    const CipherBlock& LinkVector() const { return m_linkVector; }
 
 private:
     bool Fail(int error);
@@ -65,16 +65,16 @@ private:
     uint32_t NextNonce();
     CipherReplyReader ReplyReader(bool encrypted);
 
-    uint16_t port_;
-    SocketTimeouts timeouts_;
-    uint32_t nonceState_;
-    std::atomic<int32_t> byteCounter_{0};
-    UniqueFd socket_;
-    CamelliaKey key_{};
-    bool keyed_ = false;
-    CipherBlock challenge_{};
-    CipherBlock linkVector_{};
-    int lastError_ = 0;
+    uint16_t m_port;
+    SocketTimeouts m_timeouts;
+    uint32_t m_nonceState;
+    std::atomic<int32_t> m_byteCounter{0};
+    UniqueFd m_socket;
+    CamelliaKey m_key{};
+    bool m_keyed = false;
+    CipherBlock m_challenge{};
+    CipherBlock m_linkVector{};
+    int m_lastError = 0;
 };
 
 }  // namespace volmar

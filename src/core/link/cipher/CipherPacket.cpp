@@ -74,29 +74,29 @@ bool BuildCipherPacket(uint8_t code, std::span<const uint8_t> part1, std::span<c
 
 CipherBodySplitter::CipherBodySplitter(const CipherPacketHeader& h, std::span<uint8_t> keep1,
                                        std::span<uint8_t> keep2)
-    : len1_(h.part1), pad1_(CipherPadded(h.part1)), len2_(h.part2), keep1_(keep1), keep2_(keep2)
+    : m_len1(h.part1), m_pad1(CipherPadded(h.part1)), m_len2(h.part2), m_keep1(keep1), m_keep2(keep2)
 {
 }
 
 void CipherBodySplitter::Feed(const uint8_t* data, size_t len)
 {
-    const uint64_t begin = pos_;
-    const uint64_t end = pos_ + len;
-    pos_ = end;
+    const uint64_t begin = m_pos;
+    const uint64_t end = m_pos + len;
+    m_pos = end;
     // Part 1 occupies [0, len1), part 2 [pad1, pad1 + len2).
-    const uint64_t want1 = std::min<uint64_t>(len1_, keep1_.size());
+    const uint64_t want1 = std::min<uint64_t>(m_len1, m_keep1.size());
     if (begin < want1) {
         const uint64_t to = std::min(end, want1);
-        std::memcpy(keep1_.data() + begin, data, static_cast<size_t>(to - begin));
-        kept1_ = static_cast<size_t>(to);
+        std::memcpy(m_keep1.data() + begin, data, static_cast<size_t>(to - begin));
+        m_kept1 = static_cast<size_t>(to);
     }
-    const uint64_t from2 = pad1_;
-    const uint64_t want2 = from2 + std::min<uint64_t>(len2_, keep2_.size());
+    const uint64_t from2 = m_pad1;
+    const uint64_t want2 = from2 + std::min<uint64_t>(m_len2, m_keep2.size());
     const uint64_t lo = std::max(begin, from2);
     const uint64_t hi = std::min(end, want2);
     if (lo < hi) {
-        std::memcpy(keep2_.data() + (lo - from2), data + (lo - begin), static_cast<size_t>(hi - lo));
-        kept2_ = static_cast<size_t>(hi - from2);
+        std::memcpy(m_keep2.data() + (lo - from2), data + (lo - begin), static_cast<size_t>(hi - lo));
+        m_kept2 = static_cast<size_t>(hi - from2);
     }
 }
 

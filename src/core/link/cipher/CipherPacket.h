@@ -68,14 +68,14 @@ public:
     CipherBodySplitter(const CipherPacketHeader& h, std::span<uint8_t> keep1, std::span<uint8_t> keep2);
     void Feed(const uint8_t* data, size_t len);
     // Bytes of each part stored so far.
-    size_t Kept1() const { return kept1_; }
-    size_t Kept2() const { return kept2_; }
+    size_t Kept1() const { return m_kept1; }
+    size_t Kept2() const { return m_kept2; }
 
 private:
-    uint64_t len1_, pad1_, len2_;
-    std::span<uint8_t> keep1_, keep2_;
-    uint64_t pos_ = 0;
-    size_t kept1_ = 0, kept2_ = 0;
+    uint64_t m_len1, m_pad1, m_len2;
+    std::span<uint8_t> m_keep1, m_keep2;
+    uint64_t m_pos = 0;
+    size_t m_kept1 = 0, m_kept2 = 0;
 };
 
 }  // namespace volmar

@@ -8,21 +8,21 @@ namespace volmar {
 
 CipherReplyReader::CipherReplyReader(CipherReadFn read, const CamelliaKey* key,
                                      const CipherBlock& linkVector)
-    : read_(std::move(read)), key_(key), chain_(linkVector)
+    : m_read(std::move(read)), m_key(key), m_chain(linkVector)
 {
 }
 
 int CipherReplyReader::ReadHeader(CipherPacketHeader& header)
 {
     std::array<uint8_t, kCipherHeaderSize> raw{};
-    if (!read_(raw.data(), raw.size())) return kCipherErrRecvHeader;
+    if (!m_read(raw.data(), raw.size())) return kCipherErrRecvHeader;
     return DecodeHeader(raw, header);
 }
 
 int CipherReplyReader::DecodeHeader(std::span<uint8_t, kCipherHeaderSize> raw,
                                     CipherPacketHeader& header)
 {
-    if (key_ && !CamelliaCbcDecrypt(*key_, chain_, raw)) return kCipherErrDecryption;
+    if (m_key && !CamelliaCbcDecrypt(*m_key, m_chain, raw)) return kCipherErrDecryption;
     header = DecodeCipherHeader(raw);
     return kCipherErrNone;
 }
@@ -35,9 +35,9 @@ int CipherReplyReader::ReadBody(const CipherPacketHeader& header, CipherBodySpli
     std::array<uint8_t, 16384> chunk;
     for (uint64_t done = 0; done < total;) {
         const size_t n = static_cast<size_t>(std::min<uint64_t>(chunk.size(), total - done));
-        if (!read_(chunk.data(), n)) return kCipherErrRecv;
+        if (!m_read(chunk.data(), n)) return kCipherErrRecv;
         if (counted) counted(n);
-        if (key_ && !CamelliaCbcDecrypt(*key_, chain_, std::span<uint8_t>(chunk.data(), n)))
+        if (m_key && !CamelliaCbcDecrypt(*m_key, m_chain, std::span<uint8_t>(chunk.data(), n)))
             return kCipherErrDecryption;
         sink.Feed(chunk.data(), n);
         done += n;

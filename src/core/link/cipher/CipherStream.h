@@ -33,9 +33,9 @@ public:
                  const ByteCountFn& counted = {});
 
 private:
-    CipherReadFn read_;
-    const CamelliaKey* key_;
-    CipherBlock chain_;
+    CipherReadFn m_read;
+    const CamelliaKey* m_key;
+    CipherBlock m_chain;
 };
 
 // Builds, encrypts (when a key is given) and sends one packet. counted sees

@@ -82,14 +82,14 @@ bool CComPort::Request(uint8_t command, const uint8_t* param, size_t paramLen, u
 {
     received = 0;
     if (!IsOpen()) return false;
-    return RequestTransaction(*this, clock_, progress_, command, param, paramLen, replyCode, out,
+    return RequestTransaction(*this, m_clock, m_progress, command, param, paramLen, replyCode, out,
                               capacity, received);
 }
 
 bool CComPort::Send(const uint8_t* param, size_t paramLen, const uint8_t* data, size_t len)
 {
     if (!IsOpen()) return false;
-    return SendTransaction(*this, clock_, progress_, param, paramLen, data, len);
+    return SendTransaction(*this, m_clock, m_progress, param, paramLen, data, len);
 }
 
 }  // namespace volmar

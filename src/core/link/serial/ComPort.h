@@ -21,7 +21,7 @@ struct PortOpenResult {
 class CComPort final : public FdStream {
 public:
     CComPort() : CComPort(SystemClock()) {}
-    explicit CComPort(Clock& clock) : clock_(clock) {}
+    explicit CComPort(Clock& clock) : m_clock(clock) {}
     ~CComPort() override { Close(); }
     CComPort(const CComPort&) = delete;
     CComPort& operator=(const CComPort&) = delete;
@@ -41,15 +41,15 @@ public:
     bool Send(const uint8_t* param, size_t paramLen, const uint8_t* data, size_t len);
 
     // Payload bytes moved so far in the current transaction; any thread may read it.
-    int32_t Progress() const { return progress_.load(std::memory_order_relaxed); }
+    int32_t Progress() const { return m_progress.load(std::memory_order_relaxed); }
 
 private:
     // Only Open and Close change the descriptor.
     using FdStream::Adopt;
     using FdStream::CloseFd;
 
-    Clock& clock_;
-    std::atomic<int32_t> progress_{0};
+    Clock& m_clock;
+    std::atomic<int32_t> m_progress{0};
 };
 
 }  // namespace volmar

@@ -41,17 +41,17 @@ short PollFor(int fd, short events, int timeoutMs)
 
 size_t FdStream::Write(const uint8_t* data, size_t len)
 {
-    const int64_t deadline = SteadyMs() + writeTimeoutMs_;
+    const int64_t deadline = SteadyMs() + m_writeTimeoutMs;
     size_t done = 0;
-    while (fd_.Valid() && done < len) {
-        const ssize_t n = ::write(fd_.Get(), data + done, len - done);
+    while (m_fd.Valid() && done < len) {
+        const ssize_t n = ::write(m_fd.Get(), data + done, len - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             const int64_t remaining = deadline - SteadyMs();
-            if (remaining <= 0 || !(PollFor(fd_.Get(), POLLOUT, static_cast<int>(remaining)) & POLLOUT)) break;
+            if (remaining <= 0 || !(PollFor(m_fd.Get(), POLLOUT, static_cast<int>(remaining)) & POLLOUT)) break;
         } else {
             break;
         }
@@ -65,11 +65,11 @@ size_t FdStream::Write(const uint8_t* data, size_t len)
 // adapter that stops taking bytes would hold tcdrain() for good.
 bool FdStream::Flush()
 {
-    if (!fd_.Valid()) return false;
-    const int64_t deadline = SteadyMs() + writeTimeoutMs_;
+    if (!m_fd.Valid()) return false;
+    const int64_t deadline = SteadyMs() + m_writeTimeoutMs;
     for (;;) {
         int queued = 0;
-        if (::ioctl(fd_.Get(), TIOCOUTQ, &queued) < 0) return false;
+        if (::ioctl(m_fd.Get(), TIOCOUTQ, &queued) < 0) return false;
         if (queued <= 0) return true;
         const int64_t remaining = deadline - SteadyMs();
         if (remaining <= 0) {
@@ -82,21 +82,21 @@ bool FdStream::Flush()
 
 void FdStream::DiscardOutput()
 {
-    if (fd_.Valid()) ::tcflush(fd_.Get(), TCOFLUSH);
+    if (m_fd.Valid()) ::tcflush(m_fd.Get(), TCOFLUSH);
 }
 
 size_t FdStream::Queued()
 {
     int count = 0;
-    if (!fd_.Valid() || ::ioctl(fd_.Get(), FIONREAD, &count) < 0 || count < 0) return 0;
+    if (!m_fd.Valid() || ::ioctl(m_fd.Get(), FIONREAD, &count) < 0 || count < 0) return 0;
     return static_cast<size_t>(count);
 }
 
 size_t FdStream::Read(uint8_t* data, size_t len)
 {
-    if (!fd_.Valid() || len == 0) return 0;
+    if (!m_fd.Valid() || len == 0) return 0;
     for (;;) {
-        const ssize_t n = ::read(fd_.Get(), data, len);
+        const ssize_t n = ::read(m_fd.Get(), data, len);
         if (n > 0) return static_cast<size_t>(n);
         if (n < 0 && errno == EINTR) continue;
         return 0;
@@ -105,14 +105,14 @@ size_t FdStream::Read(uint8_t* data, size_t len)
 
 void FdStream::Purge()
 {
-    if (fd_.Valid()) ::tcflush(fd_.Get(), TCIOFLUSH);
+    if (m_fd.Valid()) ::tcflush(m_fd.Get(), TCIOFLUSH);
 }
 
 bool FdStream::WaitReadable(int timeoutMs)
 {
-    if (!fd_.Valid()) return false;
+    if (!m_fd.Valid()) return false;
     if (Queued() > 0) return true;
-    const short revents = PollFor(fd_.Get(), POLLIN, timeoutMs);
+    const short revents = PollFor(m_fd.Get(), POLLIN, timeoutMs);
     // A hung-up line also wakes poll(); only queued bytes count.
     return (revents & POLLIN) && Queued() > 0;
 }

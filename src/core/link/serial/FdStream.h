@@ -9,18 +9,18 @@ namespace volmar {
 class FdStream : public ByteStream {
 public:
     FdStream() = default;
-    explicit FdStream(UniqueFd fd) : fd_(std::move(fd)) {}
+    explicit FdStream(UniqueFd fd) : m_fd(std::move(fd)) {}
 
     // Takes over fd (which must be non-blocking); closes the previous one.
-    void Adopt(UniqueFd fd) { fd_ = std::move(fd); }
-    void CloseFd() { fd_.Reset(); }
-    bool IsOpen() const { return fd_.Valid(); }
-    int Fd() const { return fd_.Get(); }
+    void Adopt(UniqueFd fd) { m_fd = std::move(fd); }
+    void CloseFd() { m_fd.Reset(); }
+    bool IsOpen() const { return m_fd.Valid(); }
+    int Fd() const { return m_fd.Get(); }
 
     // A write, and the flush after it, that cannot finish within this long
     // fails; what is still queued for the line is then discarded.
     static constexpr int kWriteTimeoutMs = 5000;
-    void SetWriteTimeout(int ms) { writeTimeoutMs_ = ms; }
+    void SetWriteTimeout(int ms) { m_writeTimeoutMs = ms; }
 
     size_t Write(const uint8_t* data, size_t len) override;
     bool Flush() override;
@@ -33,8 +33,8 @@ private:
     // Drops the bytes still waiting for the line.
     void DiscardOutput();
 
-    UniqueFd fd_;
-    int writeTimeoutMs_ = kWriteTimeoutMs;
+    UniqueFd m_fd;
+    int m_writeTimeoutMs = kWriteTimeoutMs;
 };
 
 }  // namespace volmar

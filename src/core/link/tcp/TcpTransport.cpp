@@ -12,26 +12,26 @@ namespace {
 // One connection of one operation. Closes its socket on every path.
 class Session {
 public:
-    Session(const TcpTarget& target, TcpCallState& state) : target_(target), state_(state)
+    Session(const TcpTarget& target, TcpCallState& state) : m_target(target), m_state(state)
     {
-        state_.outcome = kTcpFailed;
+        m_state.outcome = kTcpFailed;
     }
 
     bool Connect()
     {
-        fd_ = ConnectTcp(target_.address, target_.port, target_.timeouts);
-        return Check(fd_.Valid());
+        m_fd = ConnectTcp(m_target.address, m_target.port, m_target.timeouts);
+        return Check(m_fd.Valid());
     }
 
     // Sends a request header and its block.
     bool SendRequest(uint8_t command, std::span<const uint8_t> block, bool countBlock = false)
     {
-        const auto header = BuildTcpRequestHeader(command, target_.loginId, target_.password,
+        const auto header = BuildTcpRequestHeader(command, m_target.loginId, m_target.password,
                                                   static_cast<uint32_t>(block.size()));
-        if (!Check(SendAll(fd_.Get(), header.data(), header.size(), Inactivity()))) return false;
+        if (!Check(SendAll(m_fd.Get(), header.data(), header.size(), Inactivity()))) return false;
         ByteCountFn count;
         if (countBlock) count = [](size_t n) { TcpProgress() += static_cast<uint32_t>(n); };
-        return Check(SendAll(fd_.Get(), block.data(), block.size(), Inactivity(), count));
+        return Check(SendAll(m_fd.Get(), block.data(), block.size(), Inactivity(), count));
     }
 
     // Reads the acknowledgement; anything but 02 'l' (or nothing at all) is
@@ -39,20 +39,20 @@ public:
     bool Acknowledged()
     {
         uint8_t ack[kTcpReplyHeaderSize] = {};
-        const bool got = ReadExactly(fd_.Get(), ack, sizeof ack, Inactivity());
+        const bool got = ReadExactly(m_fd.Get(), ack, sizeof ack, Inactivity());
         if (got && ack[0] == kTcpStx && ack[1] == kTcpReplyAccepted) {
-            state_.loggedIn = 1;
+            m_state.loggedIn = 1;
             return true;
         }
-        state_.loggedIn = 0;
-        state_.outcome = kTcpRefused;
+        m_state.loggedIn = 0;
+        m_state.outcome = kTcpRefused;
         return false;
     }
 
     bool ReadReplyHeader(TcpReplyHeader& reply)
     {
         std::array<uint8_t, kTcpReplyHeaderSize> bytes{};
-        if (!Check(ReadExactly(fd_.Get(), bytes.data(), bytes.size(), Inactivity()))) return false;
+        if (!Check(ReadExactly(m_fd.Get(), bytes.data(), bytes.size(), Inactivity()))) return false;
         reply = ParseTcpReplyHeader(bytes);
         return true;
     }
@@ -61,22 +61,22 @@ public:
     {
         ByteCountFn count;
         if (counted) count = [](size_t n) { TcpProgress() += static_cast<uint32_t>(n); };
-        return ReadExactly(fd_.Get(), data, len, Inactivity(), count);
+        return ReadExactly(m_fd.Get(), data, len, Inactivity(), count);
     }
 
 private:
-    int Inactivity() const { return target_.timeouts.inactivityMs; }
+    int Inactivity() const { return m_target.timeouts.inactivityMs; }
 
     // A failure before any reply header arrived clears the logged-in mark.
     bool Check(bool ok)
     {
-        if (!ok) state_.loggedIn = 0;
+        if (!ok) m_state.loggedIn = 0;
         return ok;
     }
 
-    const TcpTarget& target_;
-    TcpCallState& state_;
-    UniqueFd fd_;
+    const TcpTarget& m_target;
+    TcpCallState& m_state;
+    UniqueFd m_fd;
 };
 
 std::span<const uint8_t> NameBytes(std::string_view object)

@@ -46,48 +46,48 @@ TerminalEnd ReadTerminal(int fd, const std::atomic<bool>& stop,
 
 bool PendingText::Append(std::string_view text)
 {
-    std::lock_guard lock(mutex_);
-    const bool wasEmpty = text_.empty();
-    text_.append(text);
-    if (text_.size() > limit_) {
-        size_t cut = text_.size() - limit_;
+    std::lock_guard lock(m_mutex);
+    const bool wasEmpty = m_text.empty();
+    m_text.append(text);
+    if (m_text.size() > m_limit) {
+        size_t cut = m_text.size() - m_limit;
         // Not inside a character: continuation bytes are 10xxxxxx.
-        while (cut < text_.size() && (static_cast<unsigned char>(text_[cut]) & 0xC0) == 0x80) ++cut;
-        text_.erase(0, cut);
+        while (cut < m_text.size() && (static_cast<unsigned char>(m_text[cut]) & 0xC0) == 0x80) ++cut;
+        m_text.erase(0, cut);
     }
     return wasEmpty;
 }
 
 std::string PendingText::Take()
 {
-    std::lock_guard lock(mutex_);
-    std::string text = std::move(text_);
-    text_.clear();
+    std::lock_guard lock(m_mutex);
+    std::string text = std::move(m_text);
+    m_text.clear();
     return text;
 }
 
 void PendingText::Clear()
 {
-    std::lock_guard lock(mutex_);
-    text_.clear();
+    std::lock_guard lock(m_mutex);
+    m_text.clear();
 }
 
 void TerminalReader::Start(int fd, std::function<void(std::string_view text)> sink)
 {
     Stop();
-    stop_ = false;
-    ended_ = false;
-    end_ = TerminalEnd::Stopped;
-    thread_ = std::thread([this, fd, sink = std::move(sink)] {
-        end_ = ReadTerminal(fd, stop_, sink);
-        ended_ = true;
+    m_stop = false;
+    m_ended = false;
+    m_end = TerminalEnd::Stopped;
+    m_thread = std::thread([this, fd, sink = std::move(sink)] {
+        m_end = ReadTerminal(fd, m_stop, sink);
+        m_ended = true;
     });
 }
 
 void TerminalReader::Stop()
 {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
+    m_stop = true;
+    if (m_thread.joinable()) m_thread.join();
 }
 
 }  // namespace volmar

@@ -34,16 +34,16 @@ TerminalEnd ReadTerminal(int fd, const std::atomic<bool>& stop,
 // them anyway.
 class PendingText {
 public:
-    explicit PendingText(size_t limit = SIZE_MAX) : limit_(limit) {}
+    explicit PendingText(size_t limit = SIZE_MAX) : m_limit(limit) {}
     // True when the text was empty before: the taker needs telling.
     bool Append(std::string_view text);
     std::string Take();
     void Clear();
 
 private:
-    const size_t limit_;
-    std::mutex mutex_;
-    std::string text_;
+    const size_t m_limit;
+    std::mutex m_mutex;
+    std::string m_text;
 };
 
 // ReadTerminal on a thread of its own.
@@ -60,15 +60,15 @@ public:
     // Asks the reader to end and waits for it (at most one poll interval
     // and one read). Safe to call when not running.
     void Stop();
-    bool Running() const { return thread_.joinable() && !ended_.load(); }
+    bool Running() const { return m_thread.joinable() && !m_ended.load(); }
     // How the last reader ended (Stopped while none ended by itself).
-    TerminalEnd End() const { return end_.load(); }
+    TerminalEnd End() const { return m_end.load(); }
 
 private:
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> ended_{false};
-    std::atomic<TerminalEnd> end_{TerminalEnd::Stopped};
-    std::thread thread_;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_ended{false};
+    std::atomic<TerminalEnd> m_end{TerminalEnd::Stopped};
+    std::thread m_thread;
 };
 
 }  // namespace volmar

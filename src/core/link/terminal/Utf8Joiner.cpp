@@ -18,8 +18,8 @@ size_t SequenceLength(unsigned char c)
 
 std::string Utf8Joiner::Feed(std::string_view bytes)
 {
-    std::string text = std::move(carry_);
-    carry_.clear();
+    std::string text = std::move(m_carry);
+    m_carry.clear();
     text.append(bytes);
     // Look back over at most three continuation bytes for the last lead byte.
     size_t start = text.size();
@@ -31,7 +31,7 @@ std::string Utf8Joiner::Feed(std::string_view bytes)
     if (start < text.size()) {
         const size_t need = SequenceLength(static_cast<unsigned char>(text[start]));
         if (need > text.size() - start) {
-            carry_ = text.substr(start);
+            m_carry = text.substr(start);
             text.resize(start);
         }
     }
@@ -40,8 +40,8 @@ std::string Utf8Joiner::Feed(std::string_view bytes)
 
 std::string Utf8Joiner::Flush()
 {
-    std::string rest = std::move(carry_);
-    carry_.clear();
+    std::string rest = std::move(m_carry);
+    m_carry.clear();
     return rest;
 }
 

@@ -15,10 +15,10 @@ public:
     std::string Feed(std::string_view bytes);
     // What is still kept, handed on as it is (the log ended).
     std::string Flush();
-    void Reset() { carry_.clear(); }
+    void Reset() { m_carry.clear(); }
 
 private:
-    std::string carry_;
+    std::string m_carry;
 };
 
 }  // namespace volmar

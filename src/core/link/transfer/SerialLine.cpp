@@ -39,13 +39,13 @@ public:
 bool SerialLine::Request(uint8_t command, std::span<const uint8_t> param, uint8_t reply,
                          std::span<uint8_t> out, size_t& received)
 {
-    return RequestTransaction(stream_, clock_, progress_, command, param.data(), param.size(), reply,
+    return RequestTransaction(m_stream, m_clock, m_progress, command, param.data(), param.size(), reply,
                               out.data(), out.size(), received);
 }
 
 bool SerialLine::Send(std::string_view object, std::span<const uint8_t> data)
 {
-    return SendTransaction(stream_, clock_, progress_, reinterpret_cast<const uint8_t*>(object.data()),
+    return SendTransaction(m_stream, m_clock, m_progress, reinterpret_cast<const uint8_t*>(object.data()),
                            object.size(), data.data(), data.size());
 }
 
@@ -58,8 +58,8 @@ SerialPortOpener& DevicePortOpener()
 std::unique_ptr<SerialLine> StreamPortOpener::Open(const LinkState&, int& error)
 {
     error = 0;
-    ++opened_;
-    return std::make_unique<SerialLine>(stream_, clock_);
+    ++m_opened;
+    return std::make_unique<SerialLine>(m_stream, m_clock);
 }
 
 }  // namespace volmar

@@ -18,7 +18,7 @@ struct LinkState;
 
 class SerialLine {
 public:
-    SerialLine(ByteStream& stream, Clock& clock) : stream_(stream), clock_(clock) {}
+    SerialLine(ByteStream& stream, Clock& clock) : m_stream(stream), m_clock(clock) {}
     virtual ~SerialLine() = default;
     SerialLine(const SerialLine&) = delete;
     SerialLine& operator=(const SerialLine&) = delete;
@@ -31,13 +31,13 @@ public:
     bool Send(std::string_view object, std::span<const uint8_t> data);
 
     // Payload bytes of the current transaction; any thread may read it.
-    int32_t Progress() const { return progress_.load(std::memory_order_relaxed); }
-    void SetProgress(int32_t value) { progress_.store(value, std::memory_order_relaxed); }
+    int32_t Progress() const { return m_progress.load(std::memory_order_relaxed); }
+    void SetProgress(int32_t value) { m_progress.store(value, std::memory_order_relaxed); }
 
 private:
-    ByteStream& stream_;
-    Clock& clock_;
-    std::atomic<int32_t> progress_{0};
+    ByteStream& m_stream;
+    Clock& m_clock;
+    std::atomic<int32_t> m_progress{0};
 };
 
 class SerialPortOpener {
@@ -55,15 +55,15 @@ SerialPortOpener& DevicePortOpener();
 // a simulator's pseudo-terminal end). The stream stays open afterwards.
 class StreamPortOpener final : public SerialPortOpener {
 public:
-    StreamPortOpener(ByteStream& stream, Clock& clock) : stream_(stream), clock_(clock) {}
+    StreamPortOpener(ByteStream& stream, Clock& clock) : m_stream(stream), m_clock(clock) {}
     std::unique_ptr<SerialLine> Open(const LinkState& link, int& error) override;
     // Number of lines handed out so far.
-    int Opened() const { return opened_; }
+    int Opened() const { return m_opened; }
 
 private:
-    ByteStream& stream_;
-    Clock& clock_;
-    int opened_ = 0;
+    ByteStream& m_stream;
+    Clock& m_clock;
+    int m_opened = 0;
 };
 
 }  // namespace volmar

@@ -25,25 +25,25 @@ constexpr int kModeEnable = 1;
 }  // namespace
 
 CDlgSetComFtps::CDlgSetComFtps(SettingRecord& record, AppContext& ctx, QWidget* parent)
-    : QDialog(parent), record_(record), ctx_(ctx)
+    : QDialog(parent), m_record(record), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("FTP server"));
     const FtpBlock& ftp = record.COM.FTP;
-    mode_ = new QComboBox(this);
-    FillModeCombo(mode_);
-    acceptedMode_ = ftp.MODE == kModeEnable ? 1 : 0;
-    mode_->setCurrentIndex(acceptedMode_);
-    id_ = new QLineEdit(RecordText(ftp.ID), this);
-    password_ = new QLineEdit(RecordText(ftp.PASSWORD), this);
-    port_ = NewDigitsEdit(this);
-    port_->setText(QString::number(ftp.PORT));
-    connect(mode_, &QComboBox::currentIndexChanged, this, &CDlgSetComFtps::ModeChosen);
+    m_mode = new QComboBox(this);
+    FillModeCombo(m_mode);
+    m_acceptedMode = ftp.MODE == kModeEnable ? 1 : 0;
+    m_mode->setCurrentIndex(m_acceptedMode);
+    m_id = new QLineEdit(RecordText(ftp.ID), this);
+    m_password = new QLineEdit(RecordText(ftp.PASSWORD), this);
+    m_port = NewDigitsEdit(this);
+    m_port->setText(QString::number(ftp.PORT));
+    connect(m_mode, &QComboBox::currentIndexChanged, this, &CDlgSetComFtps::ModeChosen);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("FTP server"), mode_);
-    form->addRow(QStringLiteral("ID"), id_);
-    form->addRow(QStringLiteral("Password"), password_);
-    form->addRow(QStringLiteral("Port address *1"), port_);
+    form->addRow(QStringLiteral("FTP server"), m_mode);
+    form->addRow(QStringLiteral("ID"), m_id);
+    form->addRow(QStringLiteral("Password"), m_password);
+    form->addRow(QStringLiteral("Port address *1"), m_port);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgSetComFtps::OnOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -59,49 +59,49 @@ CDlgSetComFtps::CDlgSetComFtps(SettingRecord& record, AppContext& ctx, QWidget* 
 
 std::optional<std::string> CDlgSetComFtps::Check() const
 {
-    if (mode_->currentIndex() != kModeEnable) return std::nullopt;
-    if (!IsPlainCredential(id_->text(), kCredentialChars)) return "Setting error: Login";
-    if (!IsPlainCredential(password_->text(), kCredentialChars)) return "Setting error: Password";
-    if (DigitsValue(port_->text()) > 65535) return "Setting error: Port address";
+    if (m_mode->currentIndex() != kModeEnable) return std::nullopt;
+    if (!IsPlainCredential(m_id->text(), kCredentialChars)) return "Setting error: Login";
+    if (!IsPlainCredential(m_password->text(), kCredentialChars)) return "Setting error: Password";
+    if (DigitsValue(m_port->text()) > 65535) return "Setting error: Port address";
     return std::nullopt;
 }
 
 // The new selection stands only if the fields pass with the old one.
 void CDlgSetComFtps::ModeChosen(int index)
 {
-    const QSignalBlocker block(mode_);
-    mode_->setCurrentIndex(acceptedMode_);
+    const QSignalBlocker block(m_mode);
+    m_mode->setCurrentIndex(m_acceptedMode);
     if (auto refused = Check()) {
-        ctx_.ui.Show({MessageIcon::Error, *refused});
+        m_ctx.ui.Show({MessageIcon::Error, *refused});
         return;
     }
-    acceptedMode_ = index;
-    mode_->setCurrentIndex(index);
+    m_acceptedMode = index;
+    m_mode->setCurrentIndex(index);
     UpdateEnabled();
-    mode_->setFocus();
+    m_mode->setFocus();
 }
 
 void CDlgSetComFtps::UpdateEnabled()
 {
-    const bool on = mode_->currentIndex() == kModeEnable;
-    id_->setEnabled(on);
-    password_->setEnabled(on);
-    port_->setEnabled(on);
+    const bool on = m_mode->currentIndex() == kModeEnable;
+    m_id->setEnabled(on);
+    m_password->setEnabled(on);
+    m_port->setEnabled(on);
 }
 
 void CDlgSetComFtps::OnOk()
 {
     if (auto refused = Check()) {
-        ctx_.ui.Show({MessageIcon::Error, *refused});
+        m_ctx.ui.Show({MessageIcon::Error, *refused});
         return;
     }
-    FtpBlock& ftp = record_.COM.FTP;
-    ftp.MODE = mode_->currentIndex();
-    StoreRecordText(ftp.ID, id_->text());
-    StoreRecordText(ftp.PASSWORD, password_->text());
+    FtpBlock& ftp = m_record.COM.FTP;
+    ftp.MODE = m_mode->currentIndex();
+    StoreRecordText(ftp.ID, m_id->text());
+    StoreRecordText(ftp.PASSWORD, m_password->text());
     // A disabled server's port is not checked; one out of range is not
     // stored rather than wrapped.
-    const uint64_t port = DigitsValue(port_->text());
+    const uint64_t port = DigitsValue(m_port->text());
     if (port <= 65535) ftp.PORT = static_cast<uint16_t>(port);
     accept();
 }

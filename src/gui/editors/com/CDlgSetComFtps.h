@@ -22,10 +22,10 @@ class CDlgSetComFtps : public QDialog {
 public:
     CDlgSetComFtps(SettingRecord& record, AppContext& ctx, QWidget* parent = nullptr);
 
-    QComboBox* ModeCombo() const { return mode_; }
-    QLineEdit* IdEdit() const { return id_; }
-    QLineEdit* PasswordEdit() const { return password_; }
-    QLineEdit* PortEdit() const { return port_; }
+    QComboBox* ModeCombo() const { return m_mode; }
+    QLineEdit* IdEdit() const { return m_id; }
+    QLineEdit* PasswordEdit() const { return m_password; }
+    QLineEdit* PortEdit() const { return m_port; }
 
     void OnOk();
 
@@ -37,13 +37,13 @@ private:
     void ModeChosen(int index);
     void UpdateEnabled();
 
-    SettingRecord& record_;
-    AppContext& ctx_;
-    QComboBox* mode_ = nullptr;
-    QLineEdit* id_ = nullptr;
-    QLineEdit* password_ = nullptr;
-    QLineEdit* port_ = nullptr;
-    int acceptedMode_ = 0;  // the selection a refused change returns to
+    SettingRecord& m_record;
+    AppContext& m_ctx;
+    QComboBox* m_mode = nullptr;
+    QLineEdit* m_id = nullptr;
+    QLineEdit* m_password = nullptr;
+    QLineEdit* m_port = nullptr;
+    int m_acceptedMode = 0;  // the selection a refused change returns to
 };
 
 }  // namespace volmar::gui

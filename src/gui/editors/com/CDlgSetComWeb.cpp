@@ -16,18 +16,18 @@
 namespace volmar::gui {
 
 CDlgSetComWeb::CDlgSetComWeb(SettingRecord& record, AppContext& ctx, QWidget* parent)
-    : QDialog(parent), record_(record), ctx_(ctx)
+    : QDialog(parent), m_record(record), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("Web server"));
-    port_ = NewDigitsEdit(this);
-    port_->setText(QString::number(record.COM.WEB.PORT));
-    accounts_ = new AccountGrid(ctx.ui, this);
-    accounts_->Load(record.COM.WEB.AUTH);
+    m_port = NewDigitsEdit(this);
+    m_port->setText(QString::number(record.COM.WEB.PORT));
+    m_accounts = new AccountGrid(ctx.ui, this);
+    m_accounts->Load(record.COM.WEB.AUTH);
 
-    port_->setMaximumWidth(90);
+    m_port->setMaximumWidth(90);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Port address *1")));
-    top->addWidget(port_);
+    top->addWidget(m_port);
     top->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgSetComWeb::OnOk);
@@ -36,7 +36,7 @@ CDlgSetComWeb::CDlgSetComWeb(SettingRecord& record, AppContext& ctx, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(6);
-    layout->addWidget(accounts_);
+    layout->addWidget(m_accounts);
     layout->addSpacing(6);
     layout->addWidget(new QLabel(QStringLiteral("*1 Save and restart to enable setting.")));
     layout->addWidget(buttons);
@@ -45,16 +45,16 @@ CDlgSetComWeb::CDlgSetComWeb(SettingRecord& record, AppContext& ctx, QWidget* pa
 
 void CDlgSetComWeb::OnOk()
 {
-    std::optional<std::string> refused = accounts_->CheckTexts();
-    const uint64_t port = DigitsValue(port_->text());
+    std::optional<std::string> refused = m_accounts->CheckTexts();
+    const uint64_t port = DigitsValue(m_port->text());
     if (!refused && port > 65535) refused = "Setting error: Port address";
-    if (!refused) refused = accounts_->CheckDuplicates();
+    if (!refused) refused = m_accounts->CheckDuplicates();
     if (refused) {
-        ctx_.ui.Show({MessageIcon::Error, *refused});
+        m_ctx.ui.Show({MessageIcon::Error, *refused});
         return;
     }
-    record_.COM.WEB.PORT = static_cast<uint16_t>(port);
-    accounts_->Store(record_.COM.WEB.AUTH);
+    m_record.COM.WEB.PORT = static_cast<uint16_t>(port);
+    m_accounts->Store(m_record.COM.WEB.AUTH);
     accept();
 }
 

@@ -18,8 +18,8 @@ class CDlgSetComWeb : public QDialog {
 public:
     CDlgSetComWeb(SettingRecord& record, AppContext& ctx, QWidget* parent = nullptr);
 
-    QLineEdit* PortEdit() const { return port_; }
-    AccountGrid* Accounts() const { return accounts_; }
+    QLineEdit* PortEdit() const { return m_port; }
+    AccountGrid* Accounts() const { return m_accounts; }
 
     // Checks the fields, stores them and closes with OK; on a refused field
     // shows why and stays open.
@@ -29,10 +29,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    SettingRecord& record_;
-    AppContext& ctx_;
-    QLineEdit* port_ = nullptr;
-    AccountGrid* accounts_ = nullptr;
+    SettingRecord& m_record;
+    AppContext& m_ctx;
+    QLineEdit* m_port = nullptr;
+    AccountGrid* m_accounts = nullptr;
 };
 
 }  // namespace volmar::gui

@@ -11,7 +11,7 @@
 namespace volmar::gui {
 
 CDlgSetIo::CDlgSetIo(SettingRecord& record, AppContext& ctx, QWidget* parent)
-    : QDialog(parent), record_(record), ctx_(ctx)
+    : QDialog(parent), m_record(record), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("Input/Output"));
     auto* layout = new QVBoxLayout(this);
@@ -21,7 +21,7 @@ CDlgSetIo::CDlgSetIo(SettingRecord& record, AppContext& ctx, QWidget* parent)
         auto* button = new QPushButton(QString::fromUtf8(EditorCaption(slot)), this);
         button->setMinimumHeight(30);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, slot] { OpenerFor(slot)(record_, ctx_, this); });
+        connect(button, &QPushButton::clicked, this, [this, slot] { OpenerFor(slot)(m_record, m_ctx, this); });
         layout->addWidget(button);
     }
     layout->addSpacing(8);

@@ -15,8 +15,8 @@ public:
     CDlgSetIo(SettingRecord& record, AppContext& ctx, QWidget* parent = nullptr);
 
 private:
-    SettingRecord& record_;
-    AppContext& ctx_;
+    SettingRecord& m_record;
+    AppContext& m_ctx;
 };
 
 }  // namespace volmar::gui

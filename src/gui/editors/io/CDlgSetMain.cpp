@@ -61,19 +61,19 @@ std::optional<std::string> AskOpenSettingFile(QWidget* parent)
 CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePath, AppContext& ctx,
                          QWidget* parent)
     : QDialog(parent),
-      record_(record),
-      currentFilePath_(currentFilePath),
-      ctx_(ctx),
-      snapshot_(std::make_unique<SettingRecord>()),
-      chooseSavePath_(AskSettingFilePath),
-      chooseOpenPath_(AskOpenSettingFile)
+      m_record(record),
+      m_currentFilePath(currentFilePath),
+      m_ctx(ctx),
+      m_snapshot(std::make_unique<SettingRecord>()),
+      m_chooseSavePath(AskSettingFilePath),
+      m_chooseOpenPath(AskOpenSettingFile)
 {
     setWindowTitle(QStringLiteral("Configuration"));
-    auto open = [this](EditorSlot slot) { return [this, slot] { OpenerFor(slot)(record_, ctx_, this); }; };
+    auto open = [this](EditorSlot slot) { return [this, slot] { OpenerFor(slot)(m_record, m_ctx, this); }; };
 
     auto* editors = new QGridLayout;
     editors->addWidget(AddButton("system", "System", open(EditorSlot::System)), 0, 0);
-    editors->addWidget(AddButton("io", "Input/Output", [this] { CDlgSetIo(record_, ctx_, this).exec(); }), 0, 1);
+    editors->addWidget(AddButton("io", "Input/Output", [this] { CDlgSetIo(m_record, m_ctx, this).exec(); }), 0, 1);
     editors->addWidget(AddButton("communication", "Communication", open(EditorSlot::Communication)), 1, 0);
     editors->addWidget(AddButton("mail", "E-mail", open(EditorSlot::Mail)), 1, 1);
     editors->addWidget(AddButton("display", "Graph/Display", open(EditorSlot::Display)), 2, 0);
@@ -95,17 +95,17 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
     actions->addWidget(compare);
     actions->addWidget(AddButton("report", "Report...", [this] { OnReport(); }));
 
-    tagMessage_ = new QCheckBox(QStringLiteral("Show message when invalid setting is detected."), this);
-    tagMessage_->setChecked(ctx_.profile.GetInt(kProfileSection, kPrefTagMessage, 1) == 1);
-    connect(tagMessage_, &QCheckBox::clicked, this, &CDlgSetMain::TagMessageClicked);
-    showChanges_ = PreferenceCheckBox(QStringLiteral("Show changes before upload"), ctx_.profile, kPrefShowChanges, this);
-    showChanges_->setObjectName(QStringLiteral("showChanges"));
-    verifyUpload_ = PreferenceCheckBox(QStringLiteral("Verify after upload"), ctx_.profile, kPrefVerifyUpload, this);
-    verifyUpload_->setObjectName(QStringLiteral("verifyUpload"));
+    m_tagMessage = new QCheckBox(QStringLiteral("Show message when invalid setting is detected."), this);
+    m_tagMessage->setChecked(m_ctx.profile.GetInt(kProfileSection, kPrefTagMessage, 1) == 1);
+    connect(m_tagMessage, &QCheckBox::clicked, this, &CDlgSetMain::TagMessageClicked);
+    m_showChanges = PreferenceCheckBox(QStringLiteral("Show changes before upload"), m_ctx.profile, kPrefShowChanges, this);
+    m_showChanges->setObjectName(QStringLiteral("showChanges"));
+    m_verifyUpload = PreferenceCheckBox(QStringLiteral("Verify after upload"), m_ctx.profile, kPrefVerifyUpload, this);
+    m_verifyUpload->setObjectName(QStringLiteral("verifyUpload"));
 
     auto* linkBox = new QVBoxLayout;
     linkBox->setSpacing(2);
-    for (QLabel*& line : linkLines_) {
+    for (QLabel*& line : m_linkLines) {
         line = new QLabel(this);
         line->setFrameShape(QFrame::StyledPanel);
         line->setFrameShadow(QFrame::Sunken);
@@ -121,9 +121,9 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
     layout->addWidget(rule);
     layout->addLayout(actions);
     layout->addSpacing(6);
-    layout->addWidget(tagMessage_);
-    layout->addWidget(showChanges_);
-    layout->addWidget(verifyUpload_);
+    layout->addWidget(m_tagMessage);
+    layout->addWidget(m_showChanges);
+    layout->addWidget(m_verifyUpload);
     layout->addSpacing(6);
     layout->addLayout(bottom);
     setMinimumWidth(420);
@@ -146,67 +146,67 @@ QPushButton* CDlgSetMain::AddButton(const char* name, const char* text, std::fun
 
 void CDlgSetMain::ShowLink()
 {
-    const LinkDescription lines = DescribeLink(ctx_.link, ctx_.profile, ctx_.PortNames());
-    linkLines_[0]->setText(QString::fromStdString(lines.accessMode));
-    linkLines_[1]->setText(QString::fromStdString(lines.device));
+    const LinkDescription lines = DescribeLink(m_ctx.link, m_ctx.profile, m_ctx.PortNames());
+    m_linkLines[0]->setText(QString::fromStdString(lines.accessMode));
+    m_linkLines[1]->setText(QString::fromStdString(lines.device));
 }
 
 void CDlgSetMain::TakeSnapshot()
 {
-    std::memcpy(snapshot_.get(), &record_, sizeof(SettingRecord));
+    std::memcpy(m_snapshot.get(), &m_record, sizeof(SettingRecord));
 }
 
 bool CDlgSetMain::HasUnsavedChanges() const
 {
-    return std::memcmp(snapshot_.get(), &record_, sizeof(SettingRecord)) != 0;
+    return std::memcmp(m_snapshot.get(), &m_record, sizeof(SettingRecord)) != 0;
 }
 
 std::string CDlgSetMain::SuggestedFileName() const
 {
-    return currentFilePath_.empty() ? kDefaultFileName : currentFilePath_;
+    return m_currentFilePath.empty() ? kDefaultFileName : m_currentFilePath;
 }
 
 void CDlgSetMain::OnSave()
 {
-    const std::string document = WriteSettingDocument(record_);
-    const std::optional<std::string> path = chooseSavePath_(this, SuggestedFileName());
+    const std::string document = WriteSettingDocument(m_record);
+    const std::optional<std::string> path = m_chooseSavePath(this, SuggestedFileName());
     if (!path) return;
     switch (SaveSettingFile(*path, document)) {
-    case SaveOutcome::CannotOpen: ctx_.ui.Show({MessageIcon::Error, "Failed to Open File"}); return;
-    case SaveOutcome::WriteFailed: ctx_.ui.Show({MessageIcon::Error, "Failed to save file."}); return;
+    case SaveOutcome::CannotOpen: m_ctx.ui.Show({MessageIcon::Error, "Failed to Open File"}); return;
+    case SaveOutcome::WriteFailed: m_ctx.ui.Show({MessageIcon::Error, "Failed to save file."}); return;
     case SaveOutcome::Saved: break;
     }
-    ctx_.ui.Show({MessageIcon::Information, "File saved."});
+    m_ctx.ui.Show({MessageIcon::Information, "File saved."});
     TakeSnapshot();
 }
 
 void CDlgSetMain::OnReport()
 {
-    CDlgSetReport(record_, currentFilePath_.empty() ? "new setting" : currentFilePath_, ctx_.ui, this).exec();
+    CDlgSetReport(m_record, m_currentFilePath.empty() ? "new setting" : m_currentFilePath, m_ctx.ui, this).exec();
 }
 
 void CDlgSetMain::OnUpload()
 {
-    if (UploadFromHub(record_, ctx_, this, [this] { ShowLink(); })) TakeSnapshot();
+    if (UploadFromHub(m_record, m_ctx, this, [this] { ShowLink(); })) TakeSnapshot();
     // The Changes window may have switched its preference off.
-    RefreshPreferenceBox(showChanges_, ctx_.profile, kPrefShowChanges);
-    RefreshPreferenceBox(verifyUpload_, ctx_.profile, kPrefVerifyUpload);
+    RefreshPreferenceBox(m_showChanges, m_ctx.profile, kPrefShowChanges);
+    RefreshPreferenceBox(m_verifyUpload, m_ctx.profile, kPrefVerifyUpload);
 }
 
 void CDlgSetMain::OnCompareFile()
 {
-    if (const std::optional<std::string> path = chooseOpenPath_(this)) CompareWithFile(record_, ctx_, this, *path);
+    if (const std::optional<std::string> path = m_chooseOpenPath(this)) CompareWithFile(m_record, m_ctx, this, *path);
 }
 
 void CDlgSetMain::OnCompareUnit()
 {
-    CompareWithUnit(record_, ctx_, this);
+    CompareWithUnit(m_record, m_ctx, this);
     ShowLink();
 }
 
 bool CDlgSetMain::MayLeave()
 {
-    return !HasUnsavedChanges() || ctx_.ui.Confirm({MessageIcon::Question, kMsgDiscard});
+    return !HasUnsavedChanges() || m_ctx.ui.Confirm({MessageIcon::Question, kMsgDiscard});
 }
 
 void CDlgSetMain::OnLeave()
@@ -227,7 +227,7 @@ void CDlgSetMain::closeEvent(QCloseEvent* event)
 
 void CDlgSetMain::TagMessageClicked(bool checked)
 {
-    ctx_.profile.SetInt(kProfileSection, kPrefTagMessage, checked ? 1 : 0);
+    m_ctx.profile.SetInt(kProfileSection, kPrefTagMessage, checked ? 1 : 0);
 }
 
 void CDlgSetMain::keyPressEvent(QKeyEvent* event)

@@ -37,8 +37,8 @@ public:
     using OpenPathChooser = std::function<std::optional<std::string>(QWidget* parent)>;
 
     // Replace the file dialogs (tests).
-    void SetSavePathChooser(SavePathChooser chooser) { chooseSavePath_ = std::move(chooser); }
-    void SetOpenPathChooser(OpenPathChooser chooser) { chooseOpenPath_ = std::move(chooser); }
+    void SetSavePathChooser(SavePathChooser chooser) { m_chooseSavePath = std::move(chooser); }
+    void SetOpenPathChooser(OpenPathChooser chooser) { m_chooseOpenPath = std::move(chooser); }
 
     void OnSave();
     void OnUpload();
@@ -66,16 +66,16 @@ private:
     void TakeSnapshot();
     void TagMessageClicked(bool checked);
 
-    SettingRecord& record_;
-    const std::string currentFilePath_;
-    AppContext& ctx_;
-    std::unique_ptr<SettingRecord> snapshot_;
-    SavePathChooser chooseSavePath_;
-    OpenPathChooser chooseOpenPath_;
-    QCheckBox* tagMessage_ = nullptr;
-    QCheckBox* showChanges_ = nullptr;
-    QCheckBox* verifyUpload_ = nullptr;
-    QLabel* linkLines_[2] = {};
+    SettingRecord& m_record;
+    const std::string m_currentFilePath;
+    AppContext& m_ctx;
+    std::unique_ptr<SettingRecord> m_snapshot;
+    SavePathChooser m_chooseSavePath;
+    OpenPathChooser m_chooseOpenPath;
+    QCheckBox* m_tagMessage = nullptr;
+    QCheckBox* m_showChanges = nullptr;
+    QCheckBox* m_verifyUpload = nullptr;
+    QLabel* m_linkLines[2] = {};
 };
 
 // The standard Save dialog for settings files.

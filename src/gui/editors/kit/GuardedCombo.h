@@ -20,14 +20,14 @@ namespace volmar::gui::kit {
 // the core's editor lists (whose skipped values show no entry).
 class Entries {
 public:
-    Entries(std::initializer_list<const char*> texts) : texts_(texts) {}
-    Entries(const EntryList& list) : texts_(list.texts, list.texts + list.count) {}  // NOLINT: converts on purpose
+    Entries(std::initializer_list<const char*> texts) : m_texts(texts) {}
+    Entries(const EntryList& list) : m_texts(list.texts, list.texts + list.count) {}  // NOLINT: converts on purpose
 
-    auto begin() const { return texts_.begin(); }
-    auto end() const { return texts_.end(); }
+    auto begin() const { return m_texts.begin(); }
+    auto end() const { return m_texts.end(); }
 
 private:
-    std::vector<const char*> texts_;
+    std::vector<const char*> m_texts;
 };
 
 class GuardedCombo : public QComboBox {

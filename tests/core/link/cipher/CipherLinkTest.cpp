@@ -41,52 +41,52 @@ class CipherLinkUnit : public ::testing::Test {
 protected:
     void Start(sim::ServerOptions options = {})
     {
-        server_ = std::make_unique<sim::CipherServer>(model_, options);
-        ASSERT_TRUE(server_->Start());
+        m_server = std::make_unique<sim::CipherServer>(m_model, options);
+        ASSERT_TRUE(m_server->Start());
     }
     std::unique_ptr<CCipherLink> Open(bool strict = true, int inactivityMs = 1500)
     {
-        auto link = std::make_unique<CCipherLink>(server_->Port(), Quick(inactivityMs));
+        auto link = std::make_unique<CCipherLink>(m_server->Port(), Quick(inactivityMs));
         EXPECT_TRUE(link->Connect("127.0.0.1"));
-        EXPECT_TRUE(link->Hello(strict, model_.password));
-        EXPECT_TRUE(link->Login(model_.loginId, model_.password)) << link->LastError();
+        EXPECT_TRUE(link->Hello(strict, m_model.password));
+        EXPECT_TRUE(link->Login(m_model.loginId, m_model.password)) << link->LastError();
         return link;
     }
 
-    test::FakeUnitModel model_;
-    std::unique_ptr<sim::CipherServer> server_;
+    test::FakeUnitModel m_model;
+    std::unique_ptr<sim::CipherServer> m_server;
 };
 
 TEST_F(CipherLinkUnit, HandshakeReportsTheUnitAndLoginSucceeds)
 {
     Start();
-    CCipherLink link(server_->Port(), Quick());
+    CCipherLink link(m_server->Port(), Quick());
     ASSERT_TRUE(link.Connect("localhost"));
     CipherHelloInfo info;
-    ASSERT_TRUE(link.Hello(true, model_.password, &info));
+    ASSERT_TRUE(link.Hello(true, m_model.password, &info));
     EXPECT_EQ(info.deviceCode, 0x29);
     EXPECT_EQ(info.major, 1);
     EXPECT_EQ(info.minor, 2);
     EXPECT_EQ(info.build, 0x012C);
     EXPECT_EQ(info.status, 0x0B);
-    EXPECT_TRUE(link.Login(model_.loginId, model_.password));
+    EXPECT_TRUE(link.Login(m_model.loginId, m_model.password));
     EXPECT_EQ(link.LastError(), 0);
 }
 
 TEST_F(CipherLinkUnit, StrictHandshakeRefusesOtherDevices)
 {
-    model_.status[0] = 0x28;
+    m_model.status[0] = 0x28;
     Start();
-    CCipherLink strict(server_->Port(), Quick());
+    CCipherLink strict(m_server->Port(), Quick());
     ASSERT_TRUE(strict.Connect("127.0.0.1"));
-    EXPECT_FALSE(strict.Hello(true, model_.password));
+    EXPECT_FALSE(strict.Hello(true, m_model.password));
     EXPECT_EQ(strict.LastError(), kCipherErrUnsupported);
     strict.Close();  // the unit serves one connection at a time
 
-    CCipherLink probe(server_->Port(), Quick());
+    CCipherLink probe(m_server->Port(), Quick());
     ASSERT_TRUE(probe.Connect("127.0.0.1"));
     CipherHelloInfo info;
-    EXPECT_TRUE(probe.Hello(false, model_.password, &info));
+    EXPECT_TRUE(probe.Hello(false, m_model.password, &info));
     EXPECT_EQ(info.deviceCode, 0x28);
 }
 
@@ -96,18 +96,18 @@ TEST_F(CipherLinkUnit, WrongCredentialsFailTheLogin)
     {
         // Another password gives another key: the unit cannot read the login
         // and refuses it under its own key, which reads as no acceptance.
-        CCipherLink link(server_->Port(), Quick());
+        CCipherLink link(m_server->Port(), Quick());
         ASSERT_TRUE(link.Connect("127.0.0.1"));
         ASSERT_TRUE(link.Hello(true, "wrong"));
-        EXPECT_FALSE(link.Login(model_.loginId, "wrong"));
+        EXPECT_FALSE(link.Login(m_model.loginId, "wrong"));
         EXPECT_EQ(link.LastError(), kCipherErrPassword);
     }
     {
         // The right password with an unknown login ID is refused in the reply.
-        CCipherLink link(server_->Port(), Quick());
+        CCipherLink link(m_server->Port(), Quick());
         ASSERT_TRUE(link.Connect("127.0.0.1"));
-        ASSERT_TRUE(link.Hello(true, model_.password));
-        EXPECT_FALSE(link.Login("nobody", model_.password));
+        ASSERT_TRUE(link.Hello(true, m_model.password));
+        EXPECT_FALSE(link.Login("nobody", m_model.password));
         EXPECT_EQ(link.LastError(), kCipherErrPassword);
     }
 }
@@ -115,29 +115,29 @@ TEST_F(CipherLinkUnit, WrongCredentialsFailTheLogin)
 TEST_F(CipherLinkUnit, UnitRefusingTheLoginGivesPasswordError)
 {
     Start({sim::LinkFault::RefuseLogin});
-    CCipherLink link(server_->Port(), Quick());
+    CCipherLink link(m_server->Port(), Quick());
     ASSERT_TRUE(link.Connect("127.0.0.1"));
-    ASSERT_TRUE(link.Hello(true, model_.password));
-    EXPECT_FALSE(link.Login(model_.loginId, model_.password));
+    ASSERT_TRUE(link.Hello(true, m_model.password));
+    EXPECT_FALSE(link.Login(m_model.loginId, m_model.password));
     EXPECT_EQ(link.LastError(), kCipherErrPassword);
 }
 
 TEST_F(CipherLinkUnit, GetMovesTwoMegabytesAndCountsTheBody)
 {
-    model_.objects["CONFIG_P"] = Pattern(kMaxObjectSize);
+    m_model.objects["CONFIG_P"] = Pattern(kMaxObjectSize);
     Start();
     auto link = Open();
     std::vector<uint8_t> out(kMaxObjectSize);
     size_t got = 0;
     ASSERT_TRUE(link->Get("CONFIG_P", out, got)) << link->LastError();
     EXPECT_EQ(got, kMaxObjectSize);
-    EXPECT_EQ(out, model_.objects["CONFIG_P"]);
+    EXPECT_EQ(out, m_model.objects["CONFIG_P"]);
     EXPECT_EQ(link->ByteCounter().load(), static_cast<int32_t>(kMaxObjectSize));
 }
 
 TEST_F(CipherLinkUnit, GetOfExactlyTheCapacitySucceedsOneByteMoreFails)
 {
-    model_.objects["LOG"] = Pattern(100);
+    m_model.objects["LOG"] = Pattern(100);
     Start();
     {
         auto link = Open();
@@ -168,7 +168,7 @@ TEST_F(CipherLinkUnit, RefusedGetLeavesTheUnitCodeInTheFirstByte)
         EXPECT_EQ(link->LastError(), kCipherErrCodeNg);
         EXPECT_EQ(out[0], 7);
     }
-    model_.getRefusal = -1;  // refused with no body
+    m_model.getRefusal = -1;  // refused with no body
     {
         auto link = Open();
         std::vector<uint8_t> out(8, 0xFF);
@@ -188,14 +188,14 @@ TEST_F(CipherLinkUnit, PutMovesTwoMegabytesAndCountsTheWholePacket)
     ASSERT_TRUE(link->Put("CONFIG_P", data, code, message)) << link->LastError();
     EXPECT_EQ(code, 0);
     EXPECT_EQ(link->ByteCounter().load(), static_cast<int32_t>(160 + 16 + kMaxObjectSize));
-    EXPECT_EQ(model_.PutName(), "CONFIG_P");
-    EXPECT_EQ(model_.PutData(), data);
+    EXPECT_EQ(m_model.PutName(), "CONFIG_P");
+    EXPECT_EQ(m_model.PutData(), data);
     EXPECT_STREQ(message, "untouched");
 }
 
 TEST_F(CipherLinkUnit, RefusedPutGivesCodeAndTextCutToTheBuffer)
 {
-    model_.putOutcome = {101, "AI3 RANGE"};
+    m_model.putOutcome = {101, "AI3 RANGE"};
     Start();
     {
         auto link = Open();
@@ -206,7 +206,7 @@ TEST_F(CipherLinkUnit, RefusedPutGivesCodeAndTextCutToTheBuffer)
         EXPECT_EQ(code, 101);
         EXPECT_STREQ(message, "AI3 RANGE");
     }
-    model_.putOutcome = {100, std::string(500, 'z')};
+    m_model.putOutcome = {100, std::string(500, 'z')};
     {
         auto link = Open();
         int code = 0;
@@ -231,7 +231,7 @@ TEST_F(CipherLinkUnit, UnitThatStopsAnsweringFailsTheTransfer)
         EXPECT_FALSE(link->Get("MAC", out, got));
         EXPECT_EQ(link->LastError(), kCipherErrRecvHeader);
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
-        server_->Stop();
+        m_server->Stop();
     }
 }
 

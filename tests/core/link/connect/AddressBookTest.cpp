@@ -21,30 +21,30 @@ protected:
         book[9] = {"Pump house", "pumps.example"};
         book[20] = {"Tank farm", "10.0.0.99"};       // a later slot of the same name
         book[31] = {"Far end", "10.9.9.9"};
-        WriteAddressBook(profile_, book);
-        link_.kind = LinkKind::Network;
+        WriteAddressBook(m_profile, book);
+        m_link.kind = LinkKind::Network;
     }
 
     std::string LookUp(const std::string& name)
     {
-        link_.selectedUnit = name;
+        m_link.selectedUnit = name;
         std::string address = "<none>";
-        if (!LookUpUnitAddress(link_, profile_, ui_, address)) return "<failed>";
+        if (!LookUpUnitAddress(m_link, m_profile, m_ui, address)) return "<failed>";
         return address;
     }
 
-    MemoryProfile profile_;
-    LinkState link_;
-    test::RecordingInteraction ui_;
+    MemoryProfile m_profile;
+    LinkState m_link;
+    test::RecordingInteraction m_ui;
 };
 
 TEST_F(AddressBookTest, SlotsAreStoredInTheirSectionsAndKeepTheirPositions)
 {
-    EXPECT_EQ(profile_.GetText("DST5", "NAME", "?"), "Tank farm");
-    EXPECT_EQ(profile_.GetText("DST5", "ADDR", "?"), "10.0.0.7");
-    EXPECT_EQ(profile_.GetText("DST32", "NAME", "?"), "Far end");
-    EXPECT_EQ(profile_.GetText("DST1", "NAME", "?"), "");  // free slots are written too
-    const AddressBook book = ReadAddressBook(profile_);
+    EXPECT_EQ(m_profile.GetText("DST5", "NAME", "?"), "Tank farm");
+    EXPECT_EQ(m_profile.GetText("DST5", "ADDR", "?"), "10.0.0.7");
+    EXPECT_EQ(m_profile.GetText("DST32", "NAME", "?"), "Far end");
+    EXPECT_EQ(m_profile.GetText("DST1", "NAME", "?"), "");  // free slots are written too
+    const AddressBook book = ReadAddressBook(m_profile);
     EXPECT_TRUE(book[4].Used());
     EXPECT_FALSE(book[2].Used());
     EXPECT_FALSE(book[0].Used());
@@ -56,17 +56,17 @@ TEST_F(AddressBookTest, LookUpTakesTheFirstUsedSlotOfThatExactName)
     EXPECT_EQ(LookUp("Tank farm"), "10.0.0.7");
     EXPECT_EQ(LookUp("Pump house"), "pumps.example");
     EXPECT_EQ(LookUp("Far end"), "10.9.9.9");
-    EXPECT_TRUE(ui_.shown.empty());
+    EXPECT_TRUE(m_ui.shown.empty());
 
     for (const char* name : {"tank farm", "Silo", "", "Tank"}) {
-        ui_ = {};
+        m_ui = {};
         EXPECT_EQ(LookUp(name), "<failed>") << name;
-        EXPECT_EQ(ui_.Only().text, "Illegal network address");
-        EXPECT_EQ(ui_.Only().icon, MessageIcon::Error);
+        EXPECT_EQ(m_ui.Only().text, "Illegal network address");
+        EXPECT_EQ(m_ui.Only().icon, MessageIcon::Error);
     }
 
     // A host given directly wins over the address book.
-    link_.address = "192.168.1.5";
+    m_link.address = "192.168.1.5";
     EXPECT_EQ(LookUp("Nowhere"), "192.168.1.5");
 }
 
@@ -77,21 +77,21 @@ TEST_F(AddressBookTest, StatusLinesNameTheSelectedLink)
     ports[2] = "USB Serial Device (COM3)";
     ports[24] = "COM25";
 
-    link_.selectedUnit = "Tank farm";
-    EXPECT_EQ(DescribeLink(link_, profile_, ports), (LinkDescription{"Network", "Tank farm (10.0.0.7)"}));
-    link_.selectedUnit = "Silo";  // shown even without an address
-    EXPECT_EQ(DescribeLink(link_, profile_, ports), (LinkDescription{"Network", "Silo ()"}));
+    m_link.selectedUnit = "Tank farm";
+    EXPECT_EQ(DescribeLink(m_link, m_profile, ports), (LinkDescription{"Network", "Tank farm (10.0.0.7)"}));
+    m_link.selectedUnit = "Silo";  // shown even without an address
+    EXPECT_EQ(DescribeLink(m_link, m_profile, ports), (LinkDescription{"Network", "Silo ()"}));
     for (const char* name : {"Nowhere", ""}) {
-        link_.selectedUnit = name;
-        EXPECT_EQ(DescribeLink(link_, profile_, ports), (LinkDescription{"Network", ""})) << name;
+        m_link.selectedUnit = name;
+        EXPECT_EQ(DescribeLink(m_link, m_profile, ports), (LinkDescription{"Network", ""})) << name;
     }
 
-    link_.kind = LinkKind::Usb;
-    link_.comPort = 3;
-    EXPECT_EQ(DescribeLink(link_, profile_, ports), (LinkDescription{"USB", "USB Serial Device (COM3)"}));
+    m_link.kind = LinkKind::Usb;
+    m_link.comPort = 3;
+    EXPECT_EQ(DescribeLink(m_link, m_profile, ports), (LinkDescription{"USB", "USB Serial Device (COM3)"}));
     for (int port : {0, 21, 25, -1}) {
-        link_.comPort = port;
-        EXPECT_EQ(DescribeLink(link_, profile_, ports).device, "") << port;
+        m_link.comPort = port;
+        EXPECT_EQ(DescribeLink(m_link, m_profile, ports).device, "") << port;
     }
 }
 

@@ -61,14 +61,14 @@ class RecordingPeer {
 public:
     // blockSizes: the block that follows each expected request header.
     RecordingPeer(std::vector<size_t> blockSizes, std::vector<Bytes> finalReply)
-        : peer_([this, blockSizes, finalReply](int fd) {
+        : m_peer([this, blockSizes, finalReply](int fd) {
               const uint8_t ack[8] = {0x02, 'l', 0, 0, 0, 0, 0, 0};
               for (size_t block : blockSizes) {
                   Bytes request(112 + block);
                   if (!ReadExactly(fd, request.data(), request.size(), 2000)) return;
                   {
-                      std::lock_guard lock(mutex_);
-                      requests_.push_back(std::move(request));
+                      std::lock_guard lock(m_mutex);
+                      m_requests.push_back(std::move(request));
                   }
                   if (!SendAll(fd, ack, sizeof ack, 2000)) return;
               }
@@ -77,19 +77,19 @@ public:
           })
     {
     }
-    bool Started() const { return peer_.Started(); }
-    uint16_t Port() const { return peer_.Port(); }
+    bool Started() const { return m_peer.Started(); }
+    uint16_t Port() const { return m_peer.Port(); }
     std::vector<Bytes> Requests()
     {
-        peer_.Stop();
-        std::lock_guard lock(mutex_);
-        return requests_;
+        m_peer.Stop();
+        std::lock_guard lock(m_mutex);
+        return m_requests;
     }
 
 private:
-    std::mutex mutex_;
-    std::vector<Bytes> requests_;
-    test::ScriptedPeer peer_;
+    std::mutex m_mutex;
+    std::vector<Bytes> m_requests;
+    test::ScriptedPeer m_peer;
 };
 
 TcpTarget Target(uint16_t port)

@@ -29,18 +29,18 @@ class PlainTcp : public ::testing::Test {
 protected:
     void Start(sim::ServerOptions options = {})
     {
-        server_ = std::make_unique<sim::PlainTcpServer>(model_, options);
-        ASSERT_TRUE(server_->Start());
-        target_.address = "127.0.0.1";
-        target_.port = server_->Port();
-        target_.loginId = model_.loginId;
-        target_.password = model_.password;
-        target_.timeouts.inactivityMs = 2000;
+        m_server = std::make_unique<sim::PlainTcpServer>(m_model, options);
+        ASSERT_TRUE(m_server->Start());
+        m_target.address = "127.0.0.1";
+        m_target.port = m_server->Port();
+        m_target.loginId = m_model.loginId;
+        m_target.password = m_model.password;
+        m_target.timeouts.inactivityMs = 2000;
     }
 
-    test::FakeUnitModel model_;
-    std::unique_ptr<sim::PlainTcpServer> server_;
-    TcpTarget target_;
+    test::FakeUnitModel m_model;
+    std::unique_ptr<sim::PlainTcpServer> m_server;
+    TcpTarget m_target;
 };
 
 TEST_F(PlainTcp, StatusQueryReturnsTheSixByteRecordAndLogsIn)
@@ -48,29 +48,29 @@ TEST_F(PlainTcp, StatusQueryReturnsTheSixByteRecordAndLogsIn)
     Start();
     uint8_t status[kTcpStatusCapacity] = {};
     TcpCallState st;
-    EXPECT_EQ(TcpQueryStatus(target_, status, st), 6);
+    EXPECT_EQ(TcpQueryStatus(m_target, status, st), 6);
     EXPECT_EQ(st.outcome, kTcpOk);
     EXPECT_EQ(st.loggedIn, 1);
-    EXPECT_EQ(0, std::memcmp(status, model_.status.data(), 6));
+    EXPECT_EQ(0, std::memcmp(status, m_model.status.data(), 6));
 
-    target_.address = "localhost";  // a host name is resolved
+    m_target.address = "localhost";  // a host name is resolved
     TcpCallState byName;
-    EXPECT_EQ(TcpQueryStatus(target_, status, byName), 6);
+    EXPECT_EQ(TcpQueryStatus(m_target, status, byName), 6);
 }
 
 TEST_F(PlainTcp, WrongPasswordIsRefusedAndClearsTheMark)
 {
     Start();
-    target_.password = "wrong";
+    m_target.password = "wrong";
     uint8_t status[kTcpStatusCapacity] = {};
     TcpCallState st{kTcpOk, 1};
-    EXPECT_EQ(TcpQueryStatus(target_, status, st), -1);
+    EXPECT_EQ(TcpQueryStatus(m_target, status, st), -1);
     EXPECT_EQ(st.outcome, kTcpRefused);
     EXPECT_EQ(st.loggedIn, 0);
 
     std::vector<uint8_t> data(16);
     TcpCallState get{kTcpOk, 1};
-    EXPECT_EQ(TcpGetObject(target_, "MAC", data, get), -1);
+    EXPECT_EQ(TcpGetObject(m_target, "MAC", data, get), -1);
     EXPECT_EQ(get.outcome, kTcpRefused);
 }
 
@@ -79,13 +79,13 @@ TEST_F(PlainTcp, UnitClosingInsteadOfAcknowledgingMeansCredentialsRefused)
     Start({sim::LinkFault::CloseInsteadOfAck});
     uint8_t status[kTcpStatusCapacity] = {};
     TcpCallState st{kTcpOk, 1};
-    EXPECT_EQ(TcpQueryStatus(target_, status, st), -1);
+    EXPECT_EQ(TcpQueryStatus(m_target, status, st), -1);
     EXPECT_EQ(st.outcome, kTcpRefused);
     EXPECT_EQ(st.loggedIn, 0);
     char message[kTcpMessageCapacity] = {};
     const auto data = Pattern(100);
     TcpCallState put{kTcpOk, 1};
-    EXPECT_EQ(TcpPutObject(target_, "TIME", data, message, put), -1);
+    EXPECT_EQ(TcpPutObject(m_target, "TIME", data, message, put), -1);
     EXPECT_EQ(put.outcome, kTcpRefused);
 }
 
@@ -94,7 +94,7 @@ TEST_F(PlainTcp, UnitClosingAfterTheAcknowledgementFailsAndClearsTheMark)
     Start({sim::LinkFault::CloseAfterAck});
     uint8_t status[kTcpStatusCapacity] = {};
     TcpCallState st;
-    EXPECT_EQ(TcpQueryStatus(target_, status, st), -1);
+    EXPECT_EQ(TcpQueryStatus(m_target, status, st), -1);
     EXPECT_EQ(st.outcome, kTcpFailed);
     EXPECT_EQ(st.loggedIn, 0);  // no reply header came
 }
@@ -102,11 +102,11 @@ TEST_F(PlainTcp, UnitClosingAfterTheAcknowledgementFailsAndClearsTheMark)
 TEST_F(PlainTcp, SilentUnitEndsByInactivityTimeOut)
 {
     Start({sim::LinkFault::Silent});
-    target_.timeouts.inactivityMs = 200;
+    m_target.timeouts.inactivityMs = 200;
     std::vector<uint8_t> data(64);
     TcpCallState st;
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(TcpGetObject(target_, "LOG", data, st), -1);
+    EXPECT_EQ(TcpGetObject(m_target, "LOG", data, st), -1);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(st.outcome, kTcpFailed);
@@ -115,14 +115,14 @@ TEST_F(PlainTcp, SilentUnitEndsByInactivityTimeOut)
 
 TEST_F(PlainTcp, GetMovesTwoMegabytesAndCountsProgress)
 {
-    model_.objects["CONFIG_P"] = Pattern(kMaxObjectSize);
+    m_model.objects["CONFIG_P"] = Pattern(kMaxObjectSize);
     Start();
     std::vector<uint8_t> data(kMaxObjectSize);
     TcpCallState st;
-    EXPECT_EQ(TcpGetObject(target_, "CONFIG_P", data, st), static_cast<int>(kMaxObjectSize));
+    EXPECT_EQ(TcpGetObject(m_target, "CONFIG_P", data, st), static_cast<int>(kMaxObjectSize));
     EXPECT_EQ(st.outcome, kTcpOk);
     EXPECT_EQ(TcpProgress().load(), kMaxObjectSize);
-    EXPECT_EQ(data, model_.objects["CONFIG_P"]);
+    EXPECT_EQ(data, m_model.objects["CONFIG_P"]);
 }
 
 TEST_F(PlainTcp, RefusedGetReturnsTheUnitCodeOr255WithoutData)
@@ -130,13 +130,13 @@ TEST_F(PlainTcp, RefusedGetReturnsTheUnitCodeOr255WithoutData)
     Start();
     std::vector<uint8_t> data(16);
     TcpCallState st;
-    EXPECT_EQ(TcpGetObject(target_, "NOPE", data, st), 7);
+    EXPECT_EQ(TcpGetObject(m_target, "NOPE", data, st), 7);
     EXPECT_EQ(st.outcome, kTcpFailed);
     EXPECT_EQ(TcpProgress().load(), 1u);  // the code byte counts as received
 
-    model_.getRefusal = -1;  // the unit sends '*' with no data
+    m_model.getRefusal = -1;  // the unit sends '*' with no data
     TcpCallState none;
-    EXPECT_EQ(TcpGetObject(target_, "NOPE", data, none), 255);
+    EXPECT_EQ(TcpGetObject(m_target, "NOPE", data, none), 255);
     EXPECT_EQ(none.outcome, kTcpFailed);
 }
 
@@ -146,34 +146,34 @@ TEST_F(PlainTcp, PutMovesTwoMegabytesIntact)
     const auto data = Pattern(kMaxObjectSize);
     char message[kTcpMessageCapacity] = "untouched";
     TcpCallState st;
-    EXPECT_EQ(TcpPutObject(target_, "CONFIG_P", data, message, st), 0);
+    EXPECT_EQ(TcpPutObject(m_target, "CONFIG_P", data, message, st), 0);
     EXPECT_EQ(st.outcome, kTcpOk);
     EXPECT_EQ(st.loggedIn, 1);
     EXPECT_EQ(TcpProgress().load(), kMaxObjectSize);
-    EXPECT_EQ(model_.PutName(), "CONFIG_P");
-    EXPECT_EQ(model_.PutData(), data);
+    EXPECT_EQ(m_model.PutName(), "CONFIG_P");
+    EXPECT_EQ(m_model.PutData(), data);
     EXPECT_STREQ(message, "untouched");
 }
 
 TEST_F(PlainTcp, RefusedPutReturnsCodeAndText)
 {
-    model_.putOutcome = {101, "AI3 RANGE"};
+    m_model.putOutcome = {101, "AI3 RANGE"};
     Start();
     char message[kTcpMessageCapacity] = {};
     TcpCallState st;
-    EXPECT_EQ(TcpPutObject(target_, "CONFIG_P", Pattern(300), message, st), 101);
+    EXPECT_EQ(TcpPutObject(m_target, "CONFIG_P", Pattern(300), message, st), 101);
     EXPECT_EQ(st.outcome, kTcpFailed);
     EXPECT_STREQ(message, "AI3 RANGE");
 }
 
 TEST_F(PlainTcp, RefusedPutTextIsCutToTheBuffer)
 {
-    model_.putOutcome = {3, std::string(300, 'x')};
+    m_model.putOutcome = {3, std::string(300, 'x')};
     Start();
     char message[kTcpMessageCapacity + 8];
     std::memset(message, '#', sizeof message);
     TcpCallState st;
-    EXPECT_EQ(TcpPutObject(target_, "CONFIG_P", Pattern(10),
+    EXPECT_EQ(TcpPutObject(m_target, "CONFIG_P", Pattern(10),
                            std::span<char>(message, kTcpMessageCapacity), st), 3);
     EXPECT_EQ(std::strlen(message), kTcpMessageCapacity - 1);
     EXPECT_EQ(message[kTcpMessageCapacity], '#');  // nothing written past the buffer
@@ -181,21 +181,21 @@ TEST_F(PlainTcp, RefusedPutTextIsCutToTheBuffer)
 
 TEST_F(PlainTcp, RefusedPutWithoutTextLeavesTheMessageUntouched)
 {
-    model_.putOutcome = {102, ""};
+    m_model.putOutcome = {102, ""};
     Start();
     char message[kTcpMessageCapacity] = "before";
     TcpCallState st;
-    EXPECT_EQ(TcpPutObject(target_, "CONFIG_P", Pattern(10), message, st), 102);
+    EXPECT_EQ(TcpPutObject(m_target, "CONFIG_P", Pattern(10), message, st), 102);
     EXPECT_STREQ(message, "before");
 }
 
 TEST_F(PlainTcp, NoUnitListeningFailsAndClearsTheMark)
 {
     Start();
-    server_->Stop();
+    m_server->Stop();
     uint8_t status[kTcpStatusCapacity];
     TcpCallState st{kTcpOk, 1};
-    EXPECT_EQ(TcpQueryStatus(target_, status, st), -1);
+    EXPECT_EQ(TcpQueryStatus(m_target, status, st), -1);
     EXPECT_EQ(st.outcome, kTcpFailed);
     EXPECT_EQ(st.loggedIn, 0);
 }

@@ -41,40 +41,40 @@ class NetworkFlow : public ::testing::Test {
 protected:
     NetworkFlow()
     {
-        document_ = WriteSettingDocument(*test::NamedRecord("Pump house 3"));
-        model_.SetObject(kSettingObject, test::Compress(document_));
-        options_.timeouts.connectMs = 2000;
-        options_.timeouts.inactivityMs = 1500;
-        profile_.SetInt(kProfileSection, kPrefConnectConfirm, 0);
+        m_document = WriteSettingDocument(*test::NamedRecord("Pump house 3"));
+        m_model.SetObject(kSettingObject, test::Compress(m_document));
+        m_options.timeouts.connectMs = 2000;
+        m_options.timeouts.inactivityMs = 1500;
+        m_profile.SetInt(kProfileSection, kPrefConnectConfirm, 0);
     }
 
     void StartPlain(sim::ServerOptions o = {})
     {
-        plain_ = std::make_unique<sim::PlainTcpServer>(model_, o);
-        ASSERT_TRUE(plain_->Start());
-        test::SelectNetworkUnit(link_, profile_, plain_->Port());
+        m_plain = std::make_unique<sim::PlainTcpServer>(m_model, o);
+        ASSERT_TRUE(m_plain->Start());
+        test::SelectNetworkUnit(m_link, m_profile, m_plain->Port());
     }
     void StartCipher(sim::ServerOptions o = {})
     {
-        cipher_ = std::make_unique<sim::CipherServer>(model_, o);
-        ASSERT_TRUE(cipher_->Start());
-        test::SelectNetworkUnit(link_, profile_, cipher_->Port());
+        m_cipher = std::make_unique<sim::CipherServer>(m_model, o);
+        ASSERT_TRUE(m_cipher->Start());
+        test::SelectNetworkUnit(m_link, m_profile, m_cipher->Port());
     }
-    void LogInRight() { ui_.QueueLogin(model_.loginId, model_.password); }
+    void LogInRight() { m_ui.QueueLogin(m_model.loginId, m_model.password); }
 
-    bool Download() { return DownloadSetting(link_, ui_, profile_, *record_, options_); }
-    bool Upload() { return UploadSettingObject(link_, ui_, profile_, document_, {}, options_); }
-    std::string Uploaded() const { return test::Decompress(model_.PutData()); }
+    bool Download() { return DownloadSetting(m_link, m_ui, m_profile, *m_record, m_options); }
+    bool Upload() { return UploadSettingObject(m_link, m_ui, m_profile, m_document, {}, m_options); }
+    std::string Uploaded() const { return test::Decompress(m_model.PutData()); }
 
-    test::FakeUnitModel model_;
-    std::unique_ptr<sim::PlainTcpServer> plain_;
-    std::unique_ptr<sim::CipherServer> cipher_;
-    LinkOptions options_;
-    LinkState link_;
-    MemoryProfile profile_;
-    RecordingInteraction ui_;
-    std::unique_ptr<SettingRecord> record_ = test::NamedRecord("Before");
-    std::string document_;
+    test::FakeUnitModel m_model;
+    std::unique_ptr<sim::PlainTcpServer> m_plain;
+    std::unique_ptr<sim::CipherServer> m_cipher;
+    LinkOptions m_options;
+    LinkState m_link;
+    MemoryProfile m_profile;
+    RecordingInteraction m_ui;
+    std::unique_ptr<SettingRecord> m_record = test::NamedRecord("Before");
+    std::string m_document;
 };
 
 TEST_F(NetworkFlow, PlainDownloadAsksForTheLoginOnceAndFillsTheRecord)
@@ -82,48 +82,48 @@ TEST_F(NetworkFlow, PlainDownloadAsksForTheLoginOnceAndFillsTheRecord)
     StartPlain();
     LogInRight();
     const int fds = test::OpenFdCount();
-    ASSERT_TRUE(Download()) << ::testing::PrintToString(ui_.Texts());
-    EXPECT_EQ(WriteSettingDocument(*record_), document_);
-    EXPECT_TRUE(ui_.shown.empty());
-    EXPECT_EQ(link_.protocol, kProtocolPlain);
-    EXPECT_EQ(link_.loggedIn, 1);
-    EXPECT_EQ(std::string(link_.loginId), model_.loginId);
-    ASSERT_EQ(ui_.transfers.size(), 1u);
-    EXPECT_EQ(ui_.transfers[0].link, TransferLink::PlainTcp);
-    EXPECT_EQ(ui_.transfers[0].total, 0x200000);
-    EXPECT_EQ(ui_.transfers[0].finalProgress, 0x200000);
+    ASSERT_TRUE(Download()) << ::testing::PrintToString(m_ui.Texts());
+    EXPECT_EQ(WriteSettingDocument(*m_record), m_document);
+    EXPECT_TRUE(m_ui.shown.empty());
+    EXPECT_EQ(m_link.protocol, kProtocolPlain);
+    EXPECT_EQ(m_link.loggedIn, 1);
+    EXPECT_EQ(std::string(m_link.loginId), m_model.loginId);
+    ASSERT_EQ(m_ui.transfers.size(), 1u);
+    EXPECT_EQ(m_ui.transfers[0].link, TransferLink::PlainTcp);
+    EXPECT_EQ(m_ui.transfers[0].total, 0x200000);
+    EXPECT_EQ(m_ui.transfers[0].finalProgress, 0x200000);
 
     // Logged in and detected: the next operation goes straight through.
     ASSERT_TRUE(Download());
-    EXPECT_EQ(ui_.loginPrompts, 1);
+    EXPECT_EQ(m_ui.loginPrompts, 1);
     EXPECT_EQ(test::OpenFdCount(), fds);
 }
 
 TEST_F(NetworkFlow, PlaceholderCredentialsTheUnitAcceptsNeedNoPrompt)
 {
-    model_.loginId = kPlaceholderCredential;
-    model_.password = kPlaceholderCredential;
+    m_model.loginId = kPlaceholderCredential;
+    m_model.password = kPlaceholderCredential;
     StartPlain();
-    ASSERT_TRUE(Download()) << ::testing::PrintToString(ui_.Texts());
-    EXPECT_EQ(ui_.loginPrompts, 0);
+    ASSERT_TRUE(Download()) << ::testing::PrintToString(m_ui.Texts());
+    EXPECT_EQ(m_ui.loginPrompts, 0);
 }
 
 TEST_F(NetworkFlow, PlainLoginRefusedOrCancelled)
 {
     StartPlain();
-    ui_.QueueLogin(model_.loginId, "wrong");
+    m_ui.QueueLogin(m_model.loginId, "wrong");
     EXPECT_FALSE(Download());
-    EXPECT_EQ(ui_.Only().text, "Password is incorrect.");
-    EXPECT_EQ(ui_.Only().icon, MessageIcon::Warning);
-    EXPECT_EQ(link_.protocol, kProtocolUnknown);
-    EXPECT_EQ(link_.loggedIn, 0);
+    EXPECT_EQ(m_ui.Only().text, "Password is incorrect.");
+    EXPECT_EQ(m_ui.Only().icon, MessageIcon::Warning);
+    EXPECT_EQ(m_link.protocol, kProtocolUnknown);
+    EXPECT_EQ(m_link.loggedIn, 0);
 
-    ui_ = {};
-    ui_.QueueCancel();
+    m_ui = {};
+    m_ui.QueueCancel();
     EXPECT_FALSE(Download());
-    EXPECT_EQ(ui_.loginPrompts, 1);
-    EXPECT_TRUE(ui_.shown.empty());
-    EXPECT_STREQ(record_->SYSTEM.NAME1, "Before");
+    EXPECT_EQ(m_ui.loginPrompts, 1);
+    EXPECT_TRUE(m_ui.shown.empty());
+    EXPECT_STREQ(m_record->SYSTEM.NAME1, "Before");
 }
 
 TEST_F(NetworkFlow, PlainStatusRecordRules)
@@ -139,14 +139,14 @@ TEST_F(NetworkFlow, PlainStatusRecordRules)
         {{0x28, 1, 0, 0x00, 0x1B, 0x08}, "", MessageIcon::None},  // accepted as ')'
     };
     for (const Case& c : cases) {
-        model_.status = c.status;
-        link_.ResetSession();
-        ui_ = {};
+        m_model.status = c.status;
+        m_link.ResetSession();
+        m_ui = {};
         LogInRight();
         StartPlain();
         EXPECT_EQ(Download(), c.text.empty());
-        EXPECT_EQ(ui_.Only().text, c.text);
-        EXPECT_EQ(ui_.Only().icon, c.icon);
+        EXPECT_EQ(m_ui.Only().text, c.text);
+        EXPECT_EQ(m_ui.Only().icon, c.icon);
     }
 }
 
@@ -154,41 +154,41 @@ TEST_F(NetworkFlow, PlainUploadAndTheUnitsVerdicts)
 {
     StartPlain();
     LogInRight();
-    ASSERT_TRUE(Upload()) << ::testing::PrintToString(ui_.Texts());
-    EXPECT_EQ(Uploaded(), document_);
-    EXPECT_TRUE(ui_.pauses.empty());
-    ASSERT_EQ(ui_.transfers.size(), 1u);
-    EXPECT_EQ(ui_.transfers[0].total, static_cast<int64_t>(model_.PutData().size()));
-    EXPECT_EQ(ui_.transfers[0].finalProgress, ui_.transfers[0].total);
+    ASSERT_TRUE(Upload()) << ::testing::PrintToString(m_ui.Texts());
+    EXPECT_EQ(Uploaded(), m_document);
+    EXPECT_TRUE(m_ui.pauses.empty());
+    ASSERT_EQ(m_ui.transfers.size(), 1u);
+    EXPECT_EQ(m_ui.transfers[0].total, static_cast<int64_t>(m_model.PutData().size()));
+    EXPECT_EQ(m_ui.transfers[0].finalProgress, m_ui.transfers[0].total);
 
-    ui_ = {};
-    model_.putOutcome = {101, "DI7: MODE"};
+    m_ui = {};
+    m_model.putOutcome = {101, "DI7: MODE"};
     EXPECT_FALSE(Upload());
-    EXPECT_EQ(ui_.Only().text, "Cannot save: Unsupported setting value(s).\nDI7: MODE");
-    EXPECT_EQ(ui_.Only().icon, MessageIcon::Error);
+    EXPECT_EQ(m_ui.Only().text, "Cannot save: Unsupported setting value(s).\nDI7: MODE");
+    EXPECT_EQ(m_ui.Only().icon, MessageIcon::Error);
 
     // Only the encrypted protocol counts 100 as done; here it fails quietly.
-    ui_ = {};
-    model_.putOutcome = {100, ""};
+    m_ui = {};
+    m_model.putOutcome = {100, ""};
     EXPECT_FALSE(Upload());
-    EXPECT_TRUE(ui_.shown.empty());
+    EXPECT_TRUE(m_ui.shown.empty());
 }
 
 TEST_F(NetworkFlow, PlainGetRefusedAndUnitGone)
 {
     StartPlain();
     LogInRight();
-    model_.RefuseGet(kSettingObject, 9);
+    m_model.RefuseGet(kSettingObject, 9);
     EXPECT_FALSE(Download());
-    EXPECT_EQ(ui_.Only().text, "Error.\nCODE:9");
+    EXPECT_EQ(m_ui.Only().text, "Error.\nCODE:9");
 
     // Detected and logged in, then the unit goes away.
-    plain_->Stop();
-    ui_ = {};
+    m_plain->Stop();
+    m_ui = {};
     EXPECT_FALSE(Download());
-    EXPECT_EQ(ui_.Only().text, "Cannot connect.");
-    EXPECT_EQ(ui_.Only().icon, MessageIcon::Information);
-    EXPECT_EQ(link_.loggedIn, 0);
+    EXPECT_EQ(m_ui.Only().text, "Cannot connect.");
+    EXPECT_EQ(m_ui.Only().icon, MessageIcon::Information);
+    EXPECT_EQ(m_link.loggedIn, 0);
 }
 
 TEST_F(NetworkFlow, CipherDownloadAndUpload)
@@ -196,20 +196,20 @@ TEST_F(NetworkFlow, CipherDownloadAndUpload)
     StartCipher();
     LogInRight();
     const int fds = test::OpenFdCount();
-    ASSERT_TRUE(Download()) << ::testing::PrintToString(ui_.Texts());
-    EXPECT_EQ(WriteSettingDocument(*record_), document_);
-    EXPECT_EQ(link_.protocol, kProtocolCipher);
-    EXPECT_EQ(link_.loggedIn, 1);
-    ASSERT_EQ(ui_.transfers.size(), 1u);
-    EXPECT_EQ(ui_.transfers[0].link, TransferLink::CipherTcp);
-    EXPECT_EQ(ui_.transfers[0].total, 0x200000);
-    EXPECT_EQ(ui_.transfers[0].finalProgress, 0x200000);
+    ASSERT_TRUE(Download()) << ::testing::PrintToString(m_ui.Texts());
+    EXPECT_EQ(WriteSettingDocument(*m_record), m_document);
+    EXPECT_EQ(m_link.protocol, kProtocolCipher);
+    EXPECT_EQ(m_link.loggedIn, 1);
+    ASSERT_EQ(m_ui.transfers.size(), 1u);
+    EXPECT_EQ(m_ui.transfers[0].link, TransferLink::CipherTcp);
+    EXPECT_EQ(m_ui.transfers[0].total, 0x200000);
+    EXPECT_EQ(m_ui.transfers[0].finalProgress, 0x200000);
 
-    ASSERT_TRUE(Upload()) << ::testing::PrintToString(ui_.Texts());
-    EXPECT_EQ(Uploaded(), document_);
-    EXPECT_TRUE(ui_.shown.empty());
-    EXPECT_TRUE(ui_.pauses.empty());
-    EXPECT_EQ(ui_.loginPrompts, 1);
+    ASSERT_TRUE(Upload()) << ::testing::PrintToString(m_ui.Texts());
+    EXPECT_EQ(Uploaded(), m_document);
+    EXPECT_TRUE(m_ui.shown.empty());
+    EXPECT_TRUE(m_ui.pauses.empty());
+    EXPECT_EQ(m_ui.loginPrompts, 1);
     EXPECT_EQ(test::OpenFdCount(), fds);
 }
 
@@ -218,45 +218,45 @@ TEST_F(NetworkFlow, CipherVerdicts)
     StartCipher();
     LogInRight();
     // Refused with 100 counts as done, without a word.
-    model_.putOutcome = {100, ""};
+    m_model.putOutcome = {100, ""};
     EXPECT_TRUE(Upload());
-    EXPECT_TRUE(ui_.shown.empty());
+    EXPECT_TRUE(m_ui.shown.empty());
 
-    model_.putOutcome = {101, "PI2: SCALE"};
+    m_model.putOutcome = {101, "PI2: SCALE"};
     EXPECT_FALSE(Upload());
-    EXPECT_EQ(ui_.Texts(), (std::vector<std::string>{
+    EXPECT_EQ(m_ui.Texts(), (std::vector<std::string>{
                                "Error:Upload\nError:CODE NG",
                                "Cannot save: Unsupported setting value(s).\nPI2: SCALE"}));
 
-    ui_ = {};
-    model_.RefuseGet(kSettingObject, 9);
+    m_ui = {};
+    m_model.RefuseGet(kSettingObject, 9);
     EXPECT_FALSE(Download());
-    EXPECT_EQ(ui_.Texts(), (std::vector<std::string>{"Error:Download\nError:CODE NG", "Error.\nCODE:9"}));
-    EXPECT_STREQ(record_->SYSTEM.NAME1, "Before");
+    EXPECT_EQ(m_ui.Texts(), (std::vector<std::string>{"Error:Download\nError:CODE NG", "Error.\nCODE:9"}));
+    EXPECT_STREQ(m_record->SYSTEM.NAME1, "Before");
 }
 
 TEST_F(NetworkFlow, CipherLoginRefusedForgetsTheProtocolAndCancelIsQuiet)
 {
     StartCipher();
     const int fds = test::OpenFdCount();
-    ui_.QueueLogin(model_.loginId, "wrong");
+    m_ui.QueueLogin(m_model.loginId, "wrong");
     EXPECT_FALSE(Download());
-    ASSERT_EQ(ui_.shown.size(), 1u);
-    EXPECT_EQ(ui_.shown[0].text.rfind("Error:Login\n", 0), 0u) << ui_.shown[0].text;
-    EXPECT_EQ(link_.protocol, kProtocolUnknown);
-    EXPECT_EQ(link_.loggedIn, 0);
+    ASSERT_EQ(m_ui.shown.size(), 1u);
+    EXPECT_EQ(m_ui.shown[0].text.rfind("Error:Login\n", 0), 0u) << m_ui.shown[0].text;
+    EXPECT_EQ(m_link.protocol, kProtocolUnknown);
+    EXPECT_EQ(m_link.loggedIn, 0);
 
-    ui_ = {};
-    ui_.QueueCancel();
+    m_ui = {};
+    m_ui.QueueCancel();
     EXPECT_FALSE(Upload());
-    EXPECT_TRUE(ui_.shown.empty());
-    EXPECT_TRUE(model_.Puts().empty());
+    EXPECT_TRUE(m_ui.shown.empty());
+    EXPECT_TRUE(m_model.Puts().empty());
 
     // The next operation probes the unit again and asks again.
-    ui_ = {};
+    m_ui = {};
     LogInRight();
-    EXPECT_TRUE(Download()) << ::testing::PrintToString(ui_.Texts());
-    EXPECT_EQ(link_.protocol, kProtocolCipher);
+    EXPECT_TRUE(Download()) << ::testing::PrintToString(m_ui.Texts());
+    EXPECT_EQ(m_link.protocol, kProtocolCipher);
     EXPECT_EQ(test::OpenFdCount(), fds);
 }
 
@@ -264,39 +264,39 @@ TEST_F(NetworkFlow, DetectionChoosesTheProtocolTheUnitSpeaks)
 {
     StartPlain();
     LogInRight();
-    LinkContext ctx{link_, ui_, profile_, options_};
+    LinkContext ctx{m_link, m_ui, m_profile, m_options};
     EXPECT_EQ(DetectProtocol(ctx), kProtocolPlain);
-    EXPECT_EQ(ui_.loginPrompts, 1);
+    EXPECT_EQ(m_ui.loginPrompts, 1);
 
     StartCipher();
-    link_.ResetSession();
+    m_link.ResetSession();
     EXPECT_EQ(DetectProtocol(ctx), kProtocolCipher);
-    EXPECT_EQ(ui_.loginPrompts, 1);  // the encrypted probe needs no login
-    EXPECT_TRUE(ui_.shown.empty());
+    EXPECT_EQ(m_ui.loginPrompts, 1);  // the encrypted probe needs no login
+    EXPECT_TRUE(m_ui.shown.empty());
 }
 
 TEST_F(NetworkFlow, DetectionFailuresLeaveTheProtocolUnknown)
 {
-    LinkContext ctx{link_, ui_, profile_, options_};
-    test::SelectNetworkUnit(link_, profile_, UnusedPort());
+    LinkContext ctx{m_link, m_ui, m_profile, m_options};
+    test::SelectNetworkUnit(m_link, m_profile, UnusedPort());
     const int fds = test::OpenFdCount();
-    link_.loggedIn = 1;
+    m_link.loggedIn = 1;
     EXPECT_FALSE(Download());
-    EXPECT_EQ(ui_.Only().text, "Error:Open\nError:Connect");
-    EXPECT_EQ(ui_.Only().icon, MessageIcon::Error);
-    EXPECT_EQ(link_.protocol, kProtocolUnknown);
-    EXPECT_EQ(link_.loggedIn, 0);
+    EXPECT_EQ(m_ui.Only().text, "Error:Open\nError:Connect");
+    EXPECT_EQ(m_ui.Only().icon, MessageIcon::Error);
+    EXPECT_EQ(m_link.protocol, kProtocolUnknown);
+    EXPECT_EQ(m_link.loggedIn, 0);
 
     // A name the address book does not hold, or holds without an address.
-    AddressBook book = ReadAddressBook(profile_);
+    AddressBook book = ReadAddressBook(m_profile);
     book[4] = {"Silo", ""};
-    WriteAddressBook(profile_, book);
+    WriteAddressBook(m_profile, book);
     for (const char* name : {"Nowhere", "tank farm", "Silo"}) {
-        link_.selectedUnit = name;
-        ui_ = {};
+        m_link.selectedUnit = name;
+        m_ui = {};
         EXPECT_EQ(DetectProtocol(ctx), kProtocolUnknown);
-        EXPECT_EQ(ui_.Only().text, "Illegal network address");
-        EXPECT_EQ(ui_.Only().icon, MessageIcon::Error);
+        EXPECT_EQ(m_ui.Only().text, "Illegal network address");
+        EXPECT_EQ(m_ui.Only().icon, MessageIcon::Error);
     }
     EXPECT_EQ(test::OpenFdCount(), fds);
 }
@@ -304,11 +304,11 @@ TEST_F(NetworkFlow, DetectionFailuresLeaveTheProtocolUnknown)
 TEST_F(NetworkFlow, HostGivenDirectlyNeedsNoAddressBook)
 {
     StartCipher();
-    link_.selectedUnit.clear();
-    link_.address = "127.0.0.1";
+    m_link.selectedUnit.clear();
+    m_link.address = "127.0.0.1";
     LogInRight();
-    ASSERT_TRUE(Download()) << ::testing::PrintToString(ui_.Texts());
-    EXPECT_EQ(WriteSettingDocument(*record_), document_);
+    ASSERT_TRUE(Download()) << ::testing::PrintToString(m_ui.Texts());
+    EXPECT_EQ(WriteSettingDocument(*m_record), m_document);
 }
 
 }  // namespace
