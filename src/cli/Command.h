@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/Args.h"
+#include "cli/Console.h"
 
 namespace volmar::cli {
 
@@ -18,12 +19,22 @@ constexpr int kExitVerifyFailed = 4;
 constexpr int kExitNotConfirmed = 5;
 constexpr int kExitUsage = 64;
 
+// A command: what the overview and its --help say, what it runs, and the
+// options it takes besides -h/--help (a usage error names any other).
 struct Command {
     const char* name;
     const char* synopsis;  // one line for the overview
     const char* help;      // the command's --help text
-    int (*run)(const Args&);
+    int (*run)(const Args&, Console&);
+    LinkUse link = LinkUse::None;
+    std::vector<Option> options;
 };
+
+// The options several command families take.
+inline const Option kOutputOption{"output", true, "-o"};
+inline const Option kNoInfoMessageOption{"no-info-message"};
+inline const Option kLabelsOption{"labels"};
+inline const Option kFromUnitOption{"from-unit"};
 
 const std::vector<Command>& FileCommands();
 const std::vector<Command>& DeviceCommands();
@@ -32,7 +43,7 @@ const std::vector<Command>& NetworkCommands();
 const std::vector<Command>& ReportCommands();
 
 // diff --from-unit FILE: the file against the unit's setting.
-int DiffWithUnit(const Args& args);
+int DiffWithUnit(const Args& args, Console& console);
 
 // The --help lines of --no-info-message, for the commands that read a
 // settings file (a literal, to be joined with theirs).
@@ -41,6 +52,6 @@ int DiffWithUnit(const Args& args);
     "                     information (the exit status stays as it is)\n"
 
 // Writes bytes to the -o file (atomically) or to stdout; reports failures.
-bool WriteOutput(const Args& args, const std::string& bytes);
+bool WriteOutput(const Args& args, Console& console, const std::string& bytes);
 
 }  // namespace volmar::cli
