@@ -9,18 +9,20 @@
 #include "core/common/FileIo.h"
 
 namespace volmar::cli {
-namespace {
 
-std::vector<const Command*> AllCommands()
+const std::vector<const Command*>& AllCommands()
 {
-    std::vector<const Command*> all;
-    for (const Command& c : FileCommands()) all.push_back(&c);
-    for (const Command& c : DeviceCommands()) all.push_back(&c);
-    for (const Command& c : MaintenanceCommands()) all.push_back(&c);
-    for (const Command& c : NetworkCommands()) all.push_back(&c);
-    for (const Command& c : ReportCommands()) all.push_back(&c);
+    static const std::vector<const Command*> all = [] {
+        std::vector<const Command*> list;
+        for (const auto* family : {&FileCommands(), &DeviceCommands(), &MaintenanceCommands(), &NetworkCommands(),
+                                   &ReportCommands()})
+            for (const Command& c : *family) list.push_back(&c);
+        return list;
+    }();
     return all;
 }
+
+namespace {
 
 const Command* Find(const std::string& name)
 {

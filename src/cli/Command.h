@@ -31,16 +31,19 @@ struct Command {
 };
 
 // The options several command families take.
-inline const Option kOutputOption{"output", true, "-o"};
-inline const Option kNoInfoMessageOption{"no-info-message"};
-inline const Option kLabelsOption{"labels"};
-inline const Option kFromUnitOption{"from-unit"};
+inline constexpr Option kOutputOption{"output", true, "-o"};
+inline constexpr Option kNoInfoMessageOption{"no-info-message"};
+inline constexpr Option kLabelsOption{"labels"};
+inline constexpr Option kFromUnitOption{"from-unit"};
 
 const std::vector<Command>& FileCommands();
 const std::vector<Command>& DeviceCommands();
 const std::vector<Command>& MaintenanceCommands();
 const std::vector<Command>& NetworkCommands();
 const std::vector<Command>& ReportCommands();
+
+// Every command of every family above, in the overview's order.
+const std::vector<const Command*>& AllCommands();
 
 // diff --from-unit FILE: the file against the unit's setting.
 int DiffWithUnit(const Args& args, Console& console);

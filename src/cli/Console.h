@@ -1,7 +1,9 @@
 #pragma once
 // What a volmar-cli command reads and writes: the process's standard streams
 // and terminal, or the strings of a test that runs the command in-process.
-// No command touches std::cin, std::cout or std::cerr itself.
+// No command touches std::cin, std::cout or std::cerr itself (the terminal
+// command's log alone goes to the process's standard output: see
+// TerminalCommand.h).
 #include <atomic>
 #include <istream>
 #include <ostream>

@@ -2,11 +2,13 @@
 // the real simulator: the same exit code, stdout and stderr as the binary's.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "CliRunner.h"
 #include "CliUnit.h"
+#include "cli/Command.h"
 
 namespace volmar {
 namespace {
@@ -66,6 +68,22 @@ TEST(CommandsInProcess, AnUnconfirmedQuestionEndsOnlyItsOwnRun)
     const auto noPort = test::RunCliInProcess({"init", "--serial", unit.Dir().File("no-such-port"), "--yes"}, env);
     EXPECT_EQ(noPort.exitCode, 3) << noPort.err;
     EXPECT_EQ(unit.Journal(), "") << "nothing reached the unit";
+}
+
+// The command line is read with every command's options at once: a name
+// that takes a value for one command and none for another would be read
+// wrongly for one of them.
+TEST(CommandsInProcess, AnOptionMeansTheSameForEveryCommand)
+{
+    std::map<std::string, bool> takesValue;
+    std::vector<cli::Option> all = cli::GeneralOptions();
+    all.insert(all.end(), cli::LinkOptions().begin(), cli::LinkOptions().end());
+    for (const cli::Command* c : cli::AllCommands()) all.insert(all.end(), c->options.begin(), c->options.end());
+    for (const cli::Option& o : all) {
+        const auto it = takesValue.emplace(o.name, o.takesValue).first;
+        EXPECT_EQ(it->second, o.takesValue) << "--" << o.name;
+    }
+    EXPECT_GE(cli::AllCommands().size(), 25u);
 }
 
 }  // namespace
