@@ -3,68 +3,28 @@
 namespace volmar::cli {
 namespace {
 
-// Options that take a value, by every spelling; the map's value is the
-// canonical name.
-const std::map<std::string, std::string> kValueOptions = {
-    {"-o", "output"},       {"--output", "output"},     {"--serial", "serial"},
-    {"--host", "host"},     {"--port", "port"},         {"--unit", "unit"},
-    {"--login", "login"},   {"--password", "password"}, {"--protocol", "protocol"},
-    {"--set", "set"},
-    // network-settings, access-settings, terminal
-    {"--ip", "ip"},         {"--mask", "mask"},         {"--gateway", "gateway"},
-    {"--dns1", "dns1"},     {"--dns2", "dns2"},         {"--account", "account"},
-    {"--save", "save"},
+struct Spelled {
+    std::string name;
+    bool takesValue;
 };
 
-const std::map<std::string, std::string> kFlagOptions = {
-    {"-h", "help"}, {"--help", "help"}, {"--version", "version"}, {"--yes", "yes"}, {"--quiet", "quiet"},
-    {"--no-info-message", "no-info-message"}, {"--reset", "reset"},
-    {"--dhcp", "dhcp"}, {"--manual", "manual"}, {"--enable", "enable"}, {"--disable", "disable"},
-    {"--timestamps", "timestamps"},
-    // diff, upload
-    {"--labels", "labels"}, {"--from-unit", "from-unit"}, {"--show-changes", "show-changes"}, {"--verify", "verify"},
-};
+// Every spelling of the known options: "--output" and "-o" are "output".
+std::map<std::string, Spelled> Spellings(const std::vector<Option>& known)
+{
+    std::map<std::string, Spelled> spellings;
+    for (const Option& o : known) {
+        spellings.emplace(std::string("--") + o.name, Spelled{o.name, o.takesValue});
+        if (o.shortSpelling) spellings.emplace(o.shortSpelling, Spelled{o.name, o.takesValue});
+    }
+    return spellings;
+}
 
-// The options of the link and its questions, taken by every command that
-// reaches a unit.
-const std::set<std::string> kLinkOptions = {"serial", "host",     "unit", "port", "protocol",
-                                            "login",  "password", "yes",  "quiet"};
-
-enum class Link { None, Always, WithFromUnit };
-
-struct CommandOptions {
-    Link link;
-    std::set<std::string> own;
-};
-
-// The options each command takes besides -h/--help.
-const std::map<std::string, CommandOptions> kCommandOptions = {
-    {"new", {Link::None, {"output"}}},
-    {"check", {Link::None, {"no-info-message"}}},
-    {"convert", {Link::None, {"output", "no-info-message"}}},
-    {"network", {Link::None, {"output", "no-info-message"}}},
-    {"access", {Link::None, {"output", "no-info-message"}}},
-    {"diff", {Link::WithFromUnit, {"labels", "from-unit", "no-info-message"}}},
-    {"compress", {Link::None, {"output"}}},
-    {"decompress", {Link::None, {"output"}}},
-    {"status", {Link::Always, {}}},
-    {"download", {Link::Always, {"output"}}},
-    {"upload", {Link::Always, {"show-changes", "verify", "labels", "no-info-message"}}},
-    {"time", {Link::Always, {"set"}}},
-    {"mac", {Link::Always, {}}},
-    {"version", {Link::Always, {}}},
-    {"log", {Link::Always, {"reset"}}},
-    {"disk", {Link::Always, {}}},
-    {"init", {Link::Always, {}}},
-    {"ftp-test", {Link::Always, {}}},
-    {"preset", {Link::Always, {}}},
-    {"test-mail", {Link::Always, {}}},
-    {"user-view", {Link::Always, {}}},
-    {"network-settings", {Link::Always, {"dhcp", "manual", "ip", "mask", "gateway", "dns1", "dns2"}}},
-    {"access-settings", {Link::Always, {"enable", "disable", "account"}}},
-    {"terminal", {Link::None, {"serial", "save", "timestamps"}}},
-    {"report", {Link::WithFromUnit, {"output", "from-unit", "no-info-message"}}},
-};
+bool Declares(const std::vector<Option>& options, const std::string& name)
+{
+    for (const Option& o : options)
+        if (name == o.name) return true;
+    return false;
+}
 
 // "-5", "-0.25", "-.5": a value, not an option.
 bool IsNegativeNumber(const std::string& a)
@@ -75,8 +35,24 @@ bool IsNegativeNumber(const std::string& a)
 
 }  // namespace
 
-Args ParseArgs(int argc, char** argv)
+const std::vector<Option>& GeneralOptions()
 {
+    static const std::vector<Option> options = {{"help", false, "-h"}, {"version"}};
+    return options;
+}
+
+const std::vector<Option>& LinkOptions()
+{
+    static const std::vector<Option> options = {
+        {"serial", true}, {"host", true},     {"unit", true}, {"port", true},   {"protocol", true},
+        {"login", true},  {"password", true}, {"yes"},        {"quiet"},
+    };
+    return options;
+}
+
+Args ParseArgs(int argc, char** argv, const std::vector<Option>& known)
+{
+    const std::map<std::string, Spelled> spellings = Spellings(known);
     Args args;
     bool onlyPositional = false;
     for (int i = 1; i < argc; ++i) {
@@ -93,23 +69,25 @@ Args ParseArgs(int argc, char** argv)
                 inlineValue = a.substr(eq + 1);
                 hasInline = true;
             }
-            if (auto v = kValueOptions.find(name); v != kValueOptions.end()) {
+            const auto option = spellings.find(name);
+            if (option != spellings.end() && option->second.takesValue) {
+                const std::string& canonical = option->second.name;
                 if (hasInline) {
-                    args.values[v->second] = inlineValue;
-                    args.repeated[v->second].push_back(inlineValue);
+                    args.values[canonical] = inlineValue;
+                    args.repeated[canonical].push_back(inlineValue);
                 } else if (i + 1 < argc) {
-                    args.values[v->second] = argv[++i];
-                    args.repeated[v->second].push_back(argv[i]);
+                    args.values[canonical] = argv[++i];
+                    args.repeated[canonical].push_back(argv[i]);
                 } else {
                     args.error = "option " + name + " needs a value";
                     return args;
                 }
-                args.given.emplace_back(v->second, name);
+                args.given.emplace_back(canonical, name);
                 continue;
             }
-            if (auto f = kFlagOptions.find(name); f != kFlagOptions.end() && !hasInline) {
-                args.flags.insert(f->second);
-                args.given.emplace_back(f->second, name);
+            if (option != spellings.end() && !hasInline) {
+                args.flags.insert(option->second.name);
+                args.given.emplace_back(option->second.name, name);
                 continue;
             }
             args.error = "unknown option " + a;
@@ -124,15 +102,13 @@ Args ParseArgs(int argc, char** argv)
     return args;
 }
 
-std::string CheckCommandOptions(const Args& args)
+std::string CheckCommandOptions(const Args& args, LinkUse link, const std::vector<Option>& own)
 {
-    static const CommandOptions kNone{Link::None, {}};
-    const auto entry = kCommandOptions.find(args.command);
-    const CommandOptions& takes = entry == kCommandOptions.end() ? kNone : entry->second;
     for (const auto& [name, spelling] : args.given) {
-        if (name == "help" || takes.own.count(name) > 0) continue;
-        if (kLinkOptions.count(name) > 0 && takes.link == Link::Always) continue;
-        if (kLinkOptions.count(name) > 0 && takes.link == Link::WithFromUnit) {
+        if (name == "help" || Declares(own, name)) continue;
+        const bool linkOption = Declares(LinkOptions(), name);
+        if (linkOption && link == LinkUse::Always) continue;
+        if (linkOption && link == LinkUse::WithFromUnit) {
             if (args.Has("from-unit")) continue;
             return args.command + ": " + spelling + " goes with --from-unit";
         }

@@ -28,13 +28,33 @@ struct Args {
     }
 };
 
-// Parses the options and arguments. A word that starts with "-" and a digit
-// (or "-." and a digit) is a negative number, hence an argument.
-Args ParseArgs(int argc, char** argv);
+// An option: its name, which is also its long spelling ("output" is
+// --output), whether it takes a value, and a short spelling if it has one.
+struct Option {
+    const char* name;
+    bool takesValue = false;
+    const char* shortSpelling = nullptr;  // "-o"
+};
+
+// Whether a command takes the link options (LinkOptions()): never, always,
+// or only together with --from-unit.
+enum class LinkUse { None, Always, WithFromUnit };
+
+// The options that go with any command or none: -h/--help and --version.
+const std::vector<Option>& GeneralOptions();
+// The options of the link and its questions, taken by every command that
+// reaches a unit.
+const std::vector<Option>& LinkOptions();
+
+// Parses the options and arguments; known holds every option of every
+// command (an option may stand before the command's name). A word that
+// starts with "-" and a digit (or "-." and a digit) is a negative number,
+// hence an argument.
+Args ParseArgs(int argc, char** argv, const std::vector<Option>& known);
 
 // The usage error for the first option given that the command does not take
 // ("download: unknown option --verify"); empty when all are its own.
 // -h/--help goes with every command.
-std::string CheckCommandOptions(const Args& args);
+std::string CheckCommandOptions(const Args& args, LinkUse link, const std::vector<Option>& own);
 
 }  // namespace volmar::cli

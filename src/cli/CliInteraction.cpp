@@ -2,13 +2,12 @@
 
 #include <signal.h>
 #include <termios.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <iostream>
+#include <istream>
+#include <ostream>
 #include <iterator>
 #include <mutex>
 #include <thread>
@@ -20,20 +19,15 @@
 namespace volmar::cli {
 namespace {
 
-bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
-
-// One command runs per process: its questions' refusals are kept here for
-// the exit status.
-std::atomic<bool> g_declined{false};
-
 // The terminal's settings while a hidden prompt has echo off. A signal that
 // ends the program there (Ctrl+C) puts them back first.
 termios g_echoSettings{};
+int g_echoTerminal = -1;
 constexpr int kPromptSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 extern "C" void RestoreEchoAndDie(int signal)
 {
-    ::tcsetattr(STDIN_FILENO, TCSANOW, &g_echoSettings);
+    ::tcsetattr(g_echoTerminal, TCSANOW, &g_echoSettings);
     ::signal(signal, SIG_DFL);
     ::raise(signal);
 }
@@ -41,9 +35,10 @@ extern "C" void RestoreEchoAndDie(int signal)
 // Echo off for the lifetime of the guard, and on again on every way out.
 class HiddenInput {
 public:
-    HiddenInput()
+    HiddenInput(int terminal, std::ostream& err) : m_terminal(terminal), m_err(err)
     {
-        if (::tcgetattr(STDIN_FILENO, &g_echoSettings) != 0) return;
+        if (::tcgetattr(m_terminal, &g_echoSettings) != 0) return;
+        g_echoTerminal = m_terminal;
         m_saved = true;
         struct sigaction action {};
         action.sa_handler = RestoreEchoAndDie;
@@ -52,19 +47,21 @@ public:
             ::sigaction(kPromptSignals[i], &action, &m_previous[i]);
         termios quiet = g_echoSettings;
         quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
-        m_active = ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
+        m_active = ::tcsetattr(m_terminal, TCSANOW, &quiet) == 0;
     }
     ~HiddenInput()
     {
         if (!m_saved) return;
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &g_echoSettings);
+        ::tcsetattr(m_terminal, TCSANOW, &g_echoSettings);
         for (size_t i = 0; i < std::size(kPromptSignals); ++i) ::sigaction(kPromptSignals[i], &m_previous[i], nullptr);
-        if (m_active) std::fputs("\n", stderr);
+        if (m_active) m_err << "\n";
     }
     HiddenInput(const HiddenInput&) = delete;
     HiddenInput& operator=(const HiddenInput&) = delete;
 
 private:
+    int m_terminal;
+    std::ostream& m_err;
     struct sigaction m_previous[std::size(kPromptSignals)] {};
     bool m_saved = false;
     bool m_active = false;
@@ -114,41 +111,44 @@ std::string Rate(int64_t bytes, double seconds)
 
 // One progress line; on a terminal it overwrites the one before. A receive
 // shows the bytes so far: its range is only the buffer's capacity.
-void PrintProgress(const TransferView& view, int64_t done, double seconds, bool live)
+void PrintProgress(std::ostream& err, const TransferView& view, int64_t done, double seconds, bool live)
 {
-    std::fprintf(stderr, "%s%s %s: ", live ? "\r" : "", view.send ? "Sending" : "Receiving", WordsFor(view).c_str());
+    Print(err, "%s%s %s: ", live ? "\r" : "", view.send ? "Sending" : "Receiving", WordsFor(view).c_str());
     if (view.send) {
         const int64_t total = view.total > 0 ? view.total : 1;
         if (done > total) done = total;
-        std::fprintf(stderr, "%3d%%  %lld / %lld bytes", static_cast<int>(done * 100 / total),
+        Print(err, "%3d%%  %lld / %lld bytes", static_cast<int>(done * 100 / total),
                      static_cast<long long>(done), static_cast<long long>(total));
     } else {
-        std::fprintf(stderr, "%lld bytes", static_cast<long long>(done));
+        Print(err, "%lld bytes", static_cast<long long>(done));
     }
-    std::fprintf(stderr, "  %s%s", Rate(done, seconds).c_str(), live ? "\033[K" : "");
-    std::fflush(stderr);
+    Print(err, "  %s%s", Rate(done, seconds).c_str(), live ? "\033[K" : "");
+    err.flush();
 }
 
 }  // namespace
 
-CliInteraction::CliInteraction(CliAnswers answers) : m_answers(std::move(answers)) {}
+CliInteraction::CliInteraction(CliAnswers answers, Console& console)
+    : m_answers(std::move(answers)), m_console(console)
+{
+}
 
 void CliInteraction::Show(const Message& message)
 {
     if (message.icon == MessageIcon::Error || message.icon == MessageIcon::Warning) m_showedFailure = true;
-    std::fprintf(stderr, "%s\n", message.text.c_str());
+    Print(m_console.err, "%s\n", message.text.c_str());
 }
 
 std::string CliInteraction::ReadLine(const std::string& prompt, bool hidden)
 {
-    std::fprintf(stderr, "%s", prompt.c_str());
-    std::fflush(stderr);
+    Print(m_console.err, "%s", prompt.c_str());
+    m_console.err.flush();
     std::string line;
-    if (hidden && StdinIsTerminal()) {
-        HiddenInput guard;
-        std::getline(std::cin, line);
+    if (hidden && m_console.inTerminal >= 0) {
+        HiddenInput guard(m_console.inTerminal, m_console.err);
+        std::getline(m_console.in, line);
     } else {
-        std::getline(std::cin, line);
+        std::getline(m_console.in, line);
     }
     return line;
 }
@@ -156,18 +156,16 @@ std::string CliInteraction::ReadLine(const std::string& prompt, bool hidden)
 bool CliInteraction::AskYesNo(const std::string& question)
 {
     if (m_answers.yes) return true;
-    if (!StdinIsTerminal()) {
-        std::fprintf(stderr, "%s\n(not confirmed: no terminal to ask; pass --yes to confirm)\n", question.c_str());
-        g_declined = true;
+    if (m_console.inTerminal < 0) {
+        Print(m_console.err, "%s\n(not confirmed: no terminal to ask; pass --yes to confirm)\n", question.c_str());
+        m_console.declined = true;
         return false;
     }
     std::string answer = ReadLine(question + " [y/N] ", false);
     const bool yes = answer == "y" || answer == "Y" || answer == "yes" || answer == "ok" || answer == "OK";
-    if (!yes) g_declined = true;
+    if (!yes) m_console.declined = true;
     return yes;
 }
-
-bool CliInteraction::AnyDeclined() { return g_declined; }
 
 bool CliInteraction::Confirm(const Message& question)
 {
@@ -199,9 +197,9 @@ bool CliInteraction::AskLogin(std::string& id, std::string& password)
         password = *m_answers.password;
         return true;
     }
-    if (!StdinIsTerminal()) {
+    if (m_console.inTerminal < 0) {
         if (m_loginAsked == 1) {
-            std::fputs("Login needed: pass --login and --password (or set VOLMAR_PASSWORD).\n", stderr);
+            m_console.err << "Login needed: pass --login and --password (or set VOLMAR_PASSWORD).\n";
         }
         return false;
     }
@@ -229,17 +227,17 @@ void CliInteraction::RunTransfer(const TransferView& view, const std::function<v
     {
         std::unique_lock lock(m);
         // The updating line only on a terminal; a log gets the final line.
-        const bool live = !m_answers.quiet && view.progress && ::isatty(STDERR_FILENO) == 1;
+        const bool live = !m_answers.quiet && view.progress && m_console.errIsTerminal;
         // The first line after a moment: at the start the counter may still
         // hold the previous transfer's bytes.
         while (!cv.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; })) {
-            if (live) PrintProgress(view, bytes(), seconds(), true);
+            if (live) PrintProgress(m_console.err, view, bytes(), seconds(), true);
         }
     }
     worker.join();
     if (!m_answers.quiet && view.progress) {
-        PrintProgress(view, bytes(), seconds(), ::isatty(STDERR_FILENO) == 1);
-        std::fputs("\n", stderr);
+        PrintProgress(m_console.err, view, bytes(), seconds(), m_console.errIsTerminal);
+        m_console.err << "\n";
     }
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/Console.h"
 #include "core/link/transfer/Interaction.h"
 
 namespace volmar::cli {
@@ -18,7 +19,7 @@ struct CliAnswers {
 
 class CliInteraction final : public Interaction {
 public:
-    explicit CliInteraction(CliAnswers answers);
+    CliInteraction(CliAnswers answers, Console& console);
 
     void Show(const Message& message) override;
     bool Confirm(const Message& question) override;
@@ -30,16 +31,12 @@ public:
 
     // Whether a message with the error or warning icon was shown.
     bool ShowedFailure() const { return m_showedFailure; }
-    // Whether any question of this process went unconfirmed (answered no,
-    // or asked without a terminal and without --yes). Every flow stops at
-    // such a question, so the command's failure is that refusal.
-    static bool AnyDeclined();
-
 private:
     bool AskYesNo(const std::string& question);
     std::string ReadLine(const std::string& prompt, bool hidden);
 
     CliAnswers m_answers;
+    Console& m_console;
     int m_loginAsked = 0;
     bool m_showedFailure = false;
 };

@@ -1,6 +1,5 @@
 // The device commands of volmar-cli: status, download and upload, over a
 // serial device, plain TCP or encrypted TCP.
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -47,7 +46,7 @@ int KeptComNumber(Profile& profile, const std::string& device)
 
 }  // namespace
 
-bool BuildSession(const Args& args, Session& s)
+bool BuildSession(const Args& args, Console& console, Session& s)
 {
     s.profile = OpenProfile();
     Profile& p = *s.profile;
@@ -60,7 +59,7 @@ bool BuildSession(const Args& args, Session& s)
     const std::string* host = args.Value("host");
     const std::string* unit = args.Value("unit");
     if ((serial != nullptr) + (host != nullptr) + (unit != nullptr) > 1) {
-        std::fputs("volmar-cli: give one of --serial, --host and --unit\n", stderr);
+        console.err << "volmar-cli: give one of --serial, --host and --unit\n";
         return false;
     }
     if (serial) {
@@ -79,7 +78,7 @@ bool BuildSession(const Args& args, Session& s)
     if (const std::string* port = args.Value("port")) {
         int64_t v = 0;
         if (!CheckSignedRange(*port, 0, 65535, &v)) {
-            std::fputs("Out of port address (0 to 65535) range\n", stderr);
+            console.err << "Out of port address (0 to 65535) range\n";
             return false;
         }
         s.link.tcpPort = static_cast<int>(v);
@@ -90,7 +89,7 @@ bool BuildSession(const Args& args, Session& s)
         } else if (*protocol == "cipher") {
             s.link.protocol = kProtocolCipher;
         } else if (*protocol != "auto") {
-            std::fputs("volmar-cli: --protocol takes auto, plain or cipher\n", stderr);
+            console.err << "volmar-cli: --protocol takes auto, plain or cipher\n";
             return false;
         }
     }
@@ -103,7 +102,7 @@ bool BuildSession(const Args& args, Session& s)
     } else if (const char* env = std::getenv("VOLMAR_PASSWORD")) {
         answers.password = env;
     }
-    s.ui = std::make_unique<CliInteraction>(answers);
+    s.ui = std::make_unique<CliInteraction>(answers, console);
     return true;
 }
 
@@ -123,72 +122,73 @@ std::string FlagNames(uint8_t flags)
     return names.empty() ? "none" : names;
 }
 
-int CmdStatus(const Args& args)
+int CmdStatus(const Args& args, Console& console)
 {
     if (!args.positional.empty()) {
-        std::fputs("usage: volmar-cli status [LINK OPTIONS]\n", stderr);
+        console.err << "usage: volmar-cli status [LINK OPTIONS]\n";
         return kExitUsage;
     }
     Session s;
-    if (!BuildSession(args, s)) return kExitUsage;
+    if (!BuildSession(args, console, s)) return kExitUsage;
     if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
     LinkContext ctx{s.link, *s.ui, *s.profile, {}};
     UnitStatus status{};
     if (!CheckSelectedUnit(ctx, &status)) return kExitFailed;
     int build = (status[3] << 8) | status[4];
-    std::printf("Device code: '%c' (0x%02X)\n", status[0] >= 0x20 && status[0] < 0x7F ? status[0] : '?', status[0]);
-    std::printf("QN70-G-R Ver. %d.%d.%d\n", status[1], status[2], build);
-    std::printf("Flags: 0x%02X (%s)\n", status[5], FlagNames(status[5]).c_str());
+    Print(console.out, "Device code: '%c' (0x%02X)\n", status[0] >= 0x20 && status[0] < 0x7F ? status[0] : '?', status[0]);
+    Print(console.out, "QN70-G-R Ver. %d.%d.%d\n", status[1], status[2], build);
+    Print(console.out, "Flags: 0x%02X (%s)\n", status[5], FlagNames(status[5]).c_str());
     return kExitOk;
 }
 
-int CmdDownload(const Args& args)
+int CmdDownload(const Args& args, Console& console)
 {
     if (!args.positional.empty()) {
-        std::fputs("usage: volmar-cli download [LINK OPTIONS] [-o FILE]\n", stderr);
+        console.err << "usage: volmar-cli download [LINK OPTIONS] [-o FILE]\n";
         return kExitUsage;
     }
     Session s;
-    if (!BuildSession(args, s)) return kExitUsage;
+    if (!BuildSession(args, console, s)) return kExitUsage;
     if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
     auto record = std::make_unique<SettingRecord>();
     ResetSettingRecord(*record);
     if (!DownloadSetting(s.link, *s.ui, *s.profile, *record)) return kExitFailed;
-    return WriteOutput(args, WriteSettingDocument(*record)) ? kExitOk : kExitFailed;
+    return WriteOutput(args, console, WriteSettingDocument(*record)) ? kExitOk : kExitFailed;
 }
 
 // Reads the settings file to upload or compare into record; kExitOk when it
 // is usable, else the exit code (its verdict is on stderr).
-int LoadSettingsFile(const Args& args, const std::string& path, SettingRecord& record)
+int LoadSettingsFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
 {
     std::string bytes, error;
     if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
         return kExitFailed;
     }
     ResetSettingRecord(record);
     ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
-    if (verdict.hasMessage) std::fprintf(stderr, "%s\n", verdict.message.text.c_str());
+    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
     if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
     return kExitOk;
 }
 
-void PrintSerialTimes(size_t downloadBytes, size_t uploadBytes)
+void PrintSerialTimes(Console& console, size_t downloadBytes, size_t uploadBytes)
 {
-    std::fprintf(stderr, "Over the serial link (%d baud): download about %.1f s, upload about %.1f s.\n",
+    Print(console.err, "Over the serial link (%d baud): download about %.1f s, upload about %.1f s.\n",
                  kSerialLineRate, SerialSeconds(downloadBytes), SerialSeconds(uploadBytes));
 }
 
-int CmdUpload(const Args& args)
+int CmdUpload(const Args& args, Console& console)
 {
     if (args.positional.size() != 1) {
-        std::fputs("usage: volmar-cli upload [LINK OPTIONS] [--show-changes] [--verify] FILE\n", stderr);
+        console.err << "usage: volmar-cli upload [LINK OPTIONS] [--show-changes] [--verify] FILE\n";
         return kExitUsage;
     }
     auto record = std::make_unique<SettingRecord>();
-    if (const int loaded = LoadSettingsFile(args, args.positional[0], *record); loaded != kExitOk) return loaded;
+    if (const int loaded = LoadSettingsFile(args, console, args.positional[0], *record); loaded != kExitOk)
+        return loaded;
     Session s;
-    if (!BuildSession(args, s)) return kExitUsage;
+    if (!BuildSession(args, console, s)) return kExitUsage;
     const std::string document = WriteSettingDocument(*record);
     UploadOptions upload;
     bool nothingDiffers = false;
@@ -199,15 +199,15 @@ int CmdUpload(const Args& args)
         upload.reviewChanges = [&](const UnitSetting& onUnit, size_t uploadBytes) {
             const auto changes = ChangesOfDocument(onUnit.record, document);
             if (changes.empty()) {
-                std::puts("The unit already holds this setting: nothing differs.");
+                console.out << "The unit already holds this setting: nothing differs.\n";
             } else {
-                PrintDifferences(stdout, changes, true);
+                PrintDifferences(console.out, changes, true);
             }
-            std::fflush(stdout);
-            if (onUnit.serial) PrintSerialTimes(onUnit.payloadBytes, uploadBytes);
+            console.out.flush();
+            if (onUnit.serial) PrintSerialTimes(console, onUnit.payloadBytes, uploadBytes);
             if (changes.empty()) {
                 nothingDiffers = !args.Has("yes");
-                if (nothingDiffers) std::fputs("Nothing uploaded (--yes uploads it all the same).\n", stderr);
+                if (nothingDiffers) console.err << "Nothing uploaded (--yes uploads it all the same).\n";
                 return !nothingDiffers;
             }
             return s.ui->Confirm({MessageIcon::Question, "Upload these changes?"});
@@ -223,38 +223,39 @@ int CmdUpload(const Args& args)
             const auto differences = ChangesOfDocument(*readBack, document);
             verified = differences.empty();
             if (!verified) {
-                std::fputs("The unit holds something else than was uploaded (on the unit -> uploaded):\n", stderr);
-                PrintDifferences(stderr, differences, args.Has("labels"));
+                console.err << "The unit holds something else than was uploaded (on the unit -> uploaded):\n";
+                PrintDifferences(console.err, differences, args.Has("labels"));
             }
         };
     }
     if (!UploadSetting(s.link, *s.ui, *s.profile, *record, {}, std::move(upload)))
         return nothingDiffers ? kExitOk : kExitFailed;
-    std::fputs("Upload complete.\n", stderr);
+    console.err << "Upload complete.\n";
     if (readBackFailed) return kExitFailed;
     if (!verified) return kExitVerifyFailed;
-    if (args.Has("verify")) std::fputs("The unit holds the uploaded setting.\n", stderr);
+    if (args.Has("verify")) console.err << "The unit holds the uploaded setting.\n";
     return kExitOk;
 }
 
 }  // namespace
 
-int DiffWithUnit(const Args& args)
+int DiffWithUnit(const Args& args, Console& console)
 {
     if (args.positional.size() != 1) {
-        std::fputs("usage: volmar-cli diff [--labels] --from-unit [LINK OPTIONS] FILE\n", stderr);
+        console.err << "usage: volmar-cli diff [--labels] --from-unit [LINK OPTIONS] FILE\n";
         return kExitUsage;
     }
     auto file = std::make_unique<SettingRecord>();
-    if (const int loaded = LoadSettingsFile(args, args.positional[0], *file); loaded != kExitOk) return loaded;
+    if (const int loaded = LoadSettingsFile(args, console, args.positional[0], *file); loaded != kExitOk)
+        return loaded;
     Session s;
-    if (!BuildSession(args, s)) return kExitUsage;
+    if (!BuildSession(args, console, s)) return kExitUsage;
     if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
     auto unit = std::make_unique<SettingRecord>();
     ResetSettingRecord(*unit);
     if (!DownloadSetting(s.link, *s.ui, *s.profile, *unit)) return kExitFailed;
     const auto differences = ChangesOfDocument(*unit, WriteSettingDocument(*file));
-    PrintDifferences(stdout, differences, args.Has("labels"));
+    PrintDifferences(console.out, differences, args.Has("labels"));
     return differences.empty() ? kExitOk : 1;
 }
 
@@ -304,9 +305,11 @@ const std::vector<Command>& DeviceCommands()
         "                  differences on stderr, when the unit holds something else\n"
         "                  (--labels prints them with labels)\n" VOLMAR_NO_INFO_MESSAGE_HELP);
     static const std::vector<Command> commands = {
-        {"status", "check a unit and print its version and flags", statusHelp.c_str(), CmdStatus},
-        {"download", "read a unit's setting into a settings file", downloadHelp.c_str(), CmdDownload},
-        {"upload", "write a settings file to a unit", uploadHelp.c_str(), CmdUpload},
+        {"status", "check a unit and print its version and flags", statusHelp.c_str(), CmdStatus, LinkUse::Always},
+        {"download", "read a unit's setting into a settings file", downloadHelp.c_str(), CmdDownload, LinkUse::Always,
+         {kOutputOption}},
+        {"upload", "write a settings file to a unit", uploadHelp.c_str(), CmdUpload, LinkUse::Always,
+         {{"show-changes"}, {"verify"}, kLabelsOption, kNoInfoMessageOption}},
     };
     return commands;
 }

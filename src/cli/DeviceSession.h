@@ -18,7 +18,7 @@ struct Session {
 };
 
 // False (with the reason on stderr) for conflicting or bad link options.
-bool BuildSession(const Args& args, Session& s);
+bool BuildSession(const Args& args, Console& console, Session& s);
 
 // The link options' part of a device command's --help.
 extern const char* const kLinkOptionsHelp;

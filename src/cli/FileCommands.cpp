@@ -1,6 +1,5 @@
 // The file commands of volmar-cli: new, check, convert, network, access,
 // diff, compress and decompress.
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,15 +20,15 @@ namespace {
 // before they are parsed.
 constexpr size_t kMaxDocumentFile = 16u << 20;
 
-void PrintMessage(const Message& m)
+void PrintMessage(Console& console, const Message& m)
 {
-    std::fprintf(stderr, "%s\n", m.text.c_str());
+    Print(console.err, "%s\n", m.text.c_str());
 }
 
-bool NeedArgs(const Args& args, size_t count, const char* usage)
+bool NeedArgs(const Args& args, Console& console, size_t count, const char* usage)
 {
     if (args.positional.size() == count) return true;
-    std::fprintf(stderr, "usage: volmar-cli %s\n", usage);
+    Print(console.err, "usage: volmar-cli %s\n", usage);
     return false;
 }
 
@@ -40,12 +39,12 @@ struct Loaded {
     bool readable = false;
 };
 
-Loaded Load(const std::string& path, bool showInfo)
+Loaded Load(Console& console, const std::string& path, bool showInfo)
 {
     Loaded l;
     std::string bytes, error;
     if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
         return l;
     }
     l.readable = true;
@@ -64,58 +63,60 @@ int ExitFor(const Loaded& l)
 }
 
 // Loads IN and reports the verdict; returns the exit code check would give.
-int LoadAndReport(const Args& args, const std::string& path, Loaded& l)
+int LoadAndReport(const Args& args, Console& console, const std::string& path, Loaded& l)
 {
-    l = Load(path, !args.Has("no-info-message"));
-    if (l.readable && l.verdict.hasMessage) PrintMessage(l.verdict.message);
+    l = Load(console, path, !args.Has("no-info-message"));
+    if (l.readable && l.verdict.hasMessage) PrintMessage(console, l.verdict.message);
     return ExitFor(l);
 }
 
-int CmdNew(const Args& args)
+int CmdNew(const Args& args, Console& console)
 {
-    if (!NeedArgs(args, 0, "new [-o FILE]")) return kExitUsage;
+    if (!NeedArgs(args, console, 0, "new [-o FILE]")) return kExitUsage;
     auto r = std::make_unique<SettingRecord>();
     ResetSettingRecord(*r);
-    return WriteOutput(args, WriteSettingDocument(*r)) ? kExitOk : kExitFailed;
+    return WriteOutput(args, console, WriteSettingDocument(*r)) ? kExitOk : kExitFailed;
 }
 
-int CmdCheck(const Args& args)
+int CmdCheck(const Args& args, Console& console)
 {
-    if (!NeedArgs(args, 1, "check FILE")) return kExitUsage;
+    if (!NeedArgs(args, console, 1, "check FILE")) return kExitUsage;
     Loaded l;
-    int code = LoadAndReport(args, args.positional[0], l);
-    if (code == kExitUnsupportedInfo || code == kExitUnsupportedParam) std::printf("%s\n", l.verdict.path.c_str());
-    if (code == kExitOk) std::fputs("Setting is valid.\n", stderr);
+    int code = LoadAndReport(args, console, args.positional[0], l);
+    if (code == kExitUnsupportedInfo || code == kExitUnsupportedParam)
+        Print(console.out, "%s\n", l.verdict.path.c_str());
+    if (code == kExitOk) console.err << "Setting is valid.\n";
     return code;
 }
 
 // Loads IN and, when it is usable, writes what make() forms of the record.
-int WriteFromFile(const Args& args, const char* usage, std::string (*make)(const SettingRecord&))
+int WriteFromFile(const Args& args, Console& console, const char* usage,
+                  std::string (*make)(const SettingRecord&))
 {
-    if (!NeedArgs(args, 1, usage)) return kExitUsage;
+    if (!NeedArgs(args, console, 1, usage)) return kExitUsage;
     Loaded l;
-    int code = LoadAndReport(args, args.positional[0], l);
+    int code = LoadAndReport(args, console, args.positional[0], l);
     if (code != kExitOk && code != kExitUnsupportedInfo) return code;
-    return WriteOutput(args, make(*l.record)) ? code : kExitFailed;
+    return WriteOutput(args, console, make(*l.record)) ? code : kExitFailed;
 }
 
-int CmdConvert(const Args& args)
+int CmdConvert(const Args& args, Console& console)
 {
-    return WriteFromFile(args, "convert IN [-o OUT]", [](const SettingRecord& r) { return WriteSettingDocument(r); });
+    return WriteFromFile(args, console, "convert IN [-o OUT]", [](const SettingRecord& r) { return WriteSettingDocument(r); });
 }
 
-int CmdNetwork(const Args& args)
+int CmdNetwork(const Args& args, Console& console)
 {
-    return WriteFromFile(args, "network IN [-o OUT]", [](const SettingRecord& r) {
+    return WriteFromFile(args, console, "network IN [-o OUT]", [](const SettingRecord& r) {
         std::string out;
         WriteNetworkDocument(out, r);
         return out;
     });
 }
 
-int CmdAccess(const Args& args)
+int CmdAccess(const Args& args, Console& console)
 {
-    return WriteFromFile(args, "access IN [-o OUT]", [](const SettingRecord& r) {
+    return WriteFromFile(args, console, "access IN [-o OUT]", [](const SettingRecord& r) {
         std::string out;
         WriteAccessDocument(r, out);
         return out;
@@ -126,63 +127,63 @@ int CmdAccess(const Args& args)
 // differences of what was read, then exit 2 when either file had elements or
 // values this version does not take (the verdict goes to stderr), 1 when
 // they differ and 0 only when both were read cleanly and are equal.
-int CmdDiff(const Args& args)
+int CmdDiff(const Args& args, Console& console)
 {
-    if (args.Has("from-unit")) return DiffWithUnit(args);
-    if (!NeedArgs(args, 2, "diff A B")) return kExitUsage;
+    if (args.Has("from-unit")) return DiffWithUnit(args, console);
+    if (!NeedArgs(args, console, 2, "diff A B")) return kExitUsage;
     Loaded files[2];
     bool failed = false, unclean = false;
     for (int k = 0; k < 2; ++k) {
         const std::string& path = args.positional[k];
-        files[k] = Load(path, !args.Has("no-info-message"));
+        files[k] = Load(console, path, !args.Has("no-info-message"));
         const int code = ExitFor(files[k]);
         if (files[k].readable && files[k].verdict.hasMessage) {
-            std::fprintf(stderr, "%s: %s\n", path.c_str(), files[k].verdict.message.text.c_str());
+            Print(console.err, "%s: %s\n", path.c_str(), files[k].verdict.message.text.c_str());
         }
         failed = failed || code == kExitFailed;
         unclean = unclean || code != kExitOk;
     }
     if (failed) return kExitFailed;
     const std::vector<SettingDifference> differences = CompareSettings(*files[0].record, *files[1].record);
-    PrintDifferences(stdout, differences, args.Has("labels"));
+    PrintDifferences(console.out, differences, args.Has("labels"));
     if (unclean) return kExitUnsupportedParam;
     return differences.empty() ? kExitOk : 1;
 }
 
-int CmdCompress(const Args& args)
+int CmdCompress(const Args& args, Console& console)
 {
-    if (!NeedArgs(args, 1, "compress IN -o OUT")) return kExitUsage;
+    if (!NeedArgs(args, console, 1, "compress IN -o OUT")) return kExitUsage;
     std::string bytes, error;
     if (!ReadWholeFile(args.positional[0], kMaxDocumentFile, bytes, &error)) {
-        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
         return kExitFailed;
     }
     CGzlib zip;
     Message m;
     if (!PackSettingDocument(bytes, zip, &m)) {
-        PrintMessage(m);
+        PrintMessage(console, m);
         return kExitFailed;
     }
     std::string out(reinterpret_cast<const char*>(zip.Compressed()), zip.CompressedLength());
-    return WriteOutput(args, out) ? kExitOk : kExitFailed;
+    return WriteOutput(args, console, out) ? kExitOk : kExitFailed;
 }
 
-int CmdDecompress(const Args& args)
+int CmdDecompress(const Args& args, Console& console)
 {
-    if (!NeedArgs(args, 1, "decompress IN -o OUT")) return kExitUsage;
+    if (!NeedArgs(args, console, 1, "decompress IN -o OUT")) return kExitUsage;
     std::string bytes, error;
     if (!ReadWholeFile(args.positional[0], kGzlibBufferSize, bytes, &error)) {
-        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
         return kExitFailed;
     }
     CGzlib zip;
     Message m;
     if (!UnpackSettingPayload(bytes.data(), bytes.size(), zip, &m)) {
-        PrintMessage(m);
+        PrintMessage(console, m);
         return kExitFailed;
     }
     std::string out(reinterpret_cast<const char*>(zip.Decompressed()), zip.DecompressedLength());
-    return WriteOutput(args, out) ? kExitOk : kExitFailed;
+    return WriteOutput(args, console, out) ? kExitOk : kExitFailed;
 }
 
 const char* const kCheckHelp =
@@ -200,21 +201,21 @@ const std::vector<Command>& FileCommands()
     static const std::vector<Command> commands = {
         {"new", "write the default settings document",
          "usage: volmar-cli new [-o FILE]\n\nWrites the settings document of a new setting to FILE or stdout.\n",
-         CmdNew},
-        {"check", "read a settings file and print the verdict", kCheckHelp, CmdCheck},
+         CmdNew, LinkUse::None, {kOutputOption}},
+        {"check", "read a settings file and print the verdict", kCheckHelp, CmdCheck, LinkUse::None, {kNoInfoMessageOption}},
         {"convert", "read a settings file and write it anew",
          "usage: volmar-cli convert IN [-o OUT]\n\nReads IN into a new setting and, when it is usable (check exit 0\n"
          "or 1), writes the full settings document of the result. Otherwise writes\n"
          "nothing and exits as check would.\n" VOLMAR_NO_INFO_MESSAGE_HELP,
-         CmdConvert},
+         CmdConvert, LinkUse::None, {kOutputOption, kNoInfoMessageOption}},
         {"network", "write the network-address document of a settings file",
          "usage: volmar-cli network IN [-o OUT]\n\nWrites the partial document with the unit's network addresses.\n"
          VOLMAR_NO_INFO_MESSAGE_HELP,
-         CmdNetwork},
+         CmdNetwork, LinkUse::None, {kOutputOption, kNoInfoMessageOption}},
         {"access", "write the configurator-access document of a settings file",
          "usage: volmar-cli access IN [-o OUT]\n\nWrites the partial document with the network access block and\n"
          "the eight login accounts.\n" VOLMAR_NO_INFO_MESSAGE_HELP,
-         CmdAccess},
+         CmdAccess, LinkUse::None, {kOutputOption, kNoInfoMessageOption}},
         {"diff", "list the values two settings files differ in",
          "usage: volmar-cli diff [--labels] A B\n"
          "       volmar-cli diff [--labels] --from-unit [LINK OPTIONS] FILE\n\n"
@@ -230,13 +231,13 @@ const std::vector<Command>& FileCommands()
          "  --from-unit  compare the unit's setting (A) with FILE (B): what an upload of\n"
          "               FILE would change. The link options are those of 'status';\n"
          "               they go with --from-unit only.\n" VOLMAR_NO_INFO_MESSAGE_HELP,
-         CmdDiff},
+         CmdDiff, LinkUse::WithFromUnit, {kLabelsOption, kFromUnitOption, kNoInfoMessageOption}},
         {"compress", "compress a settings document for upload",
          "usage: volmar-cli compress IN -o OUT\n\nWrites the zlib payload of the document IN (at most 2 MiB).\n",
-         CmdCompress},
+         CmdCompress, LinkUse::None, {kOutputOption}},
         {"decompress", "decompress a payload received from a unit",
          "usage: volmar-cli decompress IN -o OUT\n\nWrites the document inside the zlib payload IN (at most 4 MiB).\n",
-         CmdDecompress},
+         CmdDecompress, LinkUse::None, {kOutputOption}},
     };
     return commands;
 }

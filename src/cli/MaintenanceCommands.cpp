@@ -1,7 +1,6 @@
 // The maintenance commands of volmar-cli: the unit's clock, MAC address,
 // version, system log and free disk space, memory-block initialization and
 // the delivery tests, over the link the device commands take.
-#include <cstdio>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -24,24 +23,24 @@ using Body = std::function<int(Session&, LinkContext&)>;
 
 // Checks the positional count, builds the session, runs the access-mode
 // confirmation when it is on, then the command's body.
-int WithUnit(const Args& args, size_t positional, const char* usage, const Body& body)
+int WithUnit(const Args& args, Console& console, size_t positional, const char* usage, const Body& body)
 {
     if (args.positional.size() != positional) {
-        std::fprintf(stderr, "usage: volmar-cli %s\n", usage);
+        Print(console.err, "usage: volmar-cli %s\n", usage);
         return kExitUsage;
     }
     Session s;
-    if (!BuildSession(args, s)) return kExitUsage;
+    if (!BuildSession(args, console, s)) return kExitUsage;
     if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return kExitFailed;
     LinkContext ctx{s.link, *s.ui, *s.profile, {}};
     return body(s, ctx);
 }
 
-int Print(const std::optional<std::string>& text)
+int PrintLine(Console& console, const std::optional<std::string>& text)
 {
     if (!text) return kExitFailed;
-    std::printf("%s\n", text->c_str());
-    return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
+    Print(console.out, "%s\n", text->c_str());
+    return console.out.flush() ? kExitOk : kExitFailed;
 }
 
 int Done(bool ok) { return ok ? kExitOk : kExitFailed; }
@@ -73,78 +72,78 @@ DateTimeFields TimeFields(const std::string& text)
     return field == 5 ? fields : DateTimeFields{};
 }
 
-int CmdTime(const Args& args)
+int CmdTime(const Args& args, Console& console)
 {
     const std::string* value = args.Value("set");
     if (!value) {
-        std::fputs("usage: volmar-cli time --set now|YYYY-MM-DDTHH:MM:SS [LINK OPTIONS]\n", stderr);
+        console.err << "usage: volmar-cli time --set now|YYYY-MM-DDTHH:MM:SS [LINK OPTIONS]\n";
         return kExitUsage;
     }
     const auto payload = BuildTimePayload(TimeFields(*value));
     if (!payload) {
-        std::fprintf(stderr, "%s\n", kMsgIllegalDateTime);
+        Print(console.err, "%s\n", kMsgIllegalDateTime);
         return kExitFailed;
     }
-    return WithUnit(args, 0, "time --set VALUE [LINK OPTIONS]",
+    return WithUnit(args, console, 0, "time --set VALUE [LINK OPTIONS]",
                     [&](Session&, LinkContext& ctx) { return Done(SetUnitTime(ctx, *payload)); });
 }
 
-int CmdMac(const Args& args)
+int CmdMac(const Args& args, Console& console)
 {
-    return WithUnit(args, 0, "mac [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, 0, "mac [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
         auto mac = ReadUnitMac(ctx);
         if (!mac) s.ui->Show({MessageIcon::Error, kMsgMacFailed});
-        return Print(mac);
+        return PrintLine(console, mac);
     });
 }
 
-int CmdVersion(const Args& args)
+int CmdVersion(const Args& args, Console& console)
 {
-    return WithUnit(args, 0, "version [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, 0, "version [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
         auto version = ReadUnitVersion(ctx);
         if (!version) s.ui->Show({MessageIcon::Error, kMsgVersionFailed});
-        return Print(version);
+        return PrintLine(console, version);
     });
 }
 
-int CmdLog(const Args& args)
+int CmdLog(const Args& args, Console& console)
 {
-    return WithUnit(args, 0, "log [--reset] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, 0, "log [--reset] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
         if (args.Has("reset")) {
             if (!Ask(s, kAskResetLog)) return kExitFailed;
             if (!ResetSystemLog(ctx)) return kExitFailed;
         }
         auto text = ReadSystemLog(ctx);
         if (!text) return kExitFailed;
-        if (std::fwrite(text->data(), 1, text->size(), stdout) != text->size()) return kExitFailed;
-        return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
+        if (!console.out.write(text->data(), static_cast<std::streamsize>(text->size()))) return kExitFailed;
+        return console.out.flush() ? kExitOk : kExitFailed;
     });
 }
 
-int CmdDisk(const Args& args)
+int CmdDisk(const Args& args, Console& console)
 {
-    return WithUnit(args, 0, "disk [LINK OPTIONS]", [](Session&, LinkContext& ctx) {
+    return WithUnit(args, console, 0, "disk [LINK OPTIONS]", [&](Session&, LinkContext& ctx) {
         const auto text = ReadDiskFree(ctx);
         // The transfer worked but the reply is short, or no finite count of at least zero.
         if (text && text->empty()) {
-            std::fputs("volmar-cli: the unit's reply holds no free capacity (not a byte count)\n", stderr);
+            console.err << "volmar-cli: the unit's reply holds no free capacity (not a byte count)\n";
             return kExitFailed;
         }
-        return Print(text);
+        return PrintLine(console, text);
     });
 }
 
-int CmdInit(const Args& args)
+int CmdInit(const Args& args, Console& console)
 {
-    return WithUnit(args, 0, "init [--yes] [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, 0, "init [--yes] [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
         if (!Ask(s, kAskInitialize)) return kExitFailed;
         return Done(InitializeMemoryBlock(ctx));
     });
 }
 
-int CmdFtpTest(const Args& args)
+int CmdFtpTest(const Args& args, Console& console)
 {
-    return WithUnit(args, 0, "ftp-test [--yes] [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, 0, "ftp-test [--yes] [LINK OPTIONS]", [](Session& s, LinkContext& ctx) {
         if (!Ask(s, kAskProceed)) return kExitFailed;
         return Done(RunFtpClientTest(ctx));
     });
@@ -168,18 +167,18 @@ std::unique_ptr<SettingRecord> UnitSetting(LinkContext& ctx)
 
 // The arguments are checked before any question or link: the channel, and
 // whether VALUE is a number at all (the unit's setting decides the rest).
-int CmdPreset(const Args& args)
+int CmdPreset(const Args& args, Console& console)
 {
     const int channel = args.positional.size() == 2 ? Number(args.positional[0], kPiCount) : -1;
     if (channel == 0) {
-        std::fputs("volmar-cli preset: CHANNEL is a PI channel from 1 to 32\n", stderr);
+        console.err << "volmar-cli preset: CHANNEL is a PI channel from 1 to 32\n";
         return kExitUsage;
     }
     if (channel > 0 && !IsPresetNumber(args.positional[1])) {
-        std::fprintf(stderr, "%s\n", kMsgPresetError);
+        Print(console.err, "%s\n", kMsgPresetError);
         return kExitFailed;
     }
-    return WithUnit(args, 2, "preset CHANNEL VALUE [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, 2, "preset CHANNEL VALUE [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
         const auto record = UnitSetting(ctx);
         if (!record) return kExitFailed;
         const PiChannel& ch = record->IO.PI[channel - 1];
@@ -197,16 +196,16 @@ int CmdPreset(const Args& args)
     });
 }
 
-int CmdTestMail(const Args& args)
+int CmdTestMail(const Args& args, Console& console)
 {
     const std::string which = args.positional.size() == 1 ? args.positional[0] : "regular";
     const int event = Number(which, kEventReportCount);
     if (which != "regular" && event == 0) {
-        std::fputs("volmar-cli test-mail: give an event from 1 to 32, or regular\n", stderr);
+        console.err << "volmar-cli test-mail: give an event from 1 to 32, or regular\n";
         return kExitUsage;
     }
     const uint8_t report = event == 0 ? kRegularReportByte : static_cast<uint8_t>(event - 1);
-    return WithUnit(args, 1, "test-mail EVENT|regular [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, 1, "test-mail EVENT|regular [--yes] [LINK OPTIONS]", [&](Session& s, LinkContext& ctx) {
         const auto record = UnitSetting(ctx);
         if (!record) return kExitFailed;
         if (const char* refusal = TestMailRefusal(*record, report)) {
@@ -218,15 +217,15 @@ int CmdTestMail(const Args& args)
     });
 }
 
-int CmdUserView(const Args& args)
+int CmdUserView(const Args& args, Console& console)
 {
     const bool upload = !args.positional.empty() && args.positional[0] == "upload";
     const char* usage = "user-view upload DIR | user-view reset [--yes] [LINK OPTIONS]";
     if (!upload && !(args.positional.size() == 1 && args.positional[0] == "reset")) {
-        std::fprintf(stderr, "usage: volmar-cli %s\n", usage);
+        Print(console.err, "usage: volmar-cli %s\n", usage);
         return kExitUsage;
     }
-    return WithUnit(args, upload ? 2 : 1, usage, [&](Session& s, LinkContext& ctx) {
+    return WithUnit(args, console, upload ? 2 : 1, usage, [&](Session& s, LinkContext& ctx) {
         if (!upload) return Ask(s, kAskResetUserView) ? Done(ResetUserView(ctx)) : kExitFailed;
         const std::string& folder = args.positional[1];
         if (folder.empty()) {
@@ -285,16 +284,17 @@ const std::vector<Command>& MaintenanceCommands()
         "1 MiB, names of up to 24 bytes) as the unit's user-defined browser view and\n"
         "sends it; reset removes the user view from the unit.\n");
     static const std::vector<Command> commands = {
-        {"time", "set a unit's clock", timeHelp.c_str(), CmdTime},
-        {"mac", "print a unit's MAC address", macHelp.c_str(), CmdMac},
-        {"version", "print a unit's firmware version", versionHelp.c_str(), CmdVersion},
-        {"log", "print (or reset) a unit's system log", logHelp.c_str(), CmdLog},
-        {"disk", "print a unit's free disk capacity", diskHelp.c_str(), CmdDisk},
-        {"init", "clear a unit's memory block", initHelp.c_str(), CmdInit},
-        {"ftp-test", "make a unit test its FTP client", ftpHelp.c_str(), CmdFtpTest},
-        {"preset", "preset a unit's pulse count", presetHelp.c_str(), CmdPreset},
-        {"test-mail", "make a unit send a test mail", mailHelp.c_str(), CmdTestMail},
-        {"user-view", "upload or reset a unit's user-defined browser view", userViewHelp.c_str(), CmdUserView},
+        {"time", "set a unit's clock", timeHelp.c_str(), CmdTime, LinkUse::Always, {{"set", true}}},
+        {"mac", "print a unit's MAC address", macHelp.c_str(), CmdMac, LinkUse::Always},
+        {"version", "print a unit's firmware version", versionHelp.c_str(), CmdVersion, LinkUse::Always},
+        {"log", "print (or reset) a unit's system log", logHelp.c_str(), CmdLog, LinkUse::Always, {{"reset"}}},
+        {"disk", "print a unit's free disk capacity", diskHelp.c_str(), CmdDisk, LinkUse::Always},
+        {"init", "clear a unit's memory block", initHelp.c_str(), CmdInit, LinkUse::Always},
+        {"ftp-test", "make a unit test its FTP client", ftpHelp.c_str(), CmdFtpTest, LinkUse::Always},
+        {"preset", "preset a unit's pulse count", presetHelp.c_str(), CmdPreset, LinkUse::Always},
+        {"test-mail", "make a unit send a test mail", mailHelp.c_str(), CmdTestMail, LinkUse::Always},
+        {"user-view", "upload or reset a unit's user-defined browser view", userViewHelp.c_str(), CmdUserView,
+         LinkUse::Always},
     };
     return commands;
 }

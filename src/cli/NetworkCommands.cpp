@@ -1,7 +1,6 @@
 // volmar-cli network-settings and access-settings: the unit's own addresses
 // and its configurator access, shown from a download and changed by the
 // upload of a partial document, which goes over the serial link only.
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -27,9 +26,9 @@ constexpr const char* kMsgBadAddress = "Setting error: IP address";
 constexpr const char* kMsgDefaults =
     "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.";
 
-int Refuse(const std::string& text)
+int Refuse(Console& console, const std::string& text)
 {
-    std::fprintf(stderr, "%s\n", text.c_str());
+    Print(console.err, "%s\n", text.c_str());
     return kExitFailed;
 }
 
@@ -42,21 +41,21 @@ bool Download(Session& s, SettingRecord& record)
 }
 
 // "Are you sure to upload?", then the document over the serial link.
-int Upload(Session& s, const std::string& document)
+int Upload(Session& s, Console& console, const std::string& document)
 {
     if (!s.ui->Confirm({MessageIcon::Information, kMsgConfirmUpload})) return kExitFailed;
     UploadOptions upload;
     upload.askConfirmation = false;
     upload.confirmAccessMode = false;
     if (!UploadSettingObject(s.link, *s.ui, *s.profile, document, upload)) return kExitFailed;
-    std::fputs("Upload complete.\n", stderr);
+    console.err << "Upload complete.\n";
     return kExitOk;
 }
 
-bool SerialOnly(const Session& s, const char* what)
+bool SerialOnly(const Session& s, Console& console, const char* what)
 {
     if (s.link.kind == LinkKind::Usb) return true;
-    std::fprintf(stderr, "volmar-cli: %s can be changed over the USB (serial) link only; over a network link they "
+    Print(console.err, "volmar-cli: %s can be changed over the USB (serial) link only; over a network link they "
                          "are shown, not changed\n", what);
     return false;
 }
@@ -81,11 +80,11 @@ void StoreText(char (&field)[N], const std::string& text)
 
 // ---- network-settings ------------------------------------------------------
 
-int CmdNetworkSettings(const Args& args)
+int CmdNetworkSettings(const Args& args, Console& console)
 {
     if (!args.positional.empty() || (args.Has("dhcp") && args.Has("manual"))) {
-        std::fputs("usage: volmar-cli network-settings [LINK OPTIONS] [--dhcp|--manual] [--ip A] [--mask A]\n"
-                   "       [--gateway A] [--dns1 A] [--dns2 A]\n", stderr);
+        console.err << "usage: volmar-cli network-settings [LINK OPTIONS] [--dhcp|--manual] [--ip A] [--mask A]\n"
+                       "       [--gateway A] [--dns1 A] [--dns2 A]\n";
         return kExitUsage;
     }
     const char* names[] = {"ip", "mask", "gateway", "dns1", "dns2"};
@@ -98,19 +97,19 @@ int CmdNetworkSettings(const Args& args)
         change = true;
         addresses[i] = StoredAddress(*value);
         if (!addresses[i])
-            return Refuse(std::string(kMsgBadAddress) + "\nvolmar-cli: --" + names[i] +
+            return Refuse(console, std::string(kMsgBadAddress) + "\nvolmar-cli: --" + names[i] +
                           " takes a.b.c.d with parts 0 to 255, or '' for no address");
     }
     Session s;
-    if (!BuildSession(args, s)) return kExitUsage;
-    if (change && !SerialOnly(s, "the network settings")) return kExitUsage;
+    if (!BuildSession(args, console, s)) return kExitUsage;
+    if (change && !SerialOnly(s, console, "the network settings")) return kExitUsage;
     auto record = std::make_unique<SettingRecord>();
     if (!Download(s, *record)) return kExitFailed;
     IpAddressBlock& block = record->COM.TCP_IP.IP_ADDRESS;
     char* fields[] = {block.MY, block.SUBNETMASK, block.DEFAULT_GATEWAY, block.DNS1, block.DNS2};
     if (!change) {
-        std::printf("IP address setting: %s\n", block.DHCP ? "Automatic setting (DHCP)" : "Manual setting");
-        for (int i = 0; i < 5; ++i) std::printf("%s: %s\n", captions[i], fields[i]);
+        Print(console.out, "IP address setting: %s\n", block.DHCP ? "Automatic setting (DHCP)" : "Manual setting");
+        for (int i = 0; i < 5; ++i) Print(console.out, "%s: %s\n", captions[i], fields[i]);
         return kExitOk;
     }
     if (args.Has("dhcp")) block.DHCP = 1;
@@ -122,7 +121,7 @@ int CmdNetworkSettings(const Args& args)
     }
     std::string document;
     WriteNetworkDocument(document, *record);
-    return Upload(s, document);
+    return Upload(s, console, document);
 }
 
 // ---- access-settings -------------------------------------------------------
@@ -155,26 +154,26 @@ void CheckAccount(const std::string& login, const std::string& password, size_t 
         error = "Setting error: Password(ID" + std::to_string(account + 1) + ")";
 }
 
-void PrintAccess(const AccessBlock& access, bool accounts)
+void PrintAccess(Console& console, const AccessBlock& access, bool accounts)
 {
-    std::printf("Connection via network: %s\n", access.NET == kUse ? "Enable" : "Disable");
-    std::printf("Port address: %d\n", access.PORT);
+    Print(console.out, "Connection via network: %s\n", access.NET == kUse ? "Enable" : "Disable");
+    Print(console.out, "Port address: %d\n", access.PORT);
     if (!accounts) {
-        std::puts("(the accounts are shown over the USB link only)");
+        console.out << "(the accounts are shown over the USB link only)\n";
         return;
     }
     for (int i = 0; i < kAccountCount; ++i) {
         const Account& a = access.AUTH[i];
-        std::printf("ID%d: %s  login ID: %s  password: %s\n", i + 1, a.MODE == kUse ? "Enable" : "Disable",
+        Print(console.out, "ID%d: %s  login ID: %s  password: %s\n", i + 1, a.MODE == kUse ? "Enable" : "Disable",
                     a.LOGIN, a.PASSWORD[0] ? "(set)" : "(empty)");
     }
 }
 
-int CmdAccessSettings(const Args& args)
+int CmdAccessSettings(const Args& args, Console& console)
 {
     if (!args.positional.empty() || (args.Has("enable") && args.Has("disable"))) {
-        std::fputs("usage: volmar-cli access-settings [LINK OPTIONS] [--enable|--disable] [--port N]\n"
-                   "       [--account K:ID:PASSWORD|K:disable ...]\n", stderr);
+        console.err << "usage: volmar-cli access-settings [LINK OPTIONS] [--enable|--disable] [--port N]\n"
+                       "       [--account K:ID:PASSWORD|K:disable ...]\n";
         return kExitUsage;
     }
     // Here --port is the unit's access port: the link's comes from the preferences.
@@ -184,31 +183,31 @@ int CmdAccessSettings(const Args& args)
     Args linkArgs = args;
     linkArgs.values.erase("port");
     Session s;
-    if (!BuildSession(linkArgs, s)) return kExitUsage;
-    if (change && !SerialOnly(s, "the access settings")) return kExitUsage;
+    if (!BuildSession(linkArgs, console, s)) return kExitUsage;
+    if (change && !SerialOnly(s, console, "the access settings")) return kExitUsage;
     auto record = std::make_unique<SettingRecord>();
     if (!Download(s, *record)) return kExitFailed;
     AccessBlock& access = record->VOLMAR;
     if (!change) {
-        PrintAccess(access, s.link.kind == LinkKind::Usb);
+        PrintAccess(console, access, s.link.kind == LinkKind::Usb);
         return kExitOk;
     }
     if (args.Has("enable")) access.NET = kUse;
     if (args.Has("disable")) access.NET = kNoUse;
     if (accountIt != args.repeated.end()) {
         for (const std::string& text : accountIt->second)
-            if (!ApplyAccount(text, access)) return Refuse("volmar-cli: --account takes K:ID:PASSWORD or K:disable "
+            if (!ApplyAccount(text, access)) return Refuse(console, "volmar-cli: --account takes K:ID:PASSWORD or K:disable "
                                                            "with K from 1 to 8, not '" + text + "'");
     }
     std::string error;
     for (size_t i = 0; i < kAccountCount && error.empty(); ++i)
         CheckAccount(access.AUTH[i].LOGIN, access.AUTH[i].PASSWORD, i, error);
-    if (!error.empty()) return Refuse(error);
+    if (!error.empty()) return Refuse(console, error);
     if (port) {
         int64_t v = 0;
         if (port->empty() || port->find_first_not_of("0123456789") != std::string::npos ||
             !CheckSignedRange(*port, 0, 65535, &v))
-            return Refuse("Setting error: Port address");
+            return Refuse(console, "Setting error: Port address");
         access.PORT = static_cast<uint16_t>(v);
     }
     bool defaults = false;
@@ -217,16 +216,16 @@ int CmdAccessSettings(const Args& args)
         if (a.MODE != kUse) continue;
         for (int j = i + 1; j < kAccountCount; ++j)
             if (access.AUTH[j].MODE == kUse && std::strcmp(a.LOGIN, access.AUTH[j].LOGIN) == 0)
-                return Refuse("Login ID: " + std::string(a.LOGIN) + " duplicated");
+                return Refuse(console, "Login ID: " + std::string(a.LOGIN) + " duplicated");
         defaults = defaults || !a.LOGIN[0] || !a.PASSWORD[0] ||
                    (std::strcmp(a.LOGIN, kFactoryLogin) == 0 && std::strcmp(a.PASSWORD, kFactoryLogin) == 0);
     }
     // --yes answers the question without showing it: the warning stays.
-    if (defaults && args.Has("yes")) std::fprintf(stderr, "%s\n", kMsgDefaults);
+    if (defaults && args.Has("yes")) Print(console.err, "%s\n", kMsgDefaults);
     if (defaults && !s.ui->Confirm({MessageIcon::Warning, kMsgDefaults})) return kExitFailed;
     std::string document;
     WriteAccessDocument(*record, document);
-    return Upload(s, document);
+    return Upload(s, console, document);
 }
 
 constexpr const char* kLinkNote =
@@ -258,10 +257,12 @@ const std::vector<Command>& NetworkCommands()
         "(--yes answers OK).\n") + kLinkNote;
     static const std::vector<Command> commands = {
         {"network-settings", "show or change a unit's network addresses", networkHelp.c_str(),
-         CmdNetworkSettings},
+         CmdNetworkSettings, LinkUse::Always,
+         {{"dhcp"}, {"manual"}, {"ip", true}, {"mask", true}, {"gateway", true}, {"dns1", true}, {"dns2", true}}},
         {"access-settings", "show or change a unit's access over the network", accessHelp.c_str(),
-         CmdAccessSettings},
-        {"terminal", "stream a unit's text log (SW1 on) to stdout", kTerminalHelp, CmdTerminal},
+         CmdAccessSettings, LinkUse::Always, {{"enable"}, {"disable"}, {"account", true}}},
+        {"terminal", "stream a unit's text log (SW1 on) to stdout", kTerminalHelp, CmdTerminal,
+         LinkUse::None, {{"serial", true}, {"save", true}, {"timestamps"}}},
     };
     return commands;
 }

@@ -1,6 +1,5 @@
 // volmar-cli report: the settings report of a file or of a unit's setting,
 // as HTML or (when built with QtGui) PDF.
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -34,17 +33,17 @@ bool WantsPdf(const Args& args)
 
 // The record of the settings file; false (with the reason on stderr) when
 // the file cannot be read as a setting.
-bool LoadFile(const Args& args, const std::string& path, SettingRecord& record)
+bool LoadFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
 {
     std::string bytes, error;
     if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        std::fprintf(stderr, "volmar-cli: cannot read %s\n", error.c_str());
+        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
         return false;
     }
     ResetSettingRecord(record);
     const ConvertResult verdict =
         ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
-    if (verdict.hasMessage) std::fprintf(stderr, "%s\n", verdict.message.text.c_str());
+    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
     return !(verdict.flags & kReadFailed);
 }
 
@@ -58,10 +57,10 @@ std::string UnitSource(const Args& args, const Session& s)
     return "unit " + s.link.selectedUnit;
 }
 
-bool Download(const Args& args, SettingRecord& record, std::string& source)
+bool Download(const Args& args, Console& console, SettingRecord& record, std::string& source)
 {
     Session s;
-    if (!BuildSession(args, s)) return false;
+    if (!BuildSession(args, console, s)) return false;
     if (!ConfirmAccessModeIfOn(s.link, *s.ui, *s.profile)) return false;
     ResetSettingRecord(record);
     if (!DownloadSetting(s.link, *s.ui, *s.profile, record)) return false;
@@ -69,42 +68,41 @@ bool Download(const Args& args, SettingRecord& record, std::string& source)
     return true;
 }
 
-int Render(const Args& args, const report::Document& doc)
+int Render(const Args& args, Console& console, const report::Document& doc)
 {
     const std::string html = report::RenderHtml(doc);
-    if (!WantsPdf(args)) return WriteOutput(args, html) ? kExitOk : kExitFailed;
+    if (!WantsPdf(args)) return WriteOutput(args, console, html) ? kExitOk : kExitFailed;
 #if VOLMAR_CLI_PDF
     pdf::GuiForPdf gui;
     std::string bytes, error;
     if (!pdf::HtmlToPdf(html, "Settings report: " + doc.header.source, bytes, &error)) {
-        std::fprintf(stderr, "volmar-cli: cannot make the PDF: %s\n", error.c_str());
+        Print(console.err, "volmar-cli: cannot make the PDF: %s\n", error.c_str());
         return kExitFailed;
     }
-    return WriteOutput(args, bytes) ? kExitOk : kExitFailed;
+    return WriteOutput(args, console, bytes) ? kExitOk : kExitFailed;
 #else
-    std::fputs("volmar-cli: this build writes the report as HTML only (no QtGui for PDF); "
-               "give -o OUT.html\n",
-               stderr);
+    console.err << "volmar-cli: this build writes the report as HTML only (no QtGui for PDF); "
+                   "give -o OUT.html\n";
     return kExitUsage;
 #endif
 }
 
-int CmdReport(const Args& args)
+int CmdReport(const Args& args, Console& console)
 {
     const bool fromUnit = args.Has("from-unit");
     if (fromUnit ? !args.positional.empty() : args.positional.size() != 1) {
-        std::fputs(kUsage, stderr);
+        console.err << kUsage;
         return kExitUsage;
     }
     auto record = std::make_unique<SettingRecord>();
     std::string source;
     if (fromUnit) {
-        if (!Download(args, *record, source)) return kExitFailed;
+        if (!Download(args, console, *record, source)) return kExitFailed;
     } else {
         source = args.positional[0];
-        if (!LoadFile(args, source, *record)) return kExitFailed;
+        if (!LoadFile(args, console, source, *record)) return kExitFailed;
     }
-    return Render(args, report::BuildReport(*record, report::MakeHeader(source)));
+    return Render(args, console, report::BuildReport(*record, report::MakeHeader(source)));
 }
 
 }  // namespace
@@ -118,7 +116,8 @@ const std::vector<Command>& ReportCommands()
         "Passwords are never shown.\n" VOLMAR_NO_INFO_MESSAGE_HELP +
         kLinkOptionsHelp;
     static const std::vector<Command> commands = {
-        {"report", "write the settings report of a file or a unit (HTML or PDF)", help.c_str(), CmdReport},
+        {"report", "write the settings report of a file or a unit (HTML or PDF)", help.c_str(), CmdReport,
+         LinkUse::WithFromUnit, {kOutputOption, kFromUnitOption, kNoInfoMessageOption}},
     };
     return commands;
 }

@@ -7,7 +7,6 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -116,23 +115,23 @@ const char* const kTerminalHelp =
     "  --timestamps    put the local time before each line\n"
     "The serial device is --serial or the one the preferences select.\n";
 
-int CmdTerminal(const Args& args)
+int CmdTerminal(const Args& args, Console& console)
 {
     if (!args.positional.empty()) {
-        std::fputs("usage: volmar-cli terminal [--serial DEVICE] [--save FILE] [--timestamps]\n", stderr);
+        console.err << "usage: volmar-cli terminal [--serial DEVICE] [--save FILE] [--timestamps]\n";
         return kExitUsage;
     }
     Session s;
-    if (!BuildSession(args, s)) return kExitUsage;
+    if (!BuildSession(args, console, s)) return kExitUsage;
     if (s.link.kind != LinkKind::Usb) {
-        std::fputs("volmar-cli: the terminal log needs the USB (serial) link: pass --serial DEVICE\n", stderr);
+        console.err << "volmar-cli: the terminal log needs the USB (serial) link: pass --serial DEVICE\n";
         return kExitUsage;
     }
     const StopSignals signals;
     AtomicFile saved;
     std::string error;
     if (const std::string* path = args.Value("save"); path && !saved.Open(*path, &error)) {
-        std::fprintf(stderr, "Failed to Open File\nvolmar-cli: %s\n", error.c_str());
+        Print(console.err, "Failed to Open File\nvolmar-cli: %s\n", error.c_str());
         return kExitFailed;
     }
     CComPort port;
@@ -152,15 +151,15 @@ int CmdTerminal(const Args& args)
     });
     port.Close();
     const bool savedOk = !saved.IsOpen() || saved.Commit(&error);  // a failed copy is not put in place
-    if (end != TerminalEnd::Stopped) std::fputs("volmar-cli: the serial port went away\n", stderr);
+    if (end != TerminalEnd::Stopped) console.err << "volmar-cli: the serial port went away\n";
     s.ui->Show({MessageIcon::Information, "Turn SW1 OFF at the front of device."});
     if (!savedOk) {
-        std::fprintf(stderr, "Failed to save file.\nvolmar-cli: %s\n", error.c_str());
+        Print(console.err, "Failed to save file.\nvolmar-cli: %s\n", error.c_str());
         return kExitFailed;
     }
     // A reader that went away (| head) ends the log as Ctrl+C does.
     if (stdoutError != 0 && stdoutError != EPIPE && stdoutError != EINTR) {
-        std::fprintf(stderr, "volmar-cli: cannot write to standard output: %s\n", std::strerror(stdoutError));
+        Print(console.err, "volmar-cli: cannot write to standard output: %s\n", std::strerror(stdoutError));
         return kExitFailed;
     }
     return end == TerminalEnd::Stopped ? kExitOk : kExitFailed;

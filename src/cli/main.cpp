@@ -2,5 +2,6 @@
 
 int main(int argc, char** argv)
 {
-    return volmar::cli::Run(argc, argv);
+    volmar::cli::Console console = volmar::cli::StandardConsole();
+    return volmar::cli::Run(argc, argv, console);
 }

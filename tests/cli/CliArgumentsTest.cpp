@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRunner.h"
 #include "CliUnit.h"
 #include "RecordFactory.h"
 #include "core/settings/DocumentWriter.h"
@@ -47,9 +48,12 @@ std::vector<std::string> Giving(const std::set<std::string>& options)
     return args;
 }
 
-TEST(CliArguments, EachCommandTakesTheOptionsItsHelpListsAndNoOther)
+class CliArgumentsBothWays : public ::testing::TestWithParam<test::Runner> {};
+
+TEST_P(CliArgumentsBothWays, EachCommandTakesTheOptionsItsHelpListsAndNoOther)
 {
-    const auto overview = RunProcess(VOLMAR_CLI_PATH, {"--help"});
+    auto run = [](const std::vector<std::string>& args) { return test::RunCli(GetParam(), args); };
+    const auto overview = run({"--help"});
     ASSERT_EQ(overview.exitCode, 0);
     EXPECT_TRUE(Has(overview.out, "\n  5   not confirmed")) << overview.out;
     std::vector<std::string> commands;
@@ -62,7 +66,7 @@ TEST(CliArguments, EachCommandTakesTheOptionsItsHelpListsAndNoOther)
     std::map<std::string, std::set<std::string>> own;
     std::set<std::string> all;
     for (const std::string& c : commands) {
-        const auto help = RunProcess(VOLMAR_CLI_PATH, {c, "--help"});
+        const auto help = run({c, "--help"});
         own[c] = OptionsIn(help.out);
         all.insert(own[c].begin(), own[c].end());
     }
@@ -71,7 +75,7 @@ TEST(CliArguments, EachCommandTakesTheOptionsItsHelpListsAndNoOther)
         std::vector<std::string> args = {c, "--help"};
         const std::vector<std::string> given = Giving(own[c]);
         args.insert(args.end(), given.begin(), given.end());
-        const auto taken = RunProcess(VOLMAR_CLI_PATH, args);
+        const auto taken = run(args);
         EXPECT_EQ(taken.exitCode, 0) << c << ": " << taken.err;
 
         std::vector<std::string> foreign;
@@ -80,19 +84,23 @@ TEST(CliArguments, EachCommandTakesTheOptionsItsHelpListsAndNoOther)
         ASSERT_FALSE(foreign.empty()) << c;
         // One option of another command, chosen by the command's name.
         const std::string other = foreign[c.size() % foreign.size()];
-        const auto refused = RunProcess(VOLMAR_CLI_PATH, {c, "--help", other, "x"});
+        const auto refused = run({c, "--help", other, "x"});
         EXPECT_EQ(refused.exitCode, 64) << c << " " << other;
         EXPECT_EQ(refused.err, "volmar-cli: " + c + ": unknown option " + other + "\n") << c;
     }
 
-    const auto verify = RunProcess(VOLMAR_CLI_PATH, {"download", "--verify", "--serial", "/dev/null", "--yes"});
+    const auto verify = run({"download", "--verify", "--serial", "/dev/null", "--yes"});
     EXPECT_EQ(verify.exitCode, 64);
     EXPECT_EQ(verify.err, "volmar-cli: download: unknown option --verify\n");
-    EXPECT_EQ(RunProcess(VOLMAR_CLI_PATH, {"status", "--labels", "--serial", "/dev/null"}).exitCode, 64);
-    const auto linkWithoutUnit = RunProcess(VOLMAR_CLI_PATH, {"diff", "a.xml", "b.xml", "--serial", "/dev/null"});
+    EXPECT_EQ(run({"status", "--labels", "--serial", "/dev/null"}).exitCode, 64);
+    const auto linkWithoutUnit = run({"diff", "a.xml", "b.xml", "--serial", "/dev/null"});
     EXPECT_EQ(linkWithoutUnit.exitCode, 64);
     EXPECT_EQ(linkWithoutUnit.err, "volmar-cli: diff: --serial goes with --from-unit\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(BothWays, CliArgumentsBothWays,
+                         ::testing::Values(test::Runner::ChildProcess, test::Runner::InProcess),
+                         [](const auto& info) { return test::RunnerName(info.param); });
 
 // PI 7 counts down (negative scale): a negative preset is its value.
 TEST(CliArguments, NegativeNumbersAreValues)

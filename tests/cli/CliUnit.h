@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRunner.h"
 #include "Process.h"
 #include "SimProcess.h"
 
@@ -42,7 +43,8 @@ public:
     std::string SerialPath() const { return m_sim->Link("serial"); }
 
     // Runs volmar-cli with the link options of l, --yes and the login.
-    testing::ProcessResult Cli(Link l, std::vector<std::string> args, const std::string& password = "kovan")
+    testing::ProcessResult Cli(Link l, std::vector<std::string> args, const std::string& password = "kovan",
+                               Runner runner = Runner::ChildProcess)
     {
         switch (l) {
         case Link::Serial: args.insert(args.end(), {"--serial", m_sim->Link("serial")}); break;
@@ -55,7 +57,7 @@ public:
             break;
         }
         args.insert(args.end(), {"--yes", "--quiet", "--login", "kovan", "--password", password});
-        return testing::RunProcess(VOLMAR_CLI_PATH, args, {"VOLMAR_PROFILE=" + m_dir.File("profile.ini")}, 60000);
+        return RunCli(runner, args, {"VOLMAR_PROFILE=" + m_dir.File("profile.ini")}, 60000);
     }
 
 private:

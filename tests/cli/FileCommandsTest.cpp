@@ -1,8 +1,10 @@
-// volmar-cli's file commands, run as a separate process as a user would.
+// volmar-cli's file commands, run as a separate process as a user would and
+// in-process through the library, with the same results.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "CliRunner.h"
 #include "Process.h"
 #include "RecordFactory.h"
 #include "core/settings/DocumentWriter.h"
@@ -11,19 +13,15 @@
 namespace volmar {
 namespace {
 
+using test::Runner;
 using testing::ReadFile;
 using testing::ReplaceFirst;
-using testing::RunProcess;
 using testing::TempDir;
 using testing::WriteFile;
 
-testing::ProcessResult Cli(const std::vector<std::string>& args)
-{
-    return RunProcess(VOLMAR_CLI_PATH, args);
-}
-
-class FileCommands : public ::testing::Test {
+class FileCommands : public ::testing::TestWithParam<Runner> {
 protected:
+    testing::ProcessResult Cli(const std::vector<std::string>& args) { return test::RunCli(GetParam(), args); }
     void SetUp() override
     {
         def = dir.File("default.xml");
@@ -40,7 +38,7 @@ protected:
     std::string def, doc;
 };
 
-TEST_F(FileCommands, NewWritesTheDefaultDocument)
+TEST_P(FileCommands, NewWritesTheDefaultDocument)
 {
     EXPECT_EQ(doc, WriteSettingDocument(*testing::MakeDefaultRecord()));
     auto out = Cli({"new"});
@@ -48,7 +46,7 @@ TEST_F(FileCommands, NewWritesTheDefaultDocument)
     EXPECT_EQ(out.out, doc);
 }
 
-TEST_F(FileCommands, CheckVerdicts)
+TEST_P(FileCommands, CheckVerdicts)
 {
     auto ok = Cli({"check", def});
     EXPECT_EQ(ok.exitCode, 0);
@@ -74,7 +72,7 @@ TEST_F(FileCommands, CheckVerdicts)
     EXPECT_EQ(Cli({"check", "--help"}).exitCode, 0);
 }
 
-TEST_F(FileCommands, ConvertWritesOnlyUsableSettings)
+TEST_P(FileCommands, ConvertWritesOnlyUsableSettings)
 {
     std::string out = dir.File("out.xml");
     std::string spaced = Variant("spaced.xml", "<NAME1>QN70-G</NAME1>", "<NAME1>Line 4</NAME1>\n\n");
@@ -93,7 +91,7 @@ TEST_F(FileCommands, ConvertWritesOnlyUsableSettings)
     EXPECT_EQ(Cli({"convert", def, "-o", dir.File("no/such/dir/out.xml")}).exitCode, 3);
 }
 
-TEST_F(FileCommands, PartialDocuments)
+TEST_P(FileCommands, PartialDocuments)
 {
     auto net = Cli({"network", def});
     EXPECT_EQ(net.exitCode, 0);
@@ -105,7 +103,7 @@ TEST_F(FileCommands, PartialDocuments)
     EXPECT_EQ(Cli({"check", acc}).exitCode, 0) << "a partial document reads back";
 }
 
-TEST_F(FileCommands, DiffListsChangedValuesInDocumentOrder)
+TEST_P(FileCommands, DiffListsChangedValuesInDocumentOrder)
 {
     EXPECT_EQ(Cli({"diff", def, def}).exitCode, 0);
     std::string changed = dir.File("changed.xml");
@@ -124,7 +122,7 @@ TEST_F(FileCommands, DiffListsChangedValuesInDocumentOrder)
 
 // --labels shows list values as the editors' lists do; without it the
 // document's keywords stay for scripts. Texts and numbers read the same both ways.
-TEST_F(FileCommands, DiffLabelsShowTheEditorsEntries)
+TEST_P(FileCommands, DiffLabelsShowTheEditorsEntries)
 {
     auto record = testing::MakeDefaultRecord();
     const std::string before = dir.File("before.xml"), after = dir.File("after.xml");
@@ -152,7 +150,7 @@ TEST_F(FileCommands, DiffLabelsShowTheEditorsEntries)
 
 // A damaged file is never called equal: the verdict and the element path go
 // to stderr, what was read is still compared, and texts show as typed.
-TEST_F(FileCommands, DiffOfFilesNotReadCleanly)
+TEST_P(FileCommands, DiffOfFilesNotReadCleanly)
 {
     std::string text = ReplaceFirst(doc, "<NAME1>QN70-G</NAME1>", "<NAME1>x#Ay#Dz\tw\x7F</NAME1>");
     text = ReplaceFirst(text, "<CARD_NO>1</CARD_NO>", "<CARD_NO>17</CARD_NO>");
@@ -174,7 +172,7 @@ TEST_F(FileCommands, DiffOfFilesNotReadCleanly)
     EXPECT_EQ(Cli({"diff", Variant("broken.xml", "</SYSTEM>", ""), def}).exitCode, 3);
 }
 
-TEST_F(FileCommands, CompressAndDecompress)
+TEST_P(FileCommands, CompressAndDecompress)
 {
     std::string z = dir.File("payload.z"), back = dir.File("back.xml");
     ASSERT_EQ(Cli({"compress", def, "-o", z}).exitCode, 0);
@@ -195,6 +193,9 @@ TEST_F(FileCommands, CompressAndDecompress)
     EXPECT_EQ(over.exitCode, 3);
     EXPECT_NE(over.err.find("Setting data size is over capacity."), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothWays, FileCommands, ::testing::Values(Runner::ChildProcess, Runner::InProcess),
+                         [](const auto& info) { return test::RunnerName(info.param); });
 
 }  // namespace
 }  // namespace volmar

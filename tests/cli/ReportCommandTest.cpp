@@ -1,10 +1,12 @@
-// volmar-cli report: HTML and PDF of a settings file, the report of a unit's
-// setting downloaded from the simulator, and the usage errors.
+// volmar-cli report: HTML and PDF of a settings file (the HTML in-process as
+// well), the report of a unit's setting downloaded from the simulator, and
+// the usage errors.
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <string>
 
+#include "CliRunner.h"
 #include "CliUnit.h"
 #include "Process.h"
 #include "RecordFactory.h"
@@ -33,11 +35,17 @@ TEST(ReportCommand, FileToHtmlOnStdoutAndToPdf)
     const std::string file = dir.File("plant.xml");
     WriteFile(file, WriteSettingDocument(*record));
 
-    auto html = RunProcess(VOLMAR_CLI_PATH, {"report", file});
-    ASSERT_EQ(html.exitCode, 0) << html.err;
-    EXPECT_NE(html.out.find("<h1>Settings report: " + file + "</h1>"), std::string::npos);
-    EXPECT_NE(html.out.find("<h2>Pulse input (PI)</h2>"), std::string::npos);
-    EXPECT_EQ(html.out.find("<h2>Analog input (AI)</h2>"), std::string::npos);
+    for (const test::Runner runner : {test::Runner::ChildProcess, test::Runner::InProcess}) {
+        auto html = test::RunCli(runner, {"report", file});
+        ASSERT_EQ(html.exitCode, 0) << html.err;
+        EXPECT_NE(html.out.find("<h1>Settings report: " + file + "</h1>"), std::string::npos);
+        EXPECT_NE(html.out.find("<h2>Pulse input (PI)</h2>"), std::string::npos);
+        EXPECT_EQ(html.out.find("<h2>Analog input (AI)</h2>"), std::string::npos);
+        const auto usage = test::RunCli(runner, {"report"});
+        EXPECT_EQ(usage.exitCode, 64);
+        EXPECT_EQ(usage.err, "usage: volmar-cli report FILE [-o OUT.html|OUT.pdf]\n"
+                             "       volmar-cli report --from-unit [LINK OPTIONS] [-o OUT.html|OUT.pdf]\n");
+    }
 
     const std::string pdf = dir.File("plant.pdf");
     auto made = RunProcess(VOLMAR_CLI_PATH, {"report", file, "-o", pdf}, {"QT_QPA_PLATFORM="});
