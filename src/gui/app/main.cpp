@@ -7,7 +7,7 @@
 
 #include "gui/app/CVolmarApp.h"
 #include "gui/app/ScreenshotRun.h"
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/CDlgSetMain.h"
 
 namespace {
 

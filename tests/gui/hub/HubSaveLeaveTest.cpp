@@ -22,7 +22,7 @@
 #include "RecordFactory.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/editors/io/CDlgSetIo.h"
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/CDlgSetMain.h"
 #include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {

@@ -1,4 +1,4 @@
-#include "gui/compare/CDlgChanges.h"
+#include "gui/hub/CDlgChanges.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -13,7 +13,7 @@
 #include "gui/common/PreferenceBox.h"
 #include "core/common/Profile.h"
 #include "gui/common/ScreenshotRegistry.h"
-#include "gui/compare/ChangesModel.h"
+#include "gui/hub/ChangesModel.h"
 #include "core/compare/SettingChanges.h"
 #include "core/settings/SettingRecord.h"
 

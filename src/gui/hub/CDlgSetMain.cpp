@@ -1,4 +1,4 @@
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/CDlgSetMain.h"
 
 #include <cstring>
 
@@ -15,16 +15,16 @@
 #include <QVBoxLayout>
 
 #include "gui/app/AppContext.h"
-#include "gui/compare/CDlgSetReport.h"
+#include "gui/hub/ReportPreview.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/common/PreferenceBox.h"
-#include "gui/compare/ChangeSteps.h"
+#include "gui/hub/ChangeSteps.h"
 #include "core/compare/SettingChanges.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"
 #include "gui/editors/io/CDlgSetIo.h"
-#include "gui/editors/io/SettingUploadStep.h"
+#include "gui/hub/SettingUploadStep.h"
 #include "core/link/connect/LinkDescription.h"
 #include "core/settings/DocumentWriter.h"
 
@@ -182,7 +182,7 @@ void CDlgSetMain::OnSave()
 
 void CDlgSetMain::OnReport()
 {
-    CDlgSetReport(m_record, m_currentFilePath.empty() ? "new setting" : m_currentFilePath, m_ctx.ui, this).exec();
+    ReportPreview(m_record, m_currentFilePath.empty() ? "new setting" : m_currentFilePath, m_ctx.ui, this).exec();
 }
 
 void CDlgSetMain::OnUpload()
