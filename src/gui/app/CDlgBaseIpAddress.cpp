@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/NetworkEditorFlow.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/RecordText.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/NetworkEditorFlow.h"
 #include "gui/common/AccountGrid.h"
 #include "gui/common/DialogKeys.h"

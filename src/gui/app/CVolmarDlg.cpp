@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/AppIcon.h"
 #include "gui/app/CAboutDlg.h"
 #include "core/common/FileIo.h"

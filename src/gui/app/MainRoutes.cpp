@@ -2,7 +2,7 @@
 
 #include "gui/maintenance/CDlgMenMain.h"
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/CDlgBaseIpAddress.h"
 #include "gui/app/CDlgBaseQnset.h"
 #include "gui/app/NetworkEditorFlow.h"

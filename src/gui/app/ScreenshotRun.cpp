@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/link/GuiInteraction.h"
 #include "core/link/connect/AddressBook.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/NotAvailable.h"
 
 namespace volmar::gui {

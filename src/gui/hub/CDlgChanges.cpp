@@ -9,7 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/PreferenceBox.h"
 #include "core/common/Profile.h"
 #include "gui/common/ScreenshotRegistry.h"

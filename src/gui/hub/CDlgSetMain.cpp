@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/hub/ReportPreview.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/EditorOpeners.h"

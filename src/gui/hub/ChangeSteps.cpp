@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/NetworkEditorFlow.h"
 #include "core/common/FileIo.h"
 #include "gui/hub/CDlgChanges.h"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "pdf/ReportPdf.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"
 #include "gui/link/DeviceOperation.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/hub/ChangeSteps.h"
 #include "gui/link/DeviceOperation.h"
 #include "core/link/transfer/FirmwareCheck.h"

@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/link/CDlgNetList.h"
 #include "core/link/connect/AddressBook.h"

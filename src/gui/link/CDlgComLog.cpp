@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {

@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/link/CDlgNetEdit.h"
 #include "core/link/connect/AddressBook.h"

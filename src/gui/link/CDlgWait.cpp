@@ -15,7 +15,7 @@
 #include <climits>
 #include <thread>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {

@@ -2,7 +2,7 @@
 // "Maintenance": one button per maintenance function of the unit.
 #include <QDialog>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 
 class QPushButton;
 

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/CDlgSetComFtpc.h"

@@ -4,7 +4,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/RecordText.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/ComParts.h"

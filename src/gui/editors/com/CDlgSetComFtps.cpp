@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/AccountGrid.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/NumberEdit.h"

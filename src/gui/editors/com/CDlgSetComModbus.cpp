@@ -3,7 +3,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Enable.h"

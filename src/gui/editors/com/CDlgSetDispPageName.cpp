@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <string>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"

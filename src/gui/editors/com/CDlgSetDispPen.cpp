@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/CDlgSetDispPageName.h"
 #include "gui/editors/com/CDlgSetDispPenConf.h"

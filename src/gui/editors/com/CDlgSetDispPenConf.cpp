@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cmath>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/com/PenText.h"

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/ComParts.h"

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/editors/com/CDlgSetRepAddr.h"
 #include "gui/editors/com/CDlgSetRepErrorDo.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/CDlgSetRep.h"
 #include "gui/editors/com/CDlgSetRepAddr.h"

@@ -1,6 +1,6 @@
 #include "gui/editors/io/CDlgSetIoDi.h"
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/editors/io/CDlgSetIoDiCh.h"
 #include "gui/editors/io/DiscreteRows.h"

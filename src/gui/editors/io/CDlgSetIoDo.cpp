@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/editors/io/CDlgSetIoDoCh.h"
 #include "gui/editors/io/CDlgSetIoDoUsed.h"

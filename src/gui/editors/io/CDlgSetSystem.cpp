@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <string>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/FieldChecks.h"

@@ -1,6 +1,6 @@
 #include "gui/editors/io/IoEditors.h"
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/editors/io/CDlgSetIoAi.h"
 #include "gui/editors/io/CDlgSetIoNode.h"

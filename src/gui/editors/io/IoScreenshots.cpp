@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/io/CDlgSetIoAi.h"
 #include "gui/editors/io/CDlgSetIoAiArea.h"

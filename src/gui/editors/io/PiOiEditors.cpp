@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/io/CDlgSetIoOi.h"
