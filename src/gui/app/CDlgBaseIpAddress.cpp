@@ -12,7 +12,6 @@
 #include "gui/app/NetworkEditorFlow.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/RecordText.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/Ipv4Edit.h"
@@ -107,9 +106,5 @@ void CDlgBaseIpAddress::keyPressEvent(QKeyEvent* event)
     if (IsEnterKey(event)) return;
     QDialog::keyPressEvent(event);
 }
-
-VOLMAR_SCREENSHOT("network", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgBaseIpAddress>(env.record, env.app);
-});
 
 }  // namespace volmar::gui

@@ -13,7 +13,6 @@
 #include "gui/app/AppIcon.h"
 #include "gui/app/CAboutDlg.h"
 #include "core/common/FileIo.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/link/DeviceOperation.h"
 #include "gui/link/LinkSelection.h"
 #include "core/link/transfer/Login.h"
@@ -239,9 +238,5 @@ void CVolmarDlg::About()
     CAboutDlg about(this);
     about.exec();
 }
-
-VOLMAR_SCREENSHOT("main", [](ScreenshotEnv& env) {
-    return std::make_unique<CVolmarDlg>(env.app, DefaultRoutes(env.app));
-});
 
 }  // namespace volmar::gui

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "gui/app/CVolmarApp.h"
-#include "gui/app/ScreenshotRun.h"
+#include "gui/screenshots/ScreenshotRun.h"
 #include "gui/hub/CDlgSetMain.h"
 
 namespace {

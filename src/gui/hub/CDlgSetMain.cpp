@@ -21,7 +21,6 @@
 #include "gui/common/PreferenceBox.h"
 #include "gui/hub/ChangeSteps.h"
 #include "core/compare/SettingChanges.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"
 #include "gui/editors/io/CDlgSetIo.h"
 #include "gui/hub/SettingUploadStep.h"
@@ -238,9 +237,5 @@ void CDlgSetMain::keyPressEvent(QKeyEvent* event)
     else
         QDialog::keyPressEvent(event);
 }
-
-VOLMAR_SCREENSHOT("hub", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetMain>(env.record, std::string(), env.app);
-});
 
 }  // namespace volmar::gui

@@ -11,7 +11,6 @@
 
 #include "pdf/ReportPdf.h"
 #include "gui/common/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"
 #include "gui/link/DeviceOperation.h"
 #include "core/link/transfer/Interaction.h"
@@ -128,20 +127,5 @@ void ReportPreview::PrintTo(QPrinter& printer)
         return true;
     });
 }
-
-VOLMAR_SCREENSHOT("report", [](ScreenshotEnv& env) {
-    // A new setting with one analog input in use, so the preview shows a
-    // channel with its zones.
-    auto record = std::make_unique<SettingRecord>(env.record);
-    AiChannel& ai = record->IO.AI[0];
-    ai.TYPE = 1;
-    StoreText(ai.NAME, sizeof ai.NAME, "Tank level", 10);
-    StoreText(ai.UNIT, sizeof ai.UNIT, "m", 1);
-    ai.SCALE_100 = 4.0;
-    ai.USE_AREAS = 3;
-    ai.AREA[0].LEVEL_UPPER = ai.AREA[1].LEVEL_LOWER = 0.5;
-    ai.AREA[1].LEVEL_UPPER = ai.AREA[2].LEVEL_LOWER = 3.5;
-    return std::make_unique<ReportPreview>(*record, std::string("volmar.xml"), env.app.ui);
-});
 
 }  // namespace volmar::gui

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "gui/common/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/link/LinkSelection.h"
 
 namespace volmar::gui {
@@ -57,9 +56,5 @@ void CDlgCommConfirm::Change()
     ChangeLink(this, m_ctx);
     Refresh();
 }
-
-VOLMAR_SCREENSHOT("confirm-access-mode", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgCommConfirm>(env.app);
-});
 
 }  // namespace volmar::gui

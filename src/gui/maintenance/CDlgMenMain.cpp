@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "gui/common/ScreenshotRegistry.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "gui/maintenance/CDlgMenInit.h"
 #include "gui/maintenance/CDlgMenMailTest.h"
@@ -89,7 +88,5 @@ void CDlgMenMain::FtpClientTest()
     if (!AskBeforeLink(m_app, this, kAskProceed)) return;
     RunMaintenance(m_app, this, [](LinkContext& ctx) { return RunFtpClientTest(ctx); });
 }
-
-VOLMAR_SCREENSHOT("men-main", [](ScreenshotEnv& env) { return std::make_unique<CDlgMenMain>(env.app); });
 
 }  // namespace volmar::gui

@@ -4,7 +4,7 @@
 #include <QAbstractButton>
 
 #include "../link/GuiTestSupport.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/screenshots/ScreenshotList.h"
 #include "gui/editors/kit/ScreenFit.h"
 #include "core/settings/SettingRecord.h"
 

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "../link/GuiTestSupport.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/screenshots/ScreenshotList.h"
 #include "gui/editors/io/CDlgSetIoAiArea.h"
 #include "gui/editors/kit/ScreenFit.h"
 #include "core/settings/SettingRecord.h"
