@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "gui/common/AppContext.h"
-#include "gui/app/MainRoutes.h"
+#include "gui/app/WindowTable.h"
 #include "gui/link/GuiInteraction.h"
 
 namespace volmar::gui {

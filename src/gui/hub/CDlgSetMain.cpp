@@ -22,7 +22,6 @@
 #include "gui/hub/ChangeSteps.h"
 #include "core/compare/SettingChanges.h"
 #include "gui/common/SettingFileSave.h"
-#include "gui/editors/io/CDlgSetIo.h"
 #include "gui/hub/SettingUploadStep.h"
 #include "core/link/connect/LinkDescription.h"
 #include "core/settings/DocumentWriter.h"
@@ -72,7 +71,7 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
 
     auto* editors = new QGridLayout;
     editors->addWidget(AddButton("system", "System", open(EditorSlot::System)), 0, 0);
-    editors->addWidget(AddButton("io", "Input/Output", [this] { CDlgSetIo(m_record, m_ctx, this).exec(); }), 0, 1);
+    editors->addWidget(AddButton("io", "Input/Output", open(EditorSlot::InputOutput)), 0, 1);
     editors->addWidget(AddButton("communication", "Communication", open(EditorSlot::Communication)), 1, 0);
     editors->addWidget(AddButton("mail", "E-mail", open(EditorSlot::Mail)), 1, 1);
     editors->addWidget(AddButton("display", "Graph/Display", open(EditorSlot::Display)), 2, 0);

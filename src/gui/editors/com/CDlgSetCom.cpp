@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "gui/common/AppContext.h"
-#include "gui/common/EditorOpeners.h"
 #include "gui/editors/com/CDlgSetComFtpc.h"
 #include "gui/editors/com/CDlgSetComFtps.h"
 #include "gui/editors/com/CDlgSetComModbus.h"
@@ -53,8 +52,5 @@ CDlgSetCom::CDlgSetCom(SettingRecord& record, AppContext& ctx, QWidget* parent) 
     layout->addLayout(row);
     setMinimumWidth(280);
 }
-
-VOLMAR_EDITOR(EditorSlot::Communication,
-              [](SettingRecord& r, AppContext& c, QWidget* p) { CDlgSetCom(r, c, p).exec(); });
 
 }  // namespace volmar::gui

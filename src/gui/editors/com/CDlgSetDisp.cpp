@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "gui/common/AppContext.h"
-#include "gui/common/EditorOpeners.h"
 #include "gui/editors/com/CDlgSetDispPen.h"
 
 namespace volmar::gui {
@@ -30,8 +29,5 @@ CDlgSetDisp::CDlgSetDisp(SettingRecord& record, Interaction& ui, QWidget* parent
     layout->addLayout(row);
     setMinimumWidth(280);
 }
-
-VOLMAR_EDITOR(EditorSlot::Display,
-              [](SettingRecord& r, AppContext& c, QWidget* p) { CDlgSetDisp(r, c.ui, p).exec(); });
 
 }  // namespace volmar::gui

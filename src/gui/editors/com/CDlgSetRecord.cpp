@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "gui/common/AppContext.h"
-#include "gui/common/EditorOpeners.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Form.h"
 #include "core/link/transfer/Interaction.h"
@@ -131,8 +130,5 @@ bool CDlgSetRecord::Confirm()
     m_record.DISP = m_work->DISP;
     return true;
 }
-
-VOLMAR_EDITOR(EditorSlot::Record,
-              [](SettingRecord& r, AppContext& c, QWidget* p) { CDlgSetRecord(r, c.ui, p).exec(); });
 
 }  // namespace volmar::gui
