@@ -15,7 +15,7 @@
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/Ipv4Edit.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"

@@ -13,7 +13,7 @@
 #include "gui/common/DialogKeys.h"
 #include "gui/common/NumberEdit.h"
 #include "gui/editors/kit/GuardedCombo.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"

@@ -16,7 +16,7 @@
 #include "gui/common/AppContext.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/SettingFileSave.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/link/transfer/UnitMessages.h"
 
 namespace volmar::gui {

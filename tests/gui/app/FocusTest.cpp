@@ -5,7 +5,7 @@
 
 #include "../link/GuiTestSupport.h"
 #include "gui/screenshots/ScreenshotList.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {
