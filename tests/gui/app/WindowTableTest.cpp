@@ -1,6 +1,9 @@
 // The window table: with no stand-in in place, each button of the hub and
-// of the I/O menu opens the editor it is captioned for, on the record given.
+// of the I/O menu opens the editor it is captioned for, and a cancelled
+// editor leaves the record as it was.
 #include <QDialog>
+
+#include <string>
 
 #include "../io/IoTestSupport.h"
 #include "core/common/Profile.h"
@@ -29,7 +32,7 @@ TEST_F(WindowTable, EverySlotOpensTheEditorItsButtonNames)
         });
         const auto before = Snapshot();
         OpenerFor(slot)(*record, app, nullptr);
-        EXPECT_EQ(shown, QString::fromUtf8(EditorCaption(slot)));
+        EXPECT_EQ(shown.toStdString(), std::string(EditorCaption(slot)));
         EXPECT_TRUE(Unchanged(*before)) << EditorCaption(slot);
     }
 }
