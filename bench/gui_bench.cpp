@@ -10,7 +10,7 @@
 
 #include "RecordFactory.h"
 #include "core/common/Message.h"
-#include "gui/compare/CDlgChanges.h"
+#include "gui/hub/CDlgChanges.h"
 #include "core/settings/ElementLabels.h"
 #include "gui/editors/io/CDlgSetIoAi.h"
 #include "gui/editors/io/CDlgSetIoAiCh.h"

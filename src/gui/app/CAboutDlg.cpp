@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "gui/app/AppIcon.h"
-#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 
@@ -35,7 +34,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
-
-VOLMAR_SCREENSHOT("about", [](ScreenshotEnv&) { return std::make_unique<CAboutDlg>(); });
 
 }  // namespace volmar::gui

@@ -8,15 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/NetworkEditorFlow.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/RecordText.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/Ipv4Edit.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"
@@ -107,9 +106,5 @@ void CDlgBaseIpAddress::keyPressEvent(QKeyEvent* event)
     if (IsEnterKey(event)) return;
     QDialog::keyPressEvent(event);
 }
-
-VOLMAR_SCREENSHOT("network", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgBaseIpAddress>(env.record, env.app);
-});
 
 }  // namespace volmar::gui

@@ -7,14 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/NetworkEditorFlow.h"
 #include "gui/common/AccountGrid.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/NumberEdit.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/kit/GuardedCombo.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"
@@ -115,9 +114,5 @@ void CDlgBaseQnset::OnUpload()
     WriteAccessDocument(m_record, document);
     UploadPartialDocument(m_ctx, this, document);
 }
-
-VOLMAR_SCREENSHOT("network-access", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgBaseQnset>(env.record, env.app);
-});
 
 }  // namespace volmar::gui

@@ -24,7 +24,7 @@ CVolmarApp::CVolmarApp(std::unique_ptr<Profile> profile)
     m_ui.Bind(m_ctx);
     LoadLinkPreferences(m_ctx);
     m_link.ResetSession();
-    m_routes = DefaultRoutes(m_ctx);
+    m_routes = MainWindowRoutes(m_ctx);
 }
 
 int CVolmarApp::Run()

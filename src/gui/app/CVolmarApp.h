@@ -3,8 +3,8 @@
 // interaction for the whole run, and the main window run modally.
 #include <memory>
 
-#include "gui/app/AppContext.h"
-#include "gui/app/MainRoutes.h"
+#include "gui/common/AppContext.h"
+#include "gui/app/WindowTable.h"
 #include "gui/link/GuiInteraction.h"
 
 namespace volmar::gui {

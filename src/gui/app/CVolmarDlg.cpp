@@ -9,13 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/AppIcon.h"
-#include "gui/app/CAboutDlg.h"
 #include "core/common/FileIo.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/link/DeviceOperation.h"
-#include "gui/link/LinkSelection.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/UnitAccess.h"
@@ -230,18 +227,10 @@ void CVolmarDlg::Network()
 
 void CVolmarDlg::Connect()
 {
-    ChangeLink(this, m_ctx);
+    m_routes.openConnect(this);
     RefreshLink();
 }
 
-void CVolmarDlg::About()
-{
-    CAboutDlg about(this);
-    about.exec();
-}
-
-VOLMAR_SCREENSHOT("main", [](ScreenshotEnv& env) {
-    return std::make_unique<CVolmarDlg>(env.app, DefaultRoutes(env.app));
-});
+void CVolmarDlg::About() { m_routes.openAbout(this); }
 
 }  // namespace volmar::gui

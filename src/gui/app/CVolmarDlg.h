@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/app/MainRoutes.h"
+#include "gui/app/WindowTable.h"
 #include "core/settings/SettingRecord.h"
 
 class QCheckBox;

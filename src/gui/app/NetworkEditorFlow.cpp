@@ -1,6 +1,6 @@
 #include "gui/app/NetworkEditorFlow.h"
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/link/DeviceOperation.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"

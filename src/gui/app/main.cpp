@@ -6,8 +6,7 @@
 #include <memory>
 
 #include "gui/app/CVolmarApp.h"
-#include "gui/app/ScreenshotRun.h"
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/screenshots/ScreenshotRun.h"
 
 namespace {
 
@@ -49,12 +48,5 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("volmar"));
 
     volmar::gui::CVolmarApp volmar;
-    // The windows behind the routes plug in here as they are built; until
-    // then each route shows its notice.
-    volmar::gui::MainRoutes& routes = volmar.Routes();
-    routes.openHub = [&volmar](QWidget* parent, volmar::SettingRecord& record, std::string& filePath) {
-        volmar::gui::CDlgSetMain hub(record, filePath, volmar.Context(), parent);
-        hub.exec();
-    };
     return volmar.Run();
 }

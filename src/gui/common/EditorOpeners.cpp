@@ -2,25 +2,22 @@
 
 #include <array>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/NotAvailable.h"
-
 namespace volmar::gui {
 namespace {
 
 constexpr size_t kSlotCount = static_cast<size_t>(EditorSlot::DiscreteOutput) + 1;
 
-std::array<EditorOpener, kSlotCount>& Openers()
+std::array<EditorOpener, kSlotCount>& StandIns()
 {
-    static std::array<EditorOpener, kSlotCount> openers;
-    return openers;
+    static std::array<EditorOpener, kSlotCount> standIns;
+    return standIns;
 }
 
 }  // namespace
 
 EditorOpener ReplaceEditor(EditorSlot slot, EditorOpener opener)
 {
-    EditorOpener& current = Openers().at(static_cast<size_t>(slot));
+    EditorOpener& current = StandIns().at(static_cast<size_t>(slot));
     EditorOpener old = std::move(current);
     current = std::move(opener);
     return old;
@@ -28,14 +25,15 @@ EditorOpener ReplaceEditor(EditorSlot slot, EditorOpener opener)
 
 EditorOpener OpenerFor(EditorSlot slot)
 {
-    if (const EditorOpener& opener = Openers().at(static_cast<size_t>(slot))) return opener;
-    return [slot](SettingRecord&, AppContext& ctx, QWidget*) { ShowNotAvailable(ctx.ui, EditorCaption(slot)); };
+    if (const EditorOpener& standIn = StandIns().at(static_cast<size_t>(slot))) return standIn;
+    return TableEditor(slot);
 }
 
 const char* EditorCaption(EditorSlot slot)
 {
     switch (slot) {
     case EditorSlot::System: return "System";
+    case EditorSlot::InputOutput: return "Input/Output";
     case EditorSlot::Communication: return "Communication";
     case EditorSlot::Mail: return "E-mail";
     case EditorSlot::Display: return "Graph/Display";

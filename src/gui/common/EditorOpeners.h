@@ -1,13 +1,8 @@
 #pragma once
-// The settings editors that the configuration hub and its "Input/Output"
-// menu open, one slot per button. An editor plugs itself in from its own
-// .cpp, and the buttons pick it up without further change:
-//
-//   VOLMAR_EDITOR(EditorSlot::System, [](SettingRecord& r, AppContext& c, QWidget* p) {
-//       CDlgSetSystem(r, c, p).exec();
-//   });
-//
-// A slot nobody has filled shows the not-available notice naming its button.
+// The settings editors that the configuration hub's and its "Input/Output"
+// menu's buttons open, one slot per button. Which editor a slot opens is
+// the window table's business (gui/app/WindowTable.cpp); the buttons ask
+// OpenerFor(slot). Tests may put a stand-in into a slot for a while.
 #include <functional>
 
 class QWidget;
@@ -23,6 +18,7 @@ struct AppContext;
 enum class EditorSlot {
     // The hub's buttons.
     System,
+    InputOutput,
     Communication,
     Mail,
     Display,
@@ -39,14 +35,17 @@ enum class EditorSlot {
 // Opens an editor modally on the record; the caller ignores its result.
 using EditorOpener = std::function<void(SettingRecord& record, AppContext& ctx, QWidget* parent)>;
 
-// Puts opener into slot and returns the one it replaces (empty if none).
-EditorOpener ReplaceEditor(EditorSlot slot, EditorOpener opener);
-// The slot's editor, or the notice when none is plugged in.
+// The slot's editor: the stand-in while one is set, else the table's.
 EditorOpener OpenerFor(EditorSlot slot);
-// The caption of the slot's button, as the notice names it.
+// The editor the window table puts behind the slot.
+EditorOpener TableEditor(EditorSlot slot);
+// The caption of the slot's button.
 const char* EditorCaption(EditorSlot slot);
 
-// Swaps an editor for the time of a scope (tests).
+// Puts a stand-in into slot (empty: none) and returns the one it replaces.
+EditorOpener ReplaceEditor(EditorSlot slot, EditorOpener opener);
+
+// A stand-in for the time of a scope (tests).
 class ScopedEditor {
 public:
     ScopedEditor(EditorSlot slot, EditorOpener opener) : m_slot(slot), m_old(ReplaceEditor(slot, std::move(opener))) {}
@@ -60,9 +59,3 @@ private:
 };
 
 }  // namespace volmar::gui
-
-#define VOLMAR_EDITOR_CAT2(a, b) a##b
-#define VOLMAR_EDITOR_CAT(a, b) VOLMAR_EDITOR_CAT2(a, b)
-#define VOLMAR_EDITOR(slot, opener)                                                         \
-    static const bool VOLMAR_EDITOR_CAT(volmarEditor_, __LINE__) [[maybe_unused]] = \
-        (::volmar::gui::ReplaceEditor(slot, opener), true)

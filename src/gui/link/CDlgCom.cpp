@@ -12,8 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/link/CDlgNetList.h"
 #include "core/link/connect/AddressBook.h"
 #include "core/settings/ValueText.h"
@@ -183,7 +182,5 @@ void CDlgCom::accept()
     }
     QDialog::accept();
 }
-
-VOLMAR_SCREENSHOT("connect", [](ScreenshotEnv& env) { return std::make_unique<CDlgCom>(env.app); });
 
 }  // namespace volmar::gui

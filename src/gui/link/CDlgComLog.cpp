@@ -13,11 +13,10 @@
 
 #include <algorithm>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/DialogKeys.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/link/transfer/UnitMessages.h"
 
 namespace volmar::gui {
@@ -212,11 +211,5 @@ void RunTerminalLog(AppContext& ctx, QWidget* parent)
     log.Run();
     ctx.ui.Show({MessageIcon::Information, "Turn SW1 OFF at the front of device."});
 }
-
-VOLMAR_SCREENSHOT("terminal-log", [](ScreenshotEnv& env) {
-    auto log = std::make_unique<CDlgComLog>(env.app);
-    log->textBox()->setPlainText(QStringLiteral("QN70G boot\nSD card mounted\nIP 192.168.0.1\n"));
-    return log;
-});
 
 }  // namespace volmar::gui

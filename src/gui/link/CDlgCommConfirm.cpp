@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/link/LinkSelection.h"
 
 namespace volmar::gui {
@@ -57,9 +56,5 @@ void CDlgCommConfirm::Change()
     ChangeLink(this, m_ctx);
     Refresh();
 }
-
-VOLMAR_SCREENSHOT("confirm-access-mode", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgCommConfirm>(env.app);
-});
 
 }  // namespace volmar::gui

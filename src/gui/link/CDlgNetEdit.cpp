@@ -5,8 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 
 namespace volmar::gui {
 
@@ -52,10 +51,5 @@ void CDlgNetEdit::accept()
     }
     QDialog::accept();
 }
-
-VOLMAR_SCREENSHOT("address-entry", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgNetEdit>(env.app.ui, QStringLiteral("Pump house"), QStringLiteral("192.168.10.21"),
-                                         QStringList{}, 0);
-});
 
 }  // namespace volmar::gui

@@ -5,8 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/link/CDlgNetEdit.h"
 #include "core/link/connect/AddressBook.h"
 
@@ -79,7 +78,5 @@ void CDlgNetList::accept()
     WriteAddressBook(m_ctx.profile, book);
     QDialog::accept();
 }
-
-VOLMAR_SCREENSHOT("address-book", [](ScreenshotEnv& env) { return std::make_unique<CDlgNetList>(env.app); });
 
 }  // namespace volmar::gui

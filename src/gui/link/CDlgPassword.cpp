@@ -5,8 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "core/link/transfer/UnitMessages.h"
 
 namespace volmar::gui {
@@ -50,12 +49,5 @@ void CDlgPassword::accept()
     }
     QDialog::accept();
 }
-
-VOLMAR_SCREENSHOT("login", [](ScreenshotEnv& env) {
-    auto dialog = std::make_unique<CDlgPassword>(env.app.ui);
-    dialog->loginIdEdit()->setText(QStringLiteral("kovan"));
-    dialog->passwordEdit()->setText(QStringLiteral("secret"));
-    return dialog;
-});
 
 }  // namespace volmar::gui

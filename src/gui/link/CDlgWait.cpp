@@ -15,8 +15,7 @@
 #include <climits>
 #include <thread>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 
 namespace volmar::gui {
 namespace {
@@ -133,15 +132,5 @@ std::unique_ptr<CDlgWait> MakeWaitDialog(const TransferView& view, QWidget* pare
         return std::make_unique<CDlgWait232c>(view, parent);
     }
 }
-
-VOLMAR_SCREENSHOT("wait-tcp", [](ScreenshotEnv&) {
-    TransferView view;
-    view.link = TransferLink::PlainTcp;
-    view.object = "CONFIG_P";
-    view.total = 100;
-    auto dialog = std::make_unique<CDlgWaitTcp>(view);
-    dialog->ShowProgress(40);
-    return std::unique_ptr<QWidget>(std::move(dialog));
-});
 
 }  // namespace volmar::gui

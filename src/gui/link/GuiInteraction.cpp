@@ -9,7 +9,7 @@
 #include <chrono>
 #include <thread>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/link/CDlgCommConfirm.h"
 #include "gui/link/CDlgPassword.h"
 #include "gui/link/CDlgWait.h"

@@ -1,6 +1,6 @@
 #include "gui/link/LinkSelection.h"
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/link/CDlgCom.h"
 
 namespace volmar::gui {

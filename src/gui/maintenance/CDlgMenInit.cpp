@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/common/ScreenshotRegistry.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/maintenance/MaintenanceTexts.h"
 
@@ -22,7 +21,5 @@ void CDlgMenInit::Initialize()
     if (!AskBeforeLink(App(), this, kAskInitialize)) return;
     Run([](LinkContext& ctx) { return InitializeMemoryBlock(ctx); });
 }
-
-VOLMAR_SCREENSHOT("men-init", [](ScreenshotEnv& env) { return std::make_unique<CDlgMenInit>(env.app); });
 
 }  // namespace volmar::gui

@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include "gui/common/RecordText.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/kit/ReportTable.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/maintenance/MaintenanceTexts.h"
@@ -62,12 +61,5 @@ void CDlgMenMailTest::Send(uint8_t report)
     if (!AskBeforeLink(App(), this, kAskProceed)) return;
     Run([report](LinkContext& ctx) { return SendTestMail(ctx, report); });
 }
-
-VOLMAR_SCREENSHOT("men-testmail", [](ScreenshotEnv& env) {
-    auto setting = std::make_unique<SettingRecord>(env.record);
-    setting->MAIL_REPORT.EVENT[0].MODE = kUse;
-    StoreText(setting->MAIL_REPORT.EVENT[0].TITLE, sizeof setting->MAIL_REPORT.EVENT[0].TITLE, "Tank level high", 15);
-    return std::make_unique<CDlgMenMailTest>(env.app, std::move(setting));
-});
 
 }  // namespace volmar::gui

@@ -3,66 +3,18 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "gui/common/ScreenshotRegistry.h"
-#include "core/link/transfer/SettingDownload.h"
-#include "gui/maintenance/CDlgMenInit.h"
-#include "gui/maintenance/CDlgMenMailTest.h"
-#include "gui/maintenance/CDlgMenPriSum.h"
-#include "gui/maintenance/CDlgMenQueries.h"
-#include "gui/maintenance/CDlgMenSysLog.h"
-#include "gui/maintenance/CDlgMenTime.h"
-#include "gui/maintenance/CDlgMenUserView.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/maintenance/MaintenanceTexts.h"
+#include "gui/maintenance/MaintenanceRun.h"
 
 namespace volmar::gui {
-namespace {
-
-template <class Dialog>
-std::function<void()> Opener(AppContext& app, QWidget* parent)
-{
-    return [&app, parent] {
-        Dialog dialog(app, parent);
-        dialog.exec();
-    };
-}
-
-// A window that works on the unit's own setting: the setting is read first,
-// and the window opens only when that succeeded.
-template <class Dialog>
-std::function<void()> OpenerWithUnitSetting(AppContext& app, QWidget* parent)
-{
-    return [&app, parent] {
-        auto setting = std::make_unique<SettingRecord>();
-        const bool read = RunMaintenance(app, parent, [&](LinkContext& ctx) {
-            return DownloadSetting(ctx.link, ctx.ui, ctx.profile, *setting, ctx.options);
-        });
-        if (!read) return;
-        Dialog dialog(app, std::move(setting), parent);
-        dialog.exec();
-    };
-}
-
-}  // namespace
 
 CDlgMenMain::CDlgMenMain(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
     setWindowTitle(QStringLiteral("Maintenance"));
-    const std::pair<const char*, std::function<void()>> entries[] = {
-        {"Date/Time", Opener<CDlgMenTime>(app, this)},
-        {"MAC address", Opener<CDlgMenMac>(app, this)},
-        {"QN70-G version", Opener<CDlgMenVer>(app, this)},
-        {"System log", Opener<CDlgMenSysLog>(app, this)},
-        {"Preset count", OpenerWithUnitSetting<CDlgMenPriSum>(app, this)},
-        {"Disk usage", Opener<CDlgMenSdUse>(app, this)},
-        {"Initialize", Opener<CDlgMenInit>(app, this)},
-        {"FTP client test", [this] { FtpClientTest(); }},
-        {"Test mail", OpenerWithUnitSetting<CDlgMenMailTest>(app, this)},
-        {"User defined browser view", Opener<CDlgMenUserView>(app, this)},
-    };
     auto* grid = new QGridLayout(this);
     int i = 0;
-    for (const auto& [caption, action] : entries) {
+    for (const auto& [caption, action] : MaintenanceButtons(app, *this)) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         button->setAutoDefault(false);
         button->setMinimumWidth(200);
@@ -89,7 +41,5 @@ void CDlgMenMain::FtpClientTest()
     if (!AskBeforeLink(m_app, this, kAskProceed)) return;
     RunMaintenance(m_app, this, [](LinkContext& ctx) { return RunFtpClientTest(ctx); });
 }
-
-VOLMAR_SCREENSHOT("men-main", [](ScreenshotEnv& env) { return std::make_unique<CDlgMenMain>(env.app); });
 
 }  // namespace volmar::gui

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/common/ScreenshotRegistry.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/maintenance/MaintenanceTexts.h"
 #include "core/maintenance/PresetCount.h"
@@ -65,12 +64,5 @@ void CDlgMenPriSum::Upload()
     if (!AskBeforeLink(App(), this, kAskUpload)) return;
     Run([&](LinkContext& ctx) { return SendPresetCommand(ctx, *preset); });
 }
-
-VOLMAR_SCREENSHOT("men-presetcount", [](ScreenshotEnv& env) {
-    auto setting = std::make_unique<SettingRecord>(env.record);
-    setting->IO.PI[0].TYPE = 1;
-    StoreText(setting->IO.PI[0].NAME, sizeof setting->IO.PI[0].NAME, "Flow meter 1", 12);
-    return std::make_unique<CDlgMenPriSum>(env.app, std::move(setting));
-});
 
 }  // namespace volmar::gui

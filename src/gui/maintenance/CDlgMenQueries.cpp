@@ -1,6 +1,5 @@
 #include "gui/maintenance/CDlgMenQueries.h"
 
-#include "gui/common/ScreenshotRegistry.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/maintenance/MaintenanceTexts.h"
 
@@ -25,16 +24,5 @@ CDlgMenSdUse::CDlgMenSdUse(AppContext& app, QWidget* parent)
 {
     QueryWhenShown([this] { QueryThenShow(ReadDiskFree); });
 }
-
-VOLMAR_SCREENSHOT("men-mac", [](ScreenshotEnv& env) {
-    auto d = std::make_unique<CDlgMenMac>(env.app);
-    d->DropQuery();
-    return std::unique_ptr<QWidget>(std::move(d));
-});
-VOLMAR_SCREENSHOT("men-sduse", [](ScreenshotEnv& env) {
-    auto d = std::make_unique<CDlgMenSdUse>(env.app);
-    d->DropQuery();
-    return std::unique_ptr<QWidget>(std::move(d));
-});
 
 }  // namespace volmar::gui

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/common/ScreenshotRegistry.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/maintenance/MaintenanceTexts.h"
 
@@ -40,11 +39,5 @@ void CDlgMenSysLog::Reset()
     if (!AskBeforeLink(App(), this, kAskResetLog)) return;
     if (Run([](LinkContext& ctx) { return ResetSystemLog(ctx); })) Reload();
 }
-
-VOLMAR_SCREENSHOT("men-syslog", [](ScreenshotEnv& env) {
-    auto d = std::make_unique<CDlgMenSysLog>(env.app);
-    d->DropQuery();
-    return std::unique_ptr<QWidget>(std::move(d));
-});
 
 }  // namespace volmar::gui

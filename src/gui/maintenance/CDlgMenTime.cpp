@@ -7,7 +7,6 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
-#include "gui/common/ScreenshotRegistry.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/maintenance/MaintenanceTexts.h"
 
@@ -93,7 +92,5 @@ void CDlgMenTime::Apply()
                          .arg(m_fields[0]->text(), m_fields[1]->text(), m_fields[2]->text(), m_fields[3]->text(),
                               m_fields[4]->text(), m_fields[5]->text()));
 }
-
-VOLMAR_SCREENSHOT("men-time", [](ScreenshotEnv& env) { return std::make_unique<CDlgMenTime>(env.app); });
 
 }  // namespace volmar::gui

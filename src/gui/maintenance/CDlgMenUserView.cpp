@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/link/DeviceOperation.h"
 #include "core/maintenance/MaintenanceTexts.h"
 #include "core/maintenance/UserView.h"
@@ -69,7 +68,5 @@ void CDlgMenUserView::Reset()
     if (!AskBeforeLink(App(), this, kAskResetUserView)) return;
     Run([](LinkContext& ctx) { return ResetUserView(ctx); });
 }
-
-VOLMAR_SCREENSHOT("men-userview", [](ScreenshotEnv& env) { return std::make_unique<CDlgMenUserView>(env.app); });
 
 }  // namespace volmar::gui

@@ -10,10 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/AccountGrid.h"
 #include "gui/common/DialogKeys.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/CDlgSetComFtps.h"
 #include "gui/editors/com/CDlgSetComWeb.h"
 
@@ -107,9 +106,5 @@ bool CheckCredentialsBeforeUpload(SettingRecord& record, AppContext& ctx, QWidge
     ctx.ui.Show({MessageIcon::Warning, kMsgRecommend});
     return CDlgSetIdPwd(record, flags, ctx, parent).exec() == QDialog::Accepted;
 }
-
-VOLMAR_SCREENSHOT("id-password", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetIdPwd>(env.record, kWebCredentialsDefault | kFtpCredentialsDefault, env.app);
-});
 
 }  // namespace volmar::gui

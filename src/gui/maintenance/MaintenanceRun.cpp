@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "gui/editors/kit/FirstFocus.h"
+#include "gui/common/FirstFocus.h"
 #include "gui/link/DeviceOperation.h"
 
 namespace volmar::gui {

@@ -9,7 +9,7 @@
 
 #include <QDialog>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 
 class QLineEdit;
 class QVBoxLayout;

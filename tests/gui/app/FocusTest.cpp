@@ -4,8 +4,8 @@
 #include <QAbstractButton>
 
 #include "../link/GuiTestSupport.h"
-#include "gui/common/ScreenshotRegistry.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/screenshots/ScreenshotList.h"
+#include "gui/common/ScreenFit.h"
 #include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {

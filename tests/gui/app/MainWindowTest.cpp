@@ -38,7 +38,7 @@ struct MainWindow : ::testing::Test {
 
     MainRoutes Routes()
     {
-        MainRoutes routes = DefaultRoutes(app.ctx);
+        MainRoutes routes = MainWindowRoutes(app.ctx);
         routes.openHub = [this](QWidget*, SettingRecord& record, std::string& path) {
             ++hubOpened;
             hubPath = path;

@@ -14,7 +14,7 @@
 #include "PtyUnit.h"
 #include "gui/app/CDlgBaseIpAddress.h"
 #include "gui/app/CDlgBaseQnset.h"
-#include "gui/app/MainRoutes.h"
+#include "gui/app/WindowTable.h"
 #include "gui/common/AccountGrid.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/Ipv4Edit.h"
@@ -120,7 +120,7 @@ TEST_F(NetworkEditors, AddressEditorTypedAndUploadedAsTheNetworkDocument)
         EXPECT_TRUE(editor->isVisible());  // stays open
         QTest::mouseClick(editor->backButton(), Qt::LeftButton);
     });
-    DefaultRoutes(app.ctx).openNetworkAddress(nullptr, *record);
+    MainWindowRoutes(app.ctx).openNetworkAddress(nullptr, *record);
 
     const std::string expected =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<VOL_MAR>\r\n\r\n<COM>\r\n  <TCP_IP>\r\n"
@@ -158,7 +158,7 @@ TEST_F(NetworkEditors, AccessEditorTypedAndUploadedAsTheAccessDocument)
         QTest::mouseClick(editor->uploadButton(), Qt::LeftButton);
         QTest::mouseClick(editor->backButton(), Qt::LeftButton);
     });
-    DefaultRoutes(app.ctx).openNetworkAccess(nullptr, *record);
+    MainWindowRoutes(app.ctx).openNetworkAccess(nullptr, *record);
 
     std::string auth;
     for (int i = 0; i < 8; ++i) {

@@ -6,9 +6,9 @@
 #include <QScrollBar>
 
 #include "../link/GuiTestSupport.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/screenshots/ScreenshotList.h"
 #include "gui/editors/io/CDlgSetIoAiArea.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 #include "core/settings/SettingRecord.h"
 
 namespace volmar::gui::test {

@@ -4,7 +4,7 @@
 #include <QCheckBox>
 
 #include "../io/IoTestSupport.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "core/common/Profile.h"
 #include "gui/editors/com/CDlgSetCom.h"
 #include "gui/editors/com/CDlgSetComFtpc.h"

@@ -12,7 +12,7 @@
 
 #include "RecordingInteraction.h"
 #include "SimProcess.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "core/common/Profile.h"
 #include "core/compare/SettingChanges.h"
 #include "core/link/transfer/LinkState.h"

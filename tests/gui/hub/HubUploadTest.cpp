@@ -15,7 +15,7 @@
 #include "Process.h"
 #include "RecordFactory.h"
 #include "SimProcess.h"
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/CDlgSetMain.h"
 #include "gui/maintenance/CDlgSetIdPwd.h"
 #include "core/settings/DocumentWriter.h"
 

@@ -18,8 +18,8 @@
 #include "HubTestSupport.h"
 #include "Process.h"
 #include "RecordFactory.h"
-#include "gui/compare/CDlgSetReport.h"
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/ReportPreview.h"
+#include "gui/hub/CDlgSetMain.h"
 
 namespace volmar::gui {
 namespace {
@@ -64,7 +64,7 @@ TEST_F(ReportDialog, HubButtonPreviewsTheHubsRecord)
     CDlgSetMain hub(*m_record, "/data/plant.xml", m_ctx.app);
     hub.show();
     QString preview;
-    auto ran = test::OnNextModal<CDlgSetReport>([&](CDlgSetReport* dialog) {
+    auto ran = test::OnNextModal<ReportPreview>([&](ReportPreview* dialog) {
         preview = dialog->Browser()->toPlainText();
         QTest::mouseClick(dialog->findChild<QPushButton*>("close"), Qt::LeftButton);
     });
@@ -83,7 +83,7 @@ TEST_F(ReportDialog, LongReportSavesAsPdf)
 {
     for (AiChannel& ai : m_record->IO.AI) ai.TYPE = 1;
     for (PiChannel& pi : m_record->IO.PI) pi.TYPE = 1;
-    CDlgSetReport dialog(*m_record, "plant.xml", m_ctx.ui);
+    ReportPreview dialog(*m_record, "plant.xml", m_ctx.ui);
     dialog.SetPathChooser([&](QWidget*, const std::string&) -> std::optional<std::string> {
         return m_dir.File("long.pdf");
     });
@@ -94,7 +94,7 @@ TEST_F(ReportDialog, LongReportSavesAsPdf)
 
 TEST_F(ReportDialog, SavesHtmlAndPdfPrintsAndReportsAFailedSave)
 {
-    CDlgSetReport dialog(*m_record, "plant.xml", m_ctx.ui);
+    ReportPreview dialog(*m_record, "plant.xml", m_ctx.ui);
     std::vector<std::string> paths = {m_dir.File("r.html"), m_dir.File("r.PDF"), m_dir.File("missing/r.html")};
     std::string suggested;
     dialog.SetPathChooser([&](QWidget*, const std::string& s) -> std::optional<std::string> {

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "IoTestSupport.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
 #include "core/common/Profile.h"
 #include "core/link/transfer/LinkState.h"

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "RecordingInteraction.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "core/link/connect/AddressBook.h"
 
 namespace volmar::gui::test {

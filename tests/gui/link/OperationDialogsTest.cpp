@@ -9,7 +9,7 @@
 #include "GuiTestSupport.h"
 #include "RecordFactory.h"
 #include "SimProcess.h"
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/CDlgSetMain.h"
 #include "gui/link/CDlgCommConfirm.h"
 #include "gui/link/CDlgPassword.h"
 #include "gui/link/CDlgWait.h"

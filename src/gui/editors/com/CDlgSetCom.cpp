@@ -5,9 +5,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/EditorOpeners.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/CDlgSetComFtpc.h"
 #include "gui/editors/com/CDlgSetComFtps.h"
 #include "gui/editors/com/CDlgSetComModbus.h"
@@ -54,10 +52,5 @@ CDlgSetCom::CDlgSetCom(SettingRecord& record, AppContext& ctx, QWidget* parent) 
     layout->addLayout(row);
     setMinimumWidth(280);
 }
-
-VOLMAR_EDITOR(EditorSlot::Communication,
-              [](SettingRecord& r, AppContext& c, QWidget* p) { CDlgSetCom(r, c, p).exec(); });
-
-VOLMAR_SCREENSHOT("com-menu", [](ScreenshotEnv& env) { return std::make_unique<CDlgSetCom>(env.record, env.app); });
 
 }  // namespace volmar::gui

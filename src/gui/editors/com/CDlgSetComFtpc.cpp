@@ -4,9 +4,8 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/RecordText.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/FieldChecks.h"
@@ -83,9 +82,5 @@ bool CDlgSetComFtpc::Confirm()
     ftpc.PASV_ADDR = m_ignore->isChecked() ? 1 : 0;
     return true;
 }
-
-VOLMAR_SCREENSHOT("com-ftp-client", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetComFtpc>(env.record, env.app.ui);
-});
 
 }  // namespace volmar::gui

@@ -9,12 +9,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/AccountGrid.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/NumberEdit.h"
 #include "gui/common/RecordText.h"
-#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 namespace {
@@ -113,9 +112,5 @@ void CDlgSetComFtps::keyPressEvent(QKeyEvent* event)
     else
         QDialog::keyPressEvent(event);
 }
-
-VOLMAR_SCREENSHOT("com-ftp-server", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetComFtps>(env.record, env.app);
-});
 
 }  // namespace volmar::gui

@@ -3,8 +3,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/FieldChecks.h"
@@ -65,9 +64,5 @@ bool CDlgSetComModbus::Confirm()
     mb.RINGER_TIME = static_cast<int32_t>(kit::SignedValue(m_linger));
     return true;
 }
-
-VOLMAR_SCREENSHOT("com-modbus", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetComModbus>(env.record, env.app.ui);
-});
 
 }  // namespace volmar::gui

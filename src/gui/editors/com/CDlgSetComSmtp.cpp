@@ -3,9 +3,8 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/RecordText.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/Form.h"
@@ -134,9 +133,5 @@ bool CDlgSetComSmtp::Confirm()
     StoreSelected(m_startTls, s.STARTTLS);
     return true;
 }
-
-VOLMAR_SCREENSHOT("com-smtp", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetComSmtp>(env.record, env.app.ui);
-});
 
 }  // namespace volmar::gui

@@ -3,8 +3,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"
@@ -42,9 +41,5 @@ bool CDlgSetComSntp::Confirm()
     kit::ToRecord(m_record.COM.SNTP.SERVER, m_server->text());
     return true;
 }
-
-VOLMAR_SCREENSHOT("com-sntp", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetComSntp>(env.record, env.app.ui);
-});
 
 }  // namespace volmar::gui

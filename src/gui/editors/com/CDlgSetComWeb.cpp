@@ -7,11 +7,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/AccountGrid.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/NumberEdit.h"
-#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 
@@ -65,9 +64,5 @@ void CDlgSetComWeb::keyPressEvent(QKeyEvent* event)
     else
         QDialog::keyPressEvent(event);
 }
-
-VOLMAR_SCREENSHOT("com-web", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetComWeb>(env.record, env.app);
-});
 
 }  // namespace volmar::gui

@@ -4,9 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/EditorOpeners.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/CDlgSetDispPen.h"
 
 namespace volmar::gui {
@@ -31,10 +29,5 @@ CDlgSetDisp::CDlgSetDisp(SettingRecord& record, Interaction& ui, QWidget* parent
     layout->addLayout(row);
     setMinimumWidth(280);
 }
-
-VOLMAR_EDITOR(EditorSlot::Display,
-              [](SettingRecord& r, AppContext& c, QWidget* p) { CDlgSetDisp(r, c.ui, p).exec(); });
-
-VOLMAR_SCREENSHOT("display-menu", [](ScreenshotEnv& env) { return std::make_unique<CDlgSetDisp>(env.record, env.app.ui); });
 
 }  // namespace volmar::gui

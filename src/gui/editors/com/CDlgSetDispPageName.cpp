@@ -5,8 +5,7 @@
 #include <QLineEdit>
 #include <string>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"
 #include "core/settings/UsableChannels.h"
@@ -52,9 +51,5 @@ bool CDlgSetDispPageName::Confirm()
     for (int i = 0; i < kPageCount; ++i) kit::ToRecord(m_record.DISP.PAGE[i], m_names[static_cast<size_t>(i)]->text());
     return true;
 }
-
-VOLMAR_SCREENSHOT("display-page-names", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetDispPageName>(env.record, env.app.ui);
-});
 
 }  // namespace volmar::gui

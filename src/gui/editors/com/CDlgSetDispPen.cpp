@@ -3,8 +3,7 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/CDlgSetDispPageName.h"
 #include "gui/editors/com/CDlgSetDispPenConf.h"
 #include "gui/editors/com/PenText.h"
@@ -85,21 +84,5 @@ void CDlgSetDispPen::PasteRow(int from, int to)
     d.PEN_LOG[to] = d.PEN_LOG[from];
     PaintRow(to);
 }
-
-std::unique_ptr<QWidget> PenListScreenshot(ScreenshotEnv& env)
-{
-    env.record.RECORD.SPEED = kSpeed1s;
-    env.record.IO.AI[0].TYPE = 1;
-    std::snprintf(env.record.IO.AI[0].NAME, sizeof env.record.IO.AI[0].NAME, "Level");
-    std::snprintf(env.record.IO.AI[0].UNIT, sizeof env.record.IO.AI[0].UNIT, "m");
-    env.record.DISP.PEN_CONF[0] = {kPenAi, 1, 1};
-    env.record.DISP.PEN_COLOR[0] = 0xC02020;
-    env.record.DISP.PEN_DRAW[0] = {10.0, 0.0};
-    env.record.DISP.PEN_CONF[5] = {kPenDi, 3, 0};
-    env.record.DISP.PEN_COLOR[5] = 0x20A020;
-    return std::make_unique<CDlgSetDispPen>(env.record, env.app.ui);
-}
-
-VOLMAR_SCREENSHOT("display-pens", PenListScreenshot);
 
 }  // namespace volmar::gui

@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <cmath>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/com/PenText.h"
 #include "gui/editors/kit/ColourSwatch.h"
@@ -169,17 +168,5 @@ bool CDlgSetDispPenConf::Confirm()
     com::StoreSelected(m_log, m_record.DISP.PEN_LOG[m_pen]);
     return true;
 }
-
-std::unique_ptr<QWidget> PenScreenshot(ScreenshotEnv& env)
-{
-    env.record.IO.AI[2].TYPE = 1;
-    std::snprintf(env.record.IO.AI[2].NAME, sizeof env.record.IO.AI[2].NAME, "Flow");
-    std::snprintf(env.record.IO.AI[2].UNIT, sizeof env.record.IO.AI[2].UNIT, "m3/h");
-    env.record.DISP.PEN_CONF[4] = {kPenAi, 3, 1};
-    env.record.DISP.PEN_COLOR[4] = 0x2080C0;
-    return std::make_unique<CDlgSetDispPenConf>(env.record, 4, env.app.ui);
-}
-
-VOLMAR_SCREENSHOT("display-pen", PenScreenshot);
 
 }  // namespace volmar::gui

@@ -7,9 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/EditorOpeners.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Form.h"
 #include "core/link/transfer/Interaction.h"
@@ -132,10 +130,5 @@ bool CDlgSetRecord::Confirm()
     m_record.DISP = m_work->DISP;
     return true;
 }
-
-VOLMAR_EDITOR(EditorSlot::Record,
-              [](SettingRecord& r, AppContext& c, QWidget* p) { CDlgSetRecord(r, c.ui, p).exec(); });
-
-VOLMAR_SCREENSHOT("record", [](ScreenshotEnv& env) { return std::make_unique<CDlgSetRecord>(env.record, env.app.ui); });
 
 }  // namespace volmar::gui

@@ -4,8 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/EditorOpeners.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/com/CDlgSetRepAddr.h"
 #include "gui/editors/com/CDlgSetRepErrorDo.h"
 #include "gui/editors/com/CDlgSetRepEvent.h"
@@ -55,8 +54,5 @@ CDlgSetRep::CDlgSetRep(SettingRecord& record, Interaction& ui, QWidget* parent)
     layout->addLayout(row);
     setMinimumWidth(280);
 }
-
-// The hub's "E-mail" button opens this menu.
-VOLMAR_EDITOR(EditorSlot::Mail, [](SettingRecord& r, AppContext& c, QWidget* p) { Run<CDlgSetRep>(r, c.ui, p); });
 
 }  // namespace volmar::gui

@@ -4,9 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/EditorOpeners.h"
-#include "gui/common/ScreenshotRegistry.h"
 
 namespace volmar::gui {
 
@@ -34,7 +33,5 @@ CDlgSetIo::CDlgSetIo(SettingRecord& record, AppContext& ctx, QWidget* parent)
     layout->addLayout(row);
     setMinimumWidth(280);
 }
-
-VOLMAR_SCREENSHOT("io-menu", [](ScreenshotEnv& env) { return std::make_unique<CDlgSetIo>(env.record, env.app); });
 
 }  // namespace volmar::gui

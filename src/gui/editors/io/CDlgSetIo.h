@@ -1,6 +1,6 @@
 #pragma once
 // "Input/Output": the menu of the I/O editors, each opened on the hub's
-// record. The editors plug themselves into their EditorSlot.
+// record through its EditorSlot (the window table says which editor).
 #include <QDialog>
 
 #include "core/settings/SettingRecord.h"

@@ -1,7 +1,6 @@
 #include "gui/editors/io/CDlgSetIoDi.h"
 
-#include "gui/app/AppContext.h"
-#include "gui/common/EditorOpeners.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/io/CDlgSetIoDiCh.h"
 #include "gui/editors/io/DiscreteRows.h"
 #include "gui/editors/kit/RecordText.h"
@@ -32,11 +31,5 @@ void CDlgSetIoDi::OpenRow(int row)
 }
 
 void CDlgSetIoDi::PasteRow(int from, int to) { m_record.IO.DI[to] = m_record.IO.DI[from]; }
-
-// The I/O menu's "DI" button.
-VOLMAR_EDITOR(EditorSlot::DiscreteInput, [](SettingRecord& r, AppContext& c, QWidget* p) {
-    CDlgSetIoDi dialog(r, c.ui, p);
-    dialog.exec();
-});
 
 }  // namespace volmar::gui

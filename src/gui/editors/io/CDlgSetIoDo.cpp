@@ -2,8 +2,7 @@
 
 #include <QPushButton>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/EditorOpeners.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/io/CDlgSetIoDoCh.h"
 #include "gui/editors/io/CDlgSetIoDoUsed.h"
 #include "gui/editors/io/DiscreteRows.h"
@@ -41,11 +40,5 @@ void CDlgSetIoDo::OpenRow(int row)
 }
 
 void CDlgSetIoDo::PasteRow(int from, int to) { m_record.IO.DO[to] = m_record.IO.DO[from]; }
-
-// The I/O menu's "DO" button.
-VOLMAR_EDITOR(EditorSlot::DiscreteOutput, [](SettingRecord& r, AppContext& c, QWidget* p) {
-    CDlgSetIoDo dialog(r, c.ui, p);
-    dialog.exec();
-});
 
 }  // namespace volmar::gui

@@ -8,8 +8,7 @@
 #include <QLineEdit>
 #include <string>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/Form.h"
@@ -165,9 +164,5 @@ bool CDlgSetSystem::Confirm()
     StoreDst(m_end, sys.DST.END);
     return true;
 }
-
-VOLMAR_SCREENSHOT("system", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetSystem>(env.record, env.app.ui);
-});
 
 }  // namespace volmar::gui

@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 
 #include "gui/editors/kit/FieldChecks.h"
-#include "gui/editors/kit/FirstFocus.h"
+#include "gui/common/FirstFocus.h"
 #include "gui/editors/kit/GuardedCombo.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 
 namespace volmar::gui::kit {
 

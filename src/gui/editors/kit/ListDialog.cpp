@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/editors/kit/EditorDialog.h"
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 
 namespace volmar::gui::kit {
 

@@ -1,12 +1,12 @@
-#include "gui/compare/ChangeSteps.h"
+#include "gui/hub/ChangeSteps.h"
 
 #include <memory>
 #include <utility>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/NetworkEditorFlow.h"
 #include "core/common/FileIo.h"
-#include "gui/compare/CDlgChanges.h"
+#include "gui/hub/CDlgChanges.h"
 #include "core/compare/SettingChanges.h"
 #include "gui/link/DeviceOperation.h"
 #include "gui/link/GuiInteraction.h"

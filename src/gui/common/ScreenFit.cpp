@@ -1,4 +1,4 @@
-#include "gui/editors/kit/ScreenFit.h"
+#include "gui/common/ScreenFit.h"
 
 #include <algorithm>
 

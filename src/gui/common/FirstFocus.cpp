@@ -1,4 +1,4 @@
-#include "gui/editors/kit/FirstFocus.h"
+#include "gui/common/FirstFocus.h"
 
 #include <QEvent>
 #include <QPushButton>

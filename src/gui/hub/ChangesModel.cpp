@@ -1,4 +1,4 @@
-#include "gui/compare/ChangesModel.h"
+#include "gui/hub/ChangesModel.h"
 
 #include <QBrush>
 #include <QFont>

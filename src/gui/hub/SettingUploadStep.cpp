@@ -1,9 +1,9 @@
-#include "gui/editors/io/SettingUploadStep.h"
+#include "gui/hub/SettingUploadStep.h"
 
 #include <QWidget>
 
-#include "gui/app/AppContext.h"
-#include "gui/compare/ChangeSteps.h"
+#include "gui/common/AppContext.h"
+#include "gui/hub/ChangeSteps.h"
 #include "gui/link/DeviceOperation.h"
 #include "core/link/transfer/FirmwareCheck.h"
 #include "core/link/transfer/Login.h"

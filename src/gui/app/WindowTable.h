@@ -1,12 +1,10 @@
 #pragma once
-// Where the main window's buttons lead besides its own work. Each route
-// defaults to the notice of a window not yet in this version; main() plugs
-// in the windows as they are built, e.g.
-//
-//   routes.openHub = [&ctx](QWidget* parent, SettingRecord& record, std::string& filePath) {
-//       CDlgSetMain hub(ctx, record, filePath, parent);
-//       hub.exec();
-//   };
+// Which window each button opens: the main window's, the configuration
+// hub's and the menus' ("Input/Output", "Maintenance"). WindowTable.cpp
+// lists them top to bottom; the windows only lay out their buttons:
+//   - the main window runs the MainRoutes of MainWindowRoutes();
+//   - the hub and the I/O menu run OpenerFor(EditorSlot) (gui/common/EditorOpeners.h);
+//   - the maintenance menu lays out MaintenanceButtons() (gui/maintenance/CDlgMenMain.h).
 #include <functional>
 #include <string>
 
@@ -20,6 +18,8 @@ namespace volmar::gui {
 
 struct AppContext;
 
+// Where the main window's buttons lead besides its own work (tests put
+// stand-ins in their place).
 struct MainRoutes {
     // The configuration hub on the current record and file path (after New
     // setting, Read file and a download).
@@ -32,9 +32,13 @@ struct MainRoutes {
     std::function<void(QWidget* parent, SettingRecord& record)> openNetworkAccess;
     // "Network": the IP address editor on the record.
     std::function<void(QWidget* parent, SettingRecord& record)> openNetworkAddress;
+    // "Connect": the choice of the link.
+    std::function<void(QWidget* parent)> openConnect;
+    // "About VOLMAR...".
+    std::function<void(QWidget* parent)> openAbout;
 };
 
-// Every route as the notice of a window not yet built.
-MainRoutes DefaultRoutes(AppContext& ctx);
+// The windows behind the main window's buttons.
+MainRoutes MainWindowRoutes(AppContext& ctx);
 
 }  // namespace volmar::gui

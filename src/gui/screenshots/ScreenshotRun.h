@@ -1,5 +1,5 @@
 #pragma once
-// `volmar --screenshots DIR`: every registered window rendered to
+// `volmar --screenshots DIR`: every window of the list rendered to
 // DIR/NAME.png, on sample preferences (an address book, a selected unit, a
 // serial device) so that the windows show what they look like in use.
 #include <QString>

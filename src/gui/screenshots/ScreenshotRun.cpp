@@ -1,4 +1,4 @@
-#include "gui/app/ScreenshotRun.h"
+#include "gui/screenshots/ScreenshotRun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,8 +6,8 @@
 
 #include <cstdio>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
+#include "gui/screenshots/ScreenshotList.h"
 #include "gui/link/GuiInteraction.h"
 #include "core/link/connect/AddressBook.h"
 #include "core/settings/SettingRecord.h"

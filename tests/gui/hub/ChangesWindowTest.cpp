@@ -21,9 +21,9 @@
 #include "RecordFactory.h"
 #include "SimProcess.h"
 #include "core/common/FileIo.h"
-#include "gui/compare/CDlgChanges.h"
-#include "gui/compare/ChangesModel.h"
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/CDlgChanges.h"
+#include "gui/hub/ChangesModel.h"
+#include "gui/hub/CDlgSetMain.h"
 #include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {

@@ -1,4 +1,4 @@
-#include "gui/compare/CDlgChanges.h"
+#include "gui/hub/CDlgChanges.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -9,11 +9,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/PreferenceBox.h"
 #include "core/common/Profile.h"
-#include "gui/common/ScreenshotRegistry.h"
-#include "gui/compare/ChangesModel.h"
+#include "gui/hub/ChangesModel.h"
 #include "core/compare/SettingChanges.h"
 #include "core/settings/SettingRecord.h"
 
@@ -144,38 +143,5 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
 CDlgChanges::~CDlgChanges() = default;
 
 QString CDlgChanges::Summary() const { return m_summary->text(); }
-
-namespace {
-
-// A few values of a new setting changed, as a user would before an upload.
-std::vector<SettingDifference> SampleDifferences()
-{
-    auto before = std::make_unique<SettingRecord>();
-    ResetSettingRecord(*before);
-    auto after = std::make_unique<SettingRecord>(*before);
-    StoreText(after->SYSTEM.NAME1, sizeof after->SYSTEM.NAME1, "Pump station 4", 14);
-    after->IO.AI[0].TYPE = 1;
-    after->IO.AI[0].SCALE_100 = 250.0;
-    after->IO.AI[0].AREA[2].LEVEL_UPPER = 180.0;
-    StoreText(after->COM.SNTP.SERVER, sizeof after->COM.SNTP.SERVER, "ntp.example.net", 15);
-    after->IO.PI[3].TYPE = 1;
-    return CompareSettings(*before, *after);
-}
-
-}  // namespace
-
-VOLMAR_SCREENSHOT("changes-before-upload", [](ScreenshotEnv& env) {
-    ChangesView view;
-    view.mode = ChangesMode::BeforeUpload;
-    view.differences = SampleDifferences();
-    view.serialSeconds = std::make_pair(3.4, 3.6);
-    return std::make_unique<CDlgChanges>(std::move(view), &env.app.profile);
-});
-
-VOLMAR_SCREENSHOT("changes-verified", [](ScreenshotEnv& env) {
-    ChangesView view;
-    view.mode = ChangesMode::AfterUpload;
-    return std::make_unique<CDlgChanges>(std::move(view), &env.app.profile);
-});
 
 }  // namespace volmar::gui

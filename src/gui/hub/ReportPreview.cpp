@@ -1,4 +1,4 @@
-#include "gui/compare/CDlgSetReport.h"
+#include "gui/hub/ReportPreview.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -10,8 +10,7 @@
 #include <QVBoxLayout>
 
 #include "pdf/ReportPdf.h"
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
 #include "gui/common/SettingFileSave.h"
 #include "gui/link/DeviceOperation.h"
 #include "core/link/transfer/Interaction.h"
@@ -52,7 +51,7 @@ std::optional<std::string> AskReportPath(QWidget* parent, const std::string& sug
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-CDlgSetReport::CDlgSetReport(const SettingRecord& record, const std::string& source, Interaction& ui,
+ReportPreview::ReportPreview(const SettingRecord& record, const std::string& source, Interaction& ui,
                              QWidget* parent)
     : QDialog(parent),
       m_ui(ui),
@@ -88,7 +87,7 @@ CDlgSetReport::CDlgSetReport(const SettingRecord& record, const std::string& sou
     resize(760, 640);
 }
 
-void CDlgSetReport::OnSave()
+void ReportPreview::OnSave()
 {
     const std::optional<std::string> path = m_choosePath(this, m_suggested);
     if (!path) return;
@@ -112,7 +111,7 @@ void CDlgSetReport::OnSave()
     m_ui.Show({MessageIcon::Information, "File saved."});
 }
 
-void CDlgSetReport::OnPrint()
+void ReportPreview::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(m_title));
@@ -121,27 +120,12 @@ void CDlgSetReport::OnPrint()
     PrintTo(printer);
 }
 
-void CDlgSetReport::PrintTo(QPrinter& printer)
+void ReportPreview::PrintTo(QPrinter& printer)
 {
     RunDeviceOperation(this, [&] {
         pdf::PaintHtml(m_html, printer);
         return true;
     });
 }
-
-VOLMAR_SCREENSHOT("report", [](ScreenshotEnv& env) {
-    // A new setting with one analog input in use, so the preview shows a
-    // channel with its zones.
-    auto record = std::make_unique<SettingRecord>(env.record);
-    AiChannel& ai = record->IO.AI[0];
-    ai.TYPE = 1;
-    StoreText(ai.NAME, sizeof ai.NAME, "Tank level", 10);
-    StoreText(ai.UNIT, sizeof ai.UNIT, "m", 1);
-    ai.SCALE_100 = 4.0;
-    ai.USE_AREAS = 3;
-    ai.AREA[0].LEVEL_UPPER = ai.AREA[1].LEVEL_LOWER = 0.5;
-    ai.AREA[1].LEVEL_UPPER = ai.AREA[2].LEVEL_LOWER = 3.5;
-    return std::make_unique<CDlgSetReport>(*record, std::string("volmar.xml"), env.app.ui);
-});
 
 }  // namespace volmar::gui

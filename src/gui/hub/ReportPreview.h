@@ -18,14 +18,14 @@ class Interaction;
 
 namespace volmar::gui {
 
-class CDlgSetReport : public QDialog {
+class ReportPreview : public QDialog {
     Q_OBJECT
 public:
     // Asks where to save, suggesting a name; nullopt when the user cancels.
     using PathChooser = std::function<std::optional<std::string>(QWidget* parent, const std::string& suggested)>;
 
     // source: the file or unit the record came from, for the header.
-    CDlgSetReport(const SettingRecord& record, const std::string& source, Interaction& ui, QWidget* parent = nullptr);
+    ReportPreview(const SettingRecord& record, const std::string& source, Interaction& ui, QWidget* parent = nullptr);
 
     void SetPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
     const std::string& Html() const { return m_html; }

@@ -4,15 +4,15 @@
 #include <cstring>
 #include <memory>
 
-#include "gui/app/AppContext.h"
-#include "gui/common/ScreenshotRegistry.h"
+#include "gui/common/AppContext.h"
+#include "gui/screenshots/ScreenshotParts.h"
 #include "gui/editors/io/CDlgSetIoDi.h"
 #include "gui/editors/io/CDlgSetIoDiCh.h"
 #include "gui/editors/io/CDlgSetIoDo.h"
 #include "gui/editors/io/CDlgSetIoDoCh.h"
 #include "gui/editors/io/CDlgSetIoDoUsed.h"
 
-namespace volmar::gui {
+namespace volmar::gui::shots {
 namespace {
 
 SettingRecord& Sample(const SettingRecord& fresh)
@@ -55,20 +55,30 @@ SettingRecord& Sample(const SettingRecord& fresh)
 
 }  // namespace
 
-VOLMAR_SCREENSHOT("di-list", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoDi>(Sample(env.record), env.app.ui);
-});
-VOLMAR_SCREENSHOT("di-channel", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoDiCh>(Sample(env.record), 0, env.app.ui);
-});
-VOLMAR_SCREENSHOT("do-list", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoDo>(Sample(env.record), env.app.ui);
-});
-VOLMAR_SCREENSHOT("do-channel", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoDoCh>(Sample(env.record), 0, env.app.ui);
-});
-VOLMAR_SCREENSHOT("do-used", [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
-    return std::make_unique<CDlgSetIoDoUsed>(Sample(env.record));
-});
+std::vector<ScreenshotEntry> DiDoWindows()
+{
+    return {
+        {"di-list",
+         [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+             return std::make_unique<CDlgSetIoDi>(Sample(env.record), env.app.ui);
+         }},
+        {"di-channel",
+         [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+             return std::make_unique<CDlgSetIoDiCh>(Sample(env.record), 0, env.app.ui);
+         }},
+        {"do-list",
+         [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+             return std::make_unique<CDlgSetIoDo>(Sample(env.record), env.app.ui);
+         }},
+        {"do-channel",
+         [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+             return std::make_unique<CDlgSetIoDoCh>(Sample(env.record), 0, env.app.ui);
+         }},
+        {"do-used",
+         [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
+             return std::make_unique<CDlgSetIoDoUsed>(Sample(env.record));
+         }},
+    };
+}
 
-}  // namespace volmar::gui
+}  // namespace volmar::gui::shots

@@ -1,4 +1,4 @@
-#include "gui/editors/io/CDlgSetMain.h"
+#include "gui/hub/CDlgSetMain.h"
 
 #include <cstring>
 
@@ -14,17 +14,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/AppContext.h"
-#include "gui/compare/CDlgSetReport.h"
+#include "gui/common/AppContext.h"
+#include "gui/hub/ReportPreview.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/EditorOpeners.h"
 #include "gui/common/PreferenceBox.h"
-#include "gui/compare/ChangeSteps.h"
+#include "gui/hub/ChangeSteps.h"
 #include "core/compare/SettingChanges.h"
-#include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"
-#include "gui/editors/io/CDlgSetIo.h"
-#include "gui/editors/io/SettingUploadStep.h"
+#include "gui/hub/SettingUploadStep.h"
 #include "core/link/connect/LinkDescription.h"
 #include "core/settings/DocumentWriter.h"
 
@@ -73,7 +71,7 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
 
     auto* editors = new QGridLayout;
     editors->addWidget(AddButton("system", "System", open(EditorSlot::System)), 0, 0);
-    editors->addWidget(AddButton("io", "Input/Output", [this] { CDlgSetIo(m_record, m_ctx, this).exec(); }), 0, 1);
+    editors->addWidget(AddButton("io", "Input/Output", open(EditorSlot::InputOutput)), 0, 1);
     editors->addWidget(AddButton("communication", "Communication", open(EditorSlot::Communication)), 1, 0);
     editors->addWidget(AddButton("mail", "E-mail", open(EditorSlot::Mail)), 1, 1);
     editors->addWidget(AddButton("display", "Graph/Display", open(EditorSlot::Display)), 2, 0);
@@ -182,7 +180,7 @@ void CDlgSetMain::OnSave()
 
 void CDlgSetMain::OnReport()
 {
-    CDlgSetReport(m_record, m_currentFilePath.empty() ? "new setting" : m_currentFilePath, m_ctx.ui, this).exec();
+    ReportPreview(m_record, m_currentFilePath.empty() ? "new setting" : m_currentFilePath, m_ctx.ui, this).exec();
 }
 
 void CDlgSetMain::OnUpload()
@@ -238,9 +236,5 @@ void CDlgSetMain::keyPressEvent(QKeyEvent* event)
     else
         QDialog::keyPressEvent(event);
 }
-
-VOLMAR_SCREENSHOT("hub", [](ScreenshotEnv& env) {
-    return std::make_unique<CDlgSetMain>(env.record, std::string(), env.app);
-});
 
 }  // namespace volmar::gui

@@ -1,0 +1,30 @@
+#pragma once
+// The windows of `volmar --screenshots`, one list per room of the GUI, each
+// with the sample records its windows are shown on. Screenshots() joins
+// them.
+#include <vector>
+
+#include "gui/screenshots/ScreenshotList.h"
+
+namespace volmar::gui::shots {
+
+// The main window, About and the two network editors (gui/app).
+std::vector<ScreenshotEntry> AppWindows();
+// Connect, the address book, the login, "Please wait", the terminal log.
+std::vector<ScreenshotEntry> LinkWindows();
+// The maintenance menu and its windows.
+std::vector<ScreenshotEntry> MaintenanceWindows();
+// The configuration hub, the report preview and the Changes window.
+std::vector<ScreenshotEntry> HubWindows();
+// System, the I/O menu, the slave and AI editors.
+std::vector<ScreenshotEntry> SystemSlaveAiWindows();
+// The DI and DO editors.
+std::vector<ScreenshotEntry> DiDoWindows();
+// The PI and OI editors, with every OI function dialog.
+std::vector<ScreenshotEntry> PiOiWindows();
+// The communication, display and record editors.
+std::vector<ScreenshotEntry> ComDisplayRecordWindows();
+// The e-mail report editors.
+std::vector<ScreenshotEntry> MailWindows();
+
+}  // namespace volmar::gui::shots
