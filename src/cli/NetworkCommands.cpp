@@ -10,6 +10,7 @@
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
 #include "cli/TerminalCommand.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
@@ -55,7 +56,7 @@ int Upload(Session& s, const std::string& document)
 
 bool SerialOnly(const Session& s, const char* what)
 {
-    if (s.link.kind == LinkKind::Usb) return true;
+    if (SerialLinkSelected(s.link)) return true;
     std::fprintf(stderr, "volmar-cli: %s can be changed over the USB (serial) link only; over a network link they "
                          "are shown, not changed\n", what);
     return false;
@@ -190,7 +191,7 @@ int CmdAccessSettings(const Args& args)
     if (!Download(s, *record)) return kExitFailed;
     AccessBlock& access = record->VOLMAR;
     if (!change) {
-        PrintAccess(access, s.link.kind == LinkKind::Usb);
+        PrintAccess(access, SerialLinkSelected(s.link));
         return kExitOk;
     }
     if (args.Has("enable")) access.NET = kUse;
