@@ -10,7 +10,6 @@
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
 #include "cli/TerminalCommand.h"
-#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
@@ -56,7 +55,7 @@ int Upload(Session& s, const std::string& document)
 
 bool SerialOnly(const Session& s, const char* what)
 {
-    if (SerialLinkSelected(s.link)) return true;
+    if (s.link.kind == LinkKind::Usb) return true;
     std::fprintf(stderr, "volmar-cli: %s can be changed over the USB (serial) link only; over a network link they "
                          "are shown, not changed\n", what);
     return false;
@@ -191,7 +190,7 @@ int CmdAccessSettings(const Args& args)
     if (!Download(s, *record)) return kExitFailed;
     AccessBlock& access = record->VOLMAR;
     if (!change) {
-        PrintAccess(access, SerialLinkSelected(s.link));
+        PrintAccess(access, s.link.kind == LinkKind::Usb);
         return kExitOk;
     }
     if (args.Has("enable")) access.NET = kUse;
