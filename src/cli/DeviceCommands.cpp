@@ -12,6 +12,7 @@
 #include "core/common/FileIo.h"
 #include "core/compare/SettingChanges.h"
 #include "core/link/connect/LinkDescription.h"
+#include "core/link/connect/LinkPreferences.h"
 #include "core/link/transfer/LinkContext.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
@@ -50,10 +51,7 @@ bool BuildSession(const Args& args, Console& console, Session& s)
 {
     s.profile = OpenProfile();
     Profile& p = *s.profile;
-    s.link.kind = p.GetInt(kProfileSection, kPrefComType, 1) == 1 ? LinkKind::Usb : LinkKind::Network;
-    s.link.comPort = p.GetInt(kProfileSection, kPrefCom, 1);
-    s.link.tcpPort = p.GetInt(kProfileSection, kPrefNetPort, kDefaultTcpPort);
-    s.link.selectedUnit = p.GetText(kProfileSection, kPrefNet, "");
+    ReadLinkPreferences(p, s.link);
 
     const std::string* serial = args.Value("serial");
     const std::string* host = args.Value("host");
@@ -72,8 +70,6 @@ bool BuildSession(const Args& args, Console& console, Session& s)
     } else if (unit) {
         s.link.kind = LinkKind::Network;
         s.link.selectedUnit = *unit;
-    } else if (s.link.kind == LinkKind::Usb) {
-        s.link.comDevice = KeptComDevice(p, s.link.comPort);
     }
     if (const std::string* port = args.Value("port")) {
         int64_t v = 0;

@@ -2,6 +2,7 @@
 
 #include "gui/common/AppContext.h"
 #include "gui/link/DeviceOperation.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
 
@@ -18,7 +19,7 @@ bool DownloadForEditor(AppContext& ctx, QWidget* parent, SettingRecord& record)
 
 bool UploadPartialDocument(AppContext& ctx, QWidget* parent, const std::string& document)
 {
-    if (ctx.link.kind != LinkKind::Usb) return false;
+    if (!SerialLinkSelected(ctx.link)) return false;
     OperationWindow owner(parent);
     UploadOptions upload;
     upload.askConfirmation = false;

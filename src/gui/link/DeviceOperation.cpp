@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "gui/link/CDlgWait.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/LinkState.h"
 #include "core/link/transfer/Login.h"
 
@@ -46,7 +47,7 @@ bool RunDeviceOperation(QWidget* parent, const std::function<bool()>& operation)
 
 bool EarlyLogin::Ask()
 {
-    if (m_link.kind != LinkKind::Network || m_link.protocol != kProtocolCipher || m_link.loggedIn == 1) return true;
+    if (!LoginBeforeOperation(m_link)) return true;
     if (!PromptLogin(m_link, m_ui)) return false;
     m_answered = true;
     return true;

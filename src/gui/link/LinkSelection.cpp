@@ -2,6 +2,7 @@
 
 #include "gui/common/AppContext.h"
 #include "gui/link/CDlgCom.h"
+#include "core/link/connect/LinkPreferences.h"
 
 namespace volmar::gui {
 namespace {
@@ -26,13 +27,8 @@ LinkIdentity IdentityOf(AppContext& ctx)
 
 void LoadLinkPreferences(AppContext& ctx)
 {
-    Profile& p = ctx.profile;
-    LinkState& link = ctx.link;
-    link.kind = p.GetInt(kProfileSection, kPrefComType, 1) == 1 ? LinkKind::Usb : LinkKind::Network;
-    link.comPort = p.GetInt(kProfileSection, kPrefCom, 1);
-    link.tcpPort = p.GetInt(kProfileSection, kPrefNetPort, kDefaultTcpPort);
-    link.selectedUnit = p.GetText(kProfileSection, kPrefNet, "");
-    link.comDevice = ResolveComDevice(p, link.comPort, ctx.Devices());
+    ReadLinkPreferences(ctx.profile, ctx.link,
+                        [&ctx](int comPort) { return ResolveComDevice(ctx.profile, comPort, ctx.Devices()); });
 }
 
 bool ChangeLink(QWidget* parent, AppContext& ctx)

@@ -30,7 +30,7 @@ public:
                                                   static_cast<uint32_t>(block.size()));
         if (!Check(SendAll(m_fd.Get(), header.data(), header.size(), Inactivity()))) return false;
         ByteCountFn count;
-        if (countBlock) count = [](size_t n) { TcpProgress() += static_cast<uint32_t>(n); };
+        if (countBlock) count = Counter();
         return Check(SendAll(m_fd.Get(), block.data(), block.size(), Inactivity(), count));
     }
 
@@ -60,11 +60,18 @@ public:
     bool Read(uint8_t* data, size_t len, bool counted = false)
     {
         ByteCountFn count;
-        if (counted) count = [](size_t n) { TcpProgress() += static_cast<uint32_t>(n); };
+        if (counted) count = Counter();
         return ReadExactly(m_fd.Get(), data, len, Inactivity(), count);
     }
 
 private:
+    ByteCountFn Counter() const
+    {
+        std::atomic<uint32_t>* progress = m_state.progress;
+        if (!progress) return {};
+        return [progress](size_t n) { *progress += static_cast<uint32_t>(n); };
+    }
+
     int Inactivity() const { return m_target.timeouts.inactivityMs; }
 
     // A failure before any reply header arrived clears the logged-in mark.
@@ -86,12 +93,6 @@ std::span<const uint8_t> NameBytes(std::string_view object)
 
 }  // namespace
 
-std::atomic<uint32_t>& TcpProgress()
-{
-    static std::atomic<uint32_t> progress{0};
-    return progress;
-}
-
 int TcpQueryStatus(const TcpTarget& target, std::span<uint8_t> status, TcpCallState& state)
 {
     Session s(target, state);
@@ -109,7 +110,7 @@ int TcpQueryStatus(const TcpTarget& target, std::span<uint8_t> status, TcpCallSt
 int TcpGetObject(const TcpTarget& target, std::string_view object, std::span<uint8_t> data,
                  TcpCallState& state)
 {
-    TcpProgress() = 0;
+    if (state.progress) *state.progress = 0;
     Session s(target, state);
     if (!s.Connect() || !s.SendRequest(kTcpCmdGet, NameBytes(object))) return -1;
     if (!s.Acknowledged()) return -1;
@@ -133,7 +134,7 @@ int TcpGetObject(const TcpTarget& target, std::string_view object, std::span<uin
 int TcpPutObject(const TcpTarget& target, std::string_view object,
                  std::span<const uint8_t> data, std::span<char> message, TcpCallState& state)
 {
-    TcpProgress() = 0;
+    if (state.progress) *state.progress = 0;
     if (data.size() > UINT32_MAX) return -1;
     Session s(target, state);
     if (!s.Connect() || !s.SendRequest(kTcpCmdPutName, NameBytes(object))) return -1;

@@ -34,6 +34,10 @@ struct TcpCallState {
     // acknowledgement sets it to 1; a refused one, or any failure before a
     // reply header was read, clears it; otherwise it is left as it was.
     int loggedIn = 0;
+    // Where a get or put counts the payload bytes it has moved (reset to 0
+    // when it starts); the caller's own counter, read by its wait dialog.
+    // Null: not counted.
+    std::atomic<uint32_t>* progress = nullptr;
 };
 
 // Capacity of a status buffer and of a put's message buffer.
@@ -41,9 +45,6 @@ constexpr size_t kTcpStatusCapacity = 16;
 constexpr size_t kTcpMessageCapacity = 128;
 // Largest object a unit moves; the progress range of a finished get.
 constexpr uint32_t kMaxObjectSize = 0x200000;
-
-// Payload bytes moved by the current get or put; read by the wait dialog.
-std::atomic<uint32_t>& TcpProgress();
 
 // Status query. Returns the number of status bytes received (6 from a unit),
 // or -1. A reply longer than the buffer fails the query.

@@ -2,9 +2,7 @@
 
 #include <vector>
 
-#include "core/link/transfer/TransferRuns.h"
-#include "core/link/transfer/UnitAccess.h"
-#include "core/link/transfer/UnitCheck.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/Gzlib.h"
 
@@ -14,20 +12,8 @@ namespace {
 // Receives the setting's payload into buffer through the selected link.
 bool ReceiveSetting(LinkContext& ctx, std::vector<uint8_t>& buffer, size_t& length)
 {
-    auto job = TransferJob::Receive(kSettingObject, buffer);
-    if (ctx.link.kind == LinkKind::Usb) {
-        auto line = OpenSerialPort(ctx);
-        if (!line || !CheckUnitSerial(*line, ctx.ui)) return false;
-        if (!RunSerialTransfer(ctx.ui, *line, job)) return false;
-    } else {
-        NetworkUnit unit;
-        if (!ReachNetworkUnit(ctx, unit)) return false;
-        const bool ok = unit.cipher ? RunCipherTransfer(ctx.ui, *unit.cipher, job)
-                                    : RunTcpTransfer(ctx, unit.address, job);
-        if (!ok) return false;
-    }
-    length = job.length;
-    return true;
+    auto session = MakeUnitSession(ctx);
+    return session && session->Open() && session->GetObject(kSettingObject, buffer, length);
 }
 
 }  // namespace

@@ -95,16 +95,18 @@ bool RunSerialTransfer(Interaction& ui, SerialLine& line, TransferJob& job)
     return job.success;
 }
 
-bool RunTcpTransfer(LinkContext& ctx, const std::string& address, TransferJob& job)
+bool RunTcpTransfer(LinkContext& ctx, const std::string& address, TransferJob& job,
+                    std::atomic<uint32_t>& progress)
 {
     job.success = false;
     const TcpTarget target = ctx.Target(address);
     TcpCallState call;
     call.loggedIn = ctx.link.loggedIn;
+    call.progress = &progress;
     // The get's range is the largest object, whatever the buffer.
     TransferView view = ViewOf(TransferLink::PlainTcp, job,
                                job.Sending() ? DefaultTotal(job) : int64_t{kMaxObjectSize});
-    view.progress = [] { return static_cast<int64_t>(TcpProgress().load()); };
+    view.progress = [&progress] { return static_cast<int64_t>(progress.load()); };
     view.moved = MovedOf(job, view.progress);
     ctx.ui.RunTransfer(view, [&] {
         job.state = kTransferRunning;
@@ -115,7 +117,7 @@ bool RunTcpTransfer(LinkContext& ctx, const std::string& address, TransferJob& j
             result = TcpGetObject(target, job.object, job.buffer, call);
             if (call.outcome == kTcpOk) {
                 job.length = static_cast<size_t>(result);
-                TcpProgress() = kMaxObjectSize;
+                progress = kMaxObjectSize;
             }
         }
         job.unitCode = call.outcome == kTcpOk ? 0 : result;

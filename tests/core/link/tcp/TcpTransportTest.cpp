@@ -4,6 +4,7 @@
 
 #include <sys/socket.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <numeric>
@@ -118,10 +119,12 @@ TEST_F(PlainTcp, GetMovesTwoMegabytesAndCountsProgress)
     m_model.objects["CONFIG_P"] = Pattern(kMaxObjectSize);
     Start();
     std::vector<uint8_t> data(kMaxObjectSize);
+    std::atomic<uint32_t> progress{0};
     TcpCallState st;
+    st.progress = &progress;
     EXPECT_EQ(TcpGetObject(m_target, "CONFIG_P", data, st), static_cast<int>(kMaxObjectSize));
     EXPECT_EQ(st.outcome, kTcpOk);
-    EXPECT_EQ(TcpProgress().load(), kMaxObjectSize);
+    EXPECT_EQ(progress.load(), kMaxObjectSize);
     EXPECT_EQ(data, m_model.objects["CONFIG_P"]);
 }
 
@@ -129,10 +132,12 @@ TEST_F(PlainTcp, RefusedGetReturnsTheUnitCodeOr255WithoutData)
 {
     Start();
     std::vector<uint8_t> data(16);
+    std::atomic<uint32_t> progress{0};
     TcpCallState st;
+    st.progress = &progress;
     EXPECT_EQ(TcpGetObject(m_target, "NOPE", data, st), 7);
     EXPECT_EQ(st.outcome, kTcpFailed);
-    EXPECT_EQ(TcpProgress().load(), 1u);  // the code byte counts as received
+    EXPECT_EQ(progress.load(), 1u);  // the code byte counts as received
 
     m_model.getRefusal = -1;  // the unit sends '*' with no data
     TcpCallState none;
@@ -145,11 +150,13 @@ TEST_F(PlainTcp, PutMovesTwoMegabytesIntact)
     Start();
     const auto data = Pattern(kMaxObjectSize);
     char message[kTcpMessageCapacity] = "untouched";
+    std::atomic<uint32_t> progress{0};
     TcpCallState st;
+    st.progress = &progress;
     EXPECT_EQ(TcpPutObject(m_target, "CONFIG_P", data, message, st), 0);
     EXPECT_EQ(st.outcome, kTcpOk);
     EXPECT_EQ(st.loggedIn, 1);
-    EXPECT_EQ(TcpProgress().load(), kMaxObjectSize);
+    EXPECT_EQ(progress.load(), kMaxObjectSize);
     EXPECT_EQ(m_model.PutName(), "CONFIG_P");
     EXPECT_EQ(m_model.PutData(), data);
     EXPECT_STREQ(message, "untouched");
@@ -275,10 +282,12 @@ TEST(PlainTcpSlowLink, SlowButSteadyReplyIsReceivedWhole)
     TcpTarget target{"127.0.0.1", peer.Port(), "a", "b", {}};
     target.timeouts.inactivityMs = 200;  // the whole reply takes four times as long
     std::vector<uint8_t> buf(kMaxObjectSize);
+    std::atomic<uint32_t> progress{0};
     TcpCallState st;
+    st.progress = &progress;
     EXPECT_EQ(TcpGetObject(target, "LOG", buf, st), static_cast<int>(kSize));
     EXPECT_EQ(st.outcome, kTcpOk);
-    EXPECT_EQ(TcpProgress().load(), kSize);
+    EXPECT_EQ(progress.load(), kSize);
     EXPECT_TRUE(std::equal(buf.begin(), buf.begin() + kSize, Pattern(kSize).begin()));
 }
 
