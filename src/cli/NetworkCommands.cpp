@@ -9,6 +9,7 @@
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
 #include "cli/TerminalCommand.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
@@ -54,7 +55,7 @@ int Upload(Session& s, Console& console, const std::string& document)
 
 bool SerialOnly(const Session& s, Console& console, const char* what)
 {
-    if (s.link.kind == LinkKind::Usb) return true;
+    if (SerialLinkSelected(s.link)) return true;
     Print(console.err, "volmar-cli: %s can be changed over the USB (serial) link only; over a network link they "
                          "are shown, not changed\n", what);
     return false;
@@ -189,7 +190,7 @@ int CmdAccessSettings(const Args& args, Console& console)
     if (!Download(s, *record)) return kExitFailed;
     AccessBlock& access = record->VOLMAR;
     if (!change) {
-        PrintAccess(console, access, s.link.kind == LinkKind::Usb);
+        PrintAccess(console, access, SerialLinkSelected(s.link));
         return kExitOk;
     }
     if (args.Has("enable")) access.NET = kUse;

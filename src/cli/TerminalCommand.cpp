@@ -16,6 +16,7 @@
 #include "cli/DeviceSession.h"
 #include "core/common/FileIo.h"
 #include "core/link/serial/ComPort.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/terminal/TerminalReader.h"
 #include "core/link/transfer/UnitMessages.h"
 
@@ -123,7 +124,7 @@ int CmdTerminal(const Args& args, Console& console)
     }
     Session s;
     if (!BuildSession(args, console, s)) return kExitUsage;
-    if (s.link.kind != LinkKind::Usb) {
+    if (!SerialLinkSelected(s.link)) {
         console.err << "volmar-cli: the terminal log needs the USB (serial) link: pass --serial DEVICE\n";
         return kExitUsage;
     }

@@ -16,6 +16,7 @@
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/Ipv4Edit.h"
 #include "gui/common/ScreenFit.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"
@@ -74,7 +75,7 @@ CDlgBaseIpAddress::CDlgBaseIpAddress(SettingRecord& record, AppContext& ctx, QWi
 
 void CDlgBaseIpAddress::UpdateEnabled()
 {
-    const bool usb = m_ctx.link.kind == LinkKind::Usb;
+    const bool usb = SerialLinkSelected(m_ctx.link);
     m_mode->setEnabled(usb);
     m_upload->setEnabled(usb);
     for (kit::Ipv4Edit* edit : m_addresses) edit->setEnabled(usb && m_mode->currentIndex() == kManual);
@@ -82,7 +83,7 @@ void CDlgBaseIpAddress::UpdateEnabled()
 
 void CDlgBaseIpAddress::OnUpload()
 {
-    if (m_ctx.link.kind != LinkKind::Usb) return;
+    if (!SerialLinkSelected(m_ctx.link)) return;
     // An address with some fields left blank is no address at all.
     for (const kit::Ipv4Edit* edit : m_addresses) {
         if (edit->IsPartial()) {

@@ -14,6 +14,7 @@
 #include "gui/common/NumberEdit.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/common/ScreenFit.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"
@@ -42,7 +43,7 @@ CDlgBaseQnset::CDlgBaseQnset(SettingRecord& record, AppContext& ctx, QWidget* pa
     m_port->setText(QString::number(access.PORT));
     m_accounts = new AccountGrid(ctx.ui, this);
     // A network link shows no accounts at all.
-    if (m_ctx.link.kind == LinkKind::Usb) m_accounts->Load(access.AUTH);
+    if (SerialLinkSelected(m_ctx.link)) m_accounts->Load(access.AUTH);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Connection via network"), this));
@@ -77,7 +78,7 @@ CDlgBaseQnset::CDlgBaseQnset(SettingRecord& record, AppContext& ctx, QWidget* pa
 
 void CDlgBaseQnset::UpdateEnabled()
 {
-    const bool usb = m_ctx.link.kind == LinkKind::Usb;
+    const bool usb = SerialLinkSelected(m_ctx.link);
     m_connection->setEnabled(usb);
     m_upload->setEnabled(usb);
     m_accounts->setEnabled(usb);
@@ -96,7 +97,7 @@ bool CDlgBaseQnset::CheckEntriesAndPort()
 
 void CDlgBaseQnset::OnUpload()
 {
-    if (m_ctx.link.kind != LinkKind::Usb || !CheckEntriesAndPort()) return;
+    if (!SerialLinkSelected(m_ctx.link) || !CheckEntriesAndPort()) return;
     if (auto duplicated = m_accounts->CheckDuplicates()) {
         m_ctx.ui.Show({MessageIcon::Error, *duplicated});
         return;

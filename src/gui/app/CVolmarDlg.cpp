@@ -13,6 +13,7 @@
 #include "gui/app/AppIcon.h"
 #include "core/common/FileIo.h"
 #include "gui/link/DeviceOperation.h"
+#include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/UnitAccess.h"
@@ -127,7 +128,7 @@ void CVolmarDlg::RefreshLink()
     const LinkDescription d = DescribeLink(m_ctx.link, m_ctx.profile, m_ctx.PortNames());
     m_line1->setText(QString::fromStdString(d.accessMode));
     m_line2->setText(QString::fromStdString(d.device));
-    m_terminalLog->setEnabled(m_ctx.link.kind == LinkKind::Usb);
+    m_terminalLog->setEnabled(SerialLinkSelected(m_ctx.link));
 }
 
 bool CVolmarDlg::RunAccessCheck()
@@ -206,7 +207,7 @@ void CVolmarDlg::Maintenance()
 
 void CVolmarDlg::TerminalLog()
 {
-    if (m_ctx.link.kind != LinkKind::Usb) return;
+    if (!SerialLinkSelected(m_ctx.link)) return;
     m_routes.openTerminalLog(this);
     RefreshLink();
 }
