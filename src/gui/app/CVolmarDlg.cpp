@@ -14,7 +14,8 @@
 #include "gui/app/CAboutDlg.h"
 #include "core/common/FileIo.h"
 #include "gui/common/ScreenshotRegistry.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
+#include "gui/link/EarlyLogin.h"
 #include "gui/link/LinkSelection.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
@@ -160,7 +161,7 @@ void CVolmarDlg::DownloadFromDevice()
     if (!RunAccessCheck()) return;
     EarlyLogin login(m_ctx.link, m_ctx.ui);
     if (!AskLoginFirst(login)) return;
-    const bool ok = RunDeviceOperation(
+    const bool ok = RunBehindWaitWindow(
         this, [&] { return DownloadSetting(m_ctx.link, login.Ui(), m_ctx.profile, *m_record, m_ctx.linkOptions); });
     if (ok) {
         m_routes.openHub(this, *m_record, m_filePath);
@@ -203,7 +204,7 @@ void CVolmarDlg::Maintenance()
     EarlyLogin login(m_ctx.link, m_ctx.ui);
     if (!AskLoginFirst(login)) return;
     LinkContext link{m_ctx.link, login.Ui(), m_ctx.profile, m_ctx.linkOptions};
-    if (RunDeviceOperation(this, [&link] { return CheckSelectedUnit(link); })) m_routes.openMaintenance(this);
+    if (RunBehindWaitWindow(this, [&link] { return CheckSelectedUnit(link); })) m_routes.openMaintenance(this);
     RefreshLink();
 }
 

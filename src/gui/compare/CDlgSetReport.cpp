@@ -13,7 +13,7 @@
 #include "gui/app/AppContext.h"
 #include "gui/common/ScreenshotRegistry.h"
 #include "gui/common/SettingFileSave.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 #include "core/link/transfer/Interaction.h"
 #include "core/report/ReportBuilder.h"
 #include "core/report/ReportHtml.h"
@@ -98,7 +98,7 @@ void CDlgSetReport::OnSave()
         // behind "Please wait".
         std::string error;
         const bool made =
-            RunDeviceOperation(this, [&] { return pdf::HtmlToPdf(m_html, m_title, bytes, &error); });
+            RunBehindWaitWindow(this, [&] { return pdf::HtmlToPdf(m_html, m_title, bytes, &error); });
         if (!made) {
             m_ui.Show({MessageIcon::Error, "Failed to save file."});
             return;
@@ -123,7 +123,7 @@ void CDlgSetReport::OnPrint()
 
 void CDlgSetReport::PrintTo(QPrinter& printer)
 {
-    RunDeviceOperation(this, [&] {
+    RunBehindWaitWindow(this, [&] {
         pdf::PaintHtml(m_html, printer);
         return true;
     });

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "gui/common/ScreenshotRegistry.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 #include "core/maintenance/MaintenanceTexts.h"
 #include "core/maintenance/UserView.h"
 
@@ -57,7 +57,7 @@ void CDlgMenUserView::Upload()
     UserViewContainers containers;
     Message error;
     // Reading and compressing up to 4 MiB happens off the window's thread.
-    if (!RunDeviceOperation(this, [&] { return PackUserView(folder, containers, &error); })) {
+    if (!RunBehindWaitWindow(this, [&] { return PackUserView(folder, containers, &error); })) {
         App().ui.Show(error);
         return;
     }
