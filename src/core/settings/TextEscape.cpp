@@ -15,7 +15,7 @@ struct EscapeTable {
         letter[static_cast<unsigned char>('"')] = 'W';
         letter[static_cast<unsigned char>('#')] = '#';
         letter[static_cast<unsigned char>('&')] = 'A';
-        letter['\''] = 'S';
+        letter[static_cast<unsigned char>('\'')] = 'S';
         letter[static_cast<unsigned char>('<')] = 'L';
         letter[static_cast<unsigned char>('>')] = 'G';
     }

@@ -12,7 +12,9 @@
 #include "gui/common/AppContext.h"
 #include "gui/app/AppIcon.h"
 #include "core/common/FileIo.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
+#include "gui/link/EarlyLogin.h"
+#include "gui/link/LinkSelection.h"
 #include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
@@ -158,7 +160,7 @@ void CVolmarDlg::DownloadFromDevice()
     if (!RunAccessCheck()) return;
     EarlyLogin login(m_ctx.link, m_ctx.ui);
     if (!AskLoginFirst(login)) return;
-    const bool ok = RunDeviceOperation(
+    const bool ok = RunBehindWaitWindow(
         this, [&] { return DownloadSetting(m_ctx.link, login.Ui(), m_ctx.profile, *m_record, m_ctx.linkOptions); });
     if (ok) {
         m_routes.openHub(this, *m_record, m_filePath);
@@ -201,7 +203,7 @@ void CVolmarDlg::Maintenance()
     EarlyLogin login(m_ctx.link, m_ctx.ui);
     if (!AskLoginFirst(login)) return;
     LinkContext link{m_ctx.link, login.Ui(), m_ctx.profile, m_ctx.linkOptions};
-    if (RunDeviceOperation(this, [&link] { return CheckSelectedUnit(link); })) m_routes.openMaintenance(this);
+    if (RunBehindWaitWindow(this, [&link] { return CheckSelectedUnit(link); })) m_routes.openMaintenance(this);
     RefreshLink();
 }
 

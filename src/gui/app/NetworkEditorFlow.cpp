@@ -1,7 +1,8 @@
 #include "gui/app/NetworkEditorFlow.h"
 
 #include "gui/common/AppContext.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
+#include "gui/link/EarlyLogin.h"
 #include "core/link/session/SessionFactory.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
@@ -13,7 +14,7 @@ bool DownloadForEditor(AppContext& ctx, QWidget* parent, SettingRecord& record)
     OperationWindow owner(parent);
     EarlyLogin login(ctx.link, ctx.ui);
     if (!login.Ask()) return false;
-    return RunDeviceOperation(
+    return RunBehindWaitWindow(
         parent, [&] { return DownloadSetting(ctx.link, login.Ui(), ctx.profile, record, ctx.linkOptions); });
 }
 
@@ -24,7 +25,7 @@ bool UploadPartialDocument(AppContext& ctx, QWidget* parent, const std::string& 
     UploadOptions upload;
     upload.askConfirmation = false;
     upload.confirmAccessMode = false;
-    return RunDeviceOperation(parent, [&] {
+    return RunBehindWaitWindow(parent, [&] {
         return UploadSettingObject(ctx.link, ctx.ui, ctx.profile, document, upload, ctx.linkOptions);
     });
 }

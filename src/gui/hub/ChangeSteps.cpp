@@ -8,7 +8,7 @@
 #include "core/common/FileIo.h"
 #include "gui/hub/CDlgChanges.h"
 #include "core/compare/SettingChanges.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 #include "gui/link/GuiInteraction.h"
 #include "gui/common/WindowThread.h"
 #include "core/link/transfer/Login.h"

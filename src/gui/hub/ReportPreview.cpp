@@ -12,7 +12,7 @@
 #include "pdf/ReportPdf.h"
 #include "gui/common/AppContext.h"
 #include "gui/common/SettingFileSave.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 #include "core/link/transfer/Interaction.h"
 #include "core/report/ReportBuilder.h"
 #include "core/report/ReportHtml.h"
@@ -97,7 +97,7 @@ void ReportPreview::OnSave()
         // behind "Please wait".
         std::string error;
         const bool made =
-            RunDeviceOperation(this, [&] { return pdf::HtmlToPdf(m_html, m_title, bytes, &error); });
+            RunBehindWaitWindow(this, [&] { return pdf::HtmlToPdf(m_html, m_title, bytes, &error); });
         if (!made) {
             m_ui.Show({MessageIcon::Error, "Failed to save file."});
             return;
@@ -122,7 +122,7 @@ void ReportPreview::OnPrint()
 
 void ReportPreview::PrintTo(QPrinter& printer)
 {
-    RunDeviceOperation(this, [&] {
+    RunBehindWaitWindow(this, [&] {
         pdf::PaintHtml(m_html, printer);
         return true;
     });

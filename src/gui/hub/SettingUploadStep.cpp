@@ -4,7 +4,8 @@
 
 #include "gui/common/AppContext.h"
 #include "gui/hub/ChangeSteps.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
+#include "gui/link/EarlyLogin.h"
 #include "core/link/transfer/FirmwareCheck.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingUpload.h"
@@ -46,7 +47,7 @@ bool UploadFromHub(SettingRecord& record, AppContext& ctx, QWidget* parent,
     AddChangeSteps(upload, ctx, document);
     // The unit check and the transfer run off the window's thread behind
     // "Please wait", so a slow unit never freezes the hub.
-    const bool uploaded = RunDeviceOperation(
+    const bool uploaded = RunBehindWaitWindow(
         parent, [&] { return UploadSettingObject(ctx.link, login.Ui(), ctx.profile, document, upload, options); });
     if (linkShown) linkShown();
     return uploaded;

@@ -1,10 +1,9 @@
 #include "gui/link/GuiInteraction.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QTimer>
+#include <QPointer>
 
 #include <chrono>
 #include <thread>
@@ -13,7 +12,7 @@
 #include "gui/link/CDlgCommConfirm.h"
 #include "gui/link/CDlgPassword.h"
 #include "gui/link/CDlgWait.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 #include "gui/common/WindowThread.h"
 
 namespace volmar::gui {
@@ -127,36 +126,14 @@ bool GuiInteraction::AskLogin(std::string& id, std::string& password)
 
 void GuiInteraction::RunTransfer(const TransferView& view, const std::function<void()>& work)
 {
-    if (!OnWindowThread()) {
-        // The operation's own "Please wait" gives way to this one.
-        OnWindows([&] {
-            OperationAside aside(false);
-            std::unique_ptr<CDlgWait> dialog = MakeWaitDialog(view, DialogParent());
-            dialog->Run(work);
-        });
-        return;
-    }
-    if (m_lingering) m_lingering->hide();
-    std::unique_ptr<CDlgWait> dialog = MakeWaitDialog(view, DialogParent());
-    dialog->Run(work);
-    if (view.link == TransferLink::Serial && view.send) {
-        // The result polling follows on this thread: the dialog stays until
-        // the operation returns to its event loop (nested loops, as those of
-        // Pause and of message boxes, do not delete it).
-        m_lingering = dialog.release();
-        m_lingering->deleteLater();
-    }
+    // The operation's own "Please wait" gives way to this one.
+    OnWindows([&] {
+        OperationAside aside(false);
+        std::unique_ptr<CDlgWait> dialog = MakeWaitDialog(view, DialogParent());
+        dialog->Run(work);
+    });
 }
 
-void GuiInteraction::Pause(int milliseconds)
-{
-    if (!OnWindowThread()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
+void GuiInteraction::Pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 }  // namespace volmar::gui

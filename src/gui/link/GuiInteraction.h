@@ -1,15 +1,9 @@
 #pragma once
 // The device flows' door to the user in the application: message boxes with
 // the message's icon, the access-mode confirmation, the login prompt and the
-// wait dialogs. An operation may call it from a worker thread (see
-// RunDeviceOperation): every window then comes up on the window's thread
-// while the operation waits, and pauses simply sleep. Called on the window's
-// thread, a serial send's wait dialog stays on screen while the unit's
-// result is polled, and goes when control returns to the event loop the
-// operation was started from; pauses run a local event loop.
-#include <QPointer>
-
-#include "gui/link/CDlgWait.h"
+// wait dialogs. The flows run behind "Please wait" on a worker thread (see
+// RunBehindWaitWindow): every window comes up on the window's thread while
+// the flow waits, and pauses simply sleep.
 #include "core/link/transfer/Interaction.h"
 
 class QWidget;
@@ -32,11 +26,7 @@ public:
     void RunTransfer(const TransferView& view, const std::function<void()>& work) override;
     void Pause(int milliseconds) override;
 
-    // The wait dialog kept on screen after a serial send, if any.
-    CDlgWait* LingeringWait() const { return m_lingering; }
-
 private:
-    QPointer<CDlgWait> m_lingering;
     AppContext* m_ctx = nullptr;
 };
 

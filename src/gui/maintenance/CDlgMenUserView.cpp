@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 #include "core/maintenance/MaintenanceTexts.h"
 #include "core/maintenance/UserView.h"
 
@@ -56,7 +56,7 @@ void CDlgMenUserView::Upload()
     UserViewContainers containers;
     Message error;
     // Reading and compressing up to 4 MiB happens off the window's thread.
-    if (!RunDeviceOperation(this, [&] { return PackUserView(folder, containers, &error); })) {
+    if (!RunBehindWaitWindow(this, [&] { return PackUserView(folder, containers, &error); })) {
         App().ui.Show(error);
         return;
     }

@@ -8,7 +8,8 @@
 #include <QVBoxLayout>
 
 #include "gui/common/FirstFocus.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
+#include "gui/link/EarlyLogin.h"
 
 namespace volmar::gui {
 
@@ -27,7 +28,7 @@ bool RunMaintenance(AppContext& app, QWidget* window, const std::function<bool(L
         if (!early.Ask()) return false;
     }
     LinkContext ctx{app.link, early.Ui(), app.profile, app.linkOptions};
-    return RunDeviceOperation(window, [&] { return function(ctx); });
+    return RunBehindWaitWindow(window, [&] { return function(ctx); });
 }
 
 CDlgMenBase::CDlgMenBase(AppContext& app, const char* title, QWidget* parent) : QDialog(parent), m_app(app)

@@ -10,7 +10,8 @@ namespace {
 // A message box text on one line.
 std::string OneLine(std::string text)
 {
-    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at)) text.replace(at, 1, " ");
+    for (char& c : text)
+        if (c == '\n') c = ' ';
     return text;
 }
 

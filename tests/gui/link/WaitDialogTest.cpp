@@ -14,7 +14,7 @@
 #include "gui/link/CDlgCommConfirm.h"
 #include "gui/link/CDlgPassword.h"
 #include "gui/link/CDlgWait.h"
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 #include "gui/link/GuiInteraction.h"
 #include "gui/link/LinkSelection.h"
 #include "core/link/transfer/SettingDownload.h"
@@ -53,10 +53,13 @@ TEST(WaitDialog, ShowsTheProgressWhileTheWorkRunsIgnoresEnterAndEscapeAndCloses)
         QTest::keyClick(seen, Qt::Key_Return);
     });
     const auto start = std::chrono::steady_clock::now();
-    ui.RunTransfer(View(TransferLink::PlainTcp, false, progress), [&] {
-        progress = 400;
-        std::this_thread::sleep_for(milliseconds(1200));
-        progress = 1000;
+    RunBehindWaitWindow(nullptr, [&] {
+        ui.RunTransfer(View(TransferLink::PlainTcp, false, progress), [&] {
+            progress = 400;
+            std::this_thread::sleep_for(milliseconds(1200));
+            progress = 1000;
+        });
+        return true;
     });
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_TRUE(sawDialog);
@@ -68,18 +71,50 @@ TEST(WaitDialog, ShowsTheProgressWhileTheWorkRunsIgnoresEnterAndEscapeAndCloses)
     EXPECT_EQ(seen, nullptr);  // gone, not just hidden
 }
 
-TEST(WaitDialog, ASerialSendKeepsItsDialogThroughTheResultPolling)
+// "Please wait" of the job itself, not a transfer's dialog.
+bool BusyVisible()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->metaObject() == &CDlgWait::staticMetaObject && w->isVisible()) return true;
+    return false;
+}
+
+TEST(WaitDialog, ATransferTakesThePlaceOfPleaseWaitAndGivesItBack)
 {
     GuiInteraction ui;
     std::atomic<int64_t> progress{0};
-    ui.RunTransfer(View(TransferLink::Serial, true, progress), [] {});
-    QPointer<CDlgWait> dialog = ui.LingeringWait();
-    ASSERT_TRUE(dialog);
-    EXPECT_TRUE(qobject_cast<CDlgWait232c*>(dialog.data()));
-    EXPECT_TRUE(dialog->isVisible());
-    // Back in an event loop of the caller's level, it goes.
-    QTest::qWait(50);
-    EXPECT_FALSE(dialog);
+    std::atomic<bool> transferDone{false};
+    QPointer<CDlgWait> serial;
+    bool sawSerial = false;
+    bool busyDuring = true;
+    bool busyAfter = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!transferDone) {
+            if (auto* modal = qobject_cast<CDlgWait232c*>(QApplication::activeModalWidget())) {
+                serial = modal;
+                sawSerial = true;
+                busyDuring = BusyVisible();
+            }
+        } else {
+            busyAfter = BusyVisible();
+        }
+    });
+    poll.start(10);
+    const bool ok = RunBehindWaitWindow(nullptr, [&] {
+        ui.RunTransfer(View(TransferLink::Serial, true, progress), [] { std::this_thread::sleep_for(milliseconds(200)); });
+        transferDone = true;
+        std::this_thread::sleep_for(milliseconds(300));  // the unit's result is polled
+        return true;
+    });
+    poll.stop();
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(sawSerial);
+    EXPECT_FALSE(busyDuring);  // hidden while the transfer's own dialog is up
+    EXPECT_TRUE(busyAfter);    // and back once it is gone
+    EXPECT_EQ(serial, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     EXPECT_TRUE(qobject_cast<CDlgWaitTcpCipher*>(MakeWaitDialog({TransferLink::CipherTcp}, nullptr).get()));
 }
@@ -124,7 +159,7 @@ TEST(WaitDialog, DownloadFromTheSimulatorThroughTheRealDialogs)
     auto record = std::make_unique<SettingRecord>();
     std::memset(record.get(), 0x5A, sizeof *record);
     ASSERT_TRUE(ui.ConfirmAccessMode(link));
-    ASSERT_TRUE(RunDeviceOperation(nullptr, [&] { return DownloadSetting(link, ui, profile, *record, ctx.linkOptions); }));
+    ASSERT_TRUE(RunBehindWaitWindow(nullptr, [&] { return DownloadSetting(link, ui, profile, *record, ctx.linkOptions); }));
     EXPECT_TRUE(sawWait);
     EXPECT_GT(ticks, 20);
     EXPECT_EQ(link.protocol, kProtocolPlain);

@@ -22,7 +22,12 @@ namespace volmar::gui {
 using namespace kit;
 
 namespace {
-std::string Id(char letter, int index) { return std::string(1, letter) + std::to_string(index); }
+std::string Id(char letter, int index)
+{
+    std::string id(1, letter);
+    id += std::to_string(index);
+    return id;
+}
 
 // A time constant or counter rate as its edit shows it: a whole number as
 // digits; anything else (5.5, 1e300, not a number) with three decimals, so

@@ -1,11 +1,10 @@
-#include "gui/link/DeviceOperation.h"
+#include "gui/common/BackgroundJob.h"
 
 #include <QApplication>
 
+#include <memory>
+
 #include "gui/link/CDlgWait.h"
-#include "core/link/session/SessionFactory.h"
-#include "core/link/transfer/LinkState.h"
-#include "core/link/transfer/Login.h"
 
 namespace volmar::gui {
 namespace {
@@ -30,7 +29,7 @@ void ReturnFocus(QWidget* window)
     top->activateWindow();
 }
 
-bool RunDeviceOperation(QWidget* parent, const std::function<bool()>& operation)
+bool RunBehindWaitWindow(QWidget* parent, const std::function<bool()>& job)
 {
     OperationWindow owner(parent);
     bool result = false;
@@ -38,28 +37,11 @@ bool RunDeviceOperation(QWidget* parent, const std::function<bool()>& operation)
         std::unique_ptr<CDlgWait> busy = CDlgWait::Busy(parent);
         const QPointer<CDlgWait> previous = g_busy;
         g_busy = busy.get();
-        busy->Run([&] { result = operation(); });
+        busy->Run([&] { result = job(); });
         g_busy = previous;
     }
     ReturnFocus(parent);
     return result;
-}
-
-bool EarlyLogin::Ask()
-{
-    if (!LoginBeforeOperation(m_link)) return true;
-    if (!PromptLogin(m_link, m_ui)) return false;
-    m_answered = true;
-    return true;
-}
-
-bool EarlyLogin::AskLogin(std::string& id, std::string& password)
-{
-    if (!m_answered) return m_ui.AskLogin(id, password);
-    m_answered = false;
-    id = m_link.loginId;
-    password = m_link.password;
-    return true;
 }
 
 OperationAside::OperationAside(bool question) : m_busy(g_busy)
