@@ -19,8 +19,6 @@ public:
     CVolmarApp& operator=(const CVolmarApp&) = delete;
 
     AppContext& Context() { return m_ctx; }
-    // Where the main window's buttons lead; set before Run().
-    MainRoutes& Routes() { return m_routes; }
 
     // Runs the main window; returns when it closes.
     int Run();
