@@ -32,13 +32,13 @@ TEST(SettingRules, DefaultPassesAndEachKindNamesItsBadField)
 
     const std::vector<RuleVerdict> got = CheckSettingRules(*record);
     const std::vector<std::array<std::string, 3>> want = {
-        {"SYSTEM/TIMEZONE_MIN", "?", "Setting error: Time zone (minute)"},
+        {"SYSTEM/TIMEZONE_MIN", "Time zone (minute)", "Setting error: Time zone (minute)"},
         {"IO/AI/AI3/NAME", "CH name", "Setting error: CH name"},
         {"IO/AI/AI5/SCALE_0", "Scaling 0%", "Setting error: Scaling 0 %, Scaling 100 %"},
-        {"IO/DI/DI1/STATUS/OFF/DELAY", "Off delay", "Setting error: Off delay"},
+        {"IO/DI/DI1/STATUS/OFF/DELAY", "ON delay time (sample) (OFF)", "Setting error: Off delay"},
         {"IO/PI/PI2/UNIT", "Engineering unit", "Setting error: Engineering unit"},
-        {"IO/PI/PI3/WIDTH/LOW", "Pulse range - lower limit", "Setting error: Pulse range lower limit >= upper limit"},
-        {"IO/DO/DO64/STATUS/ON/DISP_STRING", "Status (ON)", "Setting error: Status (ON)"},
+        {"IO/PI/PI3/WIDTH/LOW", "Pulse range Lower limit", "Setting error: Pulse range lower limit >= upper limit"},
+        {"IO/DO/DO64/STATUS/ON/DISP_STRING", "Display comment (ON)", "Setting error: Status (ON)"},
         {"IO/OI/OI32/COMMENT", "CH comment", "Setting error: CH comment"},
     };
     ASSERT_EQ(got.size(), want.size());

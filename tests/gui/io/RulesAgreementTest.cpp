@@ -71,7 +71,7 @@ protected:
             const std::vector<RuleVerdict> verdicts = CheckSettingRules(*typed);
             const std::string core = verdicts.empty() ? std::string() : verdicts.front().message;
             EXPECT_EQ(gui, core) << row.control << " = " << row.text.toStdString();
-            if (!verdicts.empty()) EXPECT_EQ(verdicts.front().path, row.path) << row.control;
+            EXPECT_EQ(verdicts.empty() ? std::string() : verdicts.front().path, row.path) << row.control;
         }
     }
 };
@@ -92,7 +92,7 @@ TEST_F(RulesAgreementTest, AiChannel)
         {"name", QString(16, 'n'), [](SettingRecord& r) { std::strcpy(r.IO.AI[0].NAME, "nnnnnnnnnnnnnnnn"); }, ""},
         {"name", QString(17, 'n'), [](SettingRecord& r) { std::strcpy(r.IO.AI[0].NAME, "nnnnnnnnnnnnnnnnn"); }, "IO/AI/AI1/NAME"},
         {"timeConstant", "101", [](SettingRecord& r) { r.IO.AI[0].T = 101; }, "IO/AI/AI1/T"},
-        {"scale100", "0.0004", [](SettingRecord& r) { r.IO.AI[0].SCALE_0 = 0, r.IO.AI[0].SCALE_100 = 0.0004; }, "IO/AI/AI1/SCALE_0"},
+        {"scale100", "0", [](SettingRecord& r) { r.IO.AI[0].SCALE_0 = 0, r.IO.AI[0].SCALE_100 = 0; }, "IO/AI/AI1/SCALE_0"},
         {"unit", "123456789", [](SettingRecord& r) { std::strcpy(r.IO.AI[0].UNIT, "123456789"); }, "IO/AI/AI1/UNIT"},
     });
 }
