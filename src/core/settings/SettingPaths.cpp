@@ -1,5 +1,6 @@
 #include "core/settings/SettingPaths.h"
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <unordered_map>
@@ -56,13 +57,42 @@ bool WholeNumber(const Node& n, std::string_view v)
     }
 }
 
-// Whether a text fits its field whole once unescaped (the reader cuts it).
+// Whether text is UTF-8 of characters an XML document may carry: the
+// document of any other text could not be read back.
+bool DocumentCharacters(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') return false;
+            ++i;
+            continue;
+        }
+        const size_t len = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;
+        if (len == 0 || b > 0xF4 || i + len > text.size()) return false;
+        uint32_t cp = b & (0x7F >> len);
+        for (size_t k = 1; k < len; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        const uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < least[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF)
+            return false;
+        i += len;
+    }
+    return true;
+}
+
+// Whether a text fits its field whole once unescaped (the reader cuts it)
+// and the document can carry it.
 bool TextFits(const Node& n, std::string_view v)
 {
     if (v.find('\0') != std::string_view::npos) return false;
     std::string whole(2 * v.size() + 2, '\0');
     UnescapeElementText(v.data(), v.size(), whole.data(), whole.size());
-    return std::strlen(whole.c_str()) < n.size;
+    whole.resize(std::strlen(whole.c_str()));
+    return whole.size() < n.size && DocumentCharacters(whole);
 }
 
 // The document value of a list entry the editor shows as text, if any.
