@@ -204,18 +204,16 @@ std::optional<SettingRefusal> StoreSettingValue(SettingRecord& record, const Set
     auto refuse = [&](std::string message) {
         return SettingRefusal{leaf.path, SettingLabel(leaf), std::move(message)};
     };
-    const std::string error = "Setting error: " + LabelOfElement(leaf.path).field;
+    auto error = [&] { return "Setting error: " + LabelOfElement(leaf.path).field; };
     if (!leaf.inFile) return refuse("Not kept in a settings file");
-    // A list takes the entry its editor shows, or else the document's value.
+    // A list takes the document's value or else the entry its editor shows.
     std::optional<std::string> entry;
-    if (n.fmt == Fmt::Keyword && n.keywords->Find(value.data(), value.size()) >= 0) {
-        entry = std::string(value);
-    } else {
-        entry = ValueOfEntry(leaf, value);
-    }
+    const bool documentForm = n.fmt == Fmt::Keyword ? n.keywords->Find(value.data(), value.size()) >= 0
+                                                    : WholeNumber(n, value);
+    if (!documentForm) entry = ValueOfEntry(leaf, value);
     if (entry) value = *entry;
-    if (!WholeNumber(n, value)) return refuse(error);
-    if (n.fmt == Fmt::Text && !TextFits(n, value)) return refuse(error);
+    if (!WholeNumber(n, value)) return refuse(error());
+    if (n.fmt == Fmt::Text && !TextFits(n, value)) return refuse(error());
     char* field = reinterpret_cast<char*>(&record) + leaf.offset;
     // The reader stores into the field; keep the old bytes for a refusal.
     size_t width = sizeof(int32_t);
@@ -226,7 +224,7 @@ std::optional<SettingRefusal> StoreSettingValue(SettingRecord& record, const Set
     std::string saved(field, width);
     if (StoreLeafText(n, field, value.data(), value.size()) != LeafVerdict::Stored) {
         std::memcpy(field, saved.data(), width);
-        return refuse(error);
+        return refuse(error());
     }
     return std::nullopt;
 }
