@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }
+    if (assignments.empty()) return 0;
     auto record = std::make_unique<volmar::SettingRecord>(*FuzzDefaults());
     const std::vector<volmar::SettingRefusal> refusals = volmar::ApplySettingAssignments(*record, assignments);
     if (!refusals.empty()) {
