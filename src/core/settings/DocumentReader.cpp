@@ -322,6 +322,23 @@ int ReadSettingDocument(SettingRecord& record, const char* data, size_t len, cha
     return ctx->flags;
 }
 
+bool StoreElementValue(SettingRecord& record, std::string_view path, std::string_view value)
+{
+    const std::vector<PathStep> steps = ResolvePath(path);
+    if (steps.empty() || steps.back().node->IsGroup()) return false;
+    char* field = reinterpret_cast<char*>(&record);
+    for (const PathStep& step : steps) {
+        field += step.node->offset;
+        if (step.node->Indexed()) field += static_cast<size_t>(step.index - step.node->first) * step.node->stride;
+    }
+    ParseContext ctx;
+    ctx.record = &record;
+    ctx.valuePath[0] = '\0';
+    ctx.unknownPath[0] = '\0';
+    StoreLeaf(ctx, *steps.back().node, field, value.data(), value.size());
+    return ctx.flags == 0;
+}
+
 ConvertResult ConvertSettingDocument(SettingRecord& record, const char* data, size_t len, bool showUnsupportedInfo)
 {
     char path[kReadPathSize];

@@ -4,6 +4,7 @@
 // out keep their defaults.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/common/Message.h"
 #include "core/settings/SettingRecord.h"
@@ -22,6 +23,12 @@ constexpr size_t kReadPathSize = 128;
 // accepted). path, when given, receives kReadPathSize bytes: the path of the
 // first unsupported parameter, or else of the first unsupported element.
 int ReadSettingDocument(SettingRecord& record, const char* data, size_t len, char* path = nullptr);
+
+// Stores one value, in the form the document writes it (texts escaped), into
+// the leaf at an element path ("<VOL_MAR><IO><AI><AI1><NAME>") with the
+// reader's own conversion and range check. False, with the field possibly
+// half-written, when the path is no leaf or the reader would refuse the value.
+bool StoreElementValue(SettingRecord& record, std::string_view path, std::string_view value);
 
 // The invariants a record read from a document must keep: the channel-count
 // rule of the recording speed, pen channels, zone order, pulse widths and
