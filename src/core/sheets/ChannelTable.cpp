@@ -27,6 +27,7 @@ struct Column {
     std::string suffix;   // the element path below the channel: "<NAME>", "<AREA2><LEVEL_UPPER>"
     std::string caption;  // the editor's caption, unique in the table
     const Node* node;
+    std::unordered_map<std::string, std::string> entries;  // a list's texts -> document values
 };
 
 struct SheetShape {
@@ -38,6 +39,22 @@ struct SheetShape {
 };
 
 std::string ChannelPath(const SheetShape& s, int ch) { return s.prefix + std::to_string(ch) + ">"; }
+
+// The entries of a list field, text to document value; empty for others.
+std::unordered_map<std::string, std::string> ListEntries(const Node& leaf, const std::string& path)
+{
+    std::unordered_map<std::string, std::string> out;
+    auto add = [&](const std::string& doc) {
+        if (EditorEntry(path, doc)) out.emplace(EditorValue(path, doc), doc);
+    };
+    if (leaf.fmt == Fmt::Keyword) {
+        for (int k = 0; k < leaf.keywords->count; ++k) add(leaf.keywords->words[k]);
+    } else if (leaf.fmt == Fmt::Int) {
+        const bool small = leaf.check == Check::Range && leaf.max - leaf.min <= 256;
+        for (int64_t v = small ? leaf.min : 0; v <= (small ? leaf.max : 64); ++v) add(std::to_string(v));
+    }
+    return out;
+}
 
 void AddLeaves(SheetShape& s, const Node& group, const std::string& suffix)
 {
@@ -54,14 +71,16 @@ void AddLeaves(SheetShape& s, const Node& group, const std::string& suffix)
             }
             // A leaf of the channel itself is headed by its caption; one in a
             // zone or another item below the channel by the item and caption.
-            const ElementLabel label = LabelOfElement(ChannelPath(s, 1) + path);
-            std::string caption = (label.channel == std::string(ChannelSheetName(s.kind)) + "1" || label.channel.empty())
-                                      ? label.field
-                                      : label.channel + " \xC2\xB7 " + label.field;
+            // The label names channel 1 ("AI1 · Zone 2 · Upper limit"); the
+            // column is headed without the channel.
+            std::string caption = LabelOfElement(ChannelPath(s, 1) + path).Full();
+            const std::string channel = std::string(ChannelSheetName(s.kind)) + "1 \xC2\xB7 ";
+            if (caption.compare(0, channel.size(), channel) == 0) caption.erase(0, channel.size());
             if (s.byCaption.count(caption)) caption += " (" + path + ")";  // never two columns of one name
             s.byCaption.emplace(caption, s.columns.size());
             s.bySuffix.emplace(path, s.columns.size());
-            s.columns.push_back({std::move(path), std::move(caption), &child});
+            auto entries = ListEntries(child, ChannelPath(s, 1) + path);
+            s.columns.push_back({std::move(path), std::move(caption), &child, std::move(entries)});
         }
     }
 }
@@ -85,23 +104,6 @@ const SheetShape& Shape(ChannelSheet kind)
                                         MakeShape(ChannelSheet::Pi), MakeShape(ChannelSheet::Do),
                                         MakeShape(ChannelSheet::Oi)};
     return shapes[static_cast<int>(kind)];
-}
-
-// The document form of a list entry's text; the text itself when no entry
-// of the leaf's list reads so (the document form is then taken as typed).
-std::string ListValue(const Node& leaf, const std::string& path, const std::string& cell)
-{
-    if (leaf.fmt == Fmt::Keyword) {
-        for (int k = 0; k < leaf.keywords->count; ++k) {
-            if (EditorValue(path, leaf.keywords->words[k]) == cell) return leaf.keywords->words[k];
-        }
-    } else if (leaf.fmt == Fmt::Int && leaf.check == Check::Range && leaf.max - leaf.min <= 256) {
-        for (int64_t v = leaf.min; v <= leaf.max; ++v) {
-            const std::string doc = std::to_string(v);
-            if (EditorEntry(path, doc) && EditorValue(path, doc) == cell) return doc;
-        }
-    }
-    return cell;
 }
 
 // The reader takes "12abc" as 12; a cell must be the whole number.
@@ -140,7 +142,9 @@ bool StoreCell(SettingRecord& record, const Column& col, const std::string& path
         EscapeElementText(escaped, text.data(), text.size());
         return StoreElementValue(record, path, escaped);
     }
-    const std::string value = ListValue(leaf, path, cell);
+    // A list's entry as its text, or the document's form as typed.
+    const auto entry = col.entries.find(cell);
+    const std::string& value = entry == col.entries.end() ? cell : entry->second;
     if (!WholeNumber(leaf, value)) return false;
     return StoreElementValue(record, path, value);
 }
@@ -181,18 +185,23 @@ void CheckApplied(const SettingRecord& applied, const SheetShape& s, const std::
     }
 }
 
+// The kind whose columns hold the header's: the only one, or else the only
+// one the header names in full (the discrete outputs' captions are all
+// discrete inputs' too).
 std::optional<ChannelSheet> KindOfHeader(const std::vector<std::string>& header)
 {
-    std::optional<ChannelSheet> found;
+    std::vector<ChannelSheet> fit, whole;
     for (ChannelSheet k : kAllSheets) {
         const SheetShape& s = Shape(k);
         bool all = true;
         for (size_t i = 1; i < header.size() && all; ++i) all = s.byCaption.count(header[i]) > 0;
         if (!all) continue;
-        if (found) return std::nullopt;
-        found = k;
+        fit.push_back(k);
+        if (header.size() == s.columns.size() + 1) whole.push_back(k);
     }
-    return found;
+    if (fit.size() == 1) return fit[0];
+    if (whole.size() == 1) return whole[0];
+    return std::nullopt;
 }
 
 }  // namespace
