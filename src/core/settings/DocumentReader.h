@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/common/Message.h"
+#include "core/settings/DocumentSchema.h"
 #include "core/settings/SettingRecord.h"
 
 namespace volmar {
@@ -29,6 +31,10 @@ int ReadSettingDocument(SettingRecord& record, const char* data, size_t len, cha
 // reader's own conversion and range check. False, with the field possibly
 // half-written, when the path is no leaf or the reader would refuse the value.
 bool StoreElementValue(SettingRecord& record, std::string_view path, std::string_view value);
+// The same for a leaf already resolved: its node and its field in a record
+// (LeafField gives the field of ResolvePath's steps).
+bool StoreLeafValue(const Node& leaf, void* field, std::string_view value);
+void* LeafField(SettingRecord& record, const std::vector<PathStep>& steps);
 
 // The invariants a record read from a document must keep: the channel-count
 // rule of the recording speed, pen channels, zone order, pulse widths and

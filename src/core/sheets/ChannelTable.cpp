@@ -28,12 +28,14 @@ struct Column {
     std::string caption;  // the editor's caption, unique in the table
     const Node* node;
     std::unordered_map<std::string, std::string> entries;  // a list's texts -> document values
+    size_t offset = 0;  // of the field of channel 1 in the record
 };
 
 struct SheetShape {
     ChannelSheet kind;
     std::string prefix;  // "<VOL_MAR><IO><AI><AI"
     int count;
+    size_t stride;  // bytes between channels
     std::vector<Column> columns;
     std::unordered_map<std::string, size_t> bySuffix, byCaption;
 };
@@ -56,7 +58,7 @@ std::unordered_map<std::string, std::string> ListEntries(const Node& leaf, const
     return out;
 }
 
-void AddLeaves(SheetShape& s, const Node& group, const std::string& suffix)
+void AddLeaves(SheetShape& s, SettingRecord& probe, const Node& group, const std::string& suffix)
 {
     for (uint16_t c = 0; c < group.childCount; ++c) {
         const Node& child = group.children[c];
@@ -66,7 +68,7 @@ void AddLeaves(SheetShape& s, const Node& group, const std::string& suffix)
         for (int i = first; i <= last; ++i) {
             std::string path = suffix + "<" + child.name + (child.Indexed() ? std::to_string(i) : "") + ">";
             if (child.IsGroup()) {
-                AddLeaves(s, child, path);
+                AddLeaves(s, probe, child, path);
                 continue;
             }
             // A leaf of the channel itself is headed by its caption; one in a
@@ -80,7 +82,9 @@ void AddLeaves(SheetShape& s, const Node& group, const std::string& suffix)
             s.byCaption.emplace(caption, s.columns.size());
             s.bySuffix.emplace(path, s.columns.size());
             auto entries = ListEntries(child, ChannelPath(s, 1) + path);
-            s.columns.push_back({std::move(path), std::move(caption), &child, std::move(entries)});
+            const size_t offset = static_cast<size_t>(static_cast<char*>(LeafField(probe, ResolvePath(ChannelPath(s, 1) + path))) -
+                                                      reinterpret_cast<char*>(&probe));
+            s.columns.push_back({std::move(path), std::move(caption), &child, std::move(entries), offset});
         }
     }
 }
@@ -94,7 +98,9 @@ SheetShape MakeShape(ChannelSheet kind)
     const std::vector<PathStep> steps = ResolvePath(ChannelPath(s, 1));
     const Node& channel = *steps.back().node;
     s.count = channel.count;
-    AddLeaves(s, channel, "");
+    s.stride = channel.stride;
+    auto probe = std::make_unique<SettingRecord>();
+    AddLeaves(s, *probe, channel, "");
     return s;
 }
 
@@ -124,7 +130,7 @@ bool WholeNumber(const Node& leaf, const std::string& text)
 }
 
 // Stores one cell; false when the editor would refuse it.
-bool StoreCell(SettingRecord& record, const Column& col, const std::string& path, const std::string& cell)
+bool StoreCell(void* field, const Column& col, const std::string& cell)
 {
     const Node& leaf = *col.node;
     if (leaf.fmt == Fmt::Text) {
@@ -140,13 +146,13 @@ bool StoreCell(SettingRecord& record, const Column& col, const std::string& path
         if (bytes + 1 > leaf.size) return false;
         std::string escaped;
         EscapeElementText(escaped, text.data(), text.size());
-        return StoreElementValue(record, path, escaped);
+        return StoreLeafValue(leaf, field, escaped);
     }
     // A list's entry as its text, or the document's form as typed.
     const auto entry = col.entries.find(cell);
     const std::string& value = entry == col.entries.end() ? cell : entry->second;
     if (!WholeNumber(leaf, value)) return false;
-    return StoreElementValue(record, path, value);
+    return StoreLeafValue(leaf, field, value);
 }
 
 struct PathVerdict {
@@ -326,7 +332,8 @@ std::vector<SheetRefusal> ImportChannelTable(SettingRecord& record, std::string_
         }
         for (size_t i = 1; i < row.fields.size(); ++i) {
             const Column& col = *columns[i];
-            if (!StoreCell(*applied, col, ChannelPath(s, n) + col.suffix, row.fields[i])) {
+            char* field = reinterpret_cast<char*>(applied.get()) + col.offset + static_cast<size_t>(n - 1) * s.stride;
+            if (!StoreCell(field, col, row.fields[i])) {
                 out.push_back({row.line, n, col.caption, "Setting error: " + col.caption});
             }
         }
