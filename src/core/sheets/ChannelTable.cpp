@@ -31,6 +31,15 @@ struct Column {
     size_t offset = 0;  // of the field of channel 1 in the record
 };
 
+// A value as the editor shows it: a list's entry, or the value itself.
+std::string Shown(const Column& c, std::string_view value)
+{
+    for (const auto& [text, doc] : c.entries) {
+        if (doc == value) return text;
+    }
+    return std::string(value);
+}
+
 struct SheetShape {
     ChannelSheet kind;
     std::string prefix;  // "<VOL_MAR><IO><AI><AI"
@@ -255,9 +264,9 @@ std::string ExportChannelTable(const SettingRecord& record, ChannelSheet kind, b
             if (ch < 1 || ch > s.count || col == s.bySuffix.end()) return;
             const Column& c = s.columns[col->second];
             cells[static_cast<size_t>(ch - 1)][col->second] =
-                c.node->fmt == Fmt::Text ? GuardFormula(value) : EditorValue(path, value);
+                c.node->fmt == Fmt::Text ? GuardFormula(value) : Shown(c, value);
         },
-        TextForm::Plain);
+        TextForm::Plain, s.prefix.substr(0, s.prefix.rfind('<')));
     std::string out(bom ? kUtf8Bom : "");
     std::vector<std::string> header{"CH"};
     for (const Column& c : s.columns) header.push_back(c.caption);
