@@ -42,6 +42,7 @@ const std::vector<Command>& MaintenanceCommands();
 const std::vector<Command>& NetworkCommands();
 const std::vector<Command>& ReportCommands();
 const std::vector<Command>& SettingCommands();
+const std::vector<Command>& ChannelCommands();
 
 // Every command of every family above, in the overview's order.
 const std::vector<const Command*>& AllCommands();
