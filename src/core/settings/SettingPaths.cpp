@@ -3,11 +3,8 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <set>
-#include <utility>
 #include <unordered_map>
 
-#include "core/rules/SettingRules.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"
@@ -258,14 +255,7 @@ std::vector<SettingRefusal> ApplySettingAssignments(SettingRecord& record,
     if (refusals.empty() && !CheckSettingConsistency(*copy)) {
         refusals.push_back({"<VOL_MAR>", "Setting", "Failed to convert into setting data."});
     }
-    // The editors' own rules: what the assignments break (a verdict the
-    // setting already had does not stop a change elsewhere).
-    if (refusals.empty()) {
-        std::set<std::pair<std::string, std::string>> before;
-        for (const RuleVerdict& v : CheckSettingRules(record)) before.emplace(v.path, v.message);
-        for (RuleVerdict& v : CheckSettingRules(*copy))
-            if (!before.count({v.path, v.message})) refusals.push_back({v.path, v.label, v.message});
-    }
+    // The editors' own rules on the whole setting are added here.
     if (refusals.empty()) record = *copy;
     return refusals;
 }

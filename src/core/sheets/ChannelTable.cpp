@@ -7,7 +7,6 @@
 #include <memory>
 #include <unordered_map>
 
-#include "core/rules/SettingRules.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentSchema.h"
 #include "core/settings/DocumentWriter.h"
@@ -177,7 +176,7 @@ void CheckApplied(const SettingRecord& applied, const SheetShape& s, const std::
                   std::vector<SheetRefusal>& out)
 {
     std::vector<PathVerdict> verdicts;
-    for (RuleVerdict& v : CheckSettingRules(applied)) verdicts.push_back({std::move(v.path), std::move(v.message)});
+    // After the rules merge: verdicts from CheckSettingRules(applied).
     const std::string head = std::string("IO/") + ChannelSheetName(s.kind) + "/" + ChannelSheetName(s.kind);
     for (const PathVerdict& v : verdicts) {
         if (v.path.compare(0, head.size(), head) != 0) continue;
