@@ -19,9 +19,7 @@ SettingRecord& Sample(const SettingRecord& fresh)
 {
     static SettingRecord record;
     record = fresh;
-    std::strcpy(record.IO.MODBUS_MASTER.NODE[0], "192.168.0.20");
-    std::strcpy(record.IO.MODBUS_MASTER.NODE[1], "192.168.0.21");
-    record.IO.MODBUS_MASTER.SLAVE_TYPE[1] = 2;
+    PutSampleSlaves(record);
     for (int i = 0; i < 8; ++i) {
         record.IO.DI[i].TYPE = 1 + i % 7;
         record.IO.DO[i].TYPE = 1 + i % 3;

@@ -22,9 +22,7 @@ SettingRecord& Sample(const SettingRecord& fresh)
 {
     static SettingRecord record;
     record = fresh;
-    std::strcpy(record.IO.MODBUS_MASTER.NODE[0], "192.168.0.20");
-    std::strcpy(record.IO.MODBUS_MASTER.NODE[1], "192.168.0.21");
-    record.IO.MODBUS_MASTER.SLAVE_TYPE[1] = 2;
+    PutSampleSlaves(record);
     for (int i = 0; i < 4; ++i) {
         record.IO.AI[i].TYPE = 1;
         record.IO.DI[i].TYPE = 1;

@@ -2,8 +2,10 @@
 // The windows of `volmar --screenshots`, one list per room of the GUI, each
 // with the sample records its windows are shown on. Screenshots() joins
 // them.
+#include <cstring>
 #include <vector>
 
+#include "core/settings/SettingRecord.h"
 #include "gui/screenshots/ScreenshotList.h"
 
 namespace volmar::gui::shots {
@@ -26,5 +28,14 @@ std::vector<ScreenshotEntry> PiOiWindows();
 std::vector<ScreenshotEntry> ComDisplayRecordWindows();
 // The e-mail report editors.
 std::vector<ScreenshotEntry> MailWindows();
+
+// Two Modbus slaves, the second of another type: where every I/O sample
+// record starts.
+inline void PutSampleSlaves(SettingRecord& record)
+{
+    std::strcpy(record.IO.MODBUS_MASTER.NODE[0], "192.168.0.20");
+    std::strcpy(record.IO.MODBUS_MASTER.NODE[1], "192.168.0.21");
+    record.IO.MODBUS_MASTER.SLAVE_TYPE[1] = 2;
+}
 
 }  // namespace volmar::gui::shots
