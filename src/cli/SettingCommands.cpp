@@ -6,6 +6,7 @@
 
 #include "cli/Command.h"
 #include "core/common/FileIo.h"
+#include "core/rules/RuleGate.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/SettingPaths.h"
@@ -89,7 +90,7 @@ int CmdSet(const Args& args, Console& console)
     }
     auto record = std::make_unique<SettingRecord>();
     if (const int code = LoadSetting(args.positional[0], console, *record); code != kExitOk) return code;
-    const std::vector<SettingRefusal> refusals = ApplySettingAssignments(*record, assignments);
+    const std::vector<SettingRefusal> refusals = ApplyAssignmentsThroughRules(*record, assignments);
     if (!refusals.empty()) {
         PrintRefusals(console, refusals);
         return 1;

@@ -22,6 +22,7 @@ TEST(ChannelCommands, ExportImportRoundTripRefusalsAndUsage)
 {
     TempDir dir;
     auto record = testing::MakeRandomRecord(7);
+    testing::KeepWithinRules(*record);
     const std::string file = dir.File("plant.xml");
     const std::string document = WriteSettingDocument(*record);
     WriteFile(file, document);

@@ -2,6 +2,7 @@
 // text, and assignments applied all or nothing.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -31,18 +32,6 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-// "<VOL_MAR><IO><AI><AI3><NAME>" as "IO/AI/AI3/NAME".
-std::string SlashPath(const std::string& element)
-{
-    std::string out;
-    for (char c : element.substr(std::string("<VOL_MAR>").size())) {
-        if (c == '<') continue;
-        out.push_back(c == '>' ? '/' : c);
-    }
-    out.pop_back();
-    return out;
-}
-
 // Every value get prints for a record, set onto a new setting, gives the
 // record's document again: get and set agree on every field and format.
 TEST(SettingCommands, SetOfEveryValueGetPrintsRebuildsTheDocument)
@@ -53,6 +42,7 @@ TEST(SettingCommands, SetOfEveryValueGetPrintsRebuildsTheDocument)
     for (int k = 0; k < 3; ++k) {
         SCOPED_TRACE(k);
         const auto record = k < 2 ? testing::MakeRandomRecord(1000u + k) : testing::MakeMaximalRecord();
+        testing::KeepWithinRules(*record);
         const std::string doc = WriteSettingDocument(*record);
         const std::string src = dir.File("source.xml"), out = dir.File("out.xml");
         WriteFile(src, doc);
@@ -114,6 +104,17 @@ TEST(SettingCommands, RefusalsAreAllOrNothing)
     const std::string longName(200, 'x');
     EXPECT_EQ(Cli({"set", def, "IO/AI/AI3/NAME=" + longName, "-o", out}).exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(out));
+    // The editors' rules: a name of 17 characters fits the field but not the
+    // edit; a rule the setting broke before does not stop a change elsewhere.
+    r = Cli({"set", def, "IO/AI/AI3/NAME=" + std::string(17, 'n'), "-o", out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "IO/AI/AI3/NAME: Analog inputs \xC2\xB7 AI3 \xC2\xB7 CH name: Setting error: CH name\n");
+    auto broken = testing::MakeDefaultRecord();
+    std::strcpy(broken->IO.DI[0].NAME, "seventeen letters");
+    const std::string brokenFile = dir.File("broken.xml");
+    WriteFile(brokenFile, WriteSettingDocument(*broken));
+    EXPECT_EQ(Cli({"set", brokenFile, "SYSTEM/NAME1=fine", "-o", out}).exitCode, 0);
+    EXPECT_EQ(Cli({"set", brokenFile, "IO/DI/DI1/NAME=still seventeen!!", "-o", out}).exitCode, 1);
     // Usage errors and an unreadable file.
     EXPECT_EQ(Cli({"set", def, "SYSTEM/NAME1"}).exitCode, 64);
     EXPECT_EQ(Cli({"set", def}).exitCode, 64);

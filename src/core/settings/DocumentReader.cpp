@@ -317,33 +317,6 @@ int ReadSettingDocument(SettingRecord& record, const char* data, size_t len, cha
     return ctx->flags;
 }
 
-bool StoreLeafValue(const Node& leaf, void* field, std::string_view value)
-{
-    if (leaf.IsGroup()) return false;
-    ParseContext ctx;
-    ctx.valuePath[0] = '\0';
-    ctx.unknownPath[0] = '\0';
-    StoreLeaf(ctx, leaf, static_cast<char*>(field), value.data(), value.size());
-    return ctx.flags == 0;
-}
-
-void* LeafField(SettingRecord& record, const std::vector<PathStep>& steps)
-{
-    char* field = reinterpret_cast<char*>(&record);
-    for (const PathStep& step : steps) {
-        field += step.node->offset;
-        if (step.node->Indexed()) field += static_cast<size_t>(step.index - step.node->first) * step.node->stride;
-    }
-    return field;
-}
-
-bool StoreElementValue(SettingRecord& record, std::string_view path, std::string_view value)
-{
-    const std::vector<PathStep> steps = ResolvePath(path);
-    if (steps.empty()) return false;
-    return StoreLeafValue(*steps.back().node, LeafField(record, steps), value);
-}
-
 ConvertResult ConvertSettingDocument(SettingRecord& record, const char* data, size_t len, bool showUnsupportedInfo)
 {
     char path[kReadPathSize];

@@ -4,8 +4,6 @@
 // out keep their defaults.
 #include <cstddef>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "core/common/Message.h"
 #include "core/settings/DocumentSchema.h"
@@ -33,16 +31,6 @@ enum class LeafVerdict { Stored, Unsupported, Unusable };
 // Stores the value text of a leaf (as the document carries it) into its
 // field with the reader's own rules and ranges.
 LeafVerdict StoreLeafText(const Node& leaf, char* field, const char* text, size_t len);
-
-// Stores one value, in the form the document writes it (texts escaped), into
-// the leaf at an element path ("<VOL_MAR><IO><AI><AI1><NAME>") with the
-// reader's own conversion and range check. False, with the field possibly
-// half-written, when the path is no leaf or the reader would refuse the value.
-bool StoreElementValue(SettingRecord& record, std::string_view path, std::string_view value);
-// The same for a leaf already resolved: its node and its field in a record
-// (LeafField gives the field of ResolvePath's steps).
-bool StoreLeafValue(const Node& leaf, void* field, std::string_view value);
-void* LeafField(SettingRecord& record, const std::vector<PathStep>& steps);
 
 // The invariants a record read from a document must keep: the channel-count
 // rule of the recording speed, pen channels, zone order, pulse widths and

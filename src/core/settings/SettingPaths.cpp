@@ -171,6 +171,21 @@ std::optional<SettingLeaf> ResolveSettingPath(std::string_view path)
     return leaf;
 }
 
+std::string SlashPath(std::string_view elementPath)
+{
+    constexpr std::string_view kRoot = "<VOL_MAR>";
+    if (elementPath.substr(0, kRoot.size()) == kRoot) elementPath.remove_prefix(kRoot.size());
+    std::string out;
+    for (char c : elementPath) {
+        if (c == '<') {
+            if (!out.empty()) out += '/';
+        } else if (c != '>') {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::vector<std::string> ReadSettingValues(const SettingRecord& record, const std::vector<SettingLeaf>& leaves)
 {
     std::vector<std::string> values(leaves.size());
@@ -216,11 +231,7 @@ std::optional<SettingRefusal> StoreSettingValue(SettingRecord& record, const Set
     if (n.fmt == Fmt::Text && !TextFits(n, value)) return refuse(error());
     char* field = reinterpret_cast<char*>(&record) + leaf.offset;
     // The reader stores into the field; keep the old bytes for a refusal.
-    size_t width = sizeof(int32_t);
-    if (n.fmt == Fmt::Text) width = n.size;
-    if (n.fmt == Fmt::Real || n.fmt == Fmt::PenReal) width = sizeof(double);
-    if (n.fmt == Fmt::InputRef) width = sizeof(OiInputRef);
-    if (n.fmt == Fmt::Int) width = n.store == Store::U8 ? 1 : (n.store == Store::I16 || n.store == Store::U16) ? 2 : 4;
+    const size_t width = FieldWidth(n);
     std::string saved(field, width);
     if (StoreLeafText(n, field, value.data(), value.size()) != LeafVerdict::Stored) {
         std::memcpy(field, saved.data(), width);
@@ -255,7 +266,6 @@ std::vector<SettingRefusal> ApplySettingAssignments(SettingRecord& record,
     if (refusals.empty() && !CheckSettingConsistency(*copy)) {
         refusals.push_back({"<VOL_MAR>", "Setting", "Failed to convert into setting data."});
     }
-    // The editors' own rules on the whole setting are added here.
     if (refusals.empty()) record = *copy;
     return refusals;
 }

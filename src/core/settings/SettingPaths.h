@@ -28,6 +28,10 @@ struct SettingLeaf {
 // Empty for a group, an unknown element or a malformed path.
 std::optional<SettingLeaf> ResolveSettingPath(std::string_view path);
 
+// An element path ("<VOL_MAR><IO><AI><AI3><NAME>", the root optional) in
+// the '/' form the rules and scripts use ("IO/AI/AI3/NAME").
+std::string SlashPath(std::string_view elementPath);
+
 // The values of leaves as the settings document writes them, in the order
 // asked (one pass over the record).
 std::vector<std::string> ReadSettingValues(const SettingRecord& record, const std::vector<SettingLeaf>& leaves);
@@ -56,7 +60,8 @@ struct SettingAssignment {
 std::optional<SettingAssignment> ParseSettingAssignment(std::string_view text);
 
 // Applies assignments to a copy of record, all or nothing: every refusal is
-// listed and record is changed only when there are none.
+// listed and record is changed only when there are none. The reader's rules
+// only; ApplyAssignmentsThroughRules (core/rules/RuleGate.h) adds the editors'.
 std::vector<SettingRefusal> ApplySettingAssignments(SettingRecord& record,
                                                     const std::vector<SettingAssignment>& assignments);
 

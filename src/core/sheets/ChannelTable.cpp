@@ -5,13 +5,16 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <set>
 #include <unordered_map>
 
+#include "core/rules/RuleGate.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentSchema.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"
 #include "core/settings/ElementLabels.h"
+#include "core/settings/SettingPaths.h"
 #include "core/settings/TextConvert.h"
 #include "core/settings/TextEscape.h"
 #include "core/settings/ValueText.h"
@@ -26,9 +29,8 @@ constexpr ChannelSheet kAllSheets[] = {ChannelSheet::Ai, ChannelSheet::Di, Chann
 struct Column {
     std::string suffix;   // the element path below the channel: "<NAME>", "<AREA2><LEVEL_UPPER>"
     std::string caption;  // the editor's caption, unique in the table
-    const Node* node;
+    SettingLeaf leaf;     // the field of channel 1
     std::unordered_map<std::string, std::string> entries;  // a list's texts -> document values
-    size_t offset = 0;  // of the field of channel 1 in the record
 };
 
 // A value as the editor shows it: a list's entry, or the value itself.
@@ -67,7 +69,7 @@ std::unordered_map<std::string, std::string> ListEntries(const Node& leaf, const
     return out;
 }
 
-void AddLeaves(SheetShape& s, SettingRecord& probe, const Node& group, const std::string& suffix)
+void AddLeaves(SheetShape& s, const Node& group, const std::string& suffix)
 {
     for (uint16_t c = 0; c < group.childCount; ++c) {
         const Node& child = group.children[c];
@@ -77,7 +79,7 @@ void AddLeaves(SheetShape& s, SettingRecord& probe, const Node& group, const std
         for (int i = first; i <= last; ++i) {
             std::string path = suffix + "<" + child.name + (child.Indexed() ? std::to_string(i) : "") + ">";
             if (child.IsGroup()) {
-                AddLeaves(s, probe, child, path);
+                AddLeaves(s, child, path);
                 continue;
             }
             // A leaf of the channel itself is headed by its caption; one in a
@@ -91,9 +93,8 @@ void AddLeaves(SheetShape& s, SettingRecord& probe, const Node& group, const std
             s.byCaption.emplace(caption, s.columns.size());
             s.bySuffix.emplace(path, s.columns.size());
             auto entries = ListEntries(child, ChannelPath(s, 1) + path);
-            const size_t offset = static_cast<size_t>(static_cast<char*>(LeafField(probe, ResolvePath(ChannelPath(s, 1) + path))) -
-                                                      reinterpret_cast<char*>(&probe));
-            s.columns.push_back({std::move(path), std::move(caption), &child, std::move(entries), offset});
+            SettingLeaf leaf = *ResolveSettingPath(ChannelPath(s, 1) + path);
+            s.columns.push_back({std::move(path), std::move(caption), std::move(leaf), std::move(entries)});
         }
     }
 }
@@ -108,8 +109,7 @@ SheetShape MakeShape(ChannelSheet kind)
     const Node& channel = *steps.back().node;
     s.count = channel.count;
     s.stride = channel.stride;
-    auto probe = std::make_unique<SettingRecord>();
-    AddLeaves(s, *probe, channel, "");
+    AddLeaves(s, channel, "");
     return s;
 }
 
@@ -121,70 +121,46 @@ const SheetShape& Shape(ChannelSheet kind)
     return shapes[static_cast<int>(kind)];
 }
 
-// The reader takes "12abc" as 12; a cell must be the whole number.
-bool WholeNumber(const Node& leaf, const std::string& text)
+// Stores one cell of channel ch as set stores a value; false when refused.
+bool StoreCell(SettingRecord& record, const SheetShape& s, const Column& col, int ch, const std::string& cell)
 {
-    if (leaf.fmt == Fmt::Int) {
-        if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-            return std::all_of(text.begin() + 2, text.end(), [](unsigned char c) { return std::isxdigit(c); });
-        }
-        return CheckIntegerText(text) && text != "+" && text != "-";
-    }
-    if (leaf.fmt == Fmt::Real || leaf.fmt == Fmt::PenReal || leaf.fmt == Fmt::Width) {
-        size_t used = 0;
-        ParseDouble(text.data(), text.size(), &used);
-        return !text.empty() && used == text.size();
-    }
-    return true;
+    SettingLeaf leaf = col.leaf;
+    leaf.offset += static_cast<size_t>(ch - 1) * s.stride;
+    if (leaf.node->fmt != Fmt::Text) return !StoreSettingValue(record, leaf, cell);
+    const std::string text = UnguardFormula(cell);
+    std::string escaped;
+    EscapeElementText(escaped, text.data(), text.size());
+    return !StoreSettingValue(record, leaf, escaped);
 }
 
-// Stores one cell; false when the editor would refuse it.
-bool StoreCell(void* field, const Column& col, const std::string& cell)
-{
-    const Node& leaf = *col.node;
-    if (leaf.fmt == Fmt::Text) {
-        const std::string text = UnguardFormula(cell);
-        if ((leaf.flags & kAscii) && !IsAsciiText(text)) return false;
-        // A text the field cannot hold whole is refused, not cut; a line
-        // break is stored as CR LF.
-        size_t bytes = text.size();
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) ++bytes;
-            if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ++bytes;
-        }
-        if (bytes + 1 > leaf.size) return false;
-        std::string escaped;
-        EscapeElementText(escaped, text.data(), text.size());
-        return StoreLeafValue(leaf, field, escaped);
-    }
-    // A list's entry as its text, or the document's form as typed.
-    const auto entry = col.entries.find(cell);
-    const std::string& value = entry == col.entries.end() ? cell : entry->second;
-    if (!WholeNumber(leaf, value)) return false;
-    return StoreLeafValue(leaf, field, value);
-}
-
-struct PathVerdict {
-    std::string path;  // "IO/AI/AI3/NAME"
-    std::string message;
-};
-
-// Where the refusals of the whole applied record come from. The reader's
-// invariants first; the editors' cross-field rules join here: each verdict
-// on a channel of the table becomes a refusal of its row and column.
-void CheckApplied(const SettingRecord& applied, const SheetShape& s, const std::map<int, size_t>& lineOf,
+// The editors' rules on the applied record: each verdict on a cell of the
+// table, or one the table brings elsewhere, refuses its row and column.
+void CheckApplied(const SettingRecord& before, const SettingRecord& applied, const SheetShape& s,
+                  const std::vector<const Column*>& columns, const std::map<int, size_t>& lineOf,
                   std::vector<SheetRefusal>& out)
 {
-    std::vector<PathVerdict> verdicts;
-    // After the rules merge: verdicts from CheckSettingRules(applied).
+    if (!CheckSettingConsistency(applied)) {
+        out.push_back({0, 0, {}, "the table breaks the order of zone limits, a scale or a pulse width"});
+        return;
+    }
     const std::string head = std::string("IO/") + ChannelSheetName(s.kind) + "/" + ChannelSheetName(s.kind);
-    for (const PathVerdict& v : verdicts) {
-        if (v.path.compare(0, head.size(), head) != 0) continue;
+    std::set<std::string> written;
+    for (const auto& [ch, line] : lineOf) {
+        for (const Column* col : columns) {
+            if (col) written.insert(head + std::to_string(ch) + "/" + SlashPath(col->suffix));
+        }
+    }
+    for (const RuleVerdict& v : VerdictsOfChange(before, applied, written)) {
         size_t pos = head.size();
         int ch = 0;
-        while (pos < v.path.size() && std::isdigit(static_cast<unsigned char>(v.path[pos]))) ch = ch * 10 + (v.path[pos++] - '0');
+        const bool inTable = v.path.compare(0, head.size(), head) == 0;
+        while (inTable && pos < v.path.size() && std::isdigit(static_cast<unsigned char>(v.path[pos])))
+            ch = ch * 10 + (v.path[pos++] - '0');
         auto row = lineOf.find(ch);
-        if (row == lineOf.end()) continue;
+        if (row == lineOf.end()) {
+            out.push_back({0, 0, {}, v.path + ": " + v.label + ": " + v.message});
+            continue;
+        }
         std::string suffix;
         for (size_t slash = 0; pos < v.path.size(); pos = slash) {
             slash = v.path.find('/', pos + 1);
@@ -194,9 +170,6 @@ void CheckApplied(const SettingRecord& applied, const SheetShape& s, const std::
         auto col = s.bySuffix.find(suffix);
         out.push_back({row->second, ch, col == s.bySuffix.end() ? std::string() : s.columns[col->second].caption,
                        v.message});
-    }
-    if (out.empty() && !CheckSettingConsistency(applied)) {
-        out.push_back({0, 0, {}, "the table breaks the order of zone limits, a scale or a pulse width"});
     }
 }
 
@@ -264,7 +237,7 @@ std::string ExportChannelTable(const SettingRecord& record, ChannelSheet kind, b
             if (ch < 1 || ch > s.count || col == s.bySuffix.end()) return;
             const Column& c = s.columns[col->second];
             cells[static_cast<size_t>(ch - 1)][col->second] =
-                c.node->fmt == Fmt::Text ? GuardFormula(value) : Shown(c, value);
+                c.leaf.node->fmt == Fmt::Text ? GuardFormula(value) : Shown(c, value);
         },
         TextForm::Plain, s.prefix.substr(0, s.prefix.rfind('<')));
     std::string out(bom ? kUtf8Bom : "");
@@ -341,13 +314,12 @@ std::vector<SheetRefusal> ImportChannelTable(SettingRecord& record, std::string_
         }
         for (size_t i = 1; i < row.fields.size(); ++i) {
             const Column& col = *columns[i];
-            char* field = reinterpret_cast<char*>(applied.get()) + col.offset + static_cast<size_t>(n - 1) * s.stride;
-            if (!StoreCell(field, col, row.fields[i])) {
+            if (!StoreCell(*applied, s, col, n, row.fields[i])) {
                 out.push_back({row.line, n, col.caption, "Setting error: " + col.caption});
             }
         }
     }
-    if (out.empty()) CheckApplied(*applied, s, lineOf, out);
+    if (out.empty()) CheckApplied(record, *applied, s, columns, lineOf, out);
     if (out.empty()) record = *applied;
     return out;
 }

@@ -46,6 +46,7 @@ TEST(ChannelTable, ExportThenImportOntoClearedChannelsGivesTheSameDocument)
 {
     for (uint32_t seed : {0u, 1u, 2u, 3u}) {
         auto source = seed == 0 ? testing::MakeMaximalRecord() : testing::MakeRandomRecord(seed);
+        testing::KeepWithinRules(*source);
         const std::string document = WriteSettingDocument(*source);
         for (ChannelSheet kind : kKinds) {
             auto target = std::make_unique<SettingRecord>(*source);
@@ -89,6 +90,11 @@ TEST(ChannelTable, RefusedCellsNameLineChannelAndCaptionAndNothingChanges)
     EXPECT_EQ(Refusals(refused),
               "in.csv:3: CH 2, 'Time constant': Setting error: Time constant\n"
               "in.csv:5: CH 3, 'CH name': Setting error: CH name\n");
+    // What the field holds but the editor does not (17 characters) is
+    // refused by the editors' rules.
+    EXPECT_EQ(Refusals(sheets::ImportChannelTable(*record, "CH,CH name\r\n4," + std::string(17, 'x') + "\r\n",
+                                                  ChannelSheet::Ai)),
+              "in.csv:2: CH 4, 'CH name': Setting error: CH name\n");
     EXPECT_EQ(WriteSettingDocument(*record), before);
 
     // An unknown column, a CH out of range and a table no kind fits.
@@ -137,15 +143,15 @@ TEST(ChannelTable, ReadsWhatASpreadsheetProgramSaves)
     // breaks, CR LF line ends and a closing blank line.
     const std::string csv = "\xEF\xBB\xBF" "CH;CH name;CH comment\r\n"
                             "1;\"Tank; north\";\"says \"\"hi\"\"\"\r\n"
-                            "2;\"Line one\r\nLine two\";plain, with comma\r\n"
+                            "2;plain, a comma;\"Line 1\r\nLine 2\"\r\n"
                             "\r\n";
     auto record = testing::MakeDefaultRecord();
     const auto refused = sheets::ImportChannelTable(*record, csv, ChannelSheet::Pi);
     ASSERT_TRUE(refused.empty()) << Refusals(refused);
     EXPECT_STREQ(record->IO.PI[0].NAME, "Tank; north");
     EXPECT_STREQ(record->IO.PI[0].COMMENT, "says \"hi\"");
-    EXPECT_STREQ(record->IO.PI[1].NAME, "Line one\r\nLine two");
-    EXPECT_STREQ(record->IO.PI[1].COMMENT, "plain, with comma");
+    EXPECT_STREQ(record->IO.PI[1].NAME, "plain, a comma");
+    EXPECT_STREQ(record->IO.PI[1].COMMENT, "Line 1\r\nLine 2");
 }
 
 TEST(Csv, RefusesBrokenAndOversizedTablesWithTheirLine)
