@@ -1,11 +1,11 @@
 #include "core/rules/SettingRules.h"
 
-#include <algorithm>
 #include <string_view>
 #include <utility>
 
 #include "core/rules/FieldRules.h"
 #include "core/settings/ElementLabels.h"
+#include "core/settings/SettingPaths.h"
 
 namespace volmar {
 
@@ -29,13 +29,7 @@ public:
     {
         if (!message) return;
         const std::string path = m_base + "/" + field;
-        std::string element = "<VOL_MAR>";
-        size_t at = 0;
-        while (at <= path.size()) {
-            const size_t slash = std::min(path.find('/', at), path.size());
-            element += "<" + path.substr(at, slash - at) + ">";
-            at = slash + 1;
-        }
+        const std::string element = "<VOL_MAR>" + ElementPath(path);
         m_out.push_back({path, LabelOfElement(element).field, message});
     }
 

@@ -1,5 +1,6 @@
 #include "core/settings/SettingPaths.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -182,6 +183,18 @@ std::string SlashPath(std::string_view elementPath)
         } else if (c != '>') {
             out += c;
         }
+    }
+    return out;
+}
+
+std::string ElementPath(std::string_view slashPath)
+{
+    std::string out;
+    size_t at = 0;
+    while (at <= slashPath.size()) {
+        const size_t slash = std::min(slashPath.find('/', at), slashPath.size());
+        out.append("<").append(slashPath.substr(at, slash - at)).append(">");
+        at = slash + 1;
     }
     return out;
 }

@@ -31,6 +31,8 @@ std::optional<SettingLeaf> ResolveSettingPath(std::string_view path);
 // An element path ("<VOL_MAR><IO><AI><AI3><NAME>", the root optional) in
 // the '/' form the rules and scripts use ("IO/AI/AI3/NAME").
 std::string SlashPath(std::string_view elementPath);
+// The other way: "IO/AI/AI3/NAME" as "<IO><AI><AI3><NAME>" (no root).
+std::string ElementPath(std::string_view slashPath);
 
 // The values of leaves as the settings document writes them, in the order
 // asked (one pass over the record).

@@ -158,16 +158,12 @@ void CheckApplied(const SettingRecord& before, const SettingRecord& applied, con
             ch = ch * 10 + (v.path[pos++] - '0');
         auto row = lineOf.find(ch);
         if (row == lineOf.end()) {
-            out.push_back({0, 0, {}, v.path + ": " + v.label + ": " + v.message});
+            std::string text = v.path;
+            text.append(": ").append(v.label).append(": ").append(v.message);
+            out.push_back({0, 0, {}, std::move(text)});
             continue;
         }
-        std::string suffix;
-        for (size_t slash = 0; pos < v.path.size(); pos = slash) {
-            slash = v.path.find('/', pos + 1);
-            if (slash == std::string::npos) slash = v.path.size();
-            suffix += "<" + v.path.substr(pos + 1, slash - pos - 1) + ">";
-        }
-        auto col = s.bySuffix.find(suffix);
+        auto col = s.bySuffix.find(pos < v.path.size() ? ElementPath(std::string_view(v.path).substr(pos + 1)) : "");
         out.push_back({row->second, ch, col == s.bySuffix.end() ? std::string() : s.columns[col->second].caption,
                        v.message});
     }
@@ -255,11 +251,15 @@ std::string ExportChannelTable(const SettingRecord& record, ChannelSheet kind, b
 std::string SheetRefusal::Text(std::string_view file) const
 {
     std::string out(file);
-    if (line > 0) out += ":" + std::to_string(line);
+    if (line > 0) out.append(":").append(std::to_string(line));
     out += ": ";
     if (channel > 0) {
-        out += "CH " + std::to_string(channel);
-        out += caption.empty() ? ": " : ", '" + caption + "': ";
+        out.append("CH ").append(std::to_string(channel));
+        if (caption.empty()) {
+            out += ": ";
+        } else {
+            out.append(", '").append(caption).append("': ");
+        }
     }
     return out + message;
 }
