@@ -1,5 +1,6 @@
 // The file commands of volmar-cli: new, check, convert, network, access,
 // diff, compress and decompress.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "cli/Command.h"
 #include "cli/DiffOutput.h"
 #include "core/common/FileIo.h"
+#include "core/rules/SettingRules.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/ElementLabels.h"
@@ -19,6 +21,7 @@ namespace {
 // No settings document is anywhere near this size; larger files are refused
 // before they are parsed.
 constexpr size_t kMaxDocumentFile = 16u << 20;
+constexpr Option kRulesOption{"rules"};
 
 void PrintMessage(Console& console, const Message& m)
 {
@@ -85,6 +88,12 @@ int CmdCheck(const Args& args, Console& console)
     int code = LoadAndReport(args, console, args.positional[0], l);
     if (code == kExitUnsupportedInfo || code == kExitUnsupportedParam)
         Print(console.out, "%s\n", l.verdict.path.c_str());
+    if (args.Has("rules") && code != kExitFailed) {
+        const std::vector<RuleVerdict> verdicts = CheckSettingRules(*l.record);
+        for (const RuleVerdict& v : verdicts)
+            Print(console.out, "%s: %s: %s\n", v.path.c_str(), v.label.c_str(), v.message.c_str());
+        if (!verdicts.empty()) code = std::max(code, kExitUnsupportedInfo);
+    }
     if (code == kExitOk) console.err << "Setting is valid.\n";
     return code;
 }
@@ -187,12 +196,16 @@ int CmdDecompress(const Args& args, Console& console)
 }
 
 const char* const kCheckHelp =
-    "usage: volmar-cli check [--no-info-message] FILE\n\n"
+    "usage: volmar-cli check [--no-info-message] [--rules] FILE\n\n"
     "Reads a settings file into a new setting and prints the verdict on stderr.\n"
     "Exit 0: everything accepted; 1: unsupported information was found (the\n"
     "setting is usable); 2: an unsupported parameter; 3: the file cannot be read\n"
     "or converted. For 1 and 2 the path of the first offending element is\n"
-    "printed on stdout, e.g. <VOL_MAR><IO><AI><AI1><CARD_NO>.\n" VOLMAR_NO_INFO_MESSAGE_HELP;
+    "printed on stdout, e.g. <VOL_MAR><IO><AI><AI1><CARD_NO>.\n"
+    "  --rules            also check every value as the editors do and print each\n"
+    "                     violation on stdout as PATH: label: message (e.g.\n"
+    "                     IO/AI/AI3/NAME: CH name: Setting error: CH name); exit 1\n"
+    "                     when any, unless the reader's verdict is worse\n" VOLMAR_NO_INFO_MESSAGE_HELP;
 
 }  // namespace
 
@@ -202,7 +215,7 @@ const std::vector<Command>& FileCommands()
         {"new", "write the default settings document",
          "usage: volmar-cli new [-o FILE]\n\nWrites the settings document of a new setting to FILE or stdout.\n",
          CmdNew, LinkUse::None, {kOutputOption}},
-        {"check", "read a settings file and print the verdict", kCheckHelp, CmdCheck, LinkUse::None, {kNoInfoMessageOption}},
+        {"check", "read a settings file and print the verdict", kCheckHelp, CmdCheck, LinkUse::None, {kNoInfoMessageOption, kRulesOption}},
         {"convert", "read a settings file and write it anew",
          "usage: volmar-cli convert IN [-o OUT]\n\nReads IN into a new setting and, when it is usable (check exit 0\n"
          "or 1), writes the full settings document of the result. Otherwise writes\n"

@@ -194,6 +194,28 @@ TEST_P(FileCommands, CompressAndDecompress)
     EXPECT_NE(over.err.find("Setting data size is over capacity."), std::string::npos);
 }
 
+// --rules adds the editors' verdicts to check's own; without it check is as before.
+TEST(CheckRules, ListsEachViolationAndExitsOne)
+{
+    TempDir dir;
+    const std::string def = dir.File("default.xml");
+    ASSERT_EQ(test::RunCli(Runner::InProcess, {"new", "-o", def}).exitCode, 0);
+    auto clean = test::RunCli(Runner::InProcess, {"check", "--rules", def});
+    EXPECT_EQ(clean.exitCode, 0);
+    EXPECT_EQ(clean.out, "");
+
+    std::string doc = ReplaceFirst(ReadFile(def), "<NAME>AI3</NAME>", "<NAME>seventeen chars!!</NAME>");
+    doc = ReplaceFirst(doc, "<UNIT>%</UNIT>", "<UNIT>too long!</UNIT>");
+    const std::string bad = dir.File("bad.xml");
+    WriteFile(bad, doc);
+    EXPECT_EQ(test::RunCli(Runner::InProcess, {"check", bad}).exitCode, 0) << "the reader takes the long texts";
+    auto out = test::RunCli(Runner::InProcess, {"check", "--rules", bad});
+    EXPECT_EQ(out.exitCode, 1);
+    EXPECT_EQ(out.out, "IO/AI/AI1/UNIT: Engineering unit: Setting error: Engineering unit\n"
+                       "IO/AI/AI3/NAME: CH name: Setting error: CH name\n");
+    EXPECT_EQ(out.err.find("Setting is valid."), std::string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothWays, FileCommands, ::testing::Values(Runner::ChildProcess, Runner::InProcess),
                          [](const auto& info) { return test::RunnerName(info.param); });
 

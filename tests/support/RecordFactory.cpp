@@ -4,9 +4,11 @@
 #include <random>
 #include <stdexcept>
 
+#include "core/rules/SettingRules.h"
 #include "core/settings/DocumentSchema.h"
 #include "core/settings/FieldAccess.h"
 #include "core/settings/Keywords.h"
+#include "core/settings/SettingPaths.h"
 #include "core/settings/ValueText.h"
 
 namespace volmar::testing {
@@ -160,6 +162,21 @@ std::unique_ptr<SettingRecord> MakeMaximalRecord()
     for (MailReport& m : r->MAIL_REPORT.EVENT) m.MODE = kUse;
     r->MAIL_REPORT.TIME.REPORT.MODE = kUse;
     return r;
+}
+
+void KeepWithinRules(SettingRecord& record)
+{
+    const auto defaults = MakeDefaultRecord();
+    for (int round = 0; round < 4; ++round) {
+        const std::vector<RuleVerdict> verdicts = CheckSettingRules(record);
+        if (verdicts.empty()) return;
+        for (const RuleVerdict& v : verdicts) {
+            const SettingLeaf leaf = *ResolveSettingPath(v.path);
+            std::memcpy(reinterpret_cast<char*>(&record) + leaf.offset,
+                        reinterpret_cast<const char*>(defaults.get()) + leaf.offset, FieldWidth(*leaf.node));
+        }
+    }
+    throw std::runtime_error("the record breaks a rule its default values do not mend");
 }
 
 std::string ReplaceFirst(std::string text, const std::string& from, const std::string& to)

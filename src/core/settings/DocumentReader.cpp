@@ -103,80 +103,31 @@ bool ParseRealText(const char* text, size_t len, size_t maxLen, double* out)
     return true;
 }
 
-void StoreInputRef(ParseContext& ctx, char* field, const char* text, size_t len)
+LeafVerdict StoreInputRef(char* field, const char* text, size_t len)
 {
     int kind = (len >= 2) ? kw::InputKind.Find(text, 2) : -1;
-    if (kind < 0) {
-        UnsupportedParam(ctx);
-        return;
-    }
+    if (kind < 0) return LeafVerdict::Unsupported;
     int32_t ch = static_cast<int32_t>(ParseIntegerText(text + 2, len - 2));
     int32_t max = (kind == kInputAi || kind == kInputDi) ? 64 : 32;
-    if (ch < 1 || ch > max) {
-        UnsupportedParam(ctx);
-        return;
-    }
+    if (ch < 1 || ch > max) return LeafVerdict::Unsupported;
     auto* ref = reinterpret_cast<OiInputRef*>(field);
     ref->KIND = kind;
     ref->CH = ch;
+    return LeafVerdict::Stored;
 }
 
 void StoreLeaf(ParseContext& ctx, const Node& n, char* field, const char* text, size_t len)
 {
-    switch (n.fmt) {
-    case Fmt::Text:
-        if ((n.flags & kAscii) && !IsAsciiText(std::string_view(text, len))) {
-            UnsupportedParam(ctx);
-            return;
-        }
-        UnescapeElementText(text, len, field, n.size);
+    switch (StoreLeafText(n, field, text, len)) {
+    case LeafVerdict::Stored:
         return;
-    case Fmt::Keyword: {
-        int pos = n.keywords->Find(text, len);
-        if (pos < 0) {
-            UnsupportedParam(ctx);
-            return;
-        }
-        StoreInt(field, Store::I32, static_cast<uint32_t>(pos));
+    case LeafVerdict::Unsupported:
+        UnsupportedParam(ctx);
         return;
-    }
-    case Fmt::Int: {
-        if ((n.flags & kCut16) && len > 16) len = 16;
-        uint32_t v = ParseIntegerText(text, len);
-        if (!InRange(n, v)) {
-            UnsupportedParam(ctx);
-            return;
-        }
-        StoreInt(field, n.store, v);
-        return;
-    }
-    case Fmt::Real:
-    case Fmt::PenReal: {
-        double v = 0;
-        // Pen scales were once limited to 15 bytes, but the writer forms 16
-        // for -1000 on an exponent-display channel ("-1000.0000000000"); a
-        // saved setting must read back, so every real takes 16.
-        if (!ParseRealText(text, len, 16, &v)) {
-            ctx.flags |= kReadFailed;
-            return;
-        }
-        StoreDouble(field, v);
-        return;
-    }
-    case Fmt::Width: {
-        double v = ParseDouble(text, len);
-        if (std::isnan(v) || v < 0.0 || v > 4294967295.0) {
-            if (ctx.valuePath[0] == '\0') FormPath(ctx, ctx.valuePath);
-            ctx.flags |= kReadFailed;
-            return;
-        }
-        StoreInt(field, Store::U32, static_cast<uint32_t>(v));
-        return;
-    }
-    case Fmt::InputRef:
-        StoreInputRef(ctx, field, text, len);
-        return;
-    case Fmt::Group:
+    case LeafVerdict::Unusable:
+        // A pulse width out of range names its path; a bad real does not.
+        if (n.fmt == Fmt::Width && ctx.valuePath[0] == '\0') FormPath(ctx, ctx.valuePath);
+        ctx.flags |= kReadFailed;
         return;
     }
 }
@@ -288,6 +239,50 @@ int XMLCALL RefuseEncoding(void*, const XML_Char*, XML_Encoding*)
 const XML_Memory_Handling_Suite kMemorySuite = {std::malloc, std::realloc, std::free};
 
 }  // namespace
+
+LeafVerdict StoreLeafText(const Node& n, char* field, const char* text, size_t len)
+{
+    switch (n.fmt) {
+    case Fmt::Text:
+        if ((n.flags & kAscii) && !IsAsciiText(std::string_view(text, len))) return LeafVerdict::Unsupported;
+        UnescapeElementText(text, len, field, n.size);
+        return LeafVerdict::Stored;
+    case Fmt::Keyword: {
+        int pos = n.keywords->Find(text, len);
+        if (pos < 0) return LeafVerdict::Unsupported;
+        StoreInt(field, Store::I32, static_cast<uint32_t>(pos));
+        return LeafVerdict::Stored;
+    }
+    case Fmt::Int: {
+        if ((n.flags & kCut16) && len > 16) len = 16;
+        uint32_t v = ParseIntegerText(text, len);
+        if (!InRange(n, v)) return LeafVerdict::Unsupported;
+        StoreInt(field, n.store, v);
+        return LeafVerdict::Stored;
+    }
+    case Fmt::Real:
+    case Fmt::PenReal: {
+        double v = 0;
+        // Pen scales were once limited to 15 bytes, but the writer forms 16
+        // for -1000 on an exponent-display channel ("-1000.0000000000"); a
+        // saved setting must read back, so every real takes 16.
+        if (!ParseRealText(text, len, 16, &v)) return LeafVerdict::Unusable;
+        StoreDouble(field, v);
+        return LeafVerdict::Stored;
+    }
+    case Fmt::Width: {
+        double v = ParseDouble(text, len);
+        if (std::isnan(v) || v < 0.0 || v > 4294967295.0) return LeafVerdict::Unusable;
+        StoreInt(field, Store::U32, static_cast<uint32_t>(v));
+        return LeafVerdict::Stored;
+    }
+    case Fmt::InputRef:
+        return StoreInputRef(field, text, len);
+    case Fmt::Group:
+        return LeafVerdict::Stored;
+    }
+    return LeafVerdict::Stored;
+}
 
 int ReadSettingDocument(SettingRecord& record, const char* data, size_t len, char* pathOut)
 {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/Message.h"
+#include "core/settings/DocumentSchema.h"
 #include "core/settings/SettingRecord.h"
 
 namespace volmar {
@@ -22,6 +23,14 @@ constexpr size_t kReadPathSize = 128;
 // accepted). path, when given, receives kReadPathSize bytes: the path of the
 // first unsupported parameter, or else of the first unsupported element.
 int ReadSettingDocument(SettingRecord& record, const char* data, size_t len, char* path = nullptr);
+
+// The reader's verdict on one value: stored, not accepted (the document
+// stays usable, the field keeps its value) or making the document unusable.
+enum class LeafVerdict { Stored, Unsupported, Unusable };
+
+// Stores the value text of a leaf (as the document carries it) into its
+// field with the reader's own rules and ranges.
+LeafVerdict StoreLeafText(const Node& leaf, char* field, const char* text, size_t len);
 
 // The invariants a record read from a document must keep: the channel-count
 // rule of the recording speed, pen channels, zone order, pulse widths and

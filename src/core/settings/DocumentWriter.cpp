@@ -1,5 +1,7 @@
 #include "core/settings/DocumentWriter.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cstring>
 
@@ -174,7 +176,8 @@ private:
 // Walks every leaf with its element path, for the diff.
 class LeafWalker {
 public:
-    LeafWalker(const SettingRecord& root, const LeafVisitor& visit, TextForm texts) : m_visit(visit), m_texts(texts)
+    LeafWalker(const SettingRecord& root, const LeafVisitor& visit, TextForm texts, std::string_view under = {})
+        : m_visit(visit), m_texts(texts), m_under(under)
     {
         m_ctx.root = &root;
     }
@@ -198,6 +201,11 @@ private:
     {
         const size_t mark = m_path.size();
         m_path.append("<").append(name).append(">");
+        const size_t common = std::min(m_path.size(), m_under.size());
+        if (m_path.compare(0, common, m_under, 0, common) != 0) {  // outside the subtree asked for
+            m_path.resize(mark);
+            return;
+        }
         if (node.IsGroup()) {
             const ValueContext saved = m_ctx;
             if (node.expOffset >= 0) m_ctx.exp = LoadI32(field + node.expOffset) == kUse;
@@ -217,6 +225,7 @@ private:
 
     const LeafVisitor& m_visit;
     TextForm m_texts;
+    std::string_view m_under;
     ValueContext m_ctx;
     std::string m_path;
     std::string m_value;
@@ -270,9 +279,9 @@ size_t WriteAccessDocument(const SettingRecord& record, std::string& out)
     return out.size();
 }
 
-void VisitSettingValues(const SettingRecord& record, const LeafVisitor& visit, TextForm texts)
+void VisitSettingValues(const SettingRecord& record, const LeafVisitor& visit, TextForm texts, std::string_view under)
 {
-    LeafWalker walker(record, visit, texts);
+    LeafWalker walker(record, visit, texts, under);
     walker.Node(DocumentRoot(), reinterpret_cast<const char*>(&record));
 }
 

@@ -30,10 +30,11 @@ inline std::string WriteSettingDocument(const SettingRecord& record)
 // Calls visit for every value the record carries, the access block and the
 // network addresses included, in document order, with the element path
 // ("<VOL_MAR><IO><AI><AI1><CARD_NO>") and the value as the document writes it;
-// with TextForm::Plain texts come as the user's own text, not escaped.
+// with TextForm::Plain texts come as the user's own text, not escaped. A
+// non-empty under ("<VOL_MAR><IO><AI>") limits the walk to the values below it.
 enum class TextForm { Escaped, Plain };
 using LeafVisitor = std::function<void(const std::string& path, std::string_view value)>;
 void VisitSettingValues(const SettingRecord& record, const LeafVisitor& visit,
-                        TextForm texts = TextForm::Escaped);
+                        TextForm texts = TextForm::Escaped, std::string_view under = {});
 
 }  // namespace volmar

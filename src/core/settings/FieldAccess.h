@@ -1,6 +1,7 @@
 #pragma once
 // Loads and stores record fields through the schema's offsets. memcpy keeps
 // the accesses free of alignment and aliasing assumptions.
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -47,5 +48,18 @@ inline double LoadDouble(const char* p)
 }
 
 inline void StoreDouble(char* p, double v) { std::memcpy(p, &v, sizeof v); }
+
+// The bytes a leaf's field takes in the record.
+inline size_t FieldWidth(const Node& n)
+{
+    switch (n.fmt) {
+    case Fmt::Text: return n.size;
+    case Fmt::Real:
+    case Fmt::PenReal: return sizeof(double);
+    case Fmt::InputRef: return 2 * sizeof(int32_t);
+    case Fmt::Int: return n.store == Store::U8 ? 1 : (n.store == Store::I16 || n.store == Store::U16) ? 2 : 4;
+    default: return sizeof(int32_t);
+    }
+}
 
 }  // namespace volmar

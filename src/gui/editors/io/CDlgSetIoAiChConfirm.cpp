@@ -9,6 +9,7 @@
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RealText.h"
 #include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "core/link/transfer/Interaction.h"
 #include "core/settings/ValueText.h"
 
@@ -17,22 +18,15 @@ namespace volmar::gui {
 using namespace kit;
 using namespace ai;
 
-namespace {
-constexpr int kMaxNameChars = 16;
-constexpr int kMaxUnitChars = 8;
-
-bool SameAtThreeDecimals(double a, double b) { return FormatFixed(a, 3) == FormatFixed(b, 3); }
-}  // namespace
-
 bool CDlgSetIoAiCh::CheckFields()
 {
     if (!m_source->Check(Link(), Ui())) return false;
-    if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
-    if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
+    if (!Passes(m_name, rules::kChannelName)) return Refuse(rules::kChannelName.message);
+    if (!Passes(m_comment, rules::kChannelComment)) return Refuse(rules::kChannelComment.message);
     // A negative time constant would be stored as a huge unsigned number.
-    if (!IntegerField(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
+    if (!Passes(m_timeConstant, rules::kTimeConstant)) return Refuse(rules::kTimeConstant.message);
     if (!CheckScaling()) return false;
-    if (!Fits(m_unit, kMaxUnitChars)) return Refuse("Setting error: Engineering unit");
+    if (!Passes(m_unit, rules::kEngineeringUnit)) return Refuse(rules::kEngineeringUnit.message);
     return true;
 }
 
@@ -43,8 +37,8 @@ bool CDlgSetIoAiCh::CheckScaling()
         if (Unchecked(m_scale0)) return true;
         if (!RealTextValid(m_scale0->text(), exp)) return Refuse("Setting error: Scaling 0 %");
         if (!RealTextValid(m_scale100->text(), exp)) return Refuse("Setting error: Scaling 100 %");
-        if (SameAtThreeDecimals(ReadReal(m_scale0->text()), ReadReal(m_scale100->text()))) {
-            return Refuse("Setting error: Scaling 0 %, Scaling 100 %");
+        if (rules::AiScalingsEqual(ReadReal(m_scale0->text()), ReadReal(m_scale100->text()))) {
+            return Refuse(rules::kAiScalingEqual);
         }
         return true;
     }

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "gui/editors/io/DiStateGroup.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/Form.h"
@@ -27,7 +28,6 @@ namespace {
 enum DiType : int32_t { kDisable = 0, kCard = 1, kModbus = 2, kLogic = 4, kAi = 6, kSlmp = 7 };
 constexpr int kLogicNot = 3;
 constexpr int kBits = 16;
-constexpr int kMaxNameChars = 16;
 
 // A stored channel number (from 1) as a combo entry of count entries.
 int EntryOfNumber(int number, int count) { return std::clamp(number - 1, 0, count - 1); }
@@ -166,14 +166,14 @@ SourceLink CDlgSetIoDiCh::Link() const { return LinkOfType(TypeValue(), kCard, k
 bool CDlgSetIoDiCh::CheckFields()
 {
     if (!m_source->Check(Link(), Ui())) return false;
-    if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
-    if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
-    if (!m_on->CommentFits()) return Refuse("Setting error: Status (ON) display comment");
-    if (!m_on->DelayValid()) return Refuse("Setting error: On delay");
-    if (!m_off->DelayValid()) return Refuse("Setting error: Off delay");
-    if (!m_on->MessageFits()) return Refuse("Setting error: Status (ON) message");
-    if (!m_off->CommentFits()) return Refuse("Setting error: Status (OFF) display comment");
-    if (!m_off->MessageFits()) return Refuse("Setting error: Status (OFF) message");
+    if (!Passes(m_name, rules::kChannelName)) return Refuse(rules::kChannelName.message);
+    if (!Passes(m_comment, rules::kChannelComment)) return Refuse(rules::kChannelComment.message);
+    if (!m_on->CommentPasses(rules::kDiOnComment)) return Refuse(rules::kDiOnComment.message);
+    if (!m_on->DelayPasses(rules::kDiOnDelay)) return Refuse(rules::kDiOnDelay.message);
+    if (!m_off->DelayPasses(rules::kDiOffDelay)) return Refuse(rules::kDiOffDelay.message);
+    if (!m_on->MessagePasses(rules::kDiOnMessage)) return Refuse(rules::kDiOnMessage.message);
+    if (!m_off->CommentPasses(rules::kDiOffComment)) return Refuse(rules::kDiOffComment.message);
+    if (!m_off->MessagePasses(rules::kDiOffMessage)) return Refuse(rules::kDiOffMessage.message);
     return true;
 }
 

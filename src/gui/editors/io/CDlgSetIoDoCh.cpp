@@ -15,6 +15,7 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/RuleFields.h"
 
 namespace volmar::gui {
 
@@ -22,8 +23,6 @@ using namespace kit;
 
 namespace {
 enum DoType : int32_t { kDisable = 0, kCard = 1, kModbus = 2, kSlmp = 3 };
-constexpr int kMaxNameChars = 16;
-constexpr int kMaxCommentChars = 8;
 }  // namespace
 
 CDlgSetIoDoCh::CDlgSetIoDoCh(SettingRecord& record, int channel, Interaction& ui, QWidget* parent)
@@ -108,10 +107,10 @@ SourceLink CDlgSetIoDoCh::Link() const { return LinkOfType(m_type->currentIndex(
 bool CDlgSetIoDoCh::CheckFields()
 {
     if (!m_source->Check(Link(), Ui())) return false;
-    if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
-    if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
-    if (!Fits(m_on.text, kMaxCommentChars)) return Refuse("Setting error: Status (ON)");
-    if (!Fits(m_off.text, kMaxCommentChars)) return Refuse("Setting error: Status (OFF)");
+    if (!Passes(m_name, rules::kChannelName)) return Refuse(rules::kChannelName.message);
+    if (!Passes(m_comment, rules::kChannelComment)) return Refuse(rules::kChannelComment.message);
+    if (!Passes(m_on.text, rules::kDoOnStatus)) return Refuse(rules::kDoOnStatus.message);
+    if (!Passes(m_off.text, rules::kDoOffStatus)) return Refuse(rules::kDoOffStatus.message);
     return true;
 }
 

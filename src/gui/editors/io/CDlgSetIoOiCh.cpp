@@ -14,6 +14,7 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
@@ -21,8 +22,6 @@ namespace volmar::gui {
 using namespace kit;
 
 namespace {
-constexpr int kMaxNameChars = 16;
-constexpr int kMaxUnitChars = 8;
 
 // Functions whose value a DI channel can reset.
 bool HasResetInput(int32_t function)
@@ -108,9 +107,9 @@ bool CDlgSetIoOiCh::Exponent() const { return m_exp->currentIndex() == 1; }
 
 bool CDlgSetIoOiCh::CheckFields()
 {
-    if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
-    if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
-    if (!Fits(m_unit, kMaxUnitChars)) return Refuse("Setting error: Engineering unit");
+    if (!Passes(m_name, rules::kChannelName)) return Refuse(rules::kChannelName.message);
+    if (!Passes(m_comment, rules::kChannelComment)) return Refuse(rules::kChannelComment.message);
+    if (!Passes(m_unit, rules::kEngineeringUnit)) return Refuse(rules::kEngineeringUnit.message);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RealText.h"
 #include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/RuleFields.h"
 
 namespace volmar::gui {
 
@@ -17,18 +18,15 @@ using namespace kit;
 using namespace pi;
 
 namespace {
-constexpr int kMaxNameChars = 16;
-constexpr int kMaxUnitChars = 8;
-constexpr int64_t kMaxPulse = 4294967295;
 }  // namespace
 
 bool CDlgSetIoPiCh::CheckFields()
 {
     if (!m_source->Check(Link(), Ui())) return false;
-    if (!Fits(m_name, kMaxNameChars)) return Refuse("Setting error: CH name");
-    if (!Fits(m_comment, kMaxNameChars)) return Refuse("Setting error: CH comment");
+    if (!Passes(m_name, rules::kChannelName)) return Refuse(rules::kChannelName.message);
+    if (!Passes(m_comment, rules::kChannelComment)) return Refuse(rules::kChannelComment.message);
     if (!DivisorField(m_scale, Exponent())) return Refuse("Setting error: Scaling");
-    if (!Fits(m_unit, kMaxUnitChars)) return Refuse("Setting error: Engineering unit");
+    if (!Passes(m_unit, rules::kEngineeringUnit)) return Refuse(rules::kEngineeringUnit.message);
     return CheckCounts();
 }
 
@@ -36,18 +34,18 @@ bool CDlgSetIoPiCh::CheckFields()
 // into a huge limit, so every one of them starts at 0.
 bool CDlgSetIoPiCh::CheckCounts()
 {
-    if (!IntegerField(m_low, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - lower limit");
-    if (!IntegerField(m_high, 0, kMaxPulse)) return Refuse("Setting error: Pulse range - upper limit");
-    if (!IntegerField(m_timeConstant, 0, 100)) return Refuse("Setting error: Time constant");
-    if (!IntegerField(m_rate, 0, 10000)) return Refuse("Setting error: Analog accumulation - accumulation rate");
-    if (!IntegerField(m_dropout, 0, 12000)) return Refuse("Setting error: Analog Counter - Low-end cutout");
+    if (!Passes(m_low, rules::kPulseLow)) return Refuse(rules::kPulseLow.message);
+    if (!Passes(m_high, rules::kPulseHigh)) return Refuse(rules::kPulseHigh.message);
+    if (!Passes(m_timeConstant, rules::kTimeConstant)) return Refuse(rules::kTimeConstant.message);
+    if (!Passes(m_rate, rules::kAccumulationRate)) return Refuse(rules::kAccumulationRate.message);
+    if (!Passes(m_dropout, rules::kLowEndCutout)) return Refuse(rules::kLowEndCutout.message);
     return true;
 }
 
 bool CDlgSetIoPiCh::CheckRange()
 {
     if (TypeValue() != kModbus || m_modeM->currentIndex() != kAccumulation) return true;
-    if (SignedValue(m_low) >= SignedValue(m_high)) return Refuse("Setting error: Pulse range lower limit >= upper limit");
+    if (const char* error = rules::PulseRangeError(SignedValue(m_low), SignedValue(m_high))) return Refuse(error);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
@@ -21,7 +22,6 @@ namespace volmar::gui {
 using namespace kit;
 
 namespace {
-constexpr int kMaxNameChars = 32;
 
 QComboBox* MakeCombo(const char* name, kit::Entries entries)
 {
@@ -140,15 +140,15 @@ void CDlgSetSystem::ApplyEnableRule()
 
 bool CDlgSetSystem::Confirm()
 {
-    const char* nameErrors[] = {"Setting error: Name 1", "Setting error: Name 2", "Setting error: Name 3"};
     for (size_t i = 0; i < m_names.size(); ++i) {
-        if (!Fits(m_names[i], kMaxNameChars)) return Refuse(nameErrors[i]);
+        if (!Passes(m_names[i], rules::kSystemName[i])) return Refuse(rules::kSystemName[i].message);
     }
-    int64_t hour = 0, minute = 0;
-    if (!IntegerIn(m_hour, -12, 13, &hour)) return Refuse("Setting error: Time zone (hour)");
-    if (!IntegerIn(m_minute, 0, 59, &minute)) return Refuse("Setting error: Time zone (minute)");
-    if (m_dstMode->currentIndex() == 1 && m_start.month->currentIndex() == m_end.month->currentIndex()) {
-        return Refuse("Start and End of daylight saving time must not be within the same month.");
+    if (!Passes(m_hour, rules::kTimeZoneHour)) return Refuse(rules::kTimeZoneHour.message);
+    if (!Passes(m_minute, rules::kTimeZoneMinute)) return Refuse(rules::kTimeZoneMinute.message);
+    const int64_t hour = SignedValue(m_hour), minute = SignedValue(m_minute);
+    if (const char* error = rules::DstMonthsError(m_dstMode->currentIndex(), m_start.month->currentIndex(),
+                                                  m_end.month->currentIndex())) {
+        return Refuse(error);
     }
 
     SystemBlock& sys = m_record.SYSTEM;

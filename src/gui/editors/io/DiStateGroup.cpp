@@ -18,6 +18,7 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
@@ -25,9 +26,6 @@ namespace volmar::gui {
 using namespace kit;
 
 namespace {
-constexpr int kMaxCommentChars = 8;
-constexpr int kMaxMessageChars = 32;
-constexpr int kMaxDelay = 999;
 constexpr int kEventNumbers = 32;
 }  // namespace
 
@@ -118,11 +116,11 @@ void DiStateGroup::ApplyEnableRule(bool inUse)
     m_confirm->setEnabled(inUse && m_log->isChecked());
 }
 
-bool DiStateGroup::CommentFits() const { return Fits(m_text, kMaxCommentChars); }
+bool DiStateGroup::CommentPasses(const rules::TextRule& rule) const { return Passes(m_text, rule); }
 // The delay is kept in a signed 16-bit field: a negative count is refused,
 // not stored.
-bool DiStateGroup::DelayValid() const { return IntegerField(m_delay, 0, kMaxDelay); }
-bool DiStateGroup::MessageFits() const { return Fits(m_message, kMaxMessageChars); }
+bool DiStateGroup::DelayPasses(const rules::IntegerRule& rule) const { return Passes(m_delay, rule); }
+bool DiStateGroup::MessagePasses(const rules::TextRule& rule) const { return Passes(m_message, rule); }
 
 DiState DiStateGroup::Result() const
 {

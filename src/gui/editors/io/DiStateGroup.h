@@ -5,6 +5,7 @@
 // when it is confirmed.
 #include <QGroupBox>
 
+#include "core/rules/FieldRules.h"
 #include "core/settings/SettingRecord.h"
 
 class QCheckBox;
@@ -34,9 +35,9 @@ public:
     // group's "Event log".
     void ApplyEnableRule(bool inUse);
 
-    bool CommentFits() const;
-    bool DelayValid() const;
-    bool MessageFits() const;
+    bool CommentPasses(const rules::TextRule& rule) const;
+    bool DelayPasses(const rules::IntegerRule& rule) const;
+    bool MessagePasses(const rules::TextRule& rule) const;
     // The state as edited; only call after the checks passed.
     DiState Result() const;
 

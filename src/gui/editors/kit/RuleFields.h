@@ -1,0 +1,25 @@
+#pragma once
+// Typed text against the core's field rules: the edit's text is parsed as the
+// editors always have, then the rule judges the value. A disabled edit passes
+// while a guard runs (CheckScope.h).
+#include <QLineEdit>
+
+#include "gui/editors/kit/CheckScope.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/rules/FieldRules.h"
+#include "core/settings/ValueText.h"
+
+namespace volmar::gui::kit {
+
+inline bool Passes(const QLineEdit* edit, const rules::TextRule& rule)
+{
+    return Unchecked(edit) || rule.Check(Utf8(edit)) == nullptr;
+}
+
+inline bool Passes(const QLineEdit* edit, const rules::IntegerRule& rule)
+{
+    int64_t v = 0;
+    return Unchecked(edit) || (CheckIntegerText(Utf8(edit), &v) && rule.Check(v) == nullptr);
+}
+
+}  // namespace volmar::gui::kit
