@@ -20,7 +20,7 @@ constexpr uint8_t kCoil = 0;
 
 BitSourceFields::BitSourceFields(const SettingRecord& record, RegisterType regType, const SourceAddress& shown,
                                  QObject* parent)
-    : SourceFields(record, {BitDeviceTable, 16, 65536}, parent), m_loaded(shown)
+    : SourceFields(record, {BitDeviceTable, rules::kBitSource}, parent), m_loaded(shown)
 {
     QWidget* shownType = nullptr;
     if (regType == RegisterType::Choice) {
