@@ -22,6 +22,14 @@ struct IntegerRule {
     const char* Check(int64_t value) const { return value < min || value > max ? message : nullptr; }
 };
 
+// A field typed as an unsigned decimal (hex: hexadecimal) number within [min, max].
+struct UnsignedRule {
+    uint64_t min, max;
+    bool hex;
+    const char* message;
+    const char* Check(uint64_t value) const { return value < min || value > max ? message : nullptr; }
+};
+
 // The characters a UTF-8 text counts as in an edit.
 int EditChars(std::string_view utf8);
 

@@ -7,6 +7,7 @@
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
@@ -20,7 +21,7 @@ constexpr uint8_t kCoil = 0;
 
 BitSourceFields::BitSourceFields(const SettingRecord& record, RegisterType regType, const SourceAddress& shown,
                                  QObject* parent)
-    : SourceFields(record, {BitDeviceTable, 16, 65536}, parent), m_loaded(shown)
+    : SourceFields(record, {BitDeviceTable, rules::kBitSource}, parent), m_loaded(shown)
 {
     QWidget* shownType = nullptr;
     if (regType == RegisterType::Choice) {
@@ -40,18 +41,18 @@ SourceAddress BitSourceFields::Address() const
     // A field the current type does not check keeps its stored value unless
     // it holds a valid one, so nothing out of range reaches the record.
     SourceAddress a = m_loaded;
-    int64_t v = 0;
-    if (IntegerIn(m_cardNo, 1, 16, &v)) a.cardNo = static_cast<int16_t>(v);
-    if (IntegerIn(m_cardCh, 1, 16, &v)) a.cardCh = static_cast<int16_t>(v);
+    if (Holds(m_cardNo, rules::kModuleAddress)) a.cardNo = static_cast<int16_t>(SignedValue(m_cardNo));
+    if (Holds(m_cardCh, rules::CardChRule(rules::kBitSource))) a.cardCh = static_cast<int16_t>(SignedValue(m_cardCh));
     a.node = static_cast<int16_t>(m_slave->currentIndex());
     if (m_regType) a.modType = m_regType->currentIndex() == 0 ? kInput : kCoil;
-    if (IntegerIn(m_regAddress, 1, 65536, &v)) a.modAddress = static_cast<uint32_t>(v);
+    if (Holds(m_regAddress, rules::RegAddressRule(rules::kBitSource))) {
+        a.modAddress = static_cast<uint32_t>(SignedValue(m_regAddress));
+    }
     const SlmpDevice& device = SelectedDevice();
     a.devCode = device.code;
-    uint64_t number = 0;
-    const bool ok = device.hex ? HexIn(m_deviceHex, 0, 0xFFFFFFFF, &number)
-                               : UnsignedIn(m_deviceDec, 0, 4294967295u, &number);
-    if (ok) a.devNo = static_cast<uint32_t>(number);
+    if (device.hex && Holds(m_deviceHex, rules::kDeviceHex)) a.devNo = static_cast<uint32_t>(HexValue(m_deviceHex));
+    if (!device.hex && Holds(m_deviceDec, rules::kDeviceDec))
+        a.devNo = static_cast<uint32_t>(UnsignedValue(m_deviceDec));
     return a;
 }
 

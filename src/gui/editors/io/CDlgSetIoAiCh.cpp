@@ -50,7 +50,7 @@ QWidget* CDlgSetIoAiCh::MakeSourceColumn(const AiChannel& ch)
     AddField(top, 0, 0, "CH setting", m_type);
     layout->addLayout(top);
 
-    m_source = new WordSourceFields(m_record, {AiDeviceTable, 4, 65536}, AddressOf(ch), std::nullopt, this);
+    m_source = new WordSourceFields(m_record, {AiDeviceTable, rules::kAiSource}, AddressOf(ch), std::nullopt, this);
     layout->addWidget(m_source->CardBox());
     layout->addWidget(m_source->SlaveBox());
 

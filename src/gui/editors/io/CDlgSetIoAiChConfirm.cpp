@@ -10,6 +10,7 @@
 #include "gui/editors/kit/RealText.h"
 #include "gui/editors/kit/RecordText.h"
 #include "gui/editors/kit/RuleFields.h"
+#include "core/rules/IoRules.h"
 #include "core/link/transfer/Interaction.h"
 #include "core/settings/ValueText.h"
 
@@ -35,16 +36,12 @@ bool CDlgSetIoAiCh::CheckScaling()
     const bool exp = Exponent();
     if (m_dataType->currentIndex() == kPercent) {
         if (Unchecked(m_scale0)) return true;
-        if (!RealTextValid(m_scale0->text(), exp)) return Refuse("Setting error: Scaling 0 %");
-        if (!RealTextValid(m_scale100->text(), exp)) return Refuse("Setting error: Scaling 100 %");
-        if (rules::AiScalingsEqual(ReadReal(m_scale0->text()), ReadReal(m_scale100->text()))) {
-            return Refuse(rules::kAiScalingEqual);
-        }
-        return true;
+        const char* error = rules::PercentScalingError(Utf8(m_scale0), Utf8(m_scale100), exp);
+        return error ? Refuse(error) : true;
     }
     // Int and Uint both divide by the integer scaling: it must be a number
     // and not zero in the notation the channel keeps it in.
-    return DivisorField(m_scale, exp) ? true : Refuse("Setting error: Scaling");
+    return DivisorField(m_scale, exp) ? true : Refuse(rules::kScaling);
 }
 
 bool CDlgSetIoAiCh::Confirm()

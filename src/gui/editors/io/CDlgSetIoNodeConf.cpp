@@ -11,6 +11,7 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/Ipv4Edit.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "core/link/transfer/Interaction.h"
 #include "core/settings/EditorEntries.h"
 
@@ -75,13 +76,13 @@ void CDlgSetIoNodeConf::ApplyEnableRule()
 bool CDlgSetIoNodeConf::CheckFields(int type)
 {
     if (type == kSlaveSlmp16 || type == kSlaveSlmp32) {
-        if (!UnsignedIn(m_network, 0, 255)) return Refuse("Setting error: SLMP network No.");
-        if (!UnsignedIn(m_station, 1, 255)) return Refuse("Setting error: SLMP station No.");
-        if (!HexIn(m_processor, 0, 0xFFFF)) return Refuse("Setting error: SLMP processor No.");
+        if (!Holds(m_network, rules::kSlmpNetwork)) return Refuse(rules::kSlmpNetwork.message);
+        if (!Holds(m_station, rules::kSlmpStation)) return Refuse(rules::kSlmpStation.message);
+        if (!Holds(m_processor, rules::kSlmpProcessor)) return Refuse(rules::kSlmpProcessor.message);
     } else if (type == kSlaveModbusTcp) {
-        if (!UnsignedIn(m_node, 0, 255)) return Refuse("Setting error: Modbus/TCP nord No.");
+        if (!Holds(m_node, rules::kModbusNode)) return Refuse(rules::kModbusNode.message);
     }
-    if (!UnsignedIn(m_port, 0, 65535)) return Refuse("Setting error: Port No.");
+    if (!Holds(m_port, rules::kSlavePort)) return Refuse(rules::kSlavePort.message);
     return true;
 }
 

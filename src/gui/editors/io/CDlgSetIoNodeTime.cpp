@@ -7,6 +7,8 @@
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RuleFields.h"
+#include "core/rules/IoRules.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
@@ -36,14 +38,13 @@ CDlgSetIoNodeTime::CDlgSetIoNodeTime(SettingRecord& record, Interaction& ui, QWi
 
 bool CDlgSetIoNodeTime::Confirm()
 {
-    uint64_t interval = 0, timeout = 0, slmpTimeout = 0;
-    if (!UnsignedIn(m_interval, 100, 10000, &interval)) return Refuse("Setting error: Pause period");
-    if (!UnsignedIn(m_timeout, 1, 10, &timeout)) return Refuse("Setting error: Timeout");
-    if (!UnsignedIn(m_slmpTimeout, 1, 60, &slmpTimeout)) return Refuse("Setting error: SLMP timeout");
+    if (!Holds(m_interval, rules::kPausePeriod)) return Refuse(rules::kPausePeriod.message);
+    if (!Holds(m_timeout, rules::kModbusTimeout)) return Refuse(rules::kModbusTimeout.message);
+    if (!Holds(m_slmpTimeout, rules::kSlmpTimeout)) return Refuse(rules::kSlmpTimeout.message);
     SlaveTable& t = m_record.IO.MODBUS_MASTER;
-    t.INTERVAL = static_cast<int32_t>(interval);
-    t.TIMEOUT = static_cast<int32_t>(timeout);
-    t.SLMP_TIMEOUT = static_cast<int32_t>(slmpTimeout);
+    t.INTERVAL = static_cast<int32_t>(UnsignedValue(m_interval));
+    t.TIMEOUT = static_cast<int32_t>(UnsignedValue(m_timeout));
+    t.SLMP_TIMEOUT = static_cast<int32_t>(UnsignedValue(m_slmpTimeout));
     t.TRANSACTION = m_transaction->currentIndex();
     return true;
 }

@@ -1,23 +1,11 @@
 #include "gui/editors/io/CDlgSetIoOiCalc.h"
 
-#include <QLineEdit>
-
-#include "gui/editors/kit/FieldChecks.h"
-#include "gui/editors/kit/RealText.h"
-
 namespace volmar::gui {
-
-using namespace kit;
 
 CDlgSetIoOiCalcAdd::CDlgSetIoOiCalcAdd(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
     : OiCalcDialog(kOiAdd, terms, record, exponent, ui, parent)
 {
-}
-
-bool CDlgSetIoOiCalcAdd::Check()
-{
-    return CheckTerms('K', {1, 2, 3}) && CheckTerms('A', {0});
 }
 
 CDlgSetIoOiCalcMul::CDlgSetIoOiCalcMul(const OiTerms& terms, const SettingRecord& record, bool exponent,
@@ -26,31 +14,16 @@ CDlgSetIoOiCalcMul::CDlgSetIoOiCalcMul(const OiTerms& terms, const SettingRecord
 {
 }
 
-bool CDlgSetIoOiCalcMul::Check()
-{
-    return CheckProductTerms();
-}
-
 CDlgSetIoOiCalcDiv::CDlgSetIoOiCalcDiv(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                        Interaction& ui, QWidget* parent)
     : OiCalcDialog(kOiDiv, terms, record, exponent, ui, parent)
 {
 }
 
-bool CDlgSetIoOiCalcDiv::Check()
-{
-    return CheckProductTerms();
-}
-
 CDlgSetIoOiCalcSqlt::CDlgSetIoOiCalcSqlt(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                          Interaction& ui, QWidget* parent)
     : OiCalcDialog(kOiSqrt, terms, record, exponent, ui, parent)
 {
-}
-
-bool CDlgSetIoOiCalcSqlt::Check()
-{
-    return CheckTerms('K', {1});
 }
 
 CDlgSetIoOiCalcAverage::CDlgSetIoOiCalcAverage(const OiTerms& terms, const SettingRecord& record, bool exponent,
@@ -63,12 +36,6 @@ CDlgSetIoOiCalcSingle::CDlgSetIoOiCalcSingle(const OiTerms& terms, const Setting
                                              Interaction& ui, QWidget* parent)
     : OiCalcDialog(kOiSingle, terms, record, exponent, ui, parent)
 {
-}
-
-bool CDlgSetIoOiCalcSingle::Check()
-{
-    if (!IntegerIn(Edit('K', 1), 0, 100)) return Refuse("Setting error: Time constant");
-    return true;
 }
 
 CDlgSetIoOiCalcMax::CDlgSetIoOiCalcMax(const OiTerms& terms, const SettingRecord& record, bool exponent,
@@ -107,40 +74,16 @@ CDlgSetIoOiCalcAnalogSum::CDlgSetIoOiCalcAnalogSum(const OiTerms& terms, const S
 {
 }
 
-bool CDlgSetIoOiCalcAnalogSum::Check()
-{
-    if (!IntegerIn(Edit('K', 1), 0, 10000)) return Refuse("Setting error: Countre rate");
-    const QLineEdit* cutout = Edit('K', 3);
-    const double value = ReadReal(cutout->text());
-    if (!RealTextValid(cutout->text(), false) || value < 0 || value > 120) {
-        return Refuse("Setting error: Low-end cutout (%)");
-    }
-    return true;
-}
-
 CDlgSetIoOiCalcPower::CDlgSetIoOiCalcPower(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                            Interaction& ui, QWidget* parent)
     : OiCalcDialog(kOiPower, terms, record, exponent, ui, parent)
 {
 }
 
-bool CDlgSetIoOiCalcPower::Check()
-{
-    if (!Valid('K', 1)) return Refuse("Setting error: Exponent");
-    return true;
-}
-
 CDlgSetIoOiCalcFValue::CDlgSetIoOiCalcFValue(const OiTerms& terms, const SettingRecord& record, bool exponent,
                                              Interaction& ui, QWidget* parent)
     : OiCalcDialog(kOiFValue, terms, record, exponent, ui, parent)
 {
-}
-
-bool CDlgSetIoOiCalcFValue::Check()
-{
-    if (!Valid('K', 1)) return Refuse("Setting error: Ref temp (deg.C)");
-    if (!Valid('K', 2) || Value('K', 2) <= 0) return Refuse("Setting error: Z value");
-    return true;
 }
 
 CDlgSetIoOiCalcAntilog::CDlgSetIoOiCalcAntilog(const OiTerms& terms, const SettingRecord& record, bool exponent,
@@ -153,15 +96,6 @@ CDlgSetIoOiCalcScale::CDlgSetIoOiCalcScale(const OiTerms& terms, const SettingRe
                                            Interaction& ui, QWidget* parent)
     : OiCalcDialog(kOiScale, terms, record, exponent, ui, parent)
 {
-}
-
-bool CDlgSetIoOiCalcScale::Check()
-{
-    if (!CheckTerms('K', {1, 2})) return false;
-    if (Value('K', 1) == Value('K', 2)) return RefuseFormatted("Setting error: K%d=K%d", 1, 2);
-    if (!CheckTerms('K', {3, 4})) return false;
-    if (Value('K', 3) == Value('K', 4)) return RefuseFormatted("Setting error: K%d=K%d", 3, 4);
-    return true;
 }
 
 std::unique_ptr<OiCalcDialog> MakeOiCalcDialog(int32_t function, const OiTerms& terms, const SettingRecord& record,

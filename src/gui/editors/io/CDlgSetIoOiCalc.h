@@ -13,40 +13,28 @@ class CDlgSetIoOiCalcAdd : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcAdd(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcMul : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcMul(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcDiv : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcDiv(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcSqlt : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcSqlt(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                 QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcAverage : public OiCalcDialog {
@@ -60,10 +48,7 @@ class CDlgSetIoOiCalcSingle : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcSingle(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                   QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcMax : public OiCalcDialog {
@@ -105,30 +90,21 @@ class CDlgSetIoOiCalcAnalogSum : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcAnalogSum(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                      QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcPower : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcPower(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                  QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcFValue : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcFValue(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                   QWidget* parent = nullptr);
 };
 
 class CDlgSetIoOiCalcAntilog : public OiCalcDialog {
@@ -142,10 +118,7 @@ class CDlgSetIoOiCalcScale : public OiCalcDialog {
     Q_OBJECT
 public:
     explicit CDlgSetIoOiCalcScale(const OiTerms& terms, const SettingRecord& record, bool exponent, Interaction& ui,
-                   QWidget* parent = nullptr);
-
-protected:
-    bool Check() override;
+                                  QWidget* parent = nullptr);
 };
 
 // The dialog of a function (1 to 16), or nothing for "Disable".

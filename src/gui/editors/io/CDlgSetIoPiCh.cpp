@@ -79,7 +79,7 @@ QWidget* CDlgSetIoPiCh::MakeSourceColumn(const PiChannel& ch)
     layout->addLayout(top);
 
     // A pulse channel's register address ends at 65535, one below an AI's.
-    m_source = new WordSourceFields(m_record, {PiDeviceTable, 2, 65535}, AddressOf(ch),
+    m_source = new WordSourceFields(m_record, {PiDeviceTable, rules::kPiSource}, AddressOf(ch),
                                     WordInvert{ch.SWAP == kActive, ch.SLMP_SW == kActive}, this);
     layout->addWidget(m_source->CardBox());
     layout->addWidget(m_source->SlaveBox());

@@ -11,21 +11,19 @@
 #include "gui/editors/kit/RealText.h"
 #include "gui/editors/kit/RecordText.h"
 #include "gui/editors/kit/RuleFields.h"
+#include "core/rules/IoRules.h"
 
 namespace volmar::gui {
 
 using namespace kit;
 using namespace pi;
 
-namespace {
-}  // namespace
-
 bool CDlgSetIoPiCh::CheckFields()
 {
     if (!m_source->Check(Link(), Ui())) return false;
     if (!Passes(m_name, rules::kChannelName)) return Refuse(rules::kChannelName.message);
     if (!Passes(m_comment, rules::kChannelComment)) return Refuse(rules::kChannelComment.message);
-    if (!DivisorField(m_scale, Exponent())) return Refuse("Setting error: Scaling");
+    if (!DivisorField(m_scale, Exponent())) return Refuse(rules::kScaling);
     if (!Passes(m_unit, rules::kEngineeringUnit)) return Refuse(rules::kEngineeringUnit.message);
     return CheckCounts();
 }

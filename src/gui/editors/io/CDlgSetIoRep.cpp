@@ -6,12 +6,9 @@
 #include "gui/editors/io/Masks.h"
 #include "gui/editors/kit/RecordText.h"
 #include "gui/editors/kit/ReportTable.h"
+#include "core/rules/IoRules.h"
 
 namespace volmar::gui {
-
-namespace {
-constexpr int kMaxEvents = 3;
-}
 
 CDlgSetIoRep::CDlgSetIoRep(const SettingRecord& record, const QString& title, uint32_t mask, Interaction& ui,
                            QWidget* parent)
@@ -58,7 +55,7 @@ bool CDlgSetIoRep::Confirm()
         SetMaskBit(&mask, row, true);
         ++checked;
     }
-    if (checked > kMaxEvents) return Refuse("Max. 3 events can be set.");
+    if (const char* error = rules::MailEventsError(checked)) return Refuse(error);
     m_mask = mask;
     return true;
 }

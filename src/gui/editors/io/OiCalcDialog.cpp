@@ -7,8 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
-#include <cmath>
-#include <cstdio>
+#include <optional>
 #include <utility>
 
 #include "gui/editors/io/ChannelChoices.h"
@@ -16,6 +15,8 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RealText.h"
+#include "gui/editors/kit/RecordText.h"
+#include "core/rules/OiRules.h"
 
 namespace volmar::gui {
 
@@ -29,17 +30,6 @@ std::string Id(char letter, int index)
     return id;
 }
 
-// A time constant or counter rate as its edit shows it: a whole number as
-// digits; anything else (5.5, 1e300, not a number) with three decimals, so
-// that the integer check refuses it instead of OK storing a changed value.
-QString WholeNumberText(double value)
-{
-    constexpr double kLimit = 9223372036854775808.0;  // 2^63, where long long ends
-    if (value == std::trunc(value) && value >= -kLimit && value < kLimit) {
-        return QString::number(static_cast<long long>(value));
-    }
-    return FormatReal(value, false);
-}
 }  // namespace
 
 OiCalcDialog::OiCalcDialog(OiFunction function, const OiTerms& terms, const SettingRecord& record, bool exponent,
@@ -47,6 +37,7 @@ OiCalcDialog::OiCalcDialog(OiFunction function, const OiTerms& terms, const Sett
     : EditorDialog(ui,
                    QStringLiteral("Function setting (%1)").arg(QString::fromUtf8(OiFunctionFormOf(function)->title)),
                    parent),
+      m_function(function),
       m_record(record),
       m_exponent(exponent),
       m_terms(terms),
@@ -138,7 +129,10 @@ void OiCalcDialog::AddConstant(const OiConstantForm& form)
         control = c.choice;
     } else {
         c.edit = MakeEdit(id.c_str(), c.integer ? 10 : 14);
-        c.edit->setText(c.integer ? WholeNumberText(stored) : FormatReal(stored, m_exponent && !c.fixed));
+        // A time constant or counter rate that is no whole number (5.5, 1e300)
+        // shows three decimals, so that the integer check refuses it instead
+        // of OK storing a changed value.
+        c.edit->setText(QString::fromStdString(rules::OiConstantShown(form, stored, m_exponent)));
         control = c.edit;
     }
     AddRow(QString::fromUtf8(form.label ? form.label : id.c_str()), control);
@@ -153,34 +147,14 @@ QLineEdit* OiCalcDialog::Edit(char letter, int index) const
     return nullptr;
 }
 
-bool OiCalcDialog::Valid(char letter, int index) const
+bool OiCalcDialog::Check()
 {
-    const QLineEdit* edit = Edit(letter, index);
-    return edit && RealTextValid(edit->text(), m_exponent);
-}
-
-bool OiCalcDialog::CheckTerms(char letter, std::initializer_list<int> indexes)
-{
-    for (int index : indexes) {
-        if (Valid(letter, index)) continue;
-        return RefuseFormatted(letter == 'A' ? "Setting error: A%d" : "Setting error: K%d", index);
-    }
-    return true;
-}
-
-double OiCalcDialog::Value(char letter, int index) const
-{
-    const QLineEdit* edit = Edit(letter, index);
-    return edit ? RoundToNotation(ReadReal(edit->text()), m_exponent) : 0.0;
-}
-
-bool OiCalcDialog::CheckProductTerms() { return CheckTerms('K', {1, 2}) && CheckTerms('A', {1, 2, 0}); }
-
-bool OiCalcDialog::RefuseFormatted(const char* format, int a, int b)
-{
-    char text[96];
-    std::snprintf(text, sizeof text, format, a, b);
-    return Refuse(text);
+    const rules::OiTermFault fault =
+        rules::OiTermsError(m_function, m_exponent, [this](char letter, int index) -> std::optional<std::string> {
+            const QLineEdit* edit = Edit(letter, index);
+            return edit ? std::optional(Utf8(edit)) : std::nullopt;
+        });
+    return fault ? Refuse(fault.message.c_str()) : true;
 }
 
 void OiCalcDialog::ReformatConstants()

@@ -3,11 +3,10 @@
 // "Function setting (...)": a "Type" and a "CH" combo for each input, an
 // optional equation, and edits or choices for the function's constants, as
 // the function's form lists them, all on a copy of the channel editor's
-// terms. Confirm runs the member's checks,
+// terms. Confirm runs the function's checks (core/rules/OiRules.h),
 // re-writes each constant in the channel's notation, checks again and hands
 // the copy back through Result().
 #include <QString>
-#include <initializer_list>
 #include <vector>
 
 #include "core/settings/OiFunctions.h"
@@ -30,20 +29,6 @@ protected:
     // function: which of the sixteen, whose form the dialog shows.
     OiCalcDialog(OiFunction function, const OiTerms& terms, const SettingRecord& record, bool exponent,
                  Interaction& ui, QWidget* parent);
-
-    // The member's checks, in order; each refusal shows its message.
-    virtual bool Check() { return true; }
-    QLineEdit* Edit(char letter, int index) const;
-    // A valid real text in the channel's notation.
-    bool Valid(char letter, int index) const;
-    // Checks each listed constant, refusing "Setting error: K%d" (or A%d).
-    bool CheckTerms(char letter, std::initializer_list<int> indexes);
-    // The typed constant as the channel keeps it (rounded to the notation).
-    double Value(char letter, int index) const;
-    // The checks of K1, K2, A1, A2 and A0 of the two-input products.
-    bool CheckProductTerms();
-    // Refuses a message filled with up to two numbers.
-    bool RefuseFormatted(const char* format, int a, int b = 0);
 
     bool Confirm() override;
 
@@ -72,8 +57,13 @@ private:
     void AddRow(const QString& label, QWidget* control);
     void FillChannels(const Input& input, int32_t kind);
     void ReformatConstants();
+    // The function's checks (core/rules/OiRules.h) on the typed constants;
+    // the first refusal shows its message.
+    bool Check();
+    QLineEdit* Edit(char letter, int index) const;
     void Store();
 
+    const OiFunction m_function;
     const SettingRecord& m_record;
     const bool m_exponent;
     OiTerms m_terms;

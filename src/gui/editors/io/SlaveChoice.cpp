@@ -8,9 +8,7 @@ namespace volmar::gui {
 
 bool SlaveChoiceAllowed(const SettingRecord& record, int slave, bool slmp, Interaction& ui)
 {
-    if (slave < 0 || slave >= kSlaveCount || !SlaveHasAddress(record, slave)) {
-        return kit::Refuse(ui, "Setting error: Slave address.\nSet IP address to designated slave.");
-    }
+    if (!SlaveHasAddress(record, slave)) return kit::Refuse(ui, rules::kSlaveWithoutAddress);
     const bool slmpSlave = record.IO.MODBUS_MASTER.SLAVE_TYPE[slave] != kSlaveModbusTcp;
     if (!slmp && slmpSlave) return ui.Confirm({MessageIcon::Warning, "SLMP is selected as slave."});
     if (slmp && !slmpSlave) return ui.Confirm({MessageIcon::Warning, "Modbus/TCP is selected as slave."});

@@ -55,9 +55,4 @@ QString SlaveTypeName(int32_t type)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-bool SlaveHasAddress(const SettingRecord& record, int slave)
-{
-    return slave >= 0 && slave < kSlaveCount && record.IO.MODBUS_MASTER.NODE[slave][0] != '\0';
-}
-
 }  // namespace volmar::gui

@@ -3,11 +3,14 @@
 #include <QString>
 #include <cstdint>
 
+#include "core/rules/IoRules.h"
 #include "core/settings/SettingRecord.h"
 
 namespace volmar::gui {
 
-enum SlaveTypeValue : int32_t { kSlaveModbusTcp = 0, kSlaveSlmp16 = 1, kSlaveSlmp32 = 2 };
+using rules::kSlaveModbusTcp;
+using rules::kSlaveSlmp16;
+using rules::kSlaveSlmp32;
 
 // How a channel reaches a slave.
 enum class SlaveLink { ModbusTcp, Slmp, Any };
@@ -19,6 +22,6 @@ void DisableSlaveChannels(SettingRecord& record, int slave);
 
 // "Modbus/TCP", "SLMP 16bit", "SLMP 32bit", or empty for another value.
 QString SlaveTypeName(int32_t type);
-bool SlaveHasAddress(const SettingRecord& record, int slave);
+using rules::SlaveHasAddress;
 
 }  // namespace volmar::gui

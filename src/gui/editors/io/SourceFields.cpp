@@ -13,18 +13,11 @@
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
+#include "gui/editors/kit/RuleFields.h"
 
 namespace volmar::gui {
 
 using namespace kit;
-
-SourceLink LinkOfType(int32_t type, int32_t card, int32_t modbus, int32_t slmp)
-{
-    if (type == card) return SourceLink::Card;
-    if (type == modbus) return SourceLink::Modbus;
-    if (type == slmp) return SourceLink::Slmp;
-    return SourceLink::None;
-}
 
 SourceFields::SourceFields(const SettingRecord& record, const SourceRules& rules, QObject* parent)
     : QObject(parent), m_record(record), m_rules(rules)
@@ -130,16 +123,16 @@ void SourceFields::Enable(SourceLink link)
 
 bool SourceFields::Check(SourceLink link, Interaction& ui) const
 {
+    const rules::IntegerRule cardCh = rules::CardChRule(m_rules.limits);
+    const rules::IntegerRule regAddress = rules::RegAddressRule(m_rules.limits);
     if (link == SourceLink::Card) {
-        if (!IntegerIn(m_cardNo, 1, 16)) return Refuse(ui, "Setting error: Module address");
-        if (!IntegerIn(m_cardCh, 1, m_rules.lastCardCh)) return Refuse(ui, "Setting error: CH No.");
+        if (!Holds(m_cardNo, rules::kModuleAddress)) return Refuse(ui, rules::kModuleAddress.message);
+        if (!Holds(m_cardCh, cardCh)) return Refuse(ui, cardCh.message);
     }
-    if (link == SourceLink::Modbus && !IntegerIn(m_regAddress, 1, m_rules.lastRegAddress)) {
-        return Refuse(ui, "Setting error: Modbus/TCP register address");
-    }
+    if (link == SourceLink::Modbus && !Holds(m_regAddress, regAddress)) return Refuse(ui, regAddress.message);
     if (link == SourceLink::Slmp) {
-        if (!HexIn(m_deviceHex, 0, 0xFFFFFFFF)) return Refuse(ui, "Setting error: SLMP device No. (Hexadecimal)");
-        if (!UnsignedIn(m_deviceDec, 0, 4294967295u)) return Refuse(ui, "Setting error: SLMP device No. (Decimal)");
+        if (!Holds(m_deviceHex, rules::kDeviceHex)) return Refuse(ui, rules::kDeviceHex.message);
+        if (!Holds(m_deviceDec, rules::kDeviceDec)) return Refuse(ui, rules::kDeviceDec.message);
     }
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <cstdint>
 
+#include "core/rules/IoRules.h"
 #include "core/settings/SettingRecord.h"
 #include "core/settings/SlmpDeviceTables.h"
 
@@ -27,12 +28,9 @@ namespace kit {
 class GuardedCombo;
 }
 
-// How a channel of the current type reaches its value.
-enum class SourceLink { None, Card, Modbus, Slmp };
-
-// The link of a channel type, given the type values that stand for an I/O
-// module, Modbus/TCP and SLMP; any other type has none.
-SourceLink LinkOfType(int32_t type, int32_t card, int32_t modbus, int32_t slmp);
+// How a channel of the current type reaches its value (core/rules/IoRules.h).
+using rules::LinkOfType;
+using rules::SourceLink;
 
 struct SourceAddress {
     int16_t cardNo = 1;
@@ -63,11 +61,10 @@ void StoreAddress(const SourceAddress& a, Ch& ch)
 }
 
 // What differs between kinds of channel: the devices a slave type offers,
-// and the last CH No. and register address they accept (both start at 1).
+// and the last CH No. and register address they accept.
 struct SourceRules {
     SlmpDeviceTable (*devices)(int32_t slaveType);
-    int64_t lastCardCh;
-    int64_t lastRegAddress;
+    rules::SourceLimits limits;
 };
 
 class SourceFields : public QObject {

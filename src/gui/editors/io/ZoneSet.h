@@ -42,11 +42,8 @@ inline constexpr ZoneFamily kAiZones{"AI", false};
 inline constexpr ZoneFamily kPiZones{"PI", true};
 inline constexpr ZoneFamily kOiZones{"OI", false};
 
-// The first order violation among zones 1 to count of the limits (index 0 is
-// zone 1), or nullptr: each zone's lower limit not below the previous zone's
-// upper limit, and each middle zone's lower limit below its upper limit.
-const char* ZoneOrderError(const double lower[kZoneCount], const double upper[kZoneCount], int count);
-// The same on a zone set whose limits are first rounded to the notation.
+// The order rule of the limits (core/rules/ZoneRules.h) on a zone set whose
+// limits are first rounded to the notation: the message, or nullptr.
 const char* ZoneOrderError(const ZoneSet& set, bool exponent);
 
 // What a zone editor is opened on.

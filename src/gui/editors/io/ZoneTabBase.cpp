@@ -18,6 +18,7 @@
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RealText.h"
 #include "gui/editors/kit/RecordText.h"
+#include "core/rules/ZoneRules.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
@@ -25,8 +26,6 @@ namespace volmar::gui {
 using namespace kit;
 
 namespace {
-constexpr int kMaxNameChars = 32;
-
 std::string Id(const char* stem, int zone) { return stem + std::to_string(zone); }
 }  // namespace
 
@@ -126,29 +125,20 @@ void ZoneTabBase::SetCount(int count)
     }
 }
 
+// A name passes unseen while disabled under a guard; the limits are always read.
+std::optional<std::string> ZoneTabBase::Text(rules::ZoneField field, int zone) const
+{
+    const Group& g = m_groups[static_cast<size_t>(zone - 1)];
+    if (field == rules::ZoneField::Name) return Unchecked(g.name) ? std::nullopt : std::optional(Utf8(g.name));
+    const QLineEdit* edit = field == rules::ZoneField::Upper ? g.upper : g.lower;
+    return edit ? Utf8(edit) : std::string();
+}
+
 const char* ZoneTabBase::FieldError(int count) const
 {
-    static const char* const kName[] = {"Setting error: Zone 1 name", "Setting error: Zone 2 name",
-                                        "Setting error: Zone 3 name", "Setting error: Zone 4 name",
-                                        "Setting error: Zone 5 name"};
-    static const char* const kUpper[] = {"Setting error: Zone 1 upper limit", "Setting error: Zone 2 upper limit",
-                                         "Setting error: Zone 3 upper limit", "Setting error: Zone 4 upper limit"};
-    static const char* const kLower[] = {nullptr, "Setting error: Zone 2 lower limit",
-                                         "Setting error: Zone 3 lower limit", "Setting error: Zone 4 lower limit",
-                                         "Setting error: Zone 5 lower limit"};
-    const bool exp = m_context.exponent;
-    auto limitOk = [exp](const QLineEdit* edit) { return RealTextValid(edit->text(), exp); };
-    if (count < 2) return nullptr;
-    // Count 2 checks both names first; every further zone adds its name, the
-    // previous zone's upper limit and its own lower limit.
-    if (!Fits(m_groups[0].name, kMaxNameChars)) return kName[0];
-    for (int zone = 2; zone <= count && zone <= kZoneCount; ++zone) {
-        const Group& g = m_groups[static_cast<size_t>(zone - 1)];
-        if (!Fits(g.name, kMaxNameChars)) return kName[zone - 1];
-        if (!limitOk(m_groups[static_cast<size_t>(zone - 2)].upper)) return kUpper[zone - 2];
-        if (!limitOk(g.lower)) return kLower[zone - 1];
-    }
-    return nullptr;
+    return rules::ZoneBasicError(count, m_context.exponent,
+                                 [this](rules::ZoneField field, int zone) { return Text(field, zone); })
+        .message;
 }
 
 const char* ZoneTabBase::OrderError(int count) const
@@ -159,7 +149,7 @@ const char* ZoneTabBase::OrderError(int count) const
         if (g.lower) lower[i] = ReadReal(g.lower->text());
         if (g.upper) upper[i] = ReadReal(g.upper->text());
     }
-    return ZoneOrderError(lower, upper, count);
+    return rules::ZoneOrderError(lower, upper, count).message;
 }
 
 void ZoneTabBase::Reformat(int count)

@@ -3,8 +3,11 @@
 // the output and reset selections of each zone, zone 5 at the top.
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "gui/editors/io/ZoneSet.h"
+#include "core/rules/ZoneRules.h"
 
 class QCheckBox;
 class QComboBox;
@@ -48,6 +51,7 @@ private:
     };
 
     QWidget* MakeGroup(int zone);
+    std::optional<std::string> Text(rules::ZoneField field, int zone) const;
     // Limits that the count puts in use.
     static bool UpperInUse(int zone, int count) { return zone < count; }
     static bool LowerInUse(int zone, int count) { return zone >= 2 && zone <= count; }

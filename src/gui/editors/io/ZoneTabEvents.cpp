@@ -16,13 +16,13 @@
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"
+#include "core/rules/ZoneRules.h"
 
 namespace volmar::gui {
 
 using namespace kit;
 
 namespace {
-constexpr int kMaxMessageChars = 32;
 constexpr int kEventNumbers = 32;
 
 std::string Id(const char* stem, int zone) { return stem + std::to_string(zone); }
@@ -115,14 +115,13 @@ void ZoneTabEvents::ApplyEnableRule()
 
 const char* ZoneTabEvents::FieldError(int count) const
 {
-    static const char* const kMessage[] = {"Setting error: Zone 1 message", "Setting error: Zone 2 message",
-                                           "Setting error: Zone 3 message", "Setting error: Zone 4 message",
-                                           "Setting error: Zone 5 message"};
-    for (int zone = FirstZone(); zone <= LastZone(); ++zone) {
-        if (!Covered(zone, count)) continue;
-        if (!Fits(m_groups[static_cast<size_t>(zone - 1)].message, kMaxMessageChars)) return kMessage[zone - 1];
-    }
-    return nullptr;
+    const bool upward = m_direction == ZoneDirection::Upward;
+    return rules::ZoneEventsError(upward, count,
+                                  [this](rules::ZoneField, int zone) -> std::optional<std::string> {
+                                      const QLineEdit* message = m_groups[static_cast<size_t>(zone - 1)].message;
+                                      return Unchecked(message) ? std::nullopt : std::optional(Utf8(message));
+                                  })
+        .message;
 }
 
 void ZoneTabEvents::Store(int count)

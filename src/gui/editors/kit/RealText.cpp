@@ -5,38 +5,23 @@
 
 #include "gui/editors/kit/CheckScope.h"
 
-#include "core/settings/ValueText.h"
+#include "core/rules/RealValues.h"
 
 namespace volmar::gui::kit {
-namespace {
-
-double Read(const std::string& text) { return ParseDouble(text.data(), text.size()); }
-
-}  // namespace
 
 QString FormatReal(double value, bool exponent)
 {
-    std::string out;
-    if (exponent) {
-        AppendScientific(out, value, 3);
-    } else {
-        AppendFixed(out, value, 3);
-    }
-    return QString::fromStdString(out);
+    return QString::fromStdString(rules::FormatReal(value, exponent));
 }
 
-double ReadReal(const QString& text) { return Read(text.toStdString()); }
+double ReadReal(const QString& text)
+{
+    return rules::ReadReal(text.toStdString());
+}
 
 double RoundToNotation(double value, bool exponent)
 {
-    std::string out;
-    if (exponent) {
-        std::string ten = FormatFixed(value, 10);
-        AppendScientific(out, Read(ten), 3);
-    } else {
-        AppendFixed(out, value, 3);
-    }
-    return Read(out);
+    return rules::RoundToNotation(value, exponent);
 }
 
 QString Reformat(const QString& text, bool exponent)
@@ -46,14 +31,12 @@ QString Reformat(const QString& text, bool exponent)
 
 bool RealTextValid(const QString& text, bool exponent)
 {
-    const std::string utf8 = text.toStdString();
-    return CheckValuePrecision(utf8, 3, exponent) && CheckRealRange(Read(utf8));
+    return rules::RealTextValid(text.toStdString(), exponent);
 }
 
 bool DivisorField(const QLineEdit* edit, bool exponent)
 {
-    if (Unchecked(edit)) return true;
-    return RealTextValid(edit->text(), exponent) && RoundToNotation(ReadReal(edit->text()), exponent) != 0.0;
+    return Unchecked(edit) || rules::DivisorTextValid(edit->text().toStdString(), exponent);
 }
 
 }  // namespace volmar::gui::kit

@@ -16,10 +16,22 @@ inline bool Passes(const QLineEdit* edit, const rules::TextRule& rule)
     return Unchecked(edit) || rule.Check(Utf8(edit)) == nullptr;
 }
 
-inline bool Passes(const QLineEdit* edit, const rules::IntegerRule& rule)
+// Holds judges the text whatever the edit's state; Passes follows the guard rule.
+inline bool Holds(const QLineEdit* edit, const rules::IntegerRule& rule)
 {
     int64_t v = 0;
-    return Unchecked(edit) || (CheckIntegerText(Utf8(edit), &v) && rule.Check(v) == nullptr);
+    return CheckIntegerText(Utf8(edit), &v) && rule.Check(v) == nullptr;
+}
+
+inline bool Passes(const QLineEdit* edit, const rules::IntegerRule& rule)
+{
+    return Unchecked(edit) || Holds(edit, rule);
+}
+
+inline bool Holds(const QLineEdit* edit, const rules::UnsignedRule& rule)
+{
+    return rule.hex ? CheckHexRange(Utf8(edit), rule.min, rule.max)
+                    : CheckUnsignedRange(Utf8(edit), rule.min, rule.max);
 }
 
 }  // namespace volmar::gui::kit
