@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "cli/SettingFile.h"
 #include "core/common/FileIo.h"
-#include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/sheets/ChannelTable.h"
 #include "core/sheets/Csv.h"
@@ -14,7 +14,6 @@
 namespace volmar::cli {
 namespace {
 
-constexpr size_t kMaxDocumentFile = 16u << 20;
 constexpr const char* kUsage =
     "usage: volmar-cli channels export FILE --kind ai|di|pi|do|oi [-o OUT.csv] [--bom]\n"
     "       volmar-cli channels import FILE IN.csv [--kind ai|di|pi|do|oi] [-o OUT]\n";
@@ -26,22 +25,6 @@ int Usage(Console& console)
 {
     console.err << kUsage;
     return kExitUsage;
-}
-
-// The record of the settings file; false (with the reason on stderr) when
-// the file cannot be read as a setting.
-bool LoadFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
-{
-    std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return false;
-    }
-    ResetSettingRecord(record);
-    const ConvertResult verdict =
-        ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
-    if (verdict.hasMessage) Print(console.err, "%s: %s\n", path.c_str(), verdict.message.text.c_str());
-    return !(verdict.flags & kReadFailed);
 }
 
 // --kind's value; false (usage on stderr) when it names no kind.
@@ -60,7 +43,8 @@ int Export(const Args& args, Console& console)
     if (args.positional.size() != 2 || !args.Value("kind")) return Usage(console);
     if (!KindOption(args, console, kind)) return kExitUsage;
     auto record = std::make_unique<SettingRecord>();
-    if (!LoadFile(args, console, args.positional[1], *record)) return kExitFailed;
+    if (const int code = LoadSettingFile(args.positional[1], console, *record, !args.Has("no-info-message")); code != kExitOk)
+        return code;
     const std::string table = sheets::ExportChannelTable(*record, *kind, args.Has("bom"));
     return WriteOutput(args, console, table) ? kExitOk : kExitFailed;
 }
@@ -71,7 +55,8 @@ int Import(const Args& args, Console& console)
     if (args.positional.size() != 3 || args.Has("bom")) return Usage(console);
     if (!KindOption(args, console, kind)) return kExitUsage;
     auto record = std::make_unique<SettingRecord>();
-    if (!LoadFile(args, console, args.positional[1], *record)) return kExitFailed;
+    if (const int code = LoadSettingFile(args.positional[1], console, *record, !args.Has("no-info-message")); code != kExitOk)
+        return code;
     const std::string& sheetPath = args.positional[2];
     std::string csv, error;
     if (!ReadWholeFile(sheetPath, sheets::kMaxCsvBytes, csv, &error)) {
@@ -79,7 +64,7 @@ int Import(const Args& args, Console& console)
         return kExitFailed;
     }
     const std::vector<sheets::SheetRefusal> refusals = sheets::ImportChannelTable(*record, csv, kind);
-    for (const sheets::SheetRefusal& r : refusals) Print(console.err, "%s\n", r.Text(sheetPath).c_str());
+    for (const sheets::SheetRefusal& r : refusals) Print(console.err, "%s\n", OneLine(r.Text(sheetPath)).c_str());
     if (!refusals.empty()) return kExitUnsupportedInfo;
     return WriteOutput(args, console, WriteSettingDocument(*record)) ? kExitOk : kExitFailed;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/SettingFile.h"
 #include "cli/DiffOutput.h"
 #include "core/common/FileIo.h"
 #include "core/rules/SettingRules.h"
@@ -91,7 +92,7 @@ int CmdCheck(const Args& args, Console& console)
     if (args.Has("rules") && code != kExitFailed) {
         const std::vector<RuleVerdict> verdicts = CheckSettingRules(*l.record);
         for (const RuleVerdict& v : verdicts)
-            Print(console.out, "%s: %s: %s\n", v.path.c_str(), v.label.c_str(), v.message.c_str());
+            PrintVerdictLine(console.out, v.path, v.label, v.message);
         if (!verdicts.empty()) code = std::max(code, kExitUnsupportedInfo);
     }
     if (code == kExitOk) console.err << "Setting is valid.\n";

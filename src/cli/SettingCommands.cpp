@@ -5,37 +5,18 @@
 #include <vector>
 
 #include "cli/Command.h"
-#include "core/common/FileIo.h"
+#include "cli/SettingFile.h"
 #include "core/rules/RuleGate.h"
-#include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/SettingPaths.h"
 
 namespace volmar::cli {
 namespace {
 
-constexpr size_t kMaxDocumentFile = 16u << 20;
-
-// Reads FILE for get and set; prints the reader's message. Returns the exit
-// code check would give when the setting is not usable, else kExitOk.
-int LoadSetting(const std::string& path, Console& console, SettingRecord& record)
-{
-    std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return kExitFailed;
-    }
-    ResetSettingRecord(record);
-    const ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size());
-    if (verdict.hasMessage) Print(console.err, "%s: %s\n", path.c_str(), verdict.message.text.c_str());
-    if (verdict.ok) return kExitOk;
-    return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
-}
-
 void PrintRefusals(Console& console, const std::vector<SettingRefusal>& refusals)
 {
     for (const SettingRefusal& r : refusals)
-        Print(console.err, "%s: %s: %s\n", r.path.c_str(), r.label.c_str(), r.message.c_str());
+        PrintVerdictLine(console.err, r.path, r.label, r.message);
 }
 
 int CmdGet(const Args& args, Console& console)
@@ -55,7 +36,7 @@ int CmdGet(const Args& args, Console& console)
         }
     }
     auto record = std::make_unique<SettingRecord>();
-    if (const int code = LoadSetting(args.positional[0], console, *record); code != kExitOk) return code;
+    if (const int code = LoadSettingFile(args.positional[0], console, *record); code != kExitOk) return code;
     if (!unknown.empty()) {
         PrintRefusals(console, unknown);
         return 1;
@@ -89,7 +70,7 @@ int CmdSet(const Args& args, Console& console)
         return kExitUsage;
     }
     auto record = std::make_unique<SettingRecord>();
-    if (const int code = LoadSetting(args.positional[0], console, *record); code != kExitOk) return code;
+    if (const int code = LoadSettingFile(args.positional[0], console, *record); code != kExitOk) return code;
     const std::vector<SettingRefusal> refusals = ApplyAssignmentsThroughRules(*record, assignments);
     if (!refusals.empty()) {
         PrintRefusals(console, refusals);

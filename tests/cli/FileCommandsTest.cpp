@@ -214,6 +214,14 @@ TEST(CheckRules, ListsEachViolationAndExitsOne)
     EXPECT_EQ(out.out, "IO/AI/AI1/UNIT: Engineering unit: Setting error: Engineering unit\n"
                        "IO/AI/AI3/NAME: CH name: Setting error: CH name\n");
     EXPECT_EQ(out.err.find("Setting is valid."), std::string::npos);
+
+    // A message the editor shows over two lines is printed on one.
+    auto modbus = testing::MakeDefaultRecord();
+    modbus->IO.AI[3].TYPE = 2;  // Modbus/TCP on a slave without an address
+    modbus->IO.AI[3].MOD_NODE = 5;
+    WriteFile(bad, WriteSettingDocument(*modbus));
+    out = test::RunCli(Runner::InProcess, {"check", "--rules", bad});
+    EXPECT_EQ(out.out, "IO/AI/AI4/MOD_NODE: Slave No.: Setting error: Slave address. Set IP address to designated slave.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWays, FileCommands, ::testing::Values(Runner::ChildProcess, Runner::InProcess),

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <random>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "core/rules/SettingRules.h"
 #include "core/settings/DocumentSchema.h"
@@ -164,19 +166,49 @@ std::unique_ptr<SettingRecord> MakeMaximalRecord()
     return r;
 }
 
+namespace {
+
+// The bytes of the outermost indexed element on a verdict's path (a channel,
+// a slave) as offset and length; a leaf's own when there is none.
+std::pair<size_t, size_t> VerdictBytes(const std::string& path, bool wholeItem)
+{
+    const std::vector<PathStep> steps = ResolvePath("<VOL_MAR>" + ElementPath(path));
+    size_t offset = 0, item = 0, itemSize = 0;
+    for (const PathStep& step : steps) {
+        offset += step.node->offset;
+        if (step.node->Indexed()) {
+            offset += static_cast<size_t>(step.index - step.node->first) * step.node->stride;
+            if (!itemSize) {
+                item = offset;
+                itemSize = step.node->stride;
+            }
+        }
+    }
+    if (wholeItem && itemSize) return {item, itemSize};
+    return {offset, FieldWidth(*steps.back().node)};
+}
+
+}  // namespace
+
 void KeepWithinRules(SettingRecord& record)
 {
+    // The field a rule names is set back; an editor names one fault of a
+    // group at a time (the first bad zone), so this takes rounds. A
+    // cross-field rule that still fails then takes its whole channel or slave
+    // back.
     const auto defaults = MakeDefaultRecord();
-    for (int round = 0; round < 4; ++round) {
+    constexpr int kLeafRounds = 40, kRounds = 44;
+    for (int round = 0; round < kRounds; ++round) {
         const std::vector<RuleVerdict> verdicts = CheckSettingRules(record);
         if (verdicts.empty()) return;
         for (const RuleVerdict& v : verdicts) {
-            const SettingLeaf leaf = *ResolveSettingPath(v.path);
-            std::memcpy(reinterpret_cast<char*>(&record) + leaf.offset,
-                        reinterpret_cast<const char*>(defaults.get()) + leaf.offset, FieldWidth(*leaf.node));
+            const auto [offset, size] = VerdictBytes(v.path, round >= kLeafRounds);
+            std::memcpy(reinterpret_cast<char*>(&record) + offset, reinterpret_cast<const char*>(defaults.get()) + offset,
+                        size);
         }
     }
-    throw std::runtime_error("the record breaks a rule its default values do not mend");
+    throw std::runtime_error("the record breaks a rule its default values do not mend: " +
+                             CheckSettingRules(record).front().path);
 }
 
 std::string ReplaceFirst(std::string text, const std::string& from, const std::string& to)
