@@ -98,6 +98,15 @@ TEST_F(ChannelSheetTest, EachListExportsItsOwnTableAndSaysWhenItCannot)
     }
     EXPECT_NE(ReadFile(dir.File("DO.csv")).find("'=HYPERLINK(1)"), std::string::npos);
 
+    // Tab goes from the list to the two new buttons, then on as before.
+    QStringList order;
+    QWidget* w = lists[3]->Table();
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != lists[3]->Table() && order.size() < 20);
+    EXPECT_EQ(order.mid(1), (QStringList{"export", "import", "back", "used"}));
+
     // A folder that is not there: the old file stays, the reason is told.
     ChannelList& ai = *lists[0];
     ai.SetPathChooser([&](QWidget*, bool, const std::string&) { return std::optional(dir.File("gone/AI.csv")); });
