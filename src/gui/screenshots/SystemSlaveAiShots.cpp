@@ -59,7 +59,7 @@ std::unique_ptr<QWidget> ImportShot(ScreenshotEnv& env, const char* csv)
 constexpr const char* kImportedSheet =
     "CH,CH name,CH comment\r\n"
     "1,Tank level,North tank\r\n"
-    "2,Pump pressure,\"Outlet, booster 2\"\r\n";
+    "2,Pump pressure,\"Outlet, pump 2\"\r\n";
 
 constexpr const char* kRefusedSheet =
     "CH,CH name,CH comment,Scaling 100%\r\n"
