@@ -3,6 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "core/common/FileIo.h"
 
 namespace volmar::gui {
@@ -17,22 +20,29 @@ std::string FolderOf(const std::string& path)
 
 // What opening the file for writing would have said: an existing file must
 // be a writable regular file (a read-only file stays untouched, as it would
-// with a plain overwrite), and its folder must take a new file.
-bool CanWrite(const std::string& path)
+// with a plain overwrite), and its folder must take a new file. 0 when it
+// can, else the errno that says why.
+int WriteRefusal(const std::string& path)
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0) return false;
+        if (S_ISDIR(st.st_mode)) return EISDIR;
+        if (!S_ISREG(st.st_mode)) return EINVAL;
+        if (::access(path.c_str(), W_OK) != 0) return errno;
     }
-    return ::access(FolderOf(path).c_str(), W_OK | X_OK) == 0;
+    return ::access(FolderOf(path).c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
 }  // namespace
 
-SaveOutcome SaveSettingFile(const std::string& path, std::string_view document)
+SaveOutcome SaveSettingFile(const std::string& path, std::string_view document, std::string* error)
 {
-    if (path.empty() || !CanWrite(path)) return SaveOutcome::CannotOpen;
-    return WriteFileAtomically(path, document) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
+    const int refusal = path.empty() ? ENOENT : WriteRefusal(path);
+    if (refusal != 0) {
+        if (error) *error = path + ": " + std::strerror(refusal);
+        return SaveOutcome::CannotOpen;
+    }
+    return WriteFileAtomically(path, document, error) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
 }
 
 }  // namespace volmar::gui

@@ -13,6 +13,7 @@ enum class SaveOutcome {
     WriteFailed,  // writing, syncing or replacing failed
 };
 
-SaveOutcome SaveSettingFile(const std::string& path, std::string_view document);
+// error, when given, receives the reason of a failure ("PATH: reason").
+SaveOutcome SaveSettingFile(const std::string& path, std::string_view document, std::string* error = nullptr);
 
 }  // namespace volmar::gui

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -35,6 +36,13 @@ QString SummaryOf(const ChangesView& view)
         return n == 0 ? QStringLiteral("The unit holds the uploaded setting.")
                       : Count(n, "The unit holds something else: 1 setting differs from the upload.",
                               "The unit holds something else: %1 settings differ from the upload.");
+    case ChangesMode::Import:
+        if (!view.refusals.empty())
+            return Count(static_cast<int>(view.refusals.size()),
+                         "Nothing is imported: 1 entry of the table is refused.",
+                         "Nothing is imported: %1 entries of the table are refused.");
+        return n == 0 ? QStringLiteral("The table changes nothing.")
+                      : Count(n, "1 setting changes with the table.", "%1 settings change with the table.");
     case ChangesMode::Compare:
         break;
     }
@@ -47,6 +55,7 @@ QString TitleOf(ChangesMode mode)
     switch (mode) {
     case ChangesMode::BeforeUpload: return QStringLiteral("Changes before upload");
     case ChangesMode::AfterUpload: return QStringLiteral("Verify after upload");
+    case ChangesMode::Import: return QStringLiteral("Import");
     case ChangesMode::Compare: break;
     }
     return QStringLiteral("Compare");
@@ -60,13 +69,23 @@ QString Seconds(double s)
 // The check box that switches the window off for later uploads.
 QCheckBox* PreferenceBox(ChangesMode mode, Profile* profile, QWidget* parent)
 {
-    if (!profile || mode == ChangesMode::Compare) return nullptr;
+    if (!profile || mode == ChangesMode::Compare || mode == ChangesMode::Import) return nullptr;
     const bool before = mode == ChangesMode::BeforeUpload;
     QCheckBox* box = PreferenceCheckBox(before ? QStringLiteral("Show changes before upload")
                                                : QStringLiteral("Verify after upload"),
                                         *profile, before ? kPrefShowChanges : kPrefVerifyUpload, parent);
     box->setObjectName(QStringLiteral("preference"));
     return box;
+}
+
+// The refusals of an import, one a line, selectable for copying.
+QListWidget* RefusalList(const std::vector<std::string>& refusals, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("refusals"));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const std::string& text : refusals) list->addItem(QString::fromStdString(text));
+    return list;
 }
 
 }  // namespace
@@ -119,6 +138,7 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
     m_filterBox->setVisible(m_model->DifferenceCount() > 0);
     layout->addWidget(m_table, 1);
     connect(m_filterBox, &QLineEdit::textChanged, m_filter, &ChangesFilter::SetNeedle);
+    if (!view.refusals.empty()) layout->addWidget(RefusalList(view.refusals, this), 1);
 
     if (QCheckBox* box = PreferenceBox(view.mode, profile, this)) layout->addWidget(box);
 
@@ -127,6 +147,11 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
         QPushButton* upload = buttons->addButton(QStringLiteral("Upload"), QDialogButtonBox::AcceptRole);
         upload->setObjectName(QStringLiteral("upload"));
         upload->setDefault(true);
+        buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    } else if (view.mode == ChangesMode::Import && view.refusals.empty()) {
+        QPushButton* apply = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::AcceptRole);
+        apply->setObjectName(QStringLiteral("apply"));
+        apply->setDefault(true);
         buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
     } else {
         QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
@@ -137,7 +162,8 @@ CDlgChanges::CDlgChanges(ChangesView view, Profile* profile, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     // Wide enough for the three columns; a window without rows stays small.
-    setMinimumSize(m_model->DifferenceCount() > 0 ? QSize(600, 360) : QSize(400, 0));
+    const bool rows = m_model->DifferenceCount() > 0 || !view.refusals.empty();
+    setMinimumSize(rows ? QSize(600, 360) : QSize(400, 0));
 }
 
 CDlgChanges::~CDlgChanges() = default;

@@ -3,8 +3,12 @@
 // section and channel, with a filter box. Before an upload it shows what
 // the upload changes on the unit ("Upload" goes on, "Cancel" sends
 // nothing); after one, what the unit holds other than what was sent; from
-// the hub's "Compare...", the edited setting against a file or the unit.
+// the hub's "Compare...", the edited setting against a file or the unit;
+// from a channel list's "Import...", what the table changes ("Apply" takes
+// it, "Cancel" leaves the list), or the table's refused cells instead, with
+// only "Close".
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QDialog>
@@ -25,7 +29,7 @@ namespace volmar::gui {
 class ChangesFilter;
 class ChangesModel;
 
-enum class ChangesMode { BeforeUpload, AfterUpload, Compare };
+enum class ChangesMode { BeforeUpload, AfterUpload, Compare, Import };
 
 struct ChangesView {
     ChangesMode mode = ChangesMode::Compare;
@@ -35,6 +39,9 @@ struct ChangesView {
     // Over the serial link: the expected seconds of the download and of the
     // upload.
     std::optional<std::pair<double, double>> serialSeconds;
+    // Import: why the table was refused, one line each; when any, the
+    // window lists these instead of differences.
+    std::vector<std::string> refusals;
 };
 
 class CDlgChanges : public QDialog {

@@ -1,7 +1,8 @@
 // The System editor and the I/O menu for `volmar --screenshots`, and the
 // slave and AI windows, shown on a sample setting with slaves and channels
 // in use so that the enabled and disabled fields of a working channel can
-// be seen.
+// be seen. The AI list's "Import..." is shown with a table that changes
+// two channels and with one the rules refuse.
 #include <cstring>
 #include <memory>
 
@@ -15,6 +16,8 @@
 #include "gui/editors/io/CDlgSetIoNodeConf.h"
 #include "gui/editors/io/CDlgSetIoNodeTime.h"
 #include "gui/editors/io/CDlgSetSystem.h"
+#include "gui/editors/io/ChannelList.h"
+#include "gui/hub/CDlgChanges.h"
 
 #include <QTabWidget>
 
@@ -44,6 +47,26 @@ std::unique_ptr<QWidget> ZonePage(ScreenshotEnv& env, int page)
     return dialog;
 }
 
+// The Changes window after "Import..." of csv on the AI list.
+std::unique_ptr<QWidget> ImportShot(ScreenshotEnv& env, const char* csv)
+{
+    SettingRecord& record = Sample(env.record);
+    auto imported = std::make_unique<SettingRecord>(record);
+    return std::make_unique<CDlgChanges>(ImportView(record, *imported, csv, sheets::ChannelSheet::Ai, "AI.csv"),
+                                         nullptr);
+}
+
+constexpr const char* kImportedSheet =
+    "CH,CH name,CH comment\r\n"
+    "1,Tank level,North tank\r\n"
+    "2,Pump pressure,\"Outlet, pump 2\"\r\n";
+
+constexpr const char* kRefusedSheet =
+    "CH,CH name,CH comment,Scaling 100%\r\n"
+    "1,Tank level,North tank,4\r\n"
+    "2,Pump pressure at the outlet of the second booster pump,,10\r\n"
+    "3,Flow,,ten\r\n";
+
 }  // namespace
 
 std::vector<ScreenshotEntry> SystemSlaveAiWindows()
@@ -67,6 +90,8 @@ std::vector<ScreenshotEntry> SystemSlaveAiWindows()
          [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
              return std::make_unique<CDlgSetIoAi>(Sample(env.record), env.app.ui);
          }},
+        {"ai-import", [](ScreenshotEnv& env) { return ImportShot(env, kImportedSheet); }},
+        {"ai-import-refused", [](ScreenshotEnv& env) { return ImportShot(env, kRefusedSheet); }},
         {"ai-channel",
          [](ScreenshotEnv& env) -> std::unique_ptr<QWidget> {
              return std::make_unique<CDlgSetIoAiCh>(Sample(env.record), 0, env.app.ui);

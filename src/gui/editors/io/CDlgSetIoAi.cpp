@@ -12,9 +12,7 @@ int AiRowsForSpeed(int32_t speed)
 }
 
 CDlgSetIoAi::CDlgSetIoAi(SettingRecord& record, Interaction& ui, QWidget* parent)
-    : ListDialog(QStringLiteral("Analog input (AI)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}}, parent),
-      m_record(record),
-      m_ui(ui)
+    : ChannelList(QStringLiteral("Analog input (AI)"), sheets::ChannelSheet::Ai, record, ui, parent)
 {
     Populate(AiRowsForSpeed(record.RECORD.SPEED));
 }

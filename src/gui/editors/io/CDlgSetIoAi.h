@@ -1,12 +1,8 @@
 #pragma once
 // "Analog input (AI)": the channels the storing rate allows, their editor,
-// and Copy / Paste of whole channels.
-#include "gui/editors/kit/ListDialog.h"
-#include "core/settings/SettingRecord.h"
-
-namespace volmar {
-class Interaction;
-}
+// Copy / Paste of whole channels, and the list as a CSV table (Export... /
+// Import...).
+#include "gui/editors/io/ChannelList.h"
 
 namespace volmar::gui {
 
@@ -14,7 +10,7 @@ namespace volmar::gui {
 // allows to be listed: AI uses 16, 32 or 64 rows, none for an unknown rate.
 int AiRowsForSpeed(int32_t speed);
 
-class CDlgSetIoAi : public kit::ListDialog {
+class CDlgSetIoAi : public ChannelList {
     Q_OBJECT
 public:
     CDlgSetIoAi(SettingRecord& record, Interaction& ui, QWidget* parent = nullptr);
@@ -23,10 +19,6 @@ protected:
     QStringList RowTexts(int row) const override;
     void OpenRow(int row) override;
     void PasteRow(int from, int to) override;
-
-private:
-    SettingRecord& m_record;
-    Interaction& m_ui;
 };
 
 }  // namespace volmar::gui

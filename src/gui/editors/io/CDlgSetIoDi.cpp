@@ -8,10 +8,7 @@
 namespace volmar::gui {
 
 CDlgSetIoDi::CDlgSetIoDi(SettingRecord& record, Interaction& ui, QWidget* parent)
-    : ListDialog(QStringLiteral("Discrete input (DI)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}},
-                 parent),
-      m_record(record),
-      m_ui(ui)
+    : ChannelList(QStringLiteral("Discrete input (DI)"), sheets::ChannelSheet::Di, record, ui, parent)
 {
     Populate(DiscreteRowsForSpeed(record.RECORD.SPEED));
 }

@@ -1,16 +1,12 @@
 #pragma once
 // "Discrete input (DI)": the channels the storing rate allows, their editor,
-// and Copy / Paste of whole channels.
-#include "gui/editors/kit/ListDialog.h"
-#include "core/settings/SettingRecord.h"
-
-namespace volmar {
-class Interaction;
-}
+// Copy / Paste of whole channels, and the list as a CSV table (Export... /
+// Import...).
+#include "gui/editors/io/ChannelList.h"
 
 namespace volmar::gui {
 
-class CDlgSetIoDi : public kit::ListDialog {
+class CDlgSetIoDi : public ChannelList {
     Q_OBJECT
 public:
     CDlgSetIoDi(SettingRecord& record, Interaction& ui, QWidget* parent = nullptr);
@@ -19,10 +15,6 @@ protected:
     QStringList RowTexts(int row) const override;
     void OpenRow(int row) override;
     void PasteRow(int from, int to) override;
-
-private:
-    SettingRecord& m_record;
-    Interaction& m_ui;
 };
 
 }  // namespace volmar::gui

@@ -11,10 +11,7 @@
 namespace volmar::gui {
 
 CDlgSetIoDo::CDlgSetIoDo(SettingRecord& record, Interaction& ui, QWidget* parent)
-    : ListDialog(QStringLiteral("Discrete output (DO)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}},
-                 parent),
-      m_record(record),
-      m_ui(ui)
+    : ChannelList(QStringLiteral("Discrete output (DO)"), sheets::ChannelSheet::Do, record, ui, parent)
 {
     Populate(DiscreteRowsForSpeed(record.RECORD.SPEED));
     QPushButton* used = AddButton(QStringLiteral("Which functions assigned to DO?"));

@@ -7,9 +7,7 @@
 namespace volmar::gui {
 
 CDlgSetIoOi::CDlgSetIoOi(SettingRecord& record, Interaction& ui, QWidget* parent)
-    : ListDialog(QStringLiteral("Function input (OI)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}}, parent),
-      m_record(record),
-      m_ui(ui)
+    : ChannelList(QStringLiteral("Function input (OI)"), sheets::ChannelSheet::Oi, record, ui, parent)
 {
     Populate(PiOiRowsForSpeed(record.RECORD.SPEED));
 }

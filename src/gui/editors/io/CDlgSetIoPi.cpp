@@ -13,9 +13,7 @@ int PiOiRowsForSpeed(int32_t speed)
 }
 
 CDlgSetIoPi::CDlgSetIoPi(SettingRecord& record, Interaction& ui, QWidget* parent)
-    : ListDialog(QStringLiteral("Pulse input (PI)"), {{"CH", 60}, {"CH name", 150}, {"CH comment", 150}}, parent),
-      m_record(record),
-      m_ui(ui)
+    : ChannelList(QStringLiteral("Pulse input (PI)"), sheets::ChannelSheet::Pi, record, ui, parent)
 {
     Populate(PiOiRowsForSpeed(record.RECORD.SPEED));
 }

@@ -1,12 +1,8 @@
 #pragma once
 // "Pulse input (PI)": the channels the storing rate allows, their editor,
-// and Copy / Paste of whole channels.
-#include "gui/editors/kit/ListDialog.h"
-#include "core/settings/SettingRecord.h"
-
-namespace volmar {
-class Interaction;
-}
+// Copy / Paste of whole channels, and the list as a CSV table (Export... /
+// Import...).
+#include "gui/editors/io/ChannelList.h"
 
 namespace volmar::gui {
 
@@ -14,7 +10,7 @@ namespace volmar::gui {
 // allows to be listed: 16 or 32 rows, none for an unknown rate.
 int PiOiRowsForSpeed(int32_t speed);
 
-class CDlgSetIoPi : public kit::ListDialog {
+class CDlgSetIoPi : public ChannelList {
     Q_OBJECT
 public:
     CDlgSetIoPi(SettingRecord& record, Interaction& ui, QWidget* parent = nullptr);
@@ -23,10 +19,6 @@ protected:
     QStringList RowTexts(int row) const override;
     void OpenRow(int row) override;
     void PasteRow(int from, int to) override;
-
-private:
-    SettingRecord& m_record;
-    Interaction& m_ui;
 };
 
 }  // namespace volmar::gui

@@ -50,6 +50,13 @@ QPushButton* ListDialog::AddButton(const QString& text)
     return button;
 }
 
+QPushButton* ListDialog::AddLeadingButton(const QString& text)
+{
+    QPushButton* button = MakeButton(text, this);
+    m_buttons->insertWidget(m_leadingButtons++, button);
+    return button;
+}
+
 void ListDialog::OnDoubleClick(int row)
 {
     if (row < 0 || !RowEnabled(row)) return;

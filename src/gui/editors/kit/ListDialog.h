@@ -3,7 +3,8 @@
 // double-click (or Enter or Space) that opens the row's editor and redraws
 // the row afterwards (confirmed or not), a right-click menu "Copy" / "Paste" that copies one
 // row's settings onto another ("Paste" greyed until a row was copied while
-// the list is open), and a button row ending in "Back".
+// the list is open), and a button row ending in "Back" (more buttons go
+// before "Back" or at the row's left end).
 //
 // A list supplies the texts of a row, whether a row can be opened and
 // copied, how a row is opened and how one row is pasted onto another.
@@ -33,6 +34,8 @@ protected:
     void RefreshRow(int row);
     // A button placed before "Back".
     QPushButton* AddButton(const QString& text);
+    // A button at the left end of the row, after the ones added so before.
+    QPushButton* AddLeadingButton(const QString& text);
 
     virtual QStringList RowTexts(int row) const = 0;
     virtual bool RowEnabled(int) const { return true; }
@@ -45,6 +48,7 @@ private:
 
     ReportTable* m_table;
     QHBoxLayout* m_buttons;
+    int m_leadingButtons = 0;
     int m_copySource = -1;
 };
 
