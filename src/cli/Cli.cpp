@@ -15,7 +15,7 @@ const std::vector<const Command*>& AllCommands()
     static const std::vector<const Command*> all = [] {
         std::vector<const Command*> list;
         for (const auto* family : {&FileCommands(), &DeviceCommands(), &MaintenanceCommands(), &NetworkCommands(),
-                                   &ReportCommands()})
+                                   &ReportCommands(), &FleetCommands()})
             for (const Command& c : *family) list.push_back(&c);
         return list;
     }();

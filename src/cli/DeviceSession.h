@@ -20,6 +20,14 @@ struct Session {
 // False (with the reason on stderr) for conflicting or bad link options.
 bool BuildSession(const Args& args, Console& console, Session& s);
 
+// The preferences: the user's own, or the INI file named by VOLMAR_PROFILE
+// (scripts and tests keep theirs apart that way).
+std::unique_ptr<Profile> OpenProfile();
+// --port and --protocol into link; false (the reason on stderr) when bad.
+bool ReadPortAndProtocol(const Args& args, Console& console, LinkState& link);
+// --yes, --quiet, --login, and --password or VOLMAR_PASSWORD.
+CliAnswers ReadAnswers(const Args& args);
+
 // The link options' part of a device command's --help.
 extern const char* const kLinkOptionsHelp;
 

@@ -1,0 +1,280 @@
+// volmar-cli fleet: one operation on many units at once (status, backup),
+// each unit with its own session, deadline and result.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/Command.h"
+#include "cli/DeviceSession.h"
+#include "cli/InterruptWatch.h"
+#include "core/common/FileIo.h"
+#include "core/fleet/FleetOperations.h"
+#include "core/fleet/FleetRunner.h"
+#include "core/fleet/UnitsFile.h"
+#include "core/link/connect/AddressBook.h"
+#include "core/link/transfer/Login.h"
+#include "core/settings/ValueText.h"
+
+namespace volmar::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: volmar-cli fleet status|backup DIR (--all|--unit NAME...|--host ADDRESS[:PORT]...|--units FILE)\n"
+    "       [--jobs N] [--deadline SECONDS] [--json] [LINK OPTIONS]\n";
+constexpr int kMaxJobs = 64;
+constexpr int kMaxDeadlineSeconds = 3600;
+
+int Usage(Console& console, const std::string& why)
+{
+    if (!why.empty()) Print(console.err, "volmar-cli: fleet: %s\n", why.c_str());
+    console.err << kUsage;
+    return kExitUsage;
+}
+
+// The units the options name, in the order: the units file, the address
+// book, --unit, --host. Empty with the reason in error.
+std::vector<FleetUnit> SelectUnits(const Args& args, Profile& profile, std::string& error)
+{
+    std::vector<FleetUnit> units;
+    if (const std::string* file = args.Value("units")) {
+        std::string text, why;
+        if (!ReadWholeFile(*file, kMaxUnitsFile, text, &why)) {
+            error = "cannot read " + why;
+            return {};
+        }
+        if (!ParseUnitsFile(text, units, why)) {
+            error = *file + ": " + why;
+            return {};
+        }
+    }
+    const AddressBook book = ReadAddressBook(profile);
+    if (args.Has("all"))
+        for (const AddressBookEntry& e : book)
+            if (e.Used()) units.push_back({e.name, e.address, 0, "", ""});
+    if (auto it = args.repeated.find("unit"); it != args.repeated.end()) {
+        for (const std::string& name : it->second) {
+            const int slot = FindAddressSlot(book, name, true);
+            if (slot < 0) {
+                error = "no unit named '" + name + "' in the address book";
+                return {};
+            }
+            units.push_back({name, book[static_cast<size_t>(slot)].address, 0, "", ""});
+        }
+    }
+    if (auto it = args.repeated.find("host"); it != args.repeated.end()) {
+        for (const std::string& host : it->second) {
+            FleetUnit unit;
+            std::string why;
+            if (!ParseUnitAddress(host, unit, why)) {
+                error = "--host: " + why;
+                return {};
+            }
+            unit.name = host;
+            units.push_back(std::move(unit));
+        }
+    }
+    std::set<std::string> names;
+    for (const FleetUnit& u : units)
+        if (!names.insert(u.name).second) {
+            error = "the unit '" + u.name + "' is named twice";
+            return {};
+        }
+    if (units.size() > kMaxFleetUnits) {
+        error = "more than " + std::to_string(kMaxFleetUnits) + " units";
+        return {};
+    }
+    if (units.empty())
+        error = args.Has("all") ? "the address book names no unit" : "give --all, --unit, --host or --units";
+    return units;
+}
+
+bool ReadNumber(const Args& args, const char* name, int low, int high, int& value, std::string& error)
+{
+    const std::string* text = args.Value(name);
+    if (!text) return true;
+    int64_t v = 0;
+    if (!CheckSignedRange(*text, low, high, &v)) {
+        error =
+            std::string("--") + name + " takes a number from " + std::to_string(low) + " to " + std::to_string(high);
+        return false;
+    }
+    value = static_cast<int>(v);
+    return true;
+}
+
+std::string JsonText(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonLine(const FleetUnit& unit, const FleetResult& r)
+{
+    std::string line = "{\"name\":" + JsonText(unit.name) + ",\"address\":" + JsonText(unit.Where()) +
+                       ",\"result\":" + JsonText(FleetStateName(r.state));
+    if (r.state != FleetState::Succeeded) line += ",\"error\":" + JsonText(r.error);
+    for (const auto& [key, value] : r.fields) line += "," + JsonText(key) + ":" + JsonText(value);
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.3f", static_cast<double>(r.elapsedMs) / 1000);
+    return line + ",\"seconds\":" + seconds + "}\n";
+}
+
+std::string TextLine(const FleetUnit& unit, const FleetResult& r)
+{
+    std::string line = unit.name + "  " + unit.Where() + "  " + FleetStateName(r.state);
+    if (r.state != FleetState::Succeeded) {
+        std::string error = r.error;
+        for (char& c : error)
+            if (c == '\n') c = ' ';
+        return line + ": " + error + "\n";
+    }
+    for (const auto& [key, value] : r.fields) line += "  " + key + " " + value;
+    return line + "\n";
+}
+
+// The directory of a backup, made when it is missing.
+bool PrepareDirectory(const std::string& dir, Console& console)
+{
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return true;
+        Print(console.err, "volmar-cli: %s is not a directory\n", dir.c_str());
+        return false;
+    }
+    if (::mkdir(dir.c_str(), 0777) == 0) return true;
+    Print(console.err, "volmar-cli: cannot make %s: %s\n", dir.c_str(), std::strerror(errno));
+    return false;
+}
+
+int CmdFleet(const Args& args, Console& console)
+{
+    if (args.positional.empty()) return Usage(console, "");
+    const std::string& operation = args.positional[0];
+    const size_t arguments = operation == "backup" ? 2 : 1;
+    if (operation != "status" && operation != "backup") return Usage(console, "unknown operation '" + operation + "'");
+    if (args.positional.size() != arguments) return Usage(console, "");
+    if (args.Value("serial")) return Usage(console, "--serial reaches one unit; give network units");
+
+    std::unique_ptr<Profile> profile = OpenProfile();
+    LinkState link;
+    link.kind = LinkKind::Network;
+    if (!ReadPortAndProtocol(args, console, link)) return kExitUsage;
+    std::string error;
+    FleetSettings settings;
+    int deadlineSeconds = 60;
+    if (!ReadNumber(args, "jobs", 1, kMaxJobs, settings.jobs, error) ||
+        !ReadNumber(args, "deadline", 1, kMaxDeadlineSeconds, deadlineSeconds, error))
+        return Usage(console, error);
+    const std::vector<FleetUnit> units = SelectUnits(args, *profile, error);
+    if (units.empty()) return Usage(console, error);
+    settings.deadline = std::chrono::seconds(deadlineSeconds);
+    settings.tcpPort = link.tcpPort;
+    settings.protocol = link.protocol;
+
+    // The questions once for the whole run: the access mode, then the login
+    // when the options and the environment do not give it.
+    CliAnswers answers = ReadAnswers(args);
+    CliInteraction ui(answers, console);
+    link.address = std::to_string(units.size()) + " units (" + units.front().name + (units.size() > 1 ? ", ...)" : ")");
+    if (!ConfirmAccessModeIfOn(link, ui, *profile)) return kExitFailed;
+    settings.credentials.login = answers.login;
+    settings.credentials.password = answers.password;
+    if ((!answers.login || !answers.password) && console.inTerminal >= 0) {
+        std::string id, password;
+        if (!ui.AskLogin(id, password)) return kExitFailed;
+        settings.credentials.login = id;
+        settings.credentials.password = password;
+    }
+
+    const std::string dir = operation == "backup" ? args.positional[1] : "";
+    if (!dir.empty() && !PrepareDirectory(dir, console)) return kExitFailed;
+    const FleetOperation run =
+        operation == "backup" ? FleetBackupOperation(dir, std::time(nullptr)) : FleetStatusOperation();
+    const auto start = std::chrono::steady_clock::now();
+    FleetRunner runner(settings, units);
+    const bool json = args.Has("json");
+    {
+        // Ctrl+C starts no unit more and ends the running ones; what has
+        // been written stays, whole.
+        InterruptWatch interrupt([&runner] { runner.Cancel(); });
+        runner.Run(run, [&](size_t index, const FleetResult& result) {
+            console.out << (json ? JsonLine(units[index], result) : TextLine(units[index], result));
+            console.out.flush();
+        });
+    }
+
+    size_t succeeded = 0, cancelled = 0;
+    for (const FleetResult& r : runner.Results()) {
+        succeeded += r.state == FleetState::Succeeded;
+        cancelled += r.state == FleetState::Cancelled;
+    }
+    bool indexed = true;
+    if (!dir.empty() && !WriteBackupIndex(dir, units, runner.Results(), &error)) {
+        Print(console.err, "volmar-cli: cannot write %s\n", error.c_str());
+        indexed = false;
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    Print(console.err, "fleet %s: %zu unit(s), %zu succeeded, %zu failed", operation.c_str(), units.size(), succeeded,
+          units.size() - succeeded - cancelled);
+    if (cancelled > 0) Print(console.err, ", %zu cancelled", cancelled);
+    Print(console.err, " (%.1f s)\n", seconds);
+    return succeeded == units.size() && indexed ? kExitOk : 1;
+}
+
+}  // namespace
+
+const std::vector<Command>& FleetCommands()
+{
+    static const std::string help = std::string(kUsage) +
+                                    "\nRuns one operation on many units at once, each with its own connection,\n"
+                                    "deadline and result; one unit failing never stops or stalls the others.\n"
+                                    "  status        check each unit: device code, firmware, flags, or the error\n"
+                                    "  backup DIR    each unit's setting as DIR/NAME-YYYYmmdd-HHMMSS.xml, as the\n"
+                                    "                unit holds it, and DIR/index.csv (name, address, file,\n"
+                                    "                SHA-256, result); DIR is made when missing\n"
+                                    "Units (any mix; names must not repeat):\n"
+                                    "  --units FILE  a CSV file with the columns name,address[,login]; the address\n"
+                                    "                may carry :PORT. The password is never in it\n"
+                                    "  --all         every unit of the address book\n"
+                                    "  --unit NAME   a unit of the address book (repeatable)\n"
+                                    "  --host ADDRESS[:PORT]  a unit by its address (repeatable)\n"
+                                    "  --jobs N      units reached at the same time (default 8, at most 64)\n"
+                                    "  --deadline S  seconds one unit may take (default 60)\n"
+                                    "  --json        one JSON object per unit as it ends, instead of a line\n"
+                                    "The link options --port, --protocol and --login apply to every unit; the\n"
+                                    "password comes from --password, VOLMAR_PASSWORD or one prompt for all.\n"
+                                    "The access mode is confirmed once for the run (--yes confirms it).\n"
+                                    "A summary goes to stderr. Exit 0 when every unit succeeded, 1 when any failed.\n" +
+                                    kLinkOptionsHelp;
+    static const std::vector<Command> commands = {
+        {"fleet",
+         "run status or backup on many units at once",
+         help.c_str(),
+         CmdFleet,
+         LinkUse::Always,
+         {{"units", true}, {"all"}, {"jobs", true}, {"deadline", true}, {"json"}}},
+    };
+    return commands;
+}
+
+}  // namespace volmar::cli

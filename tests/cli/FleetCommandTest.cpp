@@ -1,0 +1,212 @@
+// volmar-cli fleet against simulated units, each a qn70g-sim process on its
+// own loopback address and one shared port: good units, one that refuses
+// the login, one that drops the link mid-transfer, one that never answers.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CliRunner.h"
+#include "RecordFactory.h"
+#include "SimProcess.h"
+#include "core/common/UniqueFd.h"
+#include "core/fleet/FleetCsv.h"
+#include "core/fleet/FleetOperations.h"
+#include "core/settings/DocumentWriter.h"
+#include "sim/unit/SettingFile.h"
+#include "sim/unit/UnitDocument.h"
+
+namespace volmar {
+namespace {
+
+using test::RunCli;
+using test::Runner;
+using test::SimProcess;
+using testing::ReadFile;
+using testing::WriteFile;
+
+UniqueFd SilentListener(const std::string& address, uint16_t port)
+{
+    UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    int on = 1;
+    setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_port = htons(port);
+    inet_pton(AF_INET, address.c_str(), &sa.sin_addr);
+    if (::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0 || ::listen(fd.Get(), 16) != 0)
+        return {};
+    return fd;
+}
+
+// The document the simulated unit started from the settings file holds.
+std::string HeldDocument(const std::string& settingsFile)
+{
+    auto record = std::make_unique<SettingRecord>();
+    ResetSettingRecord(*record);
+    if (!sim::LoadSettingFile(settingsFile, *record).ok) return {};
+    return sim::WriteUnitDocument(*record);
+}
+
+std::set<std::string> FilesIn(const std::string& dir)
+{
+    std::set<std::string> names;
+    if (DIR* d = ::opendir(dir.c_str())) {
+        while (const dirent* e = ::readdir(d))
+            if (e->d_name[0] != '.') names.insert(e->d_name);
+        ::closedir(d);
+    }
+    return names;
+}
+
+class FleetCommand : public ::testing::Test {
+protected:
+    // Starts a simulated unit on address (the fleet's port, or any free one
+    // for the first) holding a setting named name; returns its settings file.
+    std::string StartUnit(const std::string& address, const std::string& name, std::vector<std::string> extra = {})
+    {
+        auto record = testing::MakeDefaultRecord();
+        std::strncpy(record->SYSTEM.NAME1, name.c_str(), sizeof record->SYSTEM.NAME1 - 1);
+        const std::string file = m_dir.File(name + ".xml");
+        WriteFile(file, WriteSettingDocument(*record));
+        std::vector<std::string> args = {"--tcp", std::to_string(m_port), "--address", address, "--config", file};
+        args.insert(args.end(), extra.begin(), extra.end());
+        m_sims.push_back(std::make_unique<SimProcess>(args));
+        EXPECT_TRUE(m_sims.back()->WaitReady()) << m_sims.back()->Errors();
+        if (m_port == 0) m_port = m_sims.back()->Port("tcp");
+        return file;
+    }
+
+    testing::ProcessResult Fleet(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), "fleet");
+        args.insert(args.end(), {"--port", std::to_string(m_port), "--protocol", "plain", "--login", "kovan"});
+        return RunCli(Runner::InProcess, args,
+                      {"VOLMAR_PROFILE=" + m_dir.File("profile.ini"), "VOLMAR_PASSWORD=kovan"});
+    }
+
+    testing::TempDir m_dir;
+    uint16_t m_port = 0;
+    std::vector<std::unique_ptr<SimProcess>> m_sims;
+};
+
+TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
+{
+    const std::string north = StartUnit("127.0.0.41", "North");
+    const std::string south = StartUnit("127.0.0.42", "South");
+    const std::string east = StartUnit("127.0.0.43", "East");
+    StartUnit("127.0.0.44", "Refuser", {"--refuse-login"});
+    StartUnit("127.0.0.45", "Dropper", {"--short-reply"});
+    const UniqueFd silent = SilentListener("127.0.0.46", m_port);
+    ASSERT_TRUE(silent.Valid());
+    WriteFile(m_dir.File("units.csv"),
+              "name,address,login\r\n"
+              "North,127.0.0.41\r\n"
+              "\"South, yard\",127.0.0.42:" +
+                  std::to_string(m_port) +
+                  ",kovan\r\n"
+                  "Silent,127.0.0.46\r\n"
+                  "Refuser,127.0.0.44\r\n"
+                  "Dropper,127.0.0.45\r\n");
+
+    const std::string dir = m_dir.File("backups");
+    const auto start = std::chrono::steady_clock::now();
+    const auto r = Fleet({"backup", dir, "--units", m_dir.File("units.csv"), "--host", "127.0.0.43", "--deadline", "2",
+                          "--jobs", "3", "--yes", "--json"});
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_LT(took, std::chrono::milliseconds(4000)) << "the silent unit cost its deadline, beside the others";
+    EXPECT_NE(r.err.find("fleet backup: 6 unit(s), 3 succeeded, 3 failed"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("kovan"), std::string::npos) << "the password is never printed";
+
+    // index.csv: a record per unit in the run's order, the file's SHA-256.
+    std::vector<CsvRecord> index;
+    std::string error;
+    ASSERT_TRUE(ReadCsv(ReadFile(dir + "/index.csv"), {}, index, error)) << error;
+    ASSERT_EQ(index.size(), 7u);
+    EXPECT_EQ(index[0].fields, (std::vector<std::string>{"name", "address", "file", "sha256", "result"}));
+    const std::pair<std::string, std::string> good[] = {{"North", north}, {"South, yard", south}, {"127.0.0.43", east}};
+    std::set<std::string> expectedFiles = {"index.csv"};
+    for (const auto& [name, setting] : good) {
+        const CsvRecord* row = nullptr;
+        for (const CsvRecord& rec : index)
+            if (rec.fields[0] == name) row = &rec;
+        ASSERT_NE(row, nullptr) << name;
+        EXPECT_EQ(row->fields[4], "ok") << name;
+        const std::string& file = row->fields[2];
+        EXPECT_TRUE(file.starts_with(name + "-") && file.ends_with(".xml")) << file;
+        const std::string held = HeldDocument(setting);
+        EXPECT_TRUE(ReadFile(dir + "/" + file) == held) << name << ": what the unit holds, byte for byte";
+        EXPECT_EQ(row->fields[3], Sha256Hex(held));
+        EXPECT_NE(r.out.find("\"file\":\"" + file + "\""), std::string::npos) << r.out;
+        expectedFiles.insert(file);
+    }
+    EXPECT_EQ(FilesIn(dir), expectedFiles) << "no file for a failed unit, no temporary left";
+    EXPECT_EQ(index[1].fields[1], "127.0.0.41");
+    EXPECT_EQ(index[2].fields[1], "127.0.0.42:" + std::to_string(m_port));
+    EXPECT_EQ(index[3].fields, (std::vector<std::string>{"Silent", "127.0.0.46", "", "",
+                                                         "No result within the unit's deadline of 2 s."}));
+    EXPECT_EQ(index[4].fields[4], "Password is incorrect.");
+    EXPECT_EQ(index[5].fields[4], "Error.\nCODE:-1") << "the link dropped mid-transfer";
+
+    // --json: one object per unit as it ends.
+    size_t lines = 0;
+    for (size_t at = 0; (at = r.out.find("}\n", at)) != std::string::npos; at += 2) ++lines;
+    EXPECT_EQ(lines, 6u);
+    EXPECT_NE(r.out.find("{\"name\":\"Refuser\",\"address\":\"127.0.0.44\",\"result\":\"failed\","
+                         "\"error\":\"Password is incorrect.\""),
+              std::string::npos)
+        << r.out;
+}
+
+TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
+{
+    StartUnit("127.0.0.47", "One");
+    StartUnit("127.0.0.48", "Two", {"--firmware", "2.2.7"});
+    WriteFile(m_dir.File("profile.ini"),
+              "[VOLMAR]\nCONNECT_CONFIRM=0\n\n[DST1]\nNAME=One\nADDR=127.0.0.47\n\n"
+              "[DST2]\nNAME=Unused\nADDR=\n\n[DST3]\nNAME=Two\nADDR=127.0.0.48\n");
+    const auto all = Fleet({"status", "--all"});
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_NE(all.out.find("One  127.0.0.47  ok  device_code 0x29  firmware 2.1.300  flags 0x09\n"), std::string::npos)
+        << all.out;
+    EXPECT_NE(all.out.find("Two  127.0.0.48  ok  device_code 0x29  firmware 2.2.7  flags 0x09\n"), std::string::npos);
+    EXPECT_NE(all.err.find("fleet status: 2 unit(s), 2 succeeded, 0 failed"), std::string::npos) << all.err;
+
+    const auto one = Fleet({"status", "--unit", "Two", "--json"});
+    EXPECT_EQ(one.exitCode, 0) << one.err;
+    EXPECT_TRUE(
+        one.out.starts_with("{\"name\":\"Two\",\"address\":\"127.0.0.48\",\"result\":\"ok\","
+                            "\"device_code\":\"0x29\",\"firmware\":\"2.2.7\",\"flags\":\"0x09\",\"seconds\":"))
+        << one.out;
+
+    WriteFile(m_dir.File("bad.csv"), "a,127.0.0.1\nb,127.0.0.1:99999\n");
+    const std::pair<std::vector<std::string>, std::string> usage[] = {
+        {{"status"}, "fleet: give --all, --unit, --host or --units"},
+        {{"status", "--units", m_dir.File("bad.csv")}, "bad.csv: line 2: the port of '127.0.0.1:99999'"},
+        {{"status", "--unit", "Nobody"}, "no unit named 'Nobody' in the address book"},
+        {{"status", "--unit", "One", "--host", "One"}, "the unit 'One' is named twice"},
+        {{"status", "--all", "--jobs", "0"}, "--jobs takes a number from 1 to 64"},
+        {{"status", "--all", "--serial", "/dev/null"}, "--serial reaches one unit"},
+        {{"reboot", "--all"}, "unknown operation 'reboot'"},
+        {{"backup", "--all"}, "usage: volmar-cli fleet"},
+    };
+    for (const auto& [args, text] : usage) {
+        const auto r = Fleet(args);
+        EXPECT_EQ(r.exitCode, 64) << text;
+        EXPECT_NE(r.err.find(text), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+}  // namespace
+}  // namespace volmar
