@@ -5,14 +5,20 @@
 
 #include <arpa/inet.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CliRunner.h"
@@ -72,6 +78,11 @@ class FleetCommand : public ::testing::Test {
 protected:
     // Starts a simulated unit on address (the fleet's port, or any free one
     // for the first) holding a setting named name; returns its settings file.
+    std::vector<std::string> LinkArgs() const
+    {
+        return {"--port", std::to_string(m_port), "--protocol", "plain", "--login", "kovan"};
+    }
+
     std::string StartUnit(const std::string& address, const std::string& name, std::vector<std::string> extra = {})
     {
         auto record = testing::MakeDefaultRecord();
@@ -89,7 +100,8 @@ protected:
     testing::ProcessResult Fleet(std::vector<std::string> args)
     {
         args.insert(args.begin(), "fleet");
-        args.insert(args.end(), {"--port", std::to_string(m_port), "--protocol", "plain", "--login", "kovan"});
+        const std::vector<std::string> link = LinkArgs();
+        args.insert(args.end(), link.begin(), link.end());
         return RunCli(Runner::InProcess, args,
                       {"VOLMAR_PROFILE=" + m_dir.File("profile.ini"), "VOLMAR_PASSWORD=kovan"});
     }
@@ -166,6 +178,64 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
                          "\"error\":\"Password is incorrect.\""),
               std::string::npos)
         << r.out;
+}
+
+TEST_F(FleetCommand, CtrlCEndsTheRunAtOnceAndLeavesOnlyWholeFiles)
+{
+    StartUnit("127.0.0.51", "Quick");  // named by its address here
+    const UniqueFd silent = SilentListener("127.0.0.52", m_port);
+    const UniqueFd mute = SilentListener("127.0.0.53", m_port);
+    ASSERT_TRUE(silent.Valid() && mute.Valid());
+    const std::string dir = m_dir.File("backups"), out = m_dir.File("out.txt"), err = m_dir.File("err.txt");
+
+    std::vector<std::string> args = {VOLMAR_CLI_PATH, "fleet", "backup", dir, "--host", "127.0.0.51", "--host",
+                                     "127.0.0.52", "--host", "127.0.0.53", "--host", "127.0.0.51:1", "--jobs", "2",
+                                     "--deadline", "30", "--yes"};
+    const std::vector<std::string> link = LinkArgs();
+    args.insert(args.end(), link.begin(), link.end());
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::string profile = "VOLMAR_PROFILE=" + m_dir.File("profile.ini"), password = "VOLMAR_PASSWORD=kovan";
+    char* envp[] = {profile.data(), password.data(), nullptr};
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, VOLMAR_CLI_PATH, &files, nullptr, argv.data(), envp), 0);
+    posix_spawn_file_actions_destroy(&files);
+
+    // Two workers: once the quick unit is done, the two silent ones hold
+    // them and the fourth waits its turn; then Ctrl+C.
+    using namespace std::chrono_literals;
+    for (int i = 0; i < 500 && ReadFile(out).find("127.0.0.51  127.0.0.51  ok") == std::string::npos; ++i)
+        std::this_thread::sleep_for(20ms);
+    std::this_thread::sleep_for(200ms);
+    const auto interrupted = std::chrono::steady_clock::now();
+    ASSERT_EQ(::kill(pid, SIGINT), 0);
+    int status = 0;
+    pid_t ended = 0;
+    for (int i = 0; i < 500 && (ended = ::waitpid(pid, &status, WNOHANG)) == 0; ++i) std::this_thread::sleep_for(20ms);
+    if (ended == 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
+    ASSERT_EQ(ended, pid) << "volmar-cli did not end after Ctrl+C";
+    EXPECT_LT(std::chrono::steady_clock::now() - interrupted, 3s);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_NE(ReadFile(err).find("4 unit(s), 1 succeeded, 0 failed, 3 cancelled"), std::string::npos)
+        << ReadFile(err);
+
+    std::vector<CsvRecord> index;
+    std::string error;
+    ASSERT_TRUE(ReadCsv(ReadFile(dir + "/index.csv"), {}, index, error)) << error;
+    ASSERT_EQ(index.size(), 5u);
+    EXPECT_EQ(index[1].fields[4], "ok");
+    EXPECT_EQ(index[2].fields[4], "Cancelled.");
+    EXPECT_EQ(index[3].fields[4], "Cancelled.");
+    EXPECT_EQ(index[4].fields[4], "Cancelled before it started.");
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"index.csv", index[1].fields[2]})) << "no partial file";
 }
 
 TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
