@@ -82,6 +82,20 @@ CliAnswers ReadAnswers(const Args& args)
     return answers;
 }
 
+int LoadSettingsFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
+{
+    std::string bytes, error;
+    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
+        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
+        return kExitFailed;
+    }
+    ResetSettingRecord(record);
+    ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
+    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
+    if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
+    return kExitOk;
+}
+
 bool BuildSession(const Args& args, Console& console, Session& s)
 {
     s.profile = OpenProfile();
@@ -159,22 +173,6 @@ int CmdDownload(const Args& args, Console& console)
     ResetSettingRecord(*record);
     if (!DownloadSetting(s.link, *s.ui, *s.profile, *record)) return kExitFailed;
     return WriteOutput(args, console, WriteSettingDocument(*record)) ? kExitOk : kExitFailed;
-}
-
-// Reads the settings file to upload or compare into record; kExitOk when it
-// is usable, else the exit code (its verdict is on stderr).
-int LoadSettingsFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
-{
-    std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return kExitFailed;
-    }
-    ResetSettingRecord(record);
-    ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
-    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
-    if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
-    return kExitOk;
 }
 
 void PrintSerialTimes(Console& console, size_t downloadBytes, size_t uploadBytes)

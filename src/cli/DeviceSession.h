@@ -8,6 +8,7 @@
 #include "cli/CliInteraction.h"
 #include "core/common/Profile.h"
 #include "core/link/transfer/LinkState.h"
+#include "core/settings/SettingRecord.h"
 
 namespace volmar::cli {
 
@@ -27,6 +28,9 @@ std::unique_ptr<Profile> OpenProfile();
 bool ReadPortAndProtocol(const Args& args, Console& console, LinkState& link);
 // --yes, --quiet, --login, and --password or VOLMAR_PASSWORD.
 CliAnswers ReadAnswers(const Args& args);
+// Reads the settings file to upload or compare into record; kExitOk when it
+// is usable, else the exit code (its verdict is on stderr).
+int LoadSettingsFile(const Args& args, Console& console, const std::string& path, SettingRecord& record);
 
 // The link options' part of a device command's --help.
 extern const char* const kLinkOptionsHelp;

@@ -13,6 +13,7 @@
 
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
+#include "cli/DiffOutput.h"
 #include "cli/InterruptWatch.h"
 #include "core/common/FileIo.h"
 #include "core/fleet/FleetOperations.h"
@@ -20,14 +21,17 @@
 #include "core/fleet/UnitsFile.h"
 #include "core/link/connect/AddressBook.h"
 #include "core/link/transfer/Login.h"
+#include "core/link/transfer/UnitMessages.h"
 #include "core/settings/ValueText.h"
 
 namespace volmar::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: volmar-cli fleet status|backup DIR (--all|--unit NAME...|--host ADDRESS[:PORT]...|--units FILE)\n"
-    "       [--jobs N] [--deadline SECONDS] [--json] [LINK OPTIONS]\n";
+    "usage: volmar-cli fleet OPERATION (--all|--unit NAME...|--host ADDRESS[:PORT]...|--units FILE)\n"
+    "       [--jobs N] [--deadline SECONDS] [--json] [LINK OPTIONS]\n"
+    "OPERATION: status | backup DIR | time --sync | diff [--details [--labels]] FILE\n"
+    "           | upload [--verify] FILE\n";
 constexpr int kMaxJobs = 64;
 constexpr int kMaxDeadlineSeconds = 3600;
 
@@ -170,10 +174,23 @@ int CmdFleet(const Args& args, Console& console)
 {
     if (args.positional.empty()) return Usage(console, "");
     const std::string& operation = args.positional[0];
-    const size_t arguments = operation == "backup" ? 2 : 1;
-    if (operation != "status" && operation != "backup") return Usage(console, "unknown operation '" + operation + "'");
-    if (args.positional.size() != arguments) return Usage(console, "");
+    const bool withFile = operation == "backup" || operation == "diff" || operation == "upload";
+    if (operation != "status" && operation != "time" && !withFile)
+        return Usage(console, "unknown operation '" + operation + "'");
+    if (args.positional.size() != (withFile ? 2u : 1u)) return Usage(console, "");
     if (args.Value("serial")) return Usage(console, "--serial reaches one unit; give network units");
+    if ((operation == "time") != args.Has("sync")) return Usage(console, "--sync goes with time, and time needs it");
+    if (args.Has("verify") && operation != "upload") return Usage(console, "--verify goes with upload");
+    if ((args.Has("details") || args.Has("labels")) && operation != "diff")
+        return Usage(console, "--details and --labels go with diff");
+
+    // The settings file of diff and upload, read before any unit is reached.
+    std::shared_ptr<SettingRecord> file;
+    if (operation == "diff" || operation == "upload") {
+        file = std::make_shared<SettingRecord>();
+        if (const int loaded = LoadSettingsFile(args, console, args.positional[1], *file); loaded != kExitOk)
+            return loaded;
+    }
 
     std::unique_ptr<Profile> profile = OpenProfile();
     LinkState link;
@@ -196,6 +213,7 @@ int CmdFleet(const Args& args, Console& console)
     CliAnswers answers = ReadAnswers(args);
     CliInteraction ui(answers, console);
     link.address = std::to_string(units.size()) + " units (" + units.front().name + (units.size() > 1 ? ", ...)" : ")");
+    if (operation == "upload" && !ui.Confirm({MessageIcon::Information, kMsgConfirmUpload})) return kExitFailed;
     if (!ConfirmAccessModeIfOn(link, ui, *profile)) return kExitFailed;
     settings.credentials.login = answers.login;
     settings.credentials.password = answers.password;
@@ -208,8 +226,19 @@ int CmdFleet(const Args& args, Console& console)
 
     const std::string dir = operation == "backup" ? args.positional[1] : "";
     if (!dir.empty() && !PrepareDirectory(dir, console)) return kExitFailed;
-    const FleetOperation run =
-        operation == "backup" ? FleetBackupOperation(dir, std::time(nullptr)) : FleetStatusOperation();
+    auto differences = std::make_shared<std::vector<std::vector<SettingDifference>>>(units.size());
+    FleetOperation run;
+    if (operation == "backup") {
+        run = FleetBackupOperation(dir, std::time(nullptr));
+    } else if (operation == "time") {
+        run = FleetTimeSyncOperation();
+    } else if (operation == "diff") {
+        run = FleetDiffOperation(file, differences);
+    } else if (operation == "upload") {
+        run = FleetUploadOperation(file, args.Has("verify"));
+    } else {
+        run = FleetStatusOperation();
+    }
     const auto start = std::chrono::steady_clock::now();
     FleetRunner runner(settings, units);
     const bool json = args.Has("json");
@@ -221,6 +250,16 @@ int CmdFleet(const Args& args, Console& console)
             console.out << (json ? JsonLine(units[index], result) : TextLine(units[index], result));
             console.out.flush();
         });
+    }
+
+    // diff --details: each differing unit's values, in the run's order.
+    size_t differing = 0;
+    for (size_t i = 0; i < units.size(); ++i) {
+        if ((*differences)[i].empty()) continue;
+        ++differing;
+        if (!args.Has("details")) continue;
+        Print(console.out, "%s (on the unit -> file):\n", units[i].name.c_str());
+        PrintDifferences(console.out, (*differences)[i], args.Has("labels"));
     }
 
     size_t succeeded = 0, cancelled = 0;
@@ -238,41 +277,61 @@ int CmdFleet(const Args& args, Console& console)
           units.size() - succeeded - cancelled);
     if (cancelled > 0) Print(console.err, ", %zu cancelled", cancelled);
     Print(console.err, " (%.1f s)\n", seconds);
-    return succeeded == units.size() && indexed ? kExitOk : 1;
+    if (operation == "diff") Print(console.err, "%zu unit(s) hold a setting other than the file\n", differing);
+    return succeeded == units.size() && indexed && differing == 0 ? kExitOk : 1;
 }
 
 }  // namespace
 
 const std::vector<Command>& FleetCommands()
 {
-    static const std::string help = std::string(kUsage) +
-                                    "\nRuns one operation on many units at once, each with its own connection,\n"
-                                    "deadline and result; one unit failing never stops or stalls the others.\n"
-                                    "  status        check each unit: device code, firmware, flags, or the error\n"
-                                    "  backup DIR    each unit's setting as DIR/NAME-YYYYmmdd-HHMMSS.xml, as the\n"
-                                    "                unit holds it, and DIR/index.csv (name, address, file,\n"
-                                    "                SHA-256, result); DIR is made when missing\n"
-                                    "Units (any mix; names must not repeat):\n"
-                                    "  --units FILE  a CSV file with the columns name,address[,login]; the address\n"
-                                    "                may carry :PORT. The password is never in it\n"
-                                    "  --all         every unit of the address book\n"
-                                    "  --unit NAME   a unit of the address book (repeatable)\n"
-                                    "  --host ADDRESS[:PORT]  a unit by its address (repeatable)\n"
-                                    "  --jobs N      units reached at the same time (default 8, at most 64)\n"
-                                    "  --deadline S  seconds one unit may take (default 60)\n"
-                                    "  --json        one JSON object per unit as it ends, instead of a line\n"
-                                    "The link options --port, --protocol and --login apply to every unit; the\n"
-                                    "password comes from --password, VOLMAR_PASSWORD or one prompt for all.\n"
-                                    "The access mode is confirmed once for the run (--yes confirms it).\n"
-                                    "A summary goes to stderr. Exit 0 when every unit succeeded, 1 when any failed.\n" +
-                                    kLinkOptionsHelp;
+    static const std::string help =
+        std::string(kUsage) +
+        "\nRuns one operation on many units at once, each with its own connection,\n"
+        "deadline and result; one unit failing never stops or stalls the others.\n"
+        "  status        check each unit: device code, firmware, flags, or the error\n"
+        "  backup DIR    each unit's setting as DIR/NAME-YYYYmmdd-HHMMSS.xml, as the\n"
+        "                unit holds it, and DIR/index.csv (name, address, file,\n"
+        "                SHA-256, result); DIR is made when missing\n"
+        "  time --sync   set each unit's clock to the PC's local time\n"
+        "  diff FILE     which units hold a setting other than the settings file, with\n"
+        "                the number of differing values; --details prints them per\n"
+        "                unit (--labels with the editors' labels); exit 1 when any\n"
+        "                unit differs\n"
+        "  upload FILE   the settings file to every unit, after one \"Are you sure to\n"
+        "                upload?\" for the run (--yes answers it); --verify reads each\n"
+        "                unit's setting back, and a unit holding something else fails\n"
+        "Units (any mix; names must not repeat):\n"
+        "  --units FILE  a CSV file with the columns name,address[,login]; the address\n"
+        "                may carry :PORT. The password is never in it\n"
+        "  --all         every unit of the address book\n"
+        "  --unit NAME   a unit of the address book (repeatable)\n"
+        "  --host ADDRESS[:PORT]  a unit by its address (repeatable)\n"
+        "  --jobs N      units reached at the same time (default 8, at most 64)\n"
+        "  --deadline S  seconds one unit may take (default 60)\n"
+        "  --json        one JSON object per unit as it ends, instead of a line\n"
+        "The link options --port, --protocol and --login apply to every unit; the\n"
+        "password comes from --password, VOLMAR_PASSWORD or one prompt for all.\n"
+        "The access mode is confirmed once for the run (--yes confirms it); Ctrl+C\n"
+        "starts no unit more and ends the running ones. A summary goes to stderr.\n"
+        "Exit 0 when every unit succeeded, 1 when any failed (diff: or differs).\n" VOLMAR_NO_INFO_MESSAGE_HELP +
+        kLinkOptionsHelp;
     static const std::vector<Command> commands = {
         {"fleet",
-         "run status or backup on many units at once",
+         "status, backup, time, diff or upload of many units at once",
          help.c_str(),
          CmdFleet,
          LinkUse::Always,
-         {{"units", true}, {"all"}, {"jobs", true}, {"deadline", true}, {"json"}}},
+         {{"units", true},
+          {"all"},
+          {"jobs", true},
+          {"deadline", true},
+          {"json"},
+          {"sync"},
+          {"verify"},
+          {"details"},
+          kLabelsOption,
+          kNoInfoMessageOption}},
     };
     return commands;
 }

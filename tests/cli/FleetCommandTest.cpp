@@ -238,6 +238,55 @@ TEST_F(FleetCommand, CtrlCEndsTheRunAtOnceAndLeavesOnlyWholeFiles)
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"index.csv", index[1].fields[2]})) << "no partial file";
 }
 
+TEST_F(FleetCommand, ClockDiffAndVerifiedUploadReachEveryUnit)
+{
+    const std::string journal = m_dir.File("journal.log"), altering = m_dir.File("altering.log");
+    StartUnit("127.0.0.61", "Steady", {"--journal", journal});
+    StartUnit("127.0.0.62", "Wilful", {"--alter-after-put", "<VOL_MAR><SYSTEM><NAME1>=Plant 2", "--journal", altering});
+    auto setting = testing::MakeDefaultRecord();
+    std::strcpy(setting->SYSTEM.NAME1, "Fleet A");
+    const std::string file = m_dir.File("fleet.xml");
+    WriteFile(file, WriteSettingDocument(*setting));
+    const std::vector<std::string> both = {"--host", "127.0.0.61", "--host", "127.0.0.62"};
+    auto with = [&](std::vector<std::string> args) {
+        args.insert(args.end(), both.begin(), both.end());
+        return Fleet(args);
+    };
+
+    const auto clock = with({"time", "--sync", "--yes"});
+    EXPECT_EQ(clock.exitCode, 0) << clock.err;
+    EXPECT_NE(ReadFile(journal).find("put TIME 12 ok"), std::string::npos);
+    EXPECT_NE(ReadFile(altering).find("put TIME 12 ok"), std::string::npos);
+
+    const auto before = with({"diff", file, "--details", "--labels", "--yes"});
+    EXPECT_EQ(before.exitCode, 1) << before.err;
+    EXPECT_NE(before.out.find("127.0.0.61  127.0.0.61  ok  differences 1\n"), std::string::npos) << before.out;
+    EXPECT_NE(before.out.find("127.0.0.62 (on the unit -> file):\nSystem · Name (line 1): Wilful -> Fleet A\n"),
+              std::string::npos)
+        << before.out;
+    EXPECT_NE(before.err.find("2 unit(s) hold a setting other than the file"), std::string::npos);
+
+    // Asked once, and without --yes or a terminal nothing goes out.
+    const auto unconfirmed = with({"upload", file});
+    EXPECT_EQ(unconfirmed.exitCode, 5) << unconfirmed.err;
+    EXPECT_EQ(ReadFile(journal).find("put CONFIG_P"), std::string::npos);
+
+    const auto upload = with({"upload", file, "--verify", "--yes", "--json"});
+    EXPECT_EQ(upload.exitCode, 1) << upload.err;
+    EXPECT_NE(
+        upload.out.find("{\"name\":\"127.0.0.61\",\"address\":\"127.0.0.61\",\"result\":\"ok\",\"verified\":\"yes\""),
+        std::string::npos)
+        << upload.out;
+    EXPECT_NE(upload.out.find("\"result\":\"failed\",\"error\":\"The unit holds something else than was uploaded: "
+                              "1 value(s) differ.\""),
+              std::string::npos)
+        << upload.out;
+
+    const auto after = with({"diff", file, "--yes"});
+    EXPECT_NE(after.out.find("127.0.0.61  127.0.0.61  ok  differences 0\n"), std::string::npos) << after.out;
+    EXPECT_NE(after.out.find("127.0.0.62  127.0.0.62  ok  differences 1\n"), std::string::npos) << after.out;
+}
+
 TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
 {
     StartUnit("127.0.0.47", "One");
@@ -269,6 +318,8 @@ TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
         {{"status", "--all", "--serial", "/dev/null"}, "--serial reaches one unit"},
         {{"reboot", "--all"}, "unknown operation 'reboot'"},
         {{"backup", "--all"}, "usage: volmar-cli fleet"},
+        {{"time", "--all"}, "--sync goes with time, and time needs it"},
+        {{"status", "--all", "--verify"}, "--verify goes with upload"},
     };
     for (const auto& [args, text] : usage) {
         const auto r = Fleet(args);

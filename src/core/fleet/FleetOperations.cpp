@@ -8,6 +8,9 @@
 #include "core/common/FileIo.h"
 #include "core/fleet/FleetCsv.h"
 #include "core/link/transfer/SettingDownload.h"
+#include "core/link/transfer/SettingUpload.h"
+#include "core/maintenance/MaintenanceFunctions.h"
+#include "core/settings/DocumentWriter.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/Gzlib.h"
 
@@ -107,6 +110,72 @@ FleetOperation FleetBackupOperation(const std::string& dir, std::time_t stamp)
             return false;
         }
         job.result.fields = {{"file", name}, {"sha256", Sha256Hex(document)}};
+        return true;
+    };
+}
+
+FleetOperation FleetTimeSyncOperation()
+{
+    return [](FleetJob& job) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        const auto payload = BuildTimePayload(DateTimeFieldsOf(local));
+        if (!payload) {
+            job.ctx.ui.Show({MessageIcon::Error, "The PC's clock is outside 2010 to 2059."});
+            return false;
+        }
+        if (!SetUnitTime(job.ctx, *payload)) return false;
+        char text[32];
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+        job.result.fields = {{"time", text}};
+        return true;
+    };
+}
+
+FleetOperation FleetDiffOperation(std::shared_ptr<const SettingRecord> file,
+                                  std::shared_ptr<std::vector<std::vector<SettingDifference>>> differences)
+{
+    auto document = std::make_shared<const std::string>(WriteSettingDocument(*file));
+    return [document, differences](FleetJob& job) {
+        auto onUnit = std::make_unique<SettingRecord>();
+        ResetSettingRecord(*onUnit);
+        if (!DownloadSetting(job.ctx.link, job.ctx.ui, job.ctx.profile, *onUnit, job.ctx.options)) return false;
+        auto changes = ChangesOfDocument(*onUnit, *document);
+        job.result.fields = {{"differences", std::to_string(changes.size())}};
+        (*differences)[job.index] = std::move(changes);
+        return true;
+    };
+}
+
+FleetOperation FleetUploadOperation(std::shared_ptr<const SettingRecord> record, bool verify)
+{
+    auto document = std::make_shared<const std::string>(WriteSettingDocument(*record));
+    return [record, document, verify](FleetJob& job) {
+        UploadOptions upload;
+        upload.askConfirmation = false;
+        upload.confirmAccessMode = false;
+        size_t differing = 0;
+        bool readBack = true;
+        if (verify) {
+            upload.verify = [&](const SettingRecord* back) {
+                if (!back) {
+                    readBack = false;
+                    return;
+                }
+                differing = ChangesOfDocument(*back, *document).size();
+            };
+        }
+        if (!UploadSetting(job.ctx.link, job.ctx.ui, job.ctx.profile, *record, job.ctx.options, std::move(upload)))
+            return false;
+        if (!verify) return true;
+        if (!readBack) return false;  // its message was shown
+        if (differing > 0) {
+            job.ctx.ui.Show({MessageIcon::Warning, "The unit holds something else than was uploaded: " +
+                                                       std::to_string(differing) + " value(s) differ."});
+            return false;
+        }
+        job.result.fields = {{"verified", "yes"}};
         return true;
     };
 }

@@ -35,8 +35,8 @@ const std::string* FleetResult::Field(const std::string& key) const
     return nullptr;
 }
 
-FleetJob::FleetJob(const FleetUnit& u, LinkContext& c, FleetResult& r, const std::atomic<bool>& cancelled)
-    : unit(u), ctx(c), result(r), m_cancelled(cancelled)
+FleetJob::FleetJob(size_t i, const FleetUnit& u, LinkContext& c, FleetResult& r, const std::atomic<bool>& cancelled)
+    : index(i), unit(u), ctx(c), result(r), m_cancelled(cancelled)
 {}
 
 FleetJob::~FleetJob() = default;
@@ -178,7 +178,7 @@ void FleetRunner::RunUnit(size_t index, const FleetOperation& operation, Slot& s
     options.timeouts.stop = &stop;
     LinkContext ctx{link, ui, profile, options};
     FleetResult result;
-    FleetJob job(unit, ctx, result, m_cancelled);
+    FleetJob job(index, unit, ctx, result, m_cancelled);
     {
         std::lock_guard lock(m_mutex);
         slot = Slot{&stop, &job, &ui, index};

@@ -57,11 +57,13 @@ struct FleetResult {
 // What an operation works with for one unit, on that unit's worker.
 class FleetJob {
 public:
-    FleetJob(const FleetUnit& unit, LinkContext& ctx, FleetResult& result, const std::atomic<bool>& cancelled);
+    FleetJob(size_t index, const FleetUnit& unit, LinkContext& ctx, FleetResult& result,
+             const std::atomic<bool>& cancelled);
     ~FleetJob();
     FleetJob(const FleetJob&) = delete;
     FleetJob& operator=(const FleetJob&) = delete;
 
+    const size_t index;  // the unit's place in the run
     const FleetUnit& unit;
     LinkContext& ctx;
     FleetResult& result;
