@@ -7,10 +7,14 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -236,6 +240,79 @@ TEST_F(FleetCommand, CtrlCEndsTheRunAtOnceAndLeavesOnlyWholeFiles)
     EXPECT_EQ(index[3].fields[4], "Cancelled.");
     EXPECT_EQ(index[4].fields[4], "Cancelled before it started.");
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"index.csv", index[1].fields[2]})) << "no partial file";
+}
+
+// Everything the terminal shows until text appears (or timeoutMs passes).
+std::string ReadTerminalUntil(int master, const std::string& text, std::string& seen, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (seen.find(text) == std::string::npos) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        pollfd p{master, POLLIN, 0};
+        if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
+        char buf[512];
+        const ssize_t n = ::read(master, buf, sizeof buf);
+        if (n <= 0) break;
+        seen.append(buf, static_cast<size_t>(n));
+    }
+    return seen;
+}
+
+TEST_F(FleetCommand, OnATerminalOnePasswordPromptServesAllAndTheLiveLineShowsWhoRuns)
+{
+    StartUnit("127.0.0.71", "Answers");
+    const UniqueFd silent = SilentListener("127.0.0.72", m_port);
+    ASSERT_TRUE(silent.Valid());
+    int masterFd = -1, slaveFd = -1;
+    ASSERT_EQ(::openpty(&masterFd, &slaveFd, nullptr, nullptr, nullptr), 0);
+    UniqueFd master(masterFd), slave(slaveFd);
+    const std::string profile = "VOLMAR_PROFILE=" + m_dir.File("profile.ini"), port = std::to_string(m_port);
+    // The same unit once more, under the name its port gives it.
+    const std::string again = "127.0.0.71:" + port;
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::close(master.Get());
+        ::setsid();
+        ::ioctl(slave.Get(), TIOCSCTTY, 0);
+        for (int fd = 0; fd < 3; ++fd) ::dup2(slave.Get(), fd);
+        ::unsetenv("VOLMAR_PASSWORD");
+        ::putenv(const_cast<char*>(profile.c_str()));
+        ::execl(VOLMAR_CLI_PATH, VOLMAR_CLI_PATH, "fleet", "status", "--host", "127.0.0.71", "--host", "127.0.0.72",
+                "--host", again.c_str(), "--port", port.c_str(), "--protocol", "plain", "--login", "kovan", "--yes",
+                "--deadline", "30", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    std::string seen;
+    ReadTerminalUntil(master.Get(), "Password: ", seen, 10000);
+    ASSERT_NE(seen.find("Password: "), std::string::npos) << seen;
+    // Echo goes off just after the prompt is shown.
+    termios t{};
+    for (int i = 0; i < 200 && ::tcgetattr(slave.Get(), &t) == 0 && (t.c_lflag & ECHO); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(::write(master.Get(), "kovan\n", 6), 6);
+    ReadTerminalUntil(master.Get(), "ended; running: 127.0.0.72", seen, 10000);
+    EXPECT_NE(seen.find("127.0.0.71  127.0.0.71  ok  device_code 0x29"), std::string::npos) << seen;
+    EXPECT_NE(seen.find("fleet status: 2/3 ended; running: 127.0.0.72"), std::string::npos) << seen;
+    const char ctrlC = 0x03;
+    EXPECT_EQ(::write(master.Get(), &ctrlC, 1), 1);
+    ReadTerminalUntil(master.Get(), "cancelled (", seen, 10000);
+
+    int status = 0;
+    pid_t ended = 0;
+    for (int i = 0; i < 500 && (ended = ::waitpid(pid, &status, WNOHANG)) == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (ended == 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status << "\n" << seen;
+    EXPECT_NE(seen.find("3 unit(s), 2 succeeded, 0 failed, 1 cancelled"), std::string::npos) << seen;
+    size_t prompts = 0;
+    for (size_t at = 0; (at = seen.find("Password: ", at)) != std::string::npos; ++at) ++prompts;
+    EXPECT_EQ(prompts, 1u) << "one prompt for the whole run";
+    EXPECT_EQ(seen.find("kovan\r\n"), std::string::npos) << "the password is typed unseen";
 }
 
 TEST_F(FleetCommand, ClockDiffAndVerifiedUploadReachEveryUnit)
