@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "core/fleet/FleetOperations.h"
 #include "core/fleet/FleetRunner.h"
 #include "core/link/transfer/UnitMessages.h"
+#include "sim/serial/PtyServer.h"
 #include "sim/tcp/PlainTcpServer.h"
 #include "sim/unit/SimUnit.h"
 
@@ -112,6 +114,43 @@ TEST(FleetRunner, EachUnitEndsWithItsOwnResultAndASilentOneCostsOnlyItsDeadline)
     EXPECT_LT(took, kDeadline + 1000ms) << "the other units ran beside the silent one";
     ASSERT_EQ(endedOrder.size(), units.size());
     EXPECT_EQ(endedOrder.back(), "silent");
+}
+
+TEST(FleetRunner, UnitsOnOneSerialPortTakeTurns)
+{
+    sim::SimUnit serialUnit;
+    sim::PtyServer pty(serialUnit.Link(sim::UnitLink::Serial));
+    int error = 0;
+    ASSERT_TRUE(pty.Start(error)) << error;
+    ServedUnit network("127.0.0.38", 0);
+    ASSERT_TRUE(network.started);
+
+    std::vector<FleetUnit> units = {
+        {"first", "", 0, "", pty.SlavePath()}, {"second", "", 0, "", pty.SlavePath()}, {"net", "127.0.0.38"}};
+    FleetRunner runner(Settings(network.server.Port(), 3, 10s), units);
+    std::mutex mutex;
+    std::vector<std::pair<std::string, bool>> events;  // name, start (true) or end
+    const FleetOperation status = FleetStatusOperation();
+    runner.Run([&](FleetJob& job) {
+        {
+            std::lock_guard lock(mutex);
+            events.emplace_back(job.unit.name, true);
+        }
+        const bool ok = status(job);
+        std::lock_guard lock(mutex);
+        events.emplace_back(job.unit.name, false);
+        return ok;
+    });
+
+    for (size_t i = 0; i < units.size(); ++i)
+        EXPECT_EQ(runner.Results()[i].state, FleetState::Succeeded)
+            << units[i].name << ": " << runner.Results()[i].error;
+    // The two serial units never overlap: the second starts after the first ended.
+    std::vector<std::pair<std::string, bool>> serial;
+    for (const auto& e : events)
+        if (e.first != "net") serial.push_back(e);
+    EXPECT_EQ(serial, (std::vector<std::pair<std::string, bool>>{
+                          {"first", true}, {"first", false}, {"second", true}, {"second", false}}));
 }
 
 TEST(FleetRunner, CancelStartsNothingNewAndEndsTheRunningUnitsAtOnce)
