@@ -272,6 +272,7 @@ int CmdFleet(const Args& args, Console& console)
     if (args.Has("verify") && operation != "upload") return Usage(console, "--verify goes with upload");
     if ((args.Has("details") || args.Has("labels")) && operation != "diff")
         return Usage(console, "--details and --labels go with diff");
+    if (args.Has("details") && args.Has("json")) return Usage(console, "--details prints text: not with --json");
 
     // The settings file of diff and upload, read before any unit is reached.
     std::shared_ptr<SettingRecord> file;

@@ -397,6 +397,7 @@ TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
         {{"backup", "--all"}, "usage: volmar-cli fleet"},
         {{"time", "--all"}, "--sync goes with time, and time needs it"},
         {{"status", "--all", "--verify"}, "--verify goes with upload"},
+        {{"diff", "x.xml", "--all", "--details", "--json"}, "--details prints text: not with --json"},
     };
     for (const auto& [args, text] : usage) {
         const auto r = Fleet(args);
