@@ -1,22 +1,20 @@
-// volmar-cli fleet: one operation on many units at once (status, backup),
-// each unit with its own session, deadline and result.
+// volmar-cli fleet: one operation on many units at once (status, backup,
+// time, diff, upload), each unit with its own session, deadline and result.
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <cstring>
 #include <ctime>
 #include <memory>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
 #include "cli/DiffOutput.h"
+#include "cli/FleetOutput.h"
 #include "cli/InterruptWatch.h"
 #include "core/common/FileIo.h"
 #include "core/fleet/FleetOperations.h"
@@ -115,135 +113,6 @@ bool ReadNumber(const Args& args, const char* name, int low, int high, int& valu
     value = static_cast<int>(v);
     return true;
 }
-
-std::string JsonText(const std::string& text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonLine(const FleetUnit& unit, const FleetResult& r)
-{
-    std::string line = "{\"name\":" + JsonText(unit.name) + ",\"address\":" + JsonText(unit.Where()) +
-                       ",\"result\":" + JsonText(FleetStateName(r.state));
-    if (r.state != FleetState::Succeeded) line += ",\"error\":" + JsonText(r.error);
-    for (const auto& [key, value] : r.fields) line += "," + JsonText(key) + ":" + JsonText(value);
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.3f", static_cast<double>(r.elapsedMs) / 1000);
-    return line + ",\"seconds\":" + seconds + "}\n";
-}
-
-std::string TextLine(const FleetUnit& unit, const FleetResult& r)
-{
-    std::string line = unit.name + "  " + unit.Where() + "  " + FleetStateName(r.state);
-    if (r.state != FleetState::Succeeded) {
-        std::string error = r.error;
-        for (char& c : error)
-            if (c == '\n') c = ' ';
-        return line + ": " + error + "\n";
-    }
-    for (const auto& [key, value] : r.fields) line += "  " + key + " " + value;
-    return line + "\n";
-}
-
-// On a terminal, one line on stderr redrawn every 200 ms: how many units
-// have ended and the running ones with the bytes they have moved. The
-// lines of ended units go to stdout above it.
-class LiveLine {
-public:
-    LiveLine(const FleetRunner& runner, const std::string& operation, Console& console, bool on)
-        : m_runner(runner), m_operation(operation), m_console(console)
-    {
-        if (on) m_thread = std::thread([this] { Run(); });
-    }
-    ~LiveLine()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_wake.notify_one();
-        if (m_thread.joinable()) m_thread.join();
-        Clear();
-    }
-    LiveLine(const LiveLine&) = delete;
-    LiveLine& operator=(const LiveLine&) = delete;
-
-    // A unit's line on stdout, with the live line out of its way.
-    void Print(const std::string& line)
-    {
-        std::lock_guard lock(m_mutex);
-        Clear();
-        m_console.out << line;
-        m_console.out.flush();
-    }
-
-private:
-    static constexpr size_t kWidth = 79;
-
-    void Clear()
-    {
-        if (!m_shown) return;
-        m_console.err << "\r\033[K";
-        m_console.err.flush();
-        m_shown = false;
-    }
-
-    std::string Text() const
-    {
-        size_t ended = 0;
-        std::string running;
-        const size_t count = m_runner.Units().size();
-        for (size_t i = 0; i < count; ++i) {
-            const FleetState state = m_runner.StateOf(i);
-            if (state != FleetState::Waiting && state != FleetState::Running) ++ended;
-            if (state != FleetState::Running) continue;
-            const int64_t kib = m_runner.ProgressOf(i).first / 1024;
-            running += (running.empty() ? "; running: " : ", ") + m_runner.Units()[i].name +
-                       (kib > 0 ? " " + std::to_string(kib) + " KiB" : "");
-        }
-        std::string text =
-            "fleet " + m_operation + ": " + std::to_string(ended) + "/" + std::to_string(count) + " ended" + running;
-        if (text.size() > kWidth) text = text.substr(0, kWidth - 3) + "...";
-        return text;
-    }
-
-    void Run()
-    {
-        std::unique_lock lock(m_mutex);
-        while (!m_wake.wait_for(lock, std::chrono::milliseconds(200), [this] { return m_done; })) {
-            lock.unlock();
-            const std::string text = Text();
-            lock.lock();
-            if (m_done) break;
-            m_console.err << "\r\033[K" << text;
-            m_console.err.flush();
-            m_shown = true;
-        }
-    }
-
-    const FleetRunner& m_runner;
-    std::string m_operation;
-    Console& m_console;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_done = false;
-    bool m_shown = false;
-    std::thread m_thread;
-};
 
 // The directory of a backup, made when it is missing.
 bool PrepareDirectory(const std::string& dir, Console& console)
