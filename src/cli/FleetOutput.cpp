@@ -1,7 +1,6 @@
 #include "cli/FleetOutput.h"
 
 #include <chrono>
-
 #include <cstdio>
 
 namespace volmar::cli {
