@@ -1,6 +1,7 @@
 // volmar-cli fleet against simulated units, each a qn70g-sim process on its
 // own loopback address and one shared port: good units, one that refuses
-// the login, one that drops the link mid-transfer, one that never answers.
+// the login, one that drops the link mid-transfer, one that sends an
+// oversized status record, one that never answers.
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -122,6 +123,7 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
     const std::string east = StartUnit("127.0.0.43", "East");
     StartUnit("127.0.0.44", "Refuser", {"--refuse-login"});
     StartUnit("127.0.0.45", "Dropper", {"--short-reply"});
+    StartUnit("127.0.0.49", "Garbler", {"--status-length", "40"});
     const UniqueFd silent = SilentListener("127.0.0.46", m_port);
     ASSERT_TRUE(silent.Valid());
     WriteFile(m_dir.File("units.csv"),
@@ -132,7 +134,8 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
                   ",kovan\r\n"
                   "Silent,127.0.0.46\r\n"
                   "Refuser,127.0.0.44\r\n"
-                  "Dropper,127.0.0.45\r\n");
+                  "Dropper,127.0.0.45\r\n"
+                  "Garbler,127.0.0.49\r\n");
 
     const std::string dir = m_dir.File("backups");
     const auto start = std::chrono::steady_clock::now();
@@ -141,14 +144,14 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(r.exitCode, 1) << r.err;
     EXPECT_LT(took, std::chrono::milliseconds(4000)) << "the silent unit cost its deadline, beside the others";
-    EXPECT_NE(r.err.find("fleet backup: 6 unit(s), 3 succeeded, 3 failed"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("fleet backup: 7 unit(s), 3 succeeded, 4 failed"), std::string::npos) << r.err;
     EXPECT_EQ(r.err.find("kovan"), std::string::npos) << "the password is never printed";
 
     // index.csv: a record per unit in the run's order, the file's SHA-256.
     std::vector<CsvRecord> index;
     std::string error;
     ASSERT_TRUE(ReadCsv(ReadFile(dir + "/index.csv"), {}, index, error)) << error;
-    ASSERT_EQ(index.size(), 7u);
+    ASSERT_EQ(index.size(), 8u);
     EXPECT_EQ(index[0].fields, (std::vector<std::string>{"name", "address", "file", "sha256", "result"}));
     const std::pair<std::string, std::string> good[] = {{"North", north}, {"South, yard", south}, {"127.0.0.43", east}};
     std::set<std::string> expectedFiles = {"index.csv"};
@@ -173,11 +176,12 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
                                                          "No result within the unit's deadline of 2 s."}));
     EXPECT_EQ(index[4].fields[4], "Password is incorrect.");
     EXPECT_EQ(index[5].fields[4], "Error.\nCODE:-1") << "the link dropped mid-transfer";
+    EXPECT_EQ(index[6].fields[4], "Error.\nFailed to obtain the status.") << "an oversized status record";
 
     // --json: one object per unit as it ends.
     size_t lines = 0;
     for (size_t at = 0; (at = r.out.find("}\n", at)) != std::string::npos; at += 2) ++lines;
-    EXPECT_EQ(lines, 6u);
+    EXPECT_EQ(lines, 7u);
     EXPECT_NE(r.out.find("{\"name\":\"Refuser\",\"address\":\"127.0.0.44\",\"result\":\"failed\","
                          "\"error\":\"Password is incorrect.\""),
               std::string::npos)
