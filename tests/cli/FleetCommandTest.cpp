@@ -85,7 +85,7 @@ protected:
     // for the first) holding a setting named name; returns its settings file.
     std::vector<std::string> LinkArgs() const
     {
-        return {"--port", std::to_string(m_port), "--protocol", "plain", "--login", "kovan"};
+        return {"--port", std::to_string(m_port), "--protocol", m_protocol, "--login", "kovan"};
     }
 
     std::string StartUnit(const std::string& address, const std::string& name, std::vector<std::string> extra = {})
@@ -94,11 +94,15 @@ protected:
         std::strncpy(record->SYSTEM.NAME1, name.c_str(), sizeof record->SYSTEM.NAME1 - 1);
         const std::string file = m_dir.File(name + ".xml");
         WriteFile(file, WriteSettingDocument(*record));
-        std::vector<std::string> args = {"--tcp", std::to_string(m_port), "--address", address, "--config", file};
+        // The encrypted link when asked for (--cipher as the first extra).
+        const bool cipher = !extra.empty() && extra.front() == "--cipher";
+        if (cipher) extra.erase(extra.begin());
+        std::vector<std::string> args = {
+            cipher ? "--cipher" : "--tcp", std::to_string(m_port), "--address", address, "--config", file};
         args.insert(args.end(), extra.begin(), extra.end());
         m_sims.push_back(std::make_unique<SimProcess>(args));
         EXPECT_TRUE(m_sims.back()->WaitReady()) << m_sims.back()->Errors();
-        if (m_port == 0) m_port = m_sims.back()->Port("tcp");
+        if (m_port == 0) m_port = m_sims.back()->Port(cipher ? "cipher" : "tcp");
         return file;
     }
 
@@ -113,6 +117,7 @@ protected:
 
     testing::TempDir m_dir;
     uint16_t m_port = 0;
+    std::string m_protocol = "plain";
     std::vector<std::unique_ptr<SimProcess>> m_sims;
 };
 
@@ -366,6 +371,22 @@ TEST_F(FleetCommand, ClockDiffAndVerifiedUploadReachEveryUnit)
     const auto after = with({"diff", file, "--yes"});
     EXPECT_NE(after.out.find("127.0.0.61  127.0.0.61  ok  differences 0\n"), std::string::npos) << after.out;
     EXPECT_NE(after.out.find("127.0.0.62  127.0.0.62  ok  differences 1\n"), std::string::npos) << after.out;
+}
+
+TEST_F(FleetCommand, PlainAndEncryptedUnitsShareARunEachWithItsProtocolDetected)
+{
+    const std::string plain = StartUnit("127.0.0.81", "Plain");
+    const std::string cipher = StartUnit("127.0.0.82", "Cipher", {"--cipher"});
+    m_protocol = "auto";
+    const std::string dir = m_dir.File("mixed");
+    const auto r = Fleet({"backup", dir, "--host", "127.0.0.81", "--host", "127.0.0.82", "--yes"});
+    EXPECT_EQ(r.exitCode, 0) << r.err << r.out;
+    std::vector<CsvRecord> index;
+    std::string error;
+    ASSERT_TRUE(ReadCsv(ReadFile(dir + "/index.csv"), {}, index, error)) << error;
+    ASSERT_EQ(index.size(), 3u);
+    EXPECT_TRUE(ReadFile(dir + "/" + index[1].fields[2]) == HeldDocument(plain));
+    EXPECT_TRUE(ReadFile(dir + "/" + index[2].fields[2]) == HeldDocument(cipher));
 }
 
 TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
