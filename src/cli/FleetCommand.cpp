@@ -32,7 +32,7 @@ constexpr const char* kUsage =
     "usage: volmar-cli fleet OPERATION (--all|--unit NAME...|--host ADDRESS[:PORT]...|--units FILE)\n"
     "       [--jobs N] [--deadline SECONDS] [--json] [LINK OPTIONS]\n"
     "OPERATION: status | backup DIR | time --sync | diff [--details [--labels]] FILE\n"
-    "           | upload [--verify] FILE\n";
+    "           | upload [--show-changes] [--verify] FILE\n";
 constexpr int kMaxJobs = 64;
 constexpr int kMaxDeadlineSeconds = 3600;
 
@@ -128,6 +128,59 @@ bool PrepareDirectory(const std::string& dir, Console& console)
     return false;
 }
 
+// Runs the operation on the units with Ctrl+C as Cancel, printing each
+// unit's line (or JSON object) as it ends, and the live line on a terminal.
+std::vector<FleetResult> RunFleet(const FleetSettings& settings, const std::vector<FleetUnit>& units,
+                                  const FleetOperation& operation, const std::string& name, const Args& args,
+                                  Console& console)
+{
+    FleetRunner runner(settings, units);
+    const bool json = args.Has("json");
+    {
+        // Ctrl+C starts no unit more and ends the running ones; what has
+        // been written stays, whole.
+        InterruptWatch interrupt([&runner] { runner.Cancel(); });
+        LiveLine live(runner, name, console, console.errIsTerminal && !json && !args.Has("quiet"));
+        runner.Run(operation, [&](size_t index, const FleetResult& result) {
+            live.Print(json ? JsonLine(units[index], result) : TextLine(units[index], result));
+        });
+    }
+    return runner.Results();
+}
+
+// upload --show-changes: each unit's differences first, then one "Upload
+// these changes?" for the run. Returns the indexes of the units to upload
+// (those that differ); results receives the review's failures and the units
+// that already hold the file's setting. Empty with declined set when the
+// question was not confirmed.
+std::vector<size_t> ReviewUpload(const FleetSettings& settings, const std::vector<FleetUnit>& units,
+                                 std::shared_ptr<SettingRecord> file, const Args& args, Console& console,
+                                 CliInteraction& ui, std::vector<FleetResult>& results, bool& declined)
+{
+    auto differences = std::make_shared<std::vector<std::vector<SettingDifference>>>(units.size());
+    results = RunFleet(settings, units, FleetDiffOperation(file, differences), "upload review", args, console);
+    std::vector<size_t> targets;
+    for (size_t i = 0; i < units.size(); ++i) {
+        if (results[i].state != FleetState::Succeeded || (*differences)[i].empty()) continue;
+        targets.push_back(i);
+        Print(console.out, "%s (on the unit -> file):\n", units[i].name.c_str());
+        PrintDifferences(console.out, (*differences)[i], true);
+    }
+    console.out.flush();
+    declined = false;
+    for (const FleetResult& r : results)
+        if (r.state == FleetState::Cancelled) return {};  // Ctrl+C: nothing more
+    if (targets.empty()) {
+        console.err << "No unit reached holds a setting other than the file: nothing uploaded.\n";
+        return targets;
+    }
+    if (!ui.Confirm({MessageIcon::Question, "Upload these changes?"})) {
+        declined = true;
+        return {};
+    }
+    return targets;
+}
+
 int CmdFleet(const Args& args, Console& console)
 {
     if (args.positional.empty()) return Usage(console, "");
@@ -138,10 +191,12 @@ int CmdFleet(const Args& args, Console& console)
     if (args.positional.size() != (withFile ? 2u : 1u)) return Usage(console, "");
     if (args.Value("serial")) return Usage(console, "--serial reaches one unit; give network units");
     if ((operation == "time") != args.Has("sync")) return Usage(console, "--sync goes with time, and time needs it");
-    if (args.Has("verify") && operation != "upload") return Usage(console, "--verify goes with upload");
+    if ((args.Has("verify") || args.Has("show-changes")) && operation != "upload")
+        return Usage(console, "--verify and --show-changes go with upload");
     if ((args.Has("details") || args.Has("labels")) && operation != "diff")
         return Usage(console, "--details and --labels go with diff");
-    if (args.Has("details") && args.Has("json")) return Usage(console, "--details prints text: not with --json");
+    if ((args.Has("details") || args.Has("show-changes")) && args.Has("json"))
+        return Usage(console, "--details and --show-changes print text: not with --json");
 
     // The settings file of diff and upload, read before any unit is reached.
     std::shared_ptr<SettingRecord> file;
@@ -172,7 +227,9 @@ int CmdFleet(const Args& args, Console& console)
     CliAnswers answers = ReadAnswers(args);
     CliInteraction ui(answers, console);
     link.address = std::to_string(units.size()) + " units (" + units.front().name + (units.size() > 1 ? ", ...)" : ")");
-    if (operation == "upload" && !ui.Confirm({MessageIcon::Information, kMsgConfirmUpload})) return kExitFailed;
+    const bool review = operation == "upload" && args.Has("show-changes");
+    if (operation == "upload" && !review && !ui.Confirm({MessageIcon::Information, kMsgConfirmUpload}))
+        return kExitFailed;
     if (!ConfirmAccessModeIfOn(link, ui, *profile)) return kExitFailed;
     settings.credentials.login = answers.login;
     settings.credentials.password = answers.password;
@@ -199,16 +256,17 @@ int CmdFleet(const Args& args, Console& console)
         run = FleetStatusOperation();
     }
     const auto start = std::chrono::steady_clock::now();
-    FleetRunner runner(settings, units);
-    const bool json = args.Has("json");
-    {
-        // Ctrl+C starts no unit more and ends the running ones; what has
-        // been written stays, whole.
-        InterruptWatch interrupt([&runner] { runner.Cancel(); });
-        LiveLine live(runner, operation, console, console.errIsTerminal && !json && !args.Has("quiet"));
-        runner.Run(run, [&](size_t index, const FleetResult& result) {
-            live.Print(json ? JsonLine(units[index], result) : TextLine(units[index], result));
-        });
+    std::vector<FleetResult> results;
+    if (review) {
+        bool declined = false;
+        const std::vector<size_t> targets = ReviewUpload(settings, units, file, args, console, ui, results, declined);
+        if (declined) return kExitFailed;
+        std::vector<FleetUnit> toUpload;
+        for (size_t i : targets) toUpload.push_back(units[i]);
+        const std::vector<FleetResult> uploaded = RunFleet(settings, toUpload, run, operation, args, console);
+        for (size_t k = 0; k < targets.size(); ++k) results[targets[k]] = uploaded[k];
+    } else {
+        results = RunFleet(settings, units, run, operation, args, console);
     }
 
     // diff --details: each differing unit's values, in the run's order.
@@ -222,12 +280,12 @@ int CmdFleet(const Args& args, Console& console)
     }
 
     size_t succeeded = 0, cancelled = 0;
-    for (const FleetResult& r : runner.Results()) {
+    for (const FleetResult& r : results) {
         succeeded += r.state == FleetState::Succeeded;
         cancelled += r.state == FleetState::Cancelled;
     }
     bool indexed = true;
-    if (!dir.empty() && !WriteBackupIndex(dir, units, runner.Results(), &error)) {
+    if (!dir.empty() && !WriteBackupIndex(dir, units, results, &error)) {
         Print(console.err, "volmar-cli: cannot write %s\n", error.c_str());
         indexed = false;
     }
@@ -259,7 +317,10 @@ const std::vector<Command>& FleetCommands()
         "                unit differs\n"
         "  upload FILE   the settings file to every unit, after one \"Are you sure to\n"
         "                upload?\" for the run (--yes answers it); --verify reads each\n"
-        "                unit's setting back, and a unit holding something else fails\n"
+        "                unit's setting back, and a unit holding something else fails;\n"
+        "                --show-changes reads every unit first, prints what the upload\n"
+        "                changes on each, then asks \"Upload these changes?\" once and\n"
+        "                uploads to the units that differ\n"
         "Units (any mix; names must not repeat):\n"
         "  --units FILE  a CSV file with the columns name,address[,login]; the address\n"
         "                may carry :PORT. The password is never in it\n"
@@ -288,6 +349,7 @@ const std::vector<Command>& FleetCommands()
           {"json"},
           {"sync"},
           {"verify"},
+          {"show-changes"},
           {"details"},
           kLabelsOption,
           kNoInfoMessageOption}},

@@ -371,6 +371,27 @@ TEST_F(FleetCommand, ClockDiffAndVerifiedUploadReachEveryUnit)
     const auto after = with({"diff", file, "--yes"});
     EXPECT_NE(after.out.find("127.0.0.61  127.0.0.61  ok  differences 0\n"), std::string::npos) << after.out;
     EXPECT_NE(after.out.find("127.0.0.62  127.0.0.62  ok  differences 1\n"), std::string::npos) << after.out;
+
+    // --show-changes: what each unit would change, one question, and only
+    // the unit that differs gets the upload.
+    auto puts = [](const std::string& log) {
+        size_t n = 0;
+        for (size_t at = 0; (at = log.find("put CONFIG_P", at)) != std::string::npos; ++at) ++n;
+        return n;
+    };
+    const size_t steadyPuts = puts(ReadFile(journal)), wilfulPuts = puts(ReadFile(altering));
+    WriteFile(m_dir.File("profile.ini"), "[VOLMAR]\nCONNECT_CONFIRM=0\n");  // no access-mode question
+    const auto asked = with({"upload", file, "--show-changes"});
+    EXPECT_EQ(asked.exitCode, 5) << asked.err;
+    EXPECT_NE(asked.out.find("127.0.0.62 (on the unit -> file):\nSystem · Name (line 1): Plant 2 -> Fleet A\n"),
+              std::string::npos)
+        << asked.out;
+    EXPECT_NE(asked.err.find("Upload these changes?"), std::string::npos) << asked.err;
+    EXPECT_EQ(puts(ReadFile(altering)), wilfulPuts) << "not confirmed: nothing sent";
+    const auto reviewed = with({"upload", file, "--show-changes", "--yes"});
+    EXPECT_EQ(reviewed.exitCode, 0) << reviewed.err;
+    EXPECT_EQ(puts(ReadFile(journal)), steadyPuts) << "the unit that holds the file gets no upload";
+    EXPECT_EQ(puts(ReadFile(altering)), wilfulPuts + 1);
 }
 
 TEST_F(FleetCommand, PlainAndEncryptedUnitsShareARunEachWithItsProtocolDetected)
@@ -421,8 +442,8 @@ TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
         {{"reboot", "--all"}, "unknown operation 'reboot'"},
         {{"backup", "--all"}, "usage: volmar-cli fleet"},
         {{"time", "--all"}, "--sync goes with time, and time needs it"},
-        {{"status", "--all", "--verify"}, "--verify goes with upload"},
-        {{"diff", "x.xml", "--all", "--details", "--json"}, "--details prints text: not with --json"},
+        {{"status", "--all", "--verify"}, "--verify and --show-changes go with upload"},
+        {{"diff", "x.xml", "--all", "--details", "--json"}, "--details and --show-changes print text: not with --json"},
     };
     for (const auto& [args, text] : usage) {
         const auto r = Fleet(args);
