@@ -21,6 +21,7 @@
 #include "core/fleet/FleetRunner.h"
 #include "core/fleet/UnitsFile.h"
 #include "core/link/connect/AddressBook.h"
+#include "core/link/connect/LinkPreferences.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/ValueText.h"
@@ -207,8 +208,11 @@ int CmdFleet(const Args& args, Console& console)
     }
 
     std::unique_ptr<Profile> profile = OpenProfile();
+    // The port of the preferences ("NETPORT") unless --port gives one.
     LinkState link;
+    ReadLinkPreferences(*profile, link);
     link.kind = LinkKind::Network;
+    link.selectedUnit.clear();
     if (!ReadPortAndProtocol(args, console, link)) return kExitUsage;
     std::string error;
     FleetSettings settings;

@@ -424,6 +424,14 @@ TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
     EXPECT_NE(all.out.find("Two  127.0.0.48  ok  device_code 0x29  firmware 2.2.7  flags 0x09\n"), std::string::npos);
     EXPECT_NE(all.err.find("fleet status: 2 unit(s), 2 succeeded, 0 failed"), std::string::npos) << all.err;
 
+    // The preferences' port when --port gives none.
+    WriteFile(m_dir.File("nport.ini"), "[VOLMAR]\nCONNECT_CONFIRM=0\nNETPORT=" + std::to_string(m_port) +
+                                           "\n\n[DST1]\nNAME=One\nADDR=127.0.0.47\n");
+    const auto byPreferences =
+        RunCli(Runner::InProcess, {"fleet", "status", "--all", "--protocol", "plain", "--login", "kovan"},
+               {"VOLMAR_PROFILE=" + m_dir.File("nport.ini"), "VOLMAR_PASSWORD=kovan"});
+    EXPECT_EQ(byPreferences.exitCode, 0) << byPreferences.err;
+
     const auto one = Fleet({"status", "--unit", "Two", "--json"});
     EXPECT_EQ(one.exitCode, 0) << one.err;
     EXPECT_TRUE(
