@@ -16,7 +16,7 @@ const std::vector<const Command*>& AllCommands()
         std::vector<const Command*> list;
         for (const auto* family : {&FileCommands(), &DeviceCommands(), &MaintenanceCommands(), &NetworkCommands(),
                                    &ReportCommands(), &SettingCommands(),
-                                   &ChannelCommands()})
+                                   &ChannelCommands(), &FleetCommands()})
             for (const Command& c : *family) list.push_back(&c);
         return list;
     }();

@@ -43,6 +43,7 @@ const std::vector<Command>& NetworkCommands();
 const std::vector<Command>& ReportCommands();
 const std::vector<Command>& SettingCommands();
 const std::vector<Command>& ChannelCommands();
+const std::vector<Command>& FleetCommands();
 
 // Every command of every family above, in the overview's order.
 const std::vector<const Command*>& AllCommands();

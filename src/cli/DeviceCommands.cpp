@@ -27,16 +27,6 @@ namespace {
 
 constexpr size_t kMaxDocumentFile = 16u << 20;
 
-// The preferences: the user's own, or the INI file named by VOLMAR_PROFILE
-// (scripts and tests keep theirs apart that way).
-std::unique_ptr<Profile> OpenProfile()
-{
-    if (const char* path = std::getenv("VOLMAR_PROFILE"); path && *path) {
-        return std::make_unique<QSettingsProfile>(std::string(path));
-    }
-    return std::make_unique<QSettingsProfile>();
-}
-
 // The COM number the Connect dialog keeps for a device; 0 for none.
 int KeptComNumber(Profile& profile, const std::string& device)
 {
@@ -46,6 +36,65 @@ int KeptComNumber(Profile& profile, const std::string& device)
 }
 
 }  // namespace
+
+std::unique_ptr<Profile> OpenProfile()
+{
+    if (const char* path = std::getenv("VOLMAR_PROFILE"); path && *path) {
+        return std::make_unique<QSettingsProfile>(std::string(path));
+    }
+    return std::make_unique<QSettingsProfile>();
+}
+
+bool ReadPortAndProtocol(const Args& args, Console& console, LinkState& link)
+{
+    if (const std::string* port = args.Value("port")) {
+        int64_t v = 0;
+        if (!CheckSignedRange(*port, 0, 65535, &v)) {
+            console.err << "Out of port address (0 to 65535) range\n";
+            return false;
+        }
+        link.tcpPort = static_cast<int>(v);
+    }
+    if (const std::string* protocol = args.Value("protocol")) {
+        if (*protocol == "plain") {
+            link.protocol = kProtocolPlain;
+        } else if (*protocol == "cipher") {
+            link.protocol = kProtocolCipher;
+        } else if (*protocol != "auto") {
+            console.err << "volmar-cli: --protocol takes auto, plain or cipher\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+CliAnswers ReadAnswers(const Args& args)
+{
+    CliAnswers answers;
+    answers.yes = args.Has("yes");
+    answers.quiet = args.Has("quiet");
+    if (const std::string* login = args.Value("login")) answers.login = *login;
+    if (const std::string* pw = args.Value("password")) {
+        answers.password = *pw;
+    } else if (const char* env = std::getenv("VOLMAR_PASSWORD")) {
+        answers.password = env;
+    }
+    return answers;
+}
+
+int LoadSettingsFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
+{
+    std::string bytes, error;
+    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
+        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
+        return kExitFailed;
+    }
+    ResetSettingRecord(record);
+    ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
+    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
+    if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
+    return kExitOk;
+}
 
 bool BuildSession(const Args& args, Console& console, Session& s)
 {
@@ -71,34 +120,8 @@ bool BuildSession(const Args& args, Console& console, Session& s)
         s.link.kind = LinkKind::Network;
         s.link.selectedUnit = *unit;
     }
-    if (const std::string* port = args.Value("port")) {
-        int64_t v = 0;
-        if (!CheckSignedRange(*port, 0, 65535, &v)) {
-            console.err << "Out of port address (0 to 65535) range\n";
-            return false;
-        }
-        s.link.tcpPort = static_cast<int>(v);
-    }
-    if (const std::string* protocol = args.Value("protocol")) {
-        if (*protocol == "plain") {
-            s.link.protocol = kProtocolPlain;
-        } else if (*protocol == "cipher") {
-            s.link.protocol = kProtocolCipher;
-        } else if (*protocol != "auto") {
-            console.err << "volmar-cli: --protocol takes auto, plain or cipher\n";
-            return false;
-        }
-    }
-    CliAnswers answers;
-    answers.yes = args.Has("yes");
-    answers.quiet = args.Has("quiet");
-    if (const std::string* login = args.Value("login")) answers.login = *login;
-    if (const std::string* pw = args.Value("password")) {
-        answers.password = *pw;
-    } else if (const char* env = std::getenv("VOLMAR_PASSWORD")) {
-        answers.password = env;
-    }
-    s.ui = std::make_unique<CliInteraction>(answers, console);
+    if (!ReadPortAndProtocol(args, console, s.link)) return false;
+    s.ui = std::make_unique<CliInteraction>(ReadAnswers(args), console);
     return true;
 }
 
@@ -150,22 +173,6 @@ int CmdDownload(const Args& args, Console& console)
     ResetSettingRecord(*record);
     if (!DownloadSetting(s.link, *s.ui, *s.profile, *record)) return kExitFailed;
     return WriteOutput(args, console, WriteSettingDocument(*record)) ? kExitOk : kExitFailed;
-}
-
-// Reads the settings file to upload or compare into record; kExitOk when it
-// is usable, else the exit code (its verdict is on stderr).
-int LoadSettingsFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
-{
-    std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return kExitFailed;
-    }
-    ResetSettingRecord(record);
-    ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
-    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
-    if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
-    return kExitOk;
 }
 
 void PrintSerialTimes(Console& console, size_t downloadBytes, size_t uploadBytes)

@@ -180,6 +180,37 @@ TEST(Simulator, StartsFromAGivenSettingsFile)
     EXPECT_EQ(WriteSettingDocument(*back), WriteSettingDocument(*r));
 }
 
+TEST(Simulator, UnitsOnTheirOwnAddressesShareOnePort)
+{
+    // The first takes any free port on 127.0.0.5; the second the same port
+    // on 127.0.0.6, and a third cannot have that port on 127.0.0.5.
+    SimProcess first({"--tcp", "0", "--address", "127.0.0.5", "--device-code", "("});
+    ASSERT_TRUE(first.WaitReady()) << first.Errors();
+    const uint16_t port = first.Port("tcp");
+    EXPECT_EQ(first.Link("tcp"), "127.0.0.5:" + std::to_string(port));
+    SimProcess second({"--tcp", std::to_string(port), "--cipher", "0", "--address=127.0.0.6"});
+    ASSERT_TRUE(second.WaitReady()) << second.Errors();
+    EXPECT_TRUE(second.Link("cipher").starts_with("127.0.0.6:"));
+
+    auto deviceCode = [port](const std::string& address) {
+        TcpTarget t = Target(port);
+        t.address = address;
+        TcpCallState state;
+        uint8_t status[kTcpStatusCapacity] = {};
+        return TcpQueryStatus(t, status, state) == 6 ? status[0] : -1;
+    };
+    EXPECT_EQ(deviceCode("127.0.0.5"), '(');
+    EXPECT_EQ(deviceCode("127.0.0.6"), ')');
+    EXPECT_EQ(deviceCode("127.0.0.1"), -1) << "nothing listens on the default address";
+    CCipherLink cipher(second.Port("cipher"));
+    EXPECT_TRUE(cipher.Connect("127.0.0.6"));
+
+    const testing::ProcessResult taken =
+        testing::RunProcess(QN70G_SIM_PATH, {"--tcp", std::to_string(port), "--address", "127.0.0.5"}, {}, 10000);
+    EXPECT_EQ(taken.exitCode, 1);
+    EXPECT_NE(taken.err.find("cannot listen on 127.0.0.5:" + std::to_string(port)), std::string::npos) << taken.err;
+}
+
 TEST(Simulator, RefusesWhatItCannotDoWithAClearMessage)
 {
     auto run = [](const std::vector<std::string>& args) { return testing::RunProcess(QN70G_SIM_PATH, args, {}, 10000); };
@@ -199,6 +230,7 @@ TEST(Simulator, RefusesWhatItCannotDoWithAClearMessage)
         {{"--serial", "--pace=1"}, "--pace takes no value"},
         {{"--tcp", "4000", "--cipher", "4000"}, "need different ports"},
         {{"--tcp", "0", "--silent", "--close-after-ack"}, "only one of"},
+        {{"--tcp", "0", "--address", "127.0.0"}, "is not a dotted IPv4 address"},
     };
     for (const auto& [args, text] : usage) {
         const testing::ProcessResult r = run(args);

@@ -1,5 +1,7 @@
 #include "sim/app/Options.h"
 
+#include <arpa/inet.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
@@ -175,12 +177,22 @@ std::string AlterAfterPut(AppOptions& o, const std::string& option, const std::s
     return {};
 }
 
+std::string Address(AppOptions& o, const std::string& option, const std::string& value)
+{
+    in_addr parsed{};
+    if (::inet_pton(AF_INET, value.c_str(), &parsed) != 1)
+        return option + ": '" + value + "' is not a dotted IPv4 address such as 127.0.0.5";
+    o.address = value;
+    return {};
+}
+
 const std::vector<OptionSpec>& Specs()
 {
     static const std::vector<OptionSpec> specs = {
         {"--serial", "", Switch([](AppOptions& o) { o.serial = true; })},
         {"--tcp", "PORT", Port(&AppOptions::tcpPort)},
         {"--cipher", "PORT", Port(&AppOptions::cipherPort)},
+        {"--address", "A", Address},
         {"--config", "FILE", Path(&AppOptions::configPath)},
         {"--journal", "FILE", Path(&AppOptions::journalPath)},
         {"--device-code", "C", DeviceCode},

@@ -15,6 +15,7 @@ struct AppOptions {
     bool serial = false;
     std::optional<uint16_t> tcpPort;     // plain protocol; 0: any free port
     std::optional<uint16_t> cipherPort;  // encrypted protocol; 0: any free port
+    std::string address = "127.0.0.1";  // the local address both TCP links listen on
     std::string configPath;
     std::string journalPath;
     SimUnitOptions unit;

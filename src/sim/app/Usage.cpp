@@ -15,6 +15,9 @@ its three links; give at least one:
                       (PORT 0 takes any free port.) A unit speaks one of
                       the two protocols on its port (30321); the simulator
                       can serve both at once, each on a port of its own.
+  --address A         listen on the local address A instead of 127.0.0.1
+                      (e.g. 127.0.0.5), so that several simulated units
+                      share one port, each on an address of its own
 
 When everything is up, one line per link goes to standard output, then
 "ready":

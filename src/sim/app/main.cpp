@@ -104,6 +104,7 @@ int Run(const AppOptions& o)
     ServerOptions network;
     network.fault = o.networkFault;
     network.statusLength = o.serialFaults.statusLength;
+    network.address = o.address;
     std::unique_ptr<PtyServer> serial;
     std::unique_ptr<TextLogPlayer> textLog;
     std::unique_ptr<PlainTcpServer> tcp;
@@ -135,18 +136,18 @@ int Run(const AppOptions& o)
     if (o.tcpPort) {
         tcp = std::make_unique<PlainTcpServer>(unit.Link(UnitLink::Tcp), network);
         if (!tcp->Start(*o.tcpPort)) {
-            Error("tcp: cannot listen on 127.0.0.1:" + std::to_string(*o.tcpPort) + " (is the port in use?)");
+            Error("tcp: cannot listen on " + o.address + ":" + std::to_string(*o.tcpPort) + " (is the port in use?)");
             return kExitFailure;
         }
-        lines.push_back("tcp: 127.0.0.1:" + std::to_string(tcp->Port()));
+        lines.push_back("tcp: " + o.address + ":" + std::to_string(tcp->Port()));
     }
     if (o.cipherPort) {
         cipher = std::make_unique<CipherServer>(unit.Link(UnitLink::Cipher), network);
         if (!cipher->Start(*o.cipherPort)) {
-            Error("cipher: cannot listen on 127.0.0.1:" + std::to_string(*o.cipherPort) + " (is the port in use?)");
+            Error("cipher: cannot listen on " + o.address + ":" + std::to_string(*o.cipherPort) + " (is the port in use?)");
             return kExitFailure;
         }
-        lines.push_back("cipher: 127.0.0.1:" + std::to_string(cipher->Port()));
+        lines.push_back("cipher: " + o.address + ":" + std::to_string(cipher->Port()));
     }
     for (const std::string& line : lines) std::printf("%s\n", line.c_str());
     std::printf("ready\n");

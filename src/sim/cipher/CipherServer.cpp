@@ -61,7 +61,7 @@ CipherServer::CipherServer(UnitModel& model, ServerOptions options)
 
 bool CipherServer::Start(uint16_t port)
 {
-    return m_server.Start(port, [this](int fd) { Serve(fd); });
+    return m_server.Start(port, [this](int fd) { Serve(fd); }, m_options.address);
 }
 
 // The handshake reply, in clear, or the fault that replaces it. False when

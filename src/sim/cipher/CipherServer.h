@@ -18,7 +18,7 @@ public:
     explicit CipherServer(UnitModel& model, ServerOptions options = {});
     ~CipherServer() { Stop(); }
 
-    // Listens on 127.0.0.1:port (0: any free port).
+    // Listens on the options' address:port (0: any free port).
     bool Start(uint16_t port = 0);
     uint16_t Port() const { return m_server.Port(); }
     void Stop() { m_server.Stop(); }

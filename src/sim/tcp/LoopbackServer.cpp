@@ -13,7 +13,7 @@
 
 namespace volmar::sim {
 
-bool LoopbackServer::Start(uint16_t port, Handler handler)
+bool LoopbackServer::Start(uint16_t port, Handler handler, const std::string& address)
 {
     if (m_thread.joinable()) return false;
     volmar::UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
@@ -23,7 +23,7 @@ bool LoopbackServer::Start(uint16_t port, Handler handler)
     sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_port = htons(port);
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::inet_pton(AF_INET, address.c_str(), &sa.sin_addr) != 1) return false;
     if (::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) return false;
     if (::listen(fd.Get(), 8) != 0) return false;
     socklen_t len = sizeof sa;

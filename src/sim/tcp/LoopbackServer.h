@@ -1,5 +1,5 @@
 #pragma once
-// A TCP listener on 127.0.0.1 that serves one connection at a time on its own
+// A TCP listener on a local IPv4 address (127.0.0.1 unless told) that serves one connection at a time on its own
 // thread, and stops cleanly: Stop() wakes the accept loop through a pipe and
 // shuts the current connection down, so no wait outlives it.
 #include <atomic>
@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "core/common/UniqueFd.h"
@@ -36,6 +37,9 @@ struct ServerOptions {
     int silenceMs = 30000;
     // Length of the status record sent (a unit sends 6).
     size_t statusLength = 6;
+    // The local dotted IPv4 address listened on: several simulated units
+    // share one port on 127.0.0.x.
+    std::string address = "127.0.0.1";
 };
 
 class LoopbackServer {
@@ -47,9 +51,10 @@ public:
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
 
-    // Listens on 127.0.0.1:port (0: any free port) and serves each accepted
-    // connection with the handler. False when the port cannot be had.
-    bool Start(uint16_t port, Handler handler);
+    // Listens on address:port (0: any free port) and serves each accepted
+    // connection with the handler. False when the address is not a dotted
+    // IPv4 address or the port cannot be had there.
+    bool Start(uint16_t port, Handler handler, const std::string& address = "127.0.0.1");
     // The port actually bound.
     uint16_t Port() const { return m_port; }
     // Stops accepting, ends the current connection, joins the thread.

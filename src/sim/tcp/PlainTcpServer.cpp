@@ -46,7 +46,7 @@ PlainTcpServer::PlainTcpServer(UnitModel& model, ServerOptions options)
 
 bool PlainTcpServer::Start(uint16_t port)
 {
-    return m_server.Start(port, [this](int fd) { Serve(fd); });
+    return m_server.Start(port, [this](int fd) { Serve(fd); }, m_options.address);
 }
 
 void PlainTcpServer::Serve(int fd)

@@ -83,9 +83,8 @@ bool CCipherLink::Send(uint8_t code, std::span<const uint8_t> part1, std::span<c
     if (encrypted && !m_keyed) return Fail(kCipherErrEncryption);
     ByteCountFn count;
     if (counted) count = [this](size_t n) { m_byteCounter += static_cast<int32_t>(n); };
-    const int err = SendCipherPacket(m_socket.Get(), code, part1, part2, NextNonce(),
-                                     encrypted ? &m_key : nullptr, m_linkVector,
-                                     m_timeouts.inactivityMs, count);
+    const int err = SendCipherPacket(m_socket.Get(), code, part1, part2, NextNonce(), encrypted ? &m_key : nullptr,
+                                     m_linkVector, m_timeouts.inactivityMs, count, m_timeouts.stop);
     return err == kCipherErrNone || Fail(err);
 }
 
@@ -152,7 +151,10 @@ CipherReplyReader CCipherLink::ReplyReader(bool encrypted)
 {
     const int fd = m_socket.Get();
     const int inactivity = m_timeouts.inactivityMs;
-    const CipherReadFn read = [fd, inactivity](uint8_t* d, size_t n) { return ReadExactly(fd, d, n, inactivity); };
+    const SocketStop* stop = m_timeouts.stop;
+    const CipherReadFn read = [fd, inactivity, stop](uint8_t* d, size_t n) {
+        return ReadExactly(fd, d, n, inactivity, {}, stop);
+    };
     if (!encrypted) return CipherReplyReader(read, nullptr, {});
     return CipherReplyReader(read, &m_key, m_linkVector);
 }

@@ -45,15 +45,15 @@ int CipherReplyReader::ReadBody(const CipherPacketHeader& header, CipherBodySpli
     return kCipherErrNone;
 }
 
-int SendCipherPacket(int fd, uint8_t code, std::span<const uint8_t> part1,
-                     std::span<const uint8_t> part2, uint32_t nonce, const CamelliaKey* key,
-                     const CipherBlock& linkVector, int inactivityMs, const ByteCountFn& counted)
+int SendCipherPacket(int fd, uint8_t code, std::span<const uint8_t> part1, std::span<const uint8_t> part2,
+                     uint32_t nonce, const CamelliaKey* key, const CipherBlock& linkVector, int inactivityMs,
+                     const ByteCountFn& counted, const SocketStop* stop)
 {
     CipherPacketBuffer packet;
     if (!BuildCipherPacket(code, part1, part2, nonce, packet)) return kCipherErrAlloc;
     CipherBlock chain = linkVector;
     if (key && !CamelliaCbcEncrypt(*key, chain, packet.Span())) return kCipherErrEncryption;
-    if (!SendAll(fd, packet.bytes.get(), packet.size, inactivityMs, counted)) return kCipherErrSend;
+    if (!SendAll(fd, packet.bytes.get(), packet.size, inactivityMs, counted, stop)) return kCipherErrSend;
     return kCipherErrNone;
 }
 

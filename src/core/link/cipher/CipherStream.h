@@ -41,9 +41,8 @@ private:
 // Builds, encrypts (when a key is given) and sends one packet. counted sees
 // every byte sent, header and padding included. Returns 0, kCipherErrAlloc,
 // kCipherErrEncryption or kCipherErrSend.
-int SendCipherPacket(int fd, uint8_t code, std::span<const uint8_t> part1,
-                     std::span<const uint8_t> part2, uint32_t nonce, const CamelliaKey* key,
-                     const CipherBlock& linkVector, int inactivityMs,
-                     const ByteCountFn& counted = {});
+int SendCipherPacket(int fd, uint8_t code, std::span<const uint8_t> part1, std::span<const uint8_t> part2,
+                     uint32_t nonce, const CamelliaKey* key, const CipherBlock& linkVector, int inactivityMs,
+                     const ByteCountFn& counted = {}, const SocketStop* stop = nullptr);
 
 }  // namespace volmar

@@ -32,15 +32,20 @@ bool SetKeepAlive(int fd)
 
 }  // namespace
 
-int PollFor(int fd, short events, int timeoutMs)
+int PollFor(int fd, short events, int timeoutMs, const SocketStop* stop)
 {
     const int64_t deadline = NowMs() + (timeoutMs > 0 ? timeoutMs : 0);
     for (;;) {
         int64_t left = deadline - NowMs();
         if (left < 0) left = 0;
-        pollfd p{fd, events, 0};
-        int r = ::poll(&p, 1, static_cast<int>(left));
-        if (r > 0) return (p.revents & (events | POLLERR | POLLHUP)) ? 1 : -1;
+        if (stop) {
+            if (stop->Stopped()) return 0;
+            left = stop->Cap(static_cast<int>(left));
+        }
+        pollfd p[2] = {{fd, events, 0}, {stop ? stop->WakeFd() : -1, POLLIN, 0}};
+        int r = ::poll(p, stop ? 2 : 1, static_cast<int>(left));
+        if (r > 0 && p[1].revents != 0) return 0;
+        if (r > 0) return (p[0].revents & (events | POLLERR | POLLHUP)) ? 1 : -1;
         if (r == 0) return 0;
         if (errno != EINTR) return -1;
     }
@@ -81,7 +86,7 @@ UniqueFd ConnectTcp(const std::string& address, uint16_t port, const SocketTimeo
     if (!ResolveIpv4(address, sa.sin_addr)) return {};
     if (::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) {
         if (errno != EINPROGRESS && errno != EINTR) return {};
-        if (PollFor(fd.Get(), POLLOUT, timeouts.connectMs) != 1) return {};
+        if (PollFor(fd.Get(), POLLOUT, timeouts.connectMs, timeouts.stop) != 1) return {};
         int err = 0;
         socklen_t len = sizeof err;
         if (getsockopt(fd.Get(), SOL_SOCKET, SO_ERROR, &err, &len) != 0 || err != 0) return {};
@@ -89,7 +94,8 @@ UniqueFd ConnectTcp(const std::string& address, uint16_t port, const SocketTimeo
     return fd;
 }
 
-bool SendAll(int fd, const uint8_t* data, size_t len, int inactivityMs, const ByteCountFn& counted)
+bool SendAll(int fd, const uint8_t* data, size_t len, int inactivityMs, const ByteCountFn& counted,
+             const SocketStop* stop)
 {
     size_t done = 0;
     int64_t deadline = NowMs() + inactivityMs;
@@ -104,7 +110,7 @@ bool SendAll(int fd, const uint8_t* data, size_t len, int inactivityMs, const By
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             int64_t left = deadline - NowMs();
-            if (left <= 0 || PollFor(fd, POLLOUT, static_cast<int>(left)) != 1) return false;
+            if (left <= 0 || PollFor(fd, POLLOUT, static_cast<int>(left), stop) != 1) return false;
             continue;
         }
         return false;
@@ -112,7 +118,8 @@ bool SendAll(int fd, const uint8_t* data, size_t len, int inactivityMs, const By
     return true;
 }
 
-bool ReadExactly(int fd, uint8_t* data, size_t len, int inactivityMs, const ByteCountFn& counted)
+bool ReadExactly(int fd, uint8_t* data, size_t len, int inactivityMs, const ByteCountFn& counted,
+                 const SocketStop* stop)
 {
     size_t done = 0;
     // The time-out counts from the last byte received, not from the start:
@@ -130,7 +137,7 @@ bool ReadExactly(int fd, uint8_t* data, size_t len, int inactivityMs, const Byte
         if (errno == EINTR) continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
         int64_t left = deadline - NowMs();
-        if (left <= 0 || PollFor(fd, POLLIN, static_cast<int>(left)) != 1) return false;
+        if (left <= 0 || PollFor(fd, POLLIN, static_cast<int>(left), stop) != 1) return false;
     }
     return true;
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/common/UniqueFd.h"
+#include "core/link/tcp/SocketStop.h"
 
 namespace volmar {
 
@@ -26,6 +27,9 @@ struct SocketTimeouts {
     // A read or send fails when no byte moves for this long; a slow but
     // steady peer is never cut off.
     int inactivityMs = 5000;
+    // Ends every wait at its deadline or when stopped; null: none. Owned by
+    // the caller, it outlives every socket made with these time-outs.
+    const SocketStop* stop = nullptr;
 };
 
 // Called with the number of bytes each receive or send moved.
@@ -42,17 +46,17 @@ UniqueFd ConnectTcp(const std::string& address, uint16_t port, const SocketTimeo
 
 // Sends all bytes. Fails on a send error or when the peer takes no byte for
 // inactivityMs.
-bool SendAll(int fd, const uint8_t* data, size_t len, int inactivityMs,
-             const ByteCountFn& counted = {});
+bool SendAll(int fd, const uint8_t* data, size_t len, int inactivityMs, const ByteCountFn& counted = {},
+             const SocketStop* stop = nullptr);
 
 // Reads exactly len bytes. Fails on a receive error, at once when the peer
 // closes, and when no byte arrives for inactivityMs.
-bool ReadExactly(int fd, uint8_t* data, size_t len, int inactivityMs,
-                 const ByteCountFn& counted = {});
+bool ReadExactly(int fd, uint8_t* data, size_t len, int inactivityMs, const ByteCountFn& counted = {},
+                 const SocketStop* stop = nullptr);
 
 // Waits until the descriptor is ready for the events or timeoutMs passes.
 // Returns 1 when ready, 0 on time-out, -1 on error. Retries on EINTR with the
-// remaining time.
-int PollFor(int fd, short events, int timeoutMs);
+// remaining time. A stop ends the wait as a time-out (0).
+int PollFor(int fd, short events, int timeoutMs, const SocketStop* stop = nullptr);
 
 }  // namespace volmar

@@ -28,10 +28,10 @@ public:
     {
         const auto header = BuildTcpRequestHeader(command, m_target.loginId, m_target.password,
                                                   static_cast<uint32_t>(block.size()));
-        if (!Check(SendAll(m_fd.Get(), header.data(), header.size(), Inactivity()))) return false;
+        if (!Check(SendAll(m_fd.Get(), header.data(), header.size(), Inactivity(), {}, Stop()))) return false;
         ByteCountFn count;
         if (countBlock) count = Counter();
-        return Check(SendAll(m_fd.Get(), block.data(), block.size(), Inactivity(), count));
+        return Check(SendAll(m_fd.Get(), block.data(), block.size(), Inactivity(), count, Stop()));
     }
 
     // Reads the acknowledgement; anything but 02 'l' (or nothing at all) is
@@ -39,7 +39,7 @@ public:
     bool Acknowledged()
     {
         uint8_t ack[kTcpReplyHeaderSize] = {};
-        const bool got = ReadExactly(m_fd.Get(), ack, sizeof ack, Inactivity());
+        const bool got = ReadExactly(m_fd.Get(), ack, sizeof ack, Inactivity(), {}, Stop());
         if (got && ack[0] == kTcpStx && ack[1] == kTcpReplyAccepted) {
             m_state.loggedIn = 1;
             return true;
@@ -52,7 +52,7 @@ public:
     bool ReadReplyHeader(TcpReplyHeader& reply)
     {
         std::array<uint8_t, kTcpReplyHeaderSize> bytes{};
-        if (!Check(ReadExactly(m_fd.Get(), bytes.data(), bytes.size(), Inactivity()))) return false;
+        if (!Check(ReadExactly(m_fd.Get(), bytes.data(), bytes.size(), Inactivity(), {}, Stop()))) return false;
         reply = ParseTcpReplyHeader(bytes);
         return true;
     }
@@ -61,7 +61,7 @@ public:
     {
         ByteCountFn count;
         if (counted) count = Counter();
-        return ReadExactly(m_fd.Get(), data, len, Inactivity(), count);
+        return ReadExactly(m_fd.Get(), data, len, Inactivity(), count, Stop());
     }
 
 private:
@@ -73,6 +73,7 @@ private:
     }
 
     int Inactivity() const { return m_target.timeouts.inactivityMs; }
+    const SocketStop* Stop() const { return m_target.timeouts.stop; }
 
     // A failure before any reply header arrived clears the logged-in mark.
     bool Check(bool ok)

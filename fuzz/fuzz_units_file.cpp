@@ -1,0 +1,40 @@
+// libFuzzer target: the units file reader. Any bytes either give units that
+// keep the reader's promises (names unique and not empty, an address
+// without spaces, a port 0 or within 1 to 65535, at most the limit of
+// units) or an error that names a line, and nothing half-read.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fleet/FleetCsv.h"
+#include "core/fleet/UnitsFile.h"
+
+using namespace volmar;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::vector<FleetUnit> units;
+    std::string error;
+    if (!ParseUnitsFile(text, units, error)) {
+        if (!units.empty() || error.empty()) std::abort();
+        return 0;
+    }
+    if (units.empty() || units.size() > kMaxFleetUnits) std::abort();
+    std::set<std::string> names;
+    for (const FleetUnit& u : units) {
+        if (u.name.empty() || !names.insert(u.name).second) std::abort();
+        if (u.address.empty() || u.address.find_first_of(" :,\r\n") != std::string::npos) std::abort();
+    }
+    // What the index writer makes of the fields reads back as it was.
+    std::vector<std::string> fields;
+    for (const FleetUnit& u : units) fields.push_back(u.name);
+    std::vector<CsvRecord> records;
+    if (!ReadCsv(CsvRow(fields), {}, records, error) || records.size() != 1 || records[0].fields != fields)
+        std::abort();
+    return 0;
+}
