@@ -1,11 +1,10 @@
 #include "core/rules/SettingRules.h"
 
-#include <algorithm>
-#include <string_view>
-#include <utility>
-
+#include "core/rules/ComRules.h"
+#include "core/rules/DispRules.h"
 #include "core/rules/FieldRules.h"
-#include "core/settings/ElementLabels.h"
+#include "core/rules/MailRules.h"
+#include "core/rules/VerdictCollector.h"
 
 namespace volmar {
 
@@ -17,32 +16,7 @@ constexpr int32_t kPiModbus = 2;
 constexpr int32_t kPiAccumulation = 0;
 constexpr int32_t kAiPercent = 0;
 
-// Collects the verdicts of one editor's part: base is "SYSTEM" or "IO/AI/AI3".
-class ChannelCheck {
-public:
-    ChannelCheck(std::vector<RuleVerdict>& out, std::string base) : m_out(out), m_base(std::move(base)) {}
-
-    void Text(const char* field, std::string_view value, const TextRule& rule) { Add(field, rule.Check(value)); }
-    void Integer(const char* field, int64_t value, const IntegerRule& rule) { Add(field, rule.Check(value)); }
-
-    void Add(const char* field, const char* message)
-    {
-        if (!message) return;
-        const std::string path = m_base + "/" + field;
-        std::string element = "<VOL_MAR>";
-        size_t at = 0;
-        while (at <= path.size()) {
-            const size_t slash = std::min(path.find('/', at), path.size());
-            element += "<" + path.substr(at, slash - at) + ">";
-            at = slash + 1;
-        }
-        m_out.push_back({path, LabelOfElement(element).field, message});
-    }
-
-private:
-    std::vector<RuleVerdict>& m_out;
-    std::string m_base;
-};
+using ChannelCheck = VerdictCollector;
 
 void CheckSystem(const SystemBlock& sys, ChannelCheck& c)
 {
@@ -127,6 +101,10 @@ std::vector<RuleVerdict> CheckSettingRules(const SettingRecord& record)
     CheckAll(record.IO.PI, "PI", CheckPi, out);
     CheckAll(record.IO.DO, "DO", CheckDo, out);
     CheckAll(record.IO.OI, "OI", CheckOi, out);
+    CheckComRules(record, out);
+    CheckDispRules(record, out);
+    CheckRecordRules(record, out);
+    CheckMailRules(record, out);
     return out;
 }
 
