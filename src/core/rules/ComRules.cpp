@@ -49,8 +49,8 @@ std::vector<AccountProblem> CheckDuplicateLogins(std::span<const AccountView> ac
         if (!accounts[i].enabled) continue;
         for (size_t j = i + 1; j < accounts.size(); ++j) {
             if (accounts[j].enabled && accounts[i].login == accounts[j].login)
-                out.push_back({static_cast<int>(j), "LOGIN",
-                               "Login ID: " + std::string(accounts[i].login) + " duplicated"});
+                out.push_back(
+                    {static_cast<int>(j), "LOGIN", "Login ID: " + std::string(accounts[i].login) + " duplicated"});
         }
     }
     return out;
@@ -104,8 +104,7 @@ FieldProblems CheckSmtp(const SmtpFields& f)
     AddProblem(out, "POP_BEFORE_SMTP_AUTH/PASSWORD",
                PlainError(f.popPassword, kServiceChars, "Setting error: POP before SMTP, POP3 password."));
     AddProblem(out, "MY_ADDRESS", FitsError(f.myAddress, kServiceChars, "Setting error: QN70G e-mail address"));
-    AddProblem(out, "SMTP_SERVER",
-               FitsError(f.smtpServer, kServiceChars, "Setting error: IP address of SMTP server."));
+    AddProblem(out, "SMTP_SERVER", FitsError(f.smtpServer, kServiceChars, "Setting error: IP address of SMTP server."));
     AddProblem(out, "POP3_SERVER", FitsError(f.popServer, kServiceChars, "Setting error: IP address of POP3 server."));
     AddProblem(out, "ACCOUNT", FitsError(f.account, kServiceChars, "Setting error: QN70G e-mail acount"));
     AddProblem(out, "NAME", FitsError(f.sender, kServiceChars, "Setting error: Sender's name"));
@@ -128,8 +127,9 @@ bool AnyAccountAtDefaults(std::span<const Account> accounts)
 unsigned DefaultCredentialFlags(const SettingRecord& record)
 {
     const FtpBlock& ftp = record.COM.FTP;
-    const bool ftpDefault = ftp.MODE == kUse && (ftp.ID[0] == '\0' || ftp.PASSWORD[0] == '\0' ||
-                                                 (std::string_view(ftp.ID) == "QN70G" && std::string_view(ftp.PASSWORD) == "KD57T"));
+    const bool ftpDefault =
+        ftp.MODE == kUse && (ftp.ID[0] == '\0' || ftp.PASSWORD[0] == '\0' ||
+                             (std::string_view(ftp.ID) == "QN70G" && std::string_view(ftp.PASSWORD) == "KD57T"));
     unsigned flags = 0;
     if (AnyAccountAtDefaults(record.COM.WEB.AUTH)) flags |= kWebCredentialsDefault;
     if (ftpDefault) flags |= kFtpCredentialsDefault;
@@ -150,9 +150,7 @@ void CheckWeb(const WebBlock& web, std::vector<RuleVerdict>& out)
     for (int i = 0; i < kAccountCount; ++i)
         views[i] = {web.AUTH[i].MODE == kUse, web.AUTH[i].LOGIN, web.AUTH[i].PASSWORD};
     VerdictCollector c(out, "COM/WEB");
-    auto add = [&c](const AccountProblem& p) {
-        c.Add("AUTH" + std::to_string(p.account) + "/" + p.field, p.message);
-    };
+    auto add = [&c](const AccountProblem& p) { c.Add("AUTH" + std::to_string(p.account) + "/" + p.field, p.message); };
     for (const AccountProblem& p : CheckAccountTexts(views)) add(p);
     c.Add("PORT", PortError(web.PORT, kWebPort));
     bool reported[kAccountCount] = {};

@@ -18,9 +18,15 @@ namespace volmar::rules {
 
 inline constexpr uint64_t kPortMax = 65535;
 // A port field: 0 to 65535 (a digits text too long to hold reads as UINT64_MAX).
-inline const char* PortError(uint64_t port, const char* message) { return port > kPortMax ? message : nullptr; }
+inline const char* PortError(uint64_t port, const char* message)
+{
+    return port > kPortMax ? message : nullptr;
+}
 // A stored port as a port field reads it (a negative one as too big).
-inline uint64_t PortOf(int64_t stored) { return stored < 0 ? UINT64_MAX : static_cast<uint64_t>(stored); }
+inline uint64_t PortOf(int64_t stored)
+{
+    return stored < 0 ? UINT64_MAX : static_cast<uint64_t>(stored);
+}
 
 // Web server and network access accounts ("ID1" to "ID8").
 inline constexpr int kAccountChars = 16;

@@ -16,10 +16,19 @@ constexpr int kPageNameChars = 64;
 constexpr double kLimitMax = 1e10;
 constexpr int kLogPowerMax = 10;
 
-double RoundTo(double value, double scale) { return std::round(value * scale) / scale; }
-double Read(std::string_view text) { return ParseDouble(text.data(), text.size()); }
+double RoundTo(double value, double scale)
+{
+    return std::round(value * scale) / scale;
+}
+double Read(std::string_view text)
+{
+    return ParseDouble(text.data(), text.size());
+}
 
-bool IsAnalogPen(int32_t type) { return type == kPenAi || type == kPenPi || type == kPenOi; }
+bool IsAnalogPen(int32_t type)
+{
+    return type == kPenAi || type == kPenPi || type == kPenOi;
+}
 
 // No more decimals than the scale shows, and within +-1e10 at two decimals.
 bool LimitTextValid(std::string_view text, bool log, bool exponent)

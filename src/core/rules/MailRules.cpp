@@ -13,7 +13,10 @@ constexpr int kAddressChars = 64;
 constexpr int kSubjectChars = 32;
 constexpr int kBodyChars = 256;
 
-bool FitsField(std::string_view text, size_t capacity) { return text.size() < capacity; }
+bool FitsField(std::string_view text, size_t capacity)
+{
+    return text.size() < capacity;
+}
 
 // The body as the editor stores it again: every line end as CR LF.
 std::string StoredBody(std::string_view body)
@@ -30,8 +33,7 @@ std::string StoredBody(std::string_view body)
 void CheckReport(const MailReport& report, VerdictCollector& c)
 {
     const std::string body = StoredBody(report.MESSAGE);
-    for (const FieldProblem& p : CheckReportTexts(report.MODE == kUse, report.TITLE, body))
-        c.Add(p.field, p.message);
+    for (const FieldProblem& p : CheckReportTexts(report.MODE == kUse, report.TITLE, body)) c.Add(p.field, p.message);
 }
 
 }  // namespace

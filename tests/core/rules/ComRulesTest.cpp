@@ -25,7 +25,7 @@ std::vector<std::string> Paths(const std::vector<RuleVerdict>& verdicts)
 TEST(ComRules, ChannelsAndPensInUseBeyondTheStoringRateAreNamed)
 {
     auto record = testing::MakeDefaultRecord();
-    record->RECORD.SPEED = 0;  // 5 ms: 16 pens, 16 AI, 32 DI
+    record->RECORD.SPEED = 0;    // 5 ms: 16 pens, 16 AI, 32 DI
     record->IO.AI[15].TYPE = 3;  // the last usable one
     record->IO.AI[16].TYPE = 3;
     record->IO.DI[40].TYPE = 1;

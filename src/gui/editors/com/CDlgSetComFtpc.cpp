@@ -54,8 +54,8 @@ const char* CDlgSetComFtpc::Problem() const
 {
     const std::string server = kit::Utf8(m_server), login = kit::Utf8(m_login), password = kit::Utf8(m_password);
     const std::string folder = kit::CheckedUtf8(m_folder);
-    return rules::FirstMessage(rules::CheckFtpClient(
-        {m_mode->currentIndex() == kEnable, NumberOf(m_port), server, login, password, folder}));
+    return rules::FirstMessage(
+        rules::CheckFtpClient({m_mode->currentIndex() == kEnable, NumberOf(m_port), server, login, password, folder}));
 }
 
 void CDlgSetComFtpc::UpdateEnabled()

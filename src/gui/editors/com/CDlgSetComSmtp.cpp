@@ -87,9 +87,9 @@ const char* CDlgSetComSmtp::Problem() const
     const std::string myAddress = kit::CheckedUtf8(m_myAddress), smtpServer = kit::CheckedUtf8(m_smtpServer);
     const std::string popServer = kit::CheckedUtf8(m_popServer), account = kit::CheckedUtf8(m_account);
     const std::string sender = kit::CheckedUtf8(m_sender);
-    return rules::FirstMessage(rules::CheckSmtp({authId, authPassword, popId, popPassword, myAddress, smtpServer,
-                                                 popServer, account, sender, NumberOf(m_smtpPort),
-                                                 NumberOf(m_popPort)}));
+    return rules::FirstMessage(
+        rules::CheckSmtp({authId, authPassword, popId, popPassword, myAddress, smtpServer, popServer, account, sender,
+                          NumberOf(m_smtpPort), NumberOf(m_popPort)}));
 }
 
 void CDlgSetComSmtp::UpdateEnabled()

@@ -14,7 +14,10 @@ namespace volmar::gui::kit {
 
 // An edit's text as a length rule sees it: empty, so passing, while a guard
 // runs with the edit disabled.
-inline std::string CheckedUtf8(const QLineEdit* edit) { return Unchecked(edit) ? std::string() : Utf8(edit); }
+inline std::string CheckedUtf8(const QLineEdit* edit)
+{
+    return Unchecked(edit) ? std::string() : Utf8(edit);
+}
 
 inline bool Passes(const QLineEdit* edit, const rules::TextRule& rule)
 {
