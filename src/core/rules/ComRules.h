@@ -46,6 +46,11 @@ std::vector<AccountProblem> CheckAccountTexts(std::span<const AccountView> accou
 // the order the editor looks: "Login ID: <id> duplicated", at the later one.
 std::vector<AccountProblem> CheckDuplicateLogins(std::span<const AccountView> accounts);
 inline constexpr const char* kWebPort = "Setting error: Port address";
+// The network access editor's port: at least one digit, and a port.
+inline const char* AccessPortError(std::string_view digits, uint64_t port)
+{
+    return digits.empty() ? kWebPort : PortError(port, kWebPort);
+}
 
 // FTP server.
 struct FtpServerFields {
