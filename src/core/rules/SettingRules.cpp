@@ -3,13 +3,15 @@
 #include <string_view>
 #include <utility>
 
+#include "core/rules/ComRules.h"
+#include "core/rules/DispRules.h"
 #include "core/rules/FieldRules.h"
 #include "core/rules/IoRules.h"
+#include "core/rules/MailRules.h"
 #include "core/rules/OiRules.h"
 #include "core/rules/RealValues.h"
+#include "core/rules/VerdictCollector.h"
 #include "core/rules/ZoneRules.h"
-#include "core/settings/ElementLabels.h"
-#include "core/settings/SettingPaths.h"
 
 namespace volmar {
 
@@ -27,26 +29,7 @@ constexpr int32_t kSourceModbus = 2;
 constexpr int32_t kSourceSlmp = 7;
 constexpr int32_t kDoSlmp = 3;
 
-// Collects the verdicts of one editor's part: base is "SYSTEM" or "IO/AI/AI3".
-class ChannelCheck {
-public:
-    ChannelCheck(std::vector<RuleVerdict>& out, std::string base) : m_out(out), m_base(std::move(base)) {}
-
-    void Text(const char* field, std::string_view value, const TextRule& rule) { Add(field, rule.Check(value)); }
-    void Integer(const char* field, int64_t value, const IntegerRule& rule) { Add(field, rule.Check(value)); }
-
-    void Add(const char* field, const char* message)
-    {
-        if (!message) return;
-        const std::string path = m_base + "/" + field;
-        const std::string element = "<VOL_MAR>" + ElementPath(path);
-        m_out.push_back({path, LabelOfElement(element).field, message});
-    }
-
-private:
-    std::vector<RuleVerdict>& m_out;
-    std::string m_base;
-};
+using ChannelCheck = VerdictCollector;
 
 // ---- The I/O editors beyond the channel fields ---------------------------
 
@@ -221,6 +204,10 @@ std::vector<RuleVerdict> CheckSettingRules(const SettingRecord& record)
     CheckAll(record, record.IO.PI, "PI", CheckPi, out);
     CheckAll(record, record.IO.DO, "DO", CheckDo, out);
     CheckAll(record, record.IO.OI, "OI", CheckOi, out);
+    CheckComRules(record, out);
+    CheckDispRules(record, out);
+    CheckRecordRules(record, out);
+    CheckMailRules(record, out);
     return out;
 }
 

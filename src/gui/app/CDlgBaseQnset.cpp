@@ -15,6 +15,7 @@
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/common/ScreenFit.h"
 #include "core/link/session/SessionFactory.h"
+#include "core/rules/ComRules.h"
 #include "core/link/transfer/UnitMessages.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/EditorEntries.h"
@@ -23,8 +24,6 @@ namespace volmar::gui {
 namespace {
 
 constexpr int kEnable = 1;
-constexpr uint64_t kMaxPort = 65535;
-constexpr const char* kMsgPort = "Setting error: Port address";
 constexpr const char* kMsgDefaults =
     "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.";
 
@@ -89,7 +88,10 @@ bool CDlgBaseQnset::CheckEntriesAndPort()
 {
     std::optional<std::string> refused = m_accounts->CheckTexts();
     // Digits only, at least one, and no more than a port number holds.
-    if (!refused && (m_port->text().isEmpty() || DigitsValue(m_port->text()) > kMaxPort)) refused = kMsgPort;
+    if (!refused) {
+        const std::string digits = m_port->text().toStdString();
+        if (const char* message = rules::AccessPortError(digits, DigitsValue(m_port->text()))) refused = message;
+    }
     if (!refused) return true;
     m_ctx.ui.Show({MessageIcon::Error, *refused});
     return false;

@@ -1,6 +1,6 @@
 #include "gui/common/AccountGrid.h"
 
-#include <cstring>
+#include <vector>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,13 +14,12 @@
 namespace volmar::gui {
 namespace {
 
-constexpr int kCredentialChars = 16;
 constexpr int kModeEnable = 1;
-constexpr const char* kFactoryLogin = "kovan";
 
-std::string AccountError(const char* text, int account)
+std::optional<std::string> First(const std::vector<rules::AccountProblem>& problems)
 {
-    return std::string(text) + "(ID" + std::to_string(account + 1) + ")";
+    if (problems.empty()) return std::nullopt;
+    return problems.front().message;
 }
 
 }  // namespace
@@ -76,25 +75,27 @@ void AccountGrid::Store(Account (&accounts)[kAccountCount]) const
 
 std::optional<std::string> AccountGrid::CheckTexts() const
 {
-    for (int i = 0; i < kAccountCount; ++i) {
-        if (!IsPlainCredential(m_rows[i].login->text(), kCredentialChars))
-            return AccountError("Setting error: Login ID", i);
-        if (!IsPlainCredential(m_rows[i].password->text(), kCredentialChars))
-            return AccountError("Setting error: Password", i);
-    }
-    return std::nullopt;
+    return First(rules::CheckAccountTexts(Views(Texts())));
 }
 
 std::optional<std::string> AccountGrid::CheckDuplicates() const
 {
-    for (int i = 0; i < kAccountCount; ++i) {
-        if (!Enabled(i)) continue;
-        for (int j = i + 1; j < kAccountCount; ++j) {
-            if (Enabled(j) && m_rows[i].login->text() == m_rows[j].login->text())
-                return "Login ID: " + m_rows[i].login->text().toStdString() + " duplicated";
-        }
-    }
-    return std::nullopt;
+    return First(rules::CheckDuplicateLogins(Views(Texts())));
+}
+
+AccountGrid::RowTexts AccountGrid::Texts() const
+{
+    RowTexts texts;
+    for (int i = 0; i < kAccountCount; ++i)
+        texts[i] = {m_rows[i].login->text().toStdString(), m_rows[i].password->text().toStdString()};
+    return texts;
+}
+
+std::array<rules::AccountView, kAccountCount> AccountGrid::Views(const RowTexts& texts) const
+{
+    std::array<rules::AccountView, kAccountCount> views{};
+    for (int i = 0; i < kAccountCount; ++i) views[i] = {Enabled(i), texts[i].first, texts[i].second};
+    return views;
 }
 
 bool AccountGrid::Enabled(int account) const
@@ -120,16 +121,6 @@ void AccountGrid::UpdateEnabled()
         m_rows[i].login->setEnabled(Enabled(i));
         m_rows[i].password->setEnabled(Enabled(i));
     }
-}
-
-bool AnyAccountAtDefaults(const Account (&accounts)[kAccountCount])
-{
-    for (const Account& a : accounts) {
-        if (a.MODE != kModeEnable) continue;
-        if (a.LOGIN[0] == '\0' || a.PASSWORD[0] == '\0') return true;
-        if (std::strcmp(a.LOGIN, kFactoryLogin) == 0 && std::strcmp(a.PASSWORD, kFactoryLogin) == 0) return true;
-    }
-    return false;
 }
 
 }  // namespace volmar::gui

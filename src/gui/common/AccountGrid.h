@@ -6,9 +6,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <QWidget>
 
+#include "core/rules/ComRules.h"
 #include "core/settings/SettingRecord.h"
 
 class QComboBox;
@@ -40,6 +42,10 @@ public:
     QLineEdit* Password(int account) const { return m_rows.at(account).password; }
 
 private:
+    using RowTexts = std::array<std::pair<std::string, std::string>, kAccountCount>;
+    RowTexts Texts() const;
+    std::array<rules::AccountView, kAccountCount> Views(const RowTexts& texts) const;
+
     struct Row {
         QComboBox* mode = nullptr;
         QLineEdit* login = nullptr;
@@ -58,7 +64,7 @@ private:
 void FillModeCombo(QComboBox* combo);
 
 // Whether an enabled account still has an empty login ID or password, or
-// the factory login "kovan" / "kovan".
-bool AnyAccountAtDefaults(const Account (&accounts)[kAccountCount]);
+// the factory login (the core's check).
+using rules::AnyAccountAtDefaults;
 
 }  // namespace volmar::gui

@@ -22,11 +22,4 @@ void StoreRecordText(char* field, size_t capacity, const QString& text)
     StoreText(field, capacity, utf8.data(), utf8.size());
 }
 
-bool IsPlainCredential(const QString& text, int maxChars)
-{
-    const QByteArray utf8 = text.toUtf8();
-    const std::string_view bytes(utf8.constData(), static_cast<size_t>(utf8.size()));
-    return maxChars >= 0 && volmar::IsPlainCredential(bytes, static_cast<size_t>(maxChars));
-}
-
 }  // namespace volmar::gui

@@ -17,9 +17,4 @@ void StoreRecordText(char (&field)[N], const QString& text)
     StoreRecordText(field, N, text);
 }
 
-// The rule for IDs, passwords and server names the unit takes: at most
-// maxChars characters, all ASCII (below 0x80), as the document reader
-// demands of these texts.
-bool IsPlainCredential(const QString& text, int maxChars);
-
 }  // namespace volmar::gui

@@ -1,6 +1,5 @@
 #include "gui/maintenance/CDlgSetIdPwd.h"
 
-#include <cstring>
 #include <functional>
 
 #include <QDialogButtonBox>
@@ -24,22 +23,7 @@ constexpr const char* kMsgRecommend =
     "ID/password(s) have not been changed/applied.\nPersonalized setting is recommended.\n"
     "Continue to set ID/password.";
 
-bool FtpAtDefaults(const FtpBlock& ftp)
-{
-    if (ftp.MODE != 1) return false;
-    if (ftp.ID[0] == '\0' || ftp.PASSWORD[0] == '\0') return true;
-    return std::strcmp(ftp.ID, "QN70G") == 0 && std::strcmp(ftp.PASSWORD, "KD57T") == 0;
-}
-
 }  // namespace
-
-unsigned DefaultCredentialFlags(const SettingRecord& record)
-{
-    unsigned flags = 0;
-    if (AnyAccountAtDefaults(record.COM.WEB.AUTH)) flags |= kWebCredentialsDefault;
-    if (FtpAtDefaults(record.COM.FTP)) flags |= kFtpCredentialsDefault;
-    return flags;
-}
 
 CDlgSetIdPwd::CDlgSetIdPwd(SettingRecord& record, unsigned flags, AppContext& ctx, QWidget* parent)
     : QDialog(parent), m_record(record), m_ctx(ctx)

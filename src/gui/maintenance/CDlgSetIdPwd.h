@@ -6,6 +6,7 @@
 // the upload.
 #include <QDialog>
 
+#include "core/rules/ComRules.h"
 #include "core/settings/SettingRecord.h"
 
 class QPushButton;
@@ -14,12 +15,10 @@ namespace volmar::gui {
 
 struct AppContext;
 
-// Which servers still have empty or factory credentials.
-enum CredentialFlag : unsigned {
-    kWebCredentialsDefault = 1,  // an enabled web account
-    kFtpCredentialsDefault = 2,  // the enabled FTP server
-};
-unsigned DefaultCredentialFlags(const SettingRecord& record);
+// Which servers still have empty or factory credentials (the core's check).
+using rules::DefaultCredentialFlags;
+using rules::kFtpCredentialsDefault;
+using rules::kWebCredentialsDefault;
 
 class CDlgSetIdPwd : public QDialog {
     Q_OBJECT

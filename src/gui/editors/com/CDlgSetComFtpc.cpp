@@ -11,14 +11,12 @@
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"
+#include "core/rules/ComRules.h"
+#include "gui/editors/kit/RuleFields.h"
 
 namespace volmar::gui {
 
 using namespace com;
-
-namespace {
-constexpr int kTextChars = 64;
-}
 
 CDlgSetComFtpc::CDlgSetComFtpc(SettingRecord& record, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, QStringLiteral("FTP client"), parent), m_record(record)
@@ -54,13 +52,10 @@ CDlgSetComFtpc::CDlgSetComFtpc(SettingRecord& record, Interaction& ui, QWidget* 
 
 const char* CDlgSetComFtpc::Problem() const
 {
-    if (m_mode->currentIndex() != kEnable) return nullptr;
-    if (NumberOf(m_port) > kPortMax) return "Setting error: Port address";
-    if (!IsPlainCredential(m_server->text(), kTextChars)) return "Setting error: FTP server address";
-    if (!IsPlainCredential(m_login->text(), kTextChars)) return "Setting error: FTP log in ID";
-    if (!IsPlainCredential(m_password->text(), kTextChars)) return "Setting error: FTP password";
-    if (!kit::Fits(m_folder, kTextChars)) return "Setting error: FTP subfolder";
-    return nullptr;
+    const std::string server = kit::Utf8(m_server), login = kit::Utf8(m_login), password = kit::Utf8(m_password);
+    const std::string folder = kit::CheckedUtf8(m_folder);
+    return rules::FirstMessage(
+        rules::CheckFtpClient({m_mode->currentIndex() == kEnable, NumberOf(m_port), server, login, password, folder}));
 }
 
 void CDlgSetComFtpc::UpdateEnabled()

@@ -14,11 +14,11 @@
 #include "gui/common/DialogKeys.h"
 #include "gui/common/NumberEdit.h"
 #include "gui/common/RecordText.h"
+#include "core/rules/ComRules.h"
 
 namespace volmar::gui {
 namespace {
 
-constexpr int kCredentialChars = 16;
 constexpr int kModeEnable = 1;
 
 }  // namespace
@@ -58,11 +58,11 @@ CDlgSetComFtps::CDlgSetComFtps(SettingRecord& record, AppContext& ctx, QWidget* 
 
 std::optional<std::string> CDlgSetComFtps::Check() const
 {
-    if (m_mode->currentIndex() != kModeEnable) return std::nullopt;
-    if (!IsPlainCredential(m_id->text(), kCredentialChars)) return "Setting error: Login";
-    if (!IsPlainCredential(m_password->text(), kCredentialChars)) return "Setting error: Password";
-    if (DigitsValue(m_port->text()) > 65535) return "Setting error: Port address";
-    return std::nullopt;
+    const std::string id = m_id->text().toStdString(), password = m_password->text().toStdString();
+    const char* message = rules::FirstMessage(
+        rules::CheckFtpServer({m_mode->currentIndex() == kModeEnable, id, password, DigitsValue(m_port->text())}));
+    if (!message) return std::nullopt;
+    return message;
 }
 
 // The new selection stands only if the fields pass with the old one.

@@ -7,15 +7,12 @@
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/FieldChecks.h"
+#include "core/rules/ComRules.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 
 using namespace com;
-
-namespace {
-constexpr int64_t kLingerMax = 3000;
-}
 
 CDlgSetComModbus::CDlgSetComModbus(SettingRecord& record, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, QStringLiteral("Modbus/TCP slave"), parent), m_record(record)
@@ -41,12 +38,11 @@ CDlgSetComModbus::CDlgSetComModbus(SettingRecord& record, Interaction& ui, QWidg
 
 const char* CDlgSetComModbus::Problem() const
 {
-    int64_t linger = 0;
+    int64_t value = 0;
     // An empty or overlong linger time is no number; an empty port reads 0.
-    if (!kit::IntegerIn(m_linger, INT64_MIN, INT64_MAX, &linger)) return "Setting error: Linger time.";
-    if (NumberOf(m_port) > kPortMax) return "Setting error: Port address";
-    if (linger < 0 || linger > kLingerMax) return "Setting error: Linger time.";
-    return nullptr;
+    std::optional<int64_t> linger;
+    if (kit::IntegerIn(m_linger, INT64_MIN, INT64_MAX, &value)) linger = value;
+    return rules::FirstMessage(rules::CheckModbus({linger, NumberOf(m_port)}));
 }
 
 void CDlgSetComModbus::UpdateEnabled()

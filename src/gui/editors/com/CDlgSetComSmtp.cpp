@@ -9,6 +9,8 @@
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"
+#include "core/rules/ComRules.h"
+#include "gui/editors/kit/RuleFields.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
@@ -16,7 +18,6 @@ namespace volmar::gui {
 using namespace com;
 
 namespace {
-constexpr int kTextChars = 64;
 
 QLineEdit* TextEdit(const char* name, const char* value)
 {
@@ -79,29 +80,16 @@ CDlgSetComSmtp::CDlgSetComSmtp(SettingRecord& record, Interaction& ui, QWidget* 
 
 const char* CDlgSetComSmtp::Problem() const
 {
-    struct Check {
-        const QLineEdit* edit;
-        bool plain;  // ASCII only besides the length
-        const char* message;
-    };
-    const Check checks[] = {
-        {m_authId, true, "Setting error: SMTP ID."},
-        {m_authPassword, true, "Setting error: SMTP password."},
-        {m_popId, true, "Setting error: POP before SMTP, POP3 ID."},
-        {m_popPassword, true, "Setting error: POP before SMTP, POP3 password."},
-        {m_myAddress, false, "Setting error: QN70G e-mail address"},
-        {m_smtpServer, false, "Setting error: IP address of SMTP server."},
-        {m_popServer, false, "Setting error: IP address of POP3 server."},
-        {m_account, false, "Setting error: QN70G e-mail acount"},
-        {m_sender, false, "Setting error: Sender's name"},
-    };
-    for (const Check& c : checks) {
-        const bool ok = c.plain ? IsPlainCredential(c.edit->text(), kTextChars) : kit::Fits(c.edit, kTextChars);
-        if (!ok) return c.message;
-    }
-    if (NumberOf(m_smtpPort) > kPortMax) return "Setting error: SMTP port address";
-    if (NumberOf(m_popPort) > kPortMax) return "Setting error: POP3 port address";
-    return nullptr;
+    // IDs and passwords are checked even while disabled; the other texts
+    // pass while a guard runs with them disabled.
+    const std::string authId = kit::Utf8(m_authId), authPassword = kit::Utf8(m_authPassword);
+    const std::string popId = kit::Utf8(m_popId), popPassword = kit::Utf8(m_popPassword);
+    const std::string myAddress = kit::CheckedUtf8(m_myAddress), smtpServer = kit::CheckedUtf8(m_smtpServer);
+    const std::string popServer = kit::CheckedUtf8(m_popServer), account = kit::CheckedUtf8(m_account);
+    const std::string sender = kit::CheckedUtf8(m_sender);
+    return rules::FirstMessage(
+        rules::CheckSmtp({authId, authPassword, popId, popPassword, myAddress, smtpServer, popServer, account, sender,
+                          NumberOf(m_smtpPort), NumberOf(m_popPort)}));
 }
 
 void CDlgSetComSmtp::UpdateEnabled()

@@ -7,6 +7,8 @@
 #include "gui/editors/com/ComParts.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"
+#include "core/rules/ComRules.h"
+#include "gui/editors/kit/RuleFields.h"
 
 namespace volmar::gui {
 
@@ -31,7 +33,7 @@ CDlgSetComSntp::CDlgSetComSntp(SettingRecord& record, Interaction& ui, QWidget* 
 
 const char* CDlgSetComSntp::Problem() const
 {
-    return kit::Fits(m_server, 64) ? nullptr : "Setting error: Server";
+    return rules::SntpServerError(kit::CheckedUtf8(m_server));
 }
 
 bool CDlgSetComSntp::Confirm()

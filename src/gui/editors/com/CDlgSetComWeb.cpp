@@ -11,6 +11,7 @@
 #include "gui/common/AccountGrid.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/NumberEdit.h"
+#include "core/rules/ComRules.h"
 
 namespace volmar::gui {
 
@@ -46,7 +47,9 @@ void CDlgSetComWeb::OnOk()
 {
     std::optional<std::string> refused = m_accounts->CheckTexts();
     const uint64_t port = DigitsValue(m_port->text());
-    if (!refused && port > 65535) refused = "Setting error: Port address";
+    if (!refused) {
+        if (const char* message = rules::PortError(port, rules::kWebPort)) refused = message;
+    }
     if (!refused) refused = m_accounts->CheckDuplicates();
     if (refused) {
         m_ctx.ui.Show({MessageIcon::Error, *refused});

@@ -8,12 +8,13 @@
 #include "gui/common/AppContext.h"
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/RecordText.h"
+#include "gui/editors/kit/RuleFields.h"
+#include "core/rules/DispRules.h"
 #include "core/settings/UsableChannels.h"
 
 namespace volmar::gui {
 
 namespace {
-constexpr int kNameChars = 64;
 constexpr int kRowsPerColumn = 15;
 }  // namespace
 
@@ -43,10 +44,8 @@ CDlgSetDispPageName::CDlgSetDispPageName(SettingRecord& record, Interaction& ui,
 bool CDlgSetDispPageName::Confirm()
 {
     for (int i = 0; i < kPageCount; ++i) {
-        if (!kit::Fits(m_names[static_cast<size_t>(i)], kNameChars)) {
-            const std::string text = "Setting error: Page name " + std::to_string(i + 1);
-            return Refuse(text.c_str());
-        }
+        const std::string text = rules::PageNameError(i, kit::CheckedUtf8(m_names[static_cast<size_t>(i)]));
+        if (!text.empty()) return Refuse(text.c_str());
     }
     for (int i = 0; i < kPageCount; ++i) kit::ToRecord(m_record.DISP.PAGE[i], m_names[static_cast<size_t>(i)]->text());
     return true;

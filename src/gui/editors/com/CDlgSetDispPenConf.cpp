@@ -15,18 +15,13 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RealText.h"
+#include "core/rules/DispRules.h"
 #include "core/settings/EditorEntries.h"
 #include "core/settings/Keywords.h"
 #include "core/settings/UsableChannels.h"
 #include "core/settings/ValueText.h"
 
 namespace volmar::gui {
-
-namespace {
-
-double RoundTo(double value, double scale) { return std::round(value * scale) / scale; }
-
-}  // namespace
 
 CDlgSetDispPenConf::CDlgSetDispPenConf(SettingRecord& record, int pen, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, QStringLiteral("PEN%1").arg(pen + 1), parent), m_record(record), m_pen(pen)
@@ -125,36 +120,29 @@ void CDlgSetDispPenConf::Refresh()
     kit::SetEnabled({m_lower, m_upper, m_unit, m_log}, analog);
 }
 
+rules::PenLimits CDlgSetDispPenConf::Limits(std::string_view lower, std::string_view upper) const
+{
+    return {pen::IsAnalog(Type()), Log(), Exponent(), lower, upper};
+}
+
 // Each limit has no more decimals than its form allows and lies within
 // +-1e10 at two decimals. Only analog pens have limits to check.
 bool CDlgSetDispPenConf::LimitsValid()
 {
-    if (!pen::IsAnalog(Type())) return true;
-    const bool log = Log();
-    const bool exponent = !log && Exponent();
-    auto valid = [&](const QLineEdit* edit) {
-        const std::string text = edit->text().toStdString();
-        if (!CheckValuePrecision(text, log ? 0 : 2, exponent)) return false;
-        const double rounded = RoundTo(kit::ReadReal(edit->text()), 100);
-        return rounded >= -1e10 && rounded <= 1e10;
-    };
-    if (!valid(m_lower)) return Refuse("Setting error: Lower limit");
-    if (!valid(m_upper)) return Refuse("Setting error: Upper limit");
-    return true;
+    const std::string lower = m_lower->text().toStdString(), upper = m_upper->text().toStdString();
+    const char* problem = rules::FirstMessage(rules::CheckPenLimitTexts(Limits(lower, upper)));
+    return problem ? Refuse(problem) : true;
 }
 
 bool CDlgSetDispPenConf::Confirm()
 {
-    if (!LimitsValid()) return false;
+    const std::string lowerText = m_lower->text().toStdString(), upperText = m_upper->text().toStdString();
+    if (const char* problem = rules::FirstMessage(rules::CheckPenLimits(Limits(lowerText, upperText))))
+        return Refuse(problem);
     const int type = Type();
     const bool analog = pen::IsAnalog(type);
     const double lower = kit::ReadReal(m_lower->text());
     const double upper = kit::ReadReal(m_upper->text());
-    if (analog && Log()) {
-        if (std::fabs(std::round(lower)) > 10) return Refuse("Setting error: Lower limit (10^x)");
-        if (std::fabs(std::round(upper)) > 10) return Refuse("Setting error: Upper limit (10^x)");
-    }
-    if (RoundTo(lower, 1000) == RoundTo(upper, 1000)) return Refuse("Setting error: Lower limit, Upper limit");
 
     PenConf& conf = m_record.DISP.PEN_CONF[m_pen];
     conf.TYPE = type;

@@ -3,7 +3,10 @@
 // thickness, colour and, for analog channels, the display range and log
 // scale. Type, channel and log changes stand only while the limits pass.
 // OK writes the pen; Cancel leaves it as it was.
+#include <string_view>
+
 #include "gui/editors/kit/EditorDialog.h"
+#include "core/rules/DispRules.h"
 #include "core/settings/SettingRecord.h"
 
 class QCheckBox;
@@ -34,6 +37,8 @@ private:
     bool Log() const;
     bool Exponent() const;
     void FillChannels(int type);
+    // The limits as typed, on the pen's type and scale.
+    rules::PenLimits Limits(std::string_view lower, std::string_view upper) const;
     bool LimitsValid();
     void ShowLimits(double lower, double upper);
     void Refresh();

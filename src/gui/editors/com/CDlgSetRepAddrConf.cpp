@@ -5,12 +5,9 @@
 
 #include "gui/editors/com/RepTexts.h"
 #include "gui/editors/kit/Form.h"
+#include "core/rules/MailRules.h"
 
 namespace volmar::gui {
-
-namespace {
-constexpr int kMaxChars = 64;
-}
 
 CDlgSetRepAddrConf::CDlgSetRepAddrConf(int entry, const QString& name, const QString& address, Interaction& ui,
                                        QWidget* parent)
@@ -31,10 +28,9 @@ QString CDlgSetRepAddrConf::Address() const { return m_address->text(); }
 
 bool CDlgSetRepAddrConf::Confirm()
 {
-    if (!rep::FitsChars(Name(), kMaxChars)) return Refuse("Setting error: Attention name.");
-    if (Name().contains(QLatin1Char('"'))) return Refuse("Setting error: \"\" cannot be used.");
-    if (Address().contains(QChar(0)) || !rep::FitsChars(Address(), kMaxChars)) return Refuse("Setting error: Address");
-    return true;
+    const std::string name = Name().toStdString(), address = Address().toStdString();
+    const char* problem = rules::FirstMessage(rules::CheckMailAddress(name, address));
+    return problem ? Refuse(problem) : true;
 }
 
 }  // namespace volmar::gui

@@ -6,14 +6,27 @@
 #include "gui/editors/kit/Enable.h"
 #include "gui/editors/kit/FieldChecks.h"
 #include "gui/editors/kit/Form.h"
+#include "gui/editors/kit/CheckScope.h"
 #include "gui/editors/kit/GuardedCombo.h"
+#include "core/rules/MailRules.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
 
 namespace {
-constexpr int kMaxOffset = 59;
+
+constexpr int kMaxOffset = static_cast<int>(rules::kOffsetMax);
+
+// An offset as its check sees it: a disabled field passes while a guard runs.
+std::optional<int64_t> Offset(const QLineEdit* edit)
+{
+    int64_t value = 0;
+    if (kit::Unchecked(edit)) return 0;
+    if (!kit::IntegerIn(edit, INT64_MIN, INT64_MAX, &value)) return std::nullopt;
+    return value;
 }
+
+}  // namespace
 
 CDlgSetRepTimeSendConf::CDlgSetRepTimeSendConf(int hour, const ReportTime& time, Interaction& ui, QWidget* parent)
     : EditorDialog(ui, QStringLiteral("Set time to send: %1 (hour)").arg(hour), parent),
@@ -40,9 +53,8 @@ void CDlgSetRepTimeSendConf::ApplyMode() { kit::SetEnabled({m_minute, m_second},
 
 bool CDlgSetRepTimeSendConf::CheckOffsets()
 {
-    if (!kit::IntegerField(m_minute, 0, kMaxOffset)) return Refuse("Setting error: Time delay (min.)");
-    if (!kit::IntegerField(m_second, 0, kMaxOffset)) return Refuse("Setting error: Time delay (sec.)");
-    return true;
+    const char* problem = rules::FirstMessage(rules::CheckReportOffsets(Offset(m_minute), Offset(m_second)));
+    return problem ? Refuse(problem) : true;
 }
 
 bool CDlgSetRepTimeSendConf::Confirm()

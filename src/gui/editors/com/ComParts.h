@@ -7,12 +7,13 @@
 #include <cstdint>
 
 #include "gui/editors/kit/GuardedCombo.h"
+#include "core/rules/ComRules.h"
 
 namespace volmar::gui::com {
 
 constexpr int kDisable = 0;
 constexpr int kEnable = 1;
-constexpr uint64_t kPortMax = 65535;
+constexpr uint64_t kPortMax = rules::kPortMax;
 
 // "Disable" / "Enable", changes checked by a guard.
 kit::GuardedCombo* MakeGuardedMode(const char* name);

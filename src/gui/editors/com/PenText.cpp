@@ -4,6 +4,7 @@
 
 #include "core/settings/Keywords.h"
 #include "core/settings/ValueText.h"
+#include "core/rules/DispRules.h"
 
 namespace volmar::gui::pen {
 
@@ -57,14 +58,7 @@ ChannelView ChannelOf(const SettingRecord& r, int32_t type, int ch)
 
 QString LimitText(double value, bool log, bool exponent)
 {
-    std::string out;
-    if (log)
-        AppendFixed(out, value, 0);
-    else if (exponent)
-        AppendScientific(out, value, 3);
-    else
-        AppendFixed(out, value, 2);
-    return QString::fromStdString(out);
+    return QString::fromStdString(rules::PenLimitText(value, log, exponent));
 }
 
 }  // namespace volmar::gui::pen

@@ -13,14 +13,10 @@
 #include "gui/editors/kit/Form.h"
 #include "gui/editors/kit/GuardedCombo.h"
 #include "gui/editors/kit/RecordText.h"
+#include "core/rules/MailRules.h"
 #include "core/settings/EditorEntries.h"
 
 namespace volmar::gui {
-
-namespace {
-constexpr int kSubjectChars = 32;
-constexpr int kBodyChars = 256;
-}  // namespace
 
 RepReportEditor::RepReportEditor(const SettingRecord& record, const MailReport& report, Interaction& ui,
                                  const QString& title, QWidget* parent)
@@ -105,16 +101,11 @@ void RepReportEditor::ApplyMode()
 
 bool RepReportEditor::CheckTexts(bool enabled)
 {
-    const QString subject = m_subject->text();
+    const std::string subject = m_subject->text().toStdString();
     // The body is counted as it is stored, each line end as CR LF.
-    const QString body = rep::BodyForRecord(m_body->toPlainText());
-    if (enabled ? !rep::FitsChars(subject, kSubjectChars) : !rep::FitsBytes(subject, sizeof m_report.TITLE)) {
-        return Refuse("Setting error: Subject");
-    }
-    if (enabled ? !rep::FitsChars(body, kBodyChars) : !rep::FitsBytes(body, sizeof m_report.MESSAGE)) {
-        return Refuse("Setting error: Body text");
-    }
-    return true;
+    const std::string body = rep::BodyForRecord(m_body->toPlainText()).toStdString();
+    const char* problem = rules::FirstMessage(rules::CheckReportTexts(enabled, subject, body));
+    return problem ? Refuse(problem) : true;
 }
 
 void RepReportEditor::StoreReport(MailReport& target) const

@@ -114,11 +114,4 @@ QString BodyForRecord(const QString& typed)
     return text;
 }
 
-bool FitsChars(const QString& text, int maxChars) { return text.size() <= maxChars; }
-
-bool FitsBytes(const QString& text, size_t capacity)
-{
-    return static_cast<size_t>(text.toUtf8().size()) < capacity;
-}
-
 }  // namespace volmar::gui::rep

@@ -50,9 +50,4 @@ QString DoOperationText(int operation);
 QString BodyFromRecord(const char* field);
 QString BodyForRecord(const QString& typed);
 
-// Whether text keeps to maxChars characters (UTF-16 units, as the unit
-// counts them) and its UTF-8 fits a field of capacity bytes with its NUL.
-bool FitsChars(const QString& text, int maxChars);
-bool FitsBytes(const QString& text, size_t capacity);
-
 }  // namespace volmar::gui::rep

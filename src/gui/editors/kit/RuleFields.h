@@ -3,6 +3,7 @@
 // editors always have, then the rule judges the value. A disabled edit passes
 // while a guard runs (CheckScope.h).
 #include <QLineEdit>
+#include <string>
 
 #include "gui/editors/kit/CheckScope.h"
 #include "gui/editors/kit/RecordText.h"
@@ -10,6 +11,13 @@
 #include "core/settings/ValueText.h"
 
 namespace volmar::gui::kit {
+
+// An edit's text as a length rule sees it: empty, so passing, while a guard
+// runs with the edit disabled.
+inline std::string CheckedUtf8(const QLineEdit* edit)
+{
+    return Unchecked(edit) ? std::string() : Utf8(edit);
+}
 
 inline bool Passes(const QLineEdit* edit, const rules::TextRule& rule)
 {
