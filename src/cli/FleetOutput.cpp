@@ -32,7 +32,7 @@ std::string JsonLine(const FleetUnit& unit, const FleetResult& r)
     std::string line = "{\"name\":" + JsonText(unit.name) + ",\"address\":" + JsonText(unit.Where()) +
                        ",\"result\":" + JsonText(FleetStateName(r.state));
     if (r.state != FleetState::Succeeded) line += ",\"error\":" + JsonText(r.error);
-    for (const auto& [key, value] : r.fields) line += "," + JsonText(key) + ":" + JsonText(value);
+    for (const auto& [key, value] : r.fields) line.append(",").append(JsonText(key)).append(":").append(JsonText(value));
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.3f", static_cast<double>(r.elapsedMs) / 1000);
     return line + ",\"seconds\":" + seconds + "}\n";
@@ -94,8 +94,8 @@ std::string LiveLine::Text() const
         if (state != FleetState::Waiting && state != FleetState::Running) ++ended;
         if (state != FleetState::Running) continue;
         const int64_t kib = m_runner.ProgressOf(i).first / 1024;
-        running += (running.empty() ? "; running: " : ", ") + m_runner.Units()[i].name +
-                   (kib > 0 ? " " + std::to_string(kib) + " KiB" : "");
+        running.append(running.empty() ? "; running: " : ", ").append(m_runner.Units()[i].name);
+        if (kib > 0) running.append(" ").append(std::to_string(kib)).append(" KiB");
     }
     std::string text =
         "fleet " + m_operation + ": " + std::to_string(ended) + "/" + std::to_string(count) + " ended" + running;

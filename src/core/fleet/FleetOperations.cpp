@@ -66,7 +66,7 @@ std::string BackupFileName(const std::string& unitName, std::time_t stamp)
         const auto u = static_cast<unsigned char>(c);
         safe += (u < 0x20 || u == 0x7F || c == '/' || c == '\\') ? '_' : c;
     }
-    if (safe.empty() || safe[0] == '.' || safe[0] == '-') safe.insert(0, "_");
+    if (safe.empty() || safe[0] == '.' || safe[0] == '-') safe = std::string(1, '_').append(safe);
     std::tm local{};
     localtime_r(&stamp, &local);
     char time[32];

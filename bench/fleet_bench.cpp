@@ -1,0 +1,72 @@
+// fleet status of one simulated unit and of 24, side by side in one run: the
+// units of a fleet are asked at once (eight at a time), so 24 should take
+// well under three times as long as one. Each unit is a simulated unit of
+// this process on its own loopback address (127.0.0.x), all on one port.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/fleet/FleetOperations.h"
+#include "core/fleet/FleetRunner.h"
+#include "sim/tcp/PlainTcpServer.h"
+#include "sim/unit/SimUnit.h"
+
+namespace {
+
+using namespace volmar;
+
+struct ServedUnit {
+    explicit ServedUnit(const std::string& address, uint16_t port)
+        : server(unit.Link(sim::UnitLink::Tcp), Options(address))
+    {
+        started = server.Start(port);
+    }
+    static sim::ServerOptions Options(const std::string& address)
+    {
+        sim::ServerOptions o;
+        o.address = address;
+        return o;
+    }
+    sim::SimUnit unit;
+    sim::PlainTcpServer server;
+    bool started = false;
+};
+
+void BM_FleetStatus(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    std::vector<std::unique_ptr<ServedUnit>> served;
+    std::vector<FleetUnit> units;
+    uint16_t port = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::string address = "127.0.0." + std::to_string(100 + i);
+        served.push_back(std::make_unique<ServedUnit>(address, port));
+        if (!served.back()->started) {
+            state.SkipWithError("a simulated unit could not listen");
+            return;
+        }
+        port = served.back()->server.Port();
+        units.push_back({"unit" + std::to_string(i + 1), address, 0, "", ""});
+    }
+    FleetSettings settings;
+    settings.tcpPort = port;
+    settings.protocol = kProtocolPlain;
+    settings.deadline = std::chrono::seconds(10);
+    settings.credentials = {"kovan", "kovan"};
+    for (auto _ : state) {
+        FleetRunner runner(settings, units);
+        runner.Run(FleetStatusOperation());
+        for (const FleetResult& r : runner.Results()) {
+            if (r.state != FleetState::Succeeded) state.SkipWithError(("a unit failed: " + r.error).c_str());
+        }
+    }
+    state.counters["units"] = count;
+}
+BENCHMARK(BM_FleetStatus)->Arg(1)->Arg(24)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
