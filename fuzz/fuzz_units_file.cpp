@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/fleet/FleetCsv.h"
 #include "core/fleet/UnitsFile.h"
+#include "core/sheets/Csv.h"
 
 using namespace volmar;
 
@@ -33,8 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // What the index writer makes of the fields reads back as it was.
     std::vector<std::string> fields;
     for (const FleetUnit& u : units) fields.push_back(u.name);
-    std::vector<CsvRecord> records;
-    if (!ReadCsv(CsvRow(fields), {}, records, error) || records.size() != 1 || records[0].fields != fields)
-        std::abort();
+    std::string row;
+    sheets::AppendCsvRow(row, fields);
+    sheets::CsvTable table;
+    if (!sheets::ReadCsv(row, table, error) || table.rows.size() != 1 || table.rows[0].fields != fields) std::abort();
     return 0;
 }
