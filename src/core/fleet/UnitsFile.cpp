@@ -44,7 +44,7 @@ bool ParseUnitAddress(const std::string& text, FleetUnit& unit, std::string& err
         error = "the address is empty";
         return false;
     }
-    if (address.size() > kMaxAddressBytes || address.find_first_of(" :/\\\"") != std::string::npos ||
+    if (address.size() > kMaxAddressBytes || address.find_first_of(" :,/\\\"") != std::string::npos ||
         HasControl(address)) {
         error = "'" + text + "' is not a host name or dotted address";
         return false;

@@ -53,6 +53,7 @@ TEST(UnitsFile, RefusesUnusableRecordsWithTheirLineAndReturnsNothing)
         {"a,10.0.0.1:65536\n", "line 1: the port of '10.0.0.1:65536' is not a number from 1 to 65535"},
         {"a,10.0.0.1:-5\n", "line 1: the port of '10.0.0.1:-5' is not a number from 1 to 65535"},
         {"a,10.0.0 1\n", "line 1: '10.0.0 1' is not a host name or dotted address"},
+        {"a,\"10.0.0.1,2\"\n", "line 1: '10.0.0.1,2' is not a host name or dotted address"},
         {"a,10.0.0.1\n\"b\n,10.0.0.2\n", "line 2: a quoted field is not closed"},
         {"a,10.0.0.1\n\"multi\nline\",10.0.0.2\nc\"d,1.2.3.4\n", "line 4: a quote inside an unquoted field"},
         {"\"a\"x,10.0.0.1\n", "line 1: text after a quoted field"},
