@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/fleet/FleetCsv.h"
 #include "core/fleet/UnitsFile.h"
+#include "core/sheets/Csv.h"
 
 using namespace volmar;
 
@@ -30,11 +30,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (u.name.empty() || !names.insert(u.name).second) std::abort();
         if (u.address.empty() || u.address.find_first_of(" :,\r\n") != std::string::npos) std::abort();
     }
-    // What the index writer makes of the fields reads back as it was.
-    std::vector<std::string> fields;
-    for (const FleetUnit& u : units) fields.push_back(u.name);
-    std::vector<CsvRecord> records;
-    if (!ReadCsv(CsvRow(fields), {}, records, error) || records.size() != 1 || records[0].fields != fields)
-        std::abort();
+    // What the index writer makes of the units (a header, then the units
+    // comma-separated, texts guarded against formulas) reads back as it was.
+    std::string index = "name,address\r\n";
+    for (const FleetUnit& u : units)
+        sheets::AppendCsvRow(index, {sheets::GuardFormula(u.name), sheets::GuardFormula(u.Where())});
+    sheets::CsvLimits limits;
+    limits.maxRows = kMaxFleetUnits + 1;
+    limits.strict = true;
+    sheets::CsvTable table;
+    if (!sheets::ReadCsv(index, table, error, limits) || table.rows.size() != units.size() + 1) std::abort();
+    for (size_t i = 0; i < units.size(); ++i) {
+        const std::vector<std::string>& f = table.rows[i + 1].fields;
+        if (f.size() != 2 || sheets::UnguardFormula(f[0]) != units[i].name ||
+            sheets::UnguardFormula(f[1]) != units[i].Where())
+            std::abort();
+    }
     return 0;
 }

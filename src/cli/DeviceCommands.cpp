@@ -9,7 +9,7 @@
 #include "cli/Command.h"
 #include "cli/DiffOutput.h"
 #include "cli/DeviceSession.h"
-#include "core/common/FileIo.h"
+#include "cli/SettingFile.h"
 #include "core/compare/SettingChanges.h"
 #include "core/link/connect/LinkDescription.h"
 #include "core/link/connect/LinkPreferences.h"
@@ -18,14 +18,11 @@
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
 #include "core/link/transfer/UnitAccess.h"
-#include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/ValueText.h"
 
 namespace volmar::cli {
 namespace {
-
-constexpr size_t kMaxDocumentFile = 16u << 20;
 
 // The COM number the Connect dialog keeps for a device; 0 for none.
 int KeptComNumber(Profile& profile, const std::string& device)
@@ -84,16 +81,7 @@ CliAnswers ReadAnswers(const Args& args)
 
 int LoadSettingsFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
 {
-    std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return kExitFailed;
-    }
-    ResetSettingRecord(record);
-    ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
-    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
-    if (!verdict.ok) return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
-    return kExitOk;
+    return LoadSettingFile(path, console, record, !args.Has("no-info-message"), LoadMessage::AsIs);
 }
 
 bool BuildSession(const Args& args, Console& console, Session& s)

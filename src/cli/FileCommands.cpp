@@ -19,9 +19,6 @@
 namespace volmar::cli {
 namespace {
 
-// No settings document is anywhere near this size; larger files are refused
-// before they are parsed.
-constexpr size_t kMaxDocumentFile = 16u << 20;
 constexpr Option kRulesOption{"rules"};
 
 void PrintMessage(Console& console, const Message& m)
@@ -46,14 +43,7 @@ struct Loaded {
 Loaded Load(Console& console, const std::string& path, bool showInfo)
 {
     Loaded l;
-    std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return l;
-    }
-    l.readable = true;
-    ResetSettingRecord(*l.record);
-    l.verdict = ConvertSettingDocument(*l.record, bytes.data(), bytes.size(), showInfo);
+    l.readable = ReadSettingFile(path, console, *l.record, showInfo, l.verdict);
     return l;
 }
 
@@ -164,7 +154,7 @@ int CmdCompress(const Args& args, Console& console)
 {
     if (!NeedArgs(args, console, 1, "compress IN -o OUT")) return kExitUsage;
     std::string bytes, error;
-    if (!ReadWholeFile(args.positional[0], kMaxDocumentFile, bytes, &error)) {
+    if (!ReadWholeFile(args.positional[0], kMaxSettingFile, bytes, &error)) {
         Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
         return kExitFailed;
     }

@@ -5,12 +5,10 @@
 
 #include "cli/Command.h"
 #include "cli/DeviceSession.h"
-#include "core/common/FileIo.h"
 #include "core/link/transfer/Login.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/report/ReportBuilder.h"
 #include "core/report/ReportHtml.h"
-#include "core/settings/DocumentReader.h"
 #if VOLMAR_CLI_PDF
 #include "pdf/ReportPdf.h"
 #endif
@@ -18,7 +16,6 @@
 namespace volmar::cli {
 namespace {
 
-constexpr size_t kMaxDocumentFile = 16u << 20;
 constexpr const char* kUsage = "usage: volmar-cli report FILE [-o OUT.html|OUT.pdf]\n"
                                "       volmar-cli report --from-unit [LINK OPTIONS] [-o OUT.html|OUT.pdf]\n";
 
@@ -29,22 +26,6 @@ bool WantsPdf(const Args& args)
     std::string tail = out->substr(out->size() - 4);
     for (char& c : tail) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     return tail == ".pdf";
-}
-
-// The record of the settings file; false (with the reason on stderr) when
-// the file cannot be read as a setting.
-bool LoadFile(const Args& args, Console& console, const std::string& path, SettingRecord& record)
-{
-    std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
-        Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return false;
-    }
-    ResetSettingRecord(record);
-    const ConvertResult verdict =
-        ConvertSettingDocument(record, bytes.data(), bytes.size(), !args.Has("no-info-message"));
-    if (verdict.hasMessage) Print(console.err, "%s\n", verdict.message.text.c_str());
-    return !(verdict.flags & kReadFailed);
 }
 
 // The unit the link options name, for the report's header.
@@ -100,7 +81,8 @@ int CmdReport(const Args& args, Console& console)
         if (!Download(args, console, *record, source)) return kExitFailed;
     } else {
         source = args.positional[0];
-        if (!LoadFile(args, console, source, *record)) return kExitFailed;
+        // A setting with values the reader dropped still has a report.
+        if (LoadSettingsFile(args, console, source, *record) == kExitFailed) return kExitFailed;
     }
     return Render(args, console, report::BuildReport(*record, report::MakeHeader(source)));
 }

@@ -2,24 +2,31 @@
 
 #include "cli/Command.h"
 #include "core/common/FileIo.h"
-#include "core/settings/DocumentReader.h"
 
 namespace volmar::cli {
 
-namespace {
-constexpr size_t kMaxDocumentFile = 16u << 20;
-}
-
-int LoadSettingFile(const std::string& path, Console& console, SettingRecord& record, bool showInfo)
+bool ReadSettingFile(const std::string& path, Console& console, SettingRecord& record, bool showInfo,
+                     ConvertResult& verdict)
 {
     std::string bytes, error;
-    if (!ReadWholeFile(path, kMaxDocumentFile, bytes, &error)) {
+    if (!ReadWholeFile(path, kMaxSettingFile, bytes, &error)) {
         Print(console.err, "volmar-cli: cannot read %s\n", error.c_str());
-        return kExitFailed;
+        return false;
     }
     ResetSettingRecord(record);
-    const ConvertResult verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), showInfo);
-    if (verdict.hasMessage) Print(console.err, "%s: %s\n", path.c_str(), OneLine(verdict.message.text).c_str());
+    verdict = ConvertSettingDocument(record, bytes.data(), bytes.size(), showInfo);
+    return true;
+}
+
+int LoadSettingFile(const std::string& path, Console& console, SettingRecord& record, bool showInfo,
+                    LoadMessage form)
+{
+    ConvertResult verdict;
+    if (!ReadSettingFile(path, console, record, showInfo, verdict)) return kExitFailed;
+    if (verdict.hasMessage && form == LoadMessage::OneLineAfterPath)
+        Print(console.err, "%s: %s\n", path.c_str(), OneLine(verdict.message.text).c_str());
+    else if (verdict.hasMessage)
+        Print(console.err, "%s\n", verdict.message.text.c_str());
     if (verdict.ok) return kExitOk;
     return (verdict.flags & kReadFailed) ? kExitFailed : kExitUnsupportedParam;
 }

@@ -30,9 +30,9 @@
 #include "RecordFactory.h"
 #include "SimProcess.h"
 #include "core/common/UniqueFd.h"
-#include "core/fleet/FleetCsv.h"
 #include "core/fleet/FleetOperations.h"
 #include "core/settings/DocumentWriter.h"
+#include "core/sheets/Csv.h"
 #include "sim/unit/SettingFile.h"
 #include "sim/unit/UnitDocument.h"
 
@@ -66,6 +66,15 @@ std::string HeldDocument(const std::string& settingsFile)
     ResetSettingRecord(*record);
     if (!sim::LoadSettingFile(settingsFile, *record).ok) return {};
     return sim::WriteUnitDocument(*record);
+}
+
+// The records of dir/index.csv; none (and a failure) when it does not read.
+std::vector<sheets::CsvRow> ReadIndex(const std::string& dir)
+{
+    sheets::CsvTable table;
+    std::string error;
+    EXPECT_TRUE(sheets::ReadCsv(ReadFile(dir + "/index.csv"), table, error)) << error;
+    return table.rows;
 }
 
 std::set<std::string> FilesIn(const std::string& dir)
@@ -139,7 +148,7 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
                   ",kovan\r\n"
                   "Silent,127.0.0.46\r\n"
                   "Refuser,127.0.0.44\r\n"
-                  "Dropper,127.0.0.45\r\n"
+                  "=Dropper,127.0.0.45\r\n"
                   "Garbler,127.0.0.49\r\n");
 
     const std::string dir = m_dir.File("backups");
@@ -153,16 +162,14 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
     EXPECT_EQ(r.err.find("kovan"), std::string::npos) << "the password is never printed";
 
     // index.csv: a record per unit in the run's order, the file's SHA-256.
-    std::vector<CsvRecord> index;
-    std::string error;
-    ASSERT_TRUE(ReadCsv(ReadFile(dir + "/index.csv"), {}, index, error)) << error;
+    const std::vector<sheets::CsvRow> index = ReadIndex(dir);
     ASSERT_EQ(index.size(), 8u);
     EXPECT_EQ(index[0].fields, (std::vector<std::string>{"name", "address", "file", "sha256", "result"}));
     const std::pair<std::string, std::string> good[] = {{"North", north}, {"South, yard", south}, {"127.0.0.43", east}};
     std::set<std::string> expectedFiles = {"index.csv"};
     for (const auto& [name, setting] : good) {
-        const CsvRecord* row = nullptr;
-        for (const CsvRecord& rec : index)
+        const sheets::CsvRow* row = nullptr;
+        for (const sheets::CsvRow& rec : index)
             if (rec.fields[0] == name) row = &rec;
         ASSERT_NE(row, nullptr) << name;
         EXPECT_EQ(row->fields[4], "ok") << name;
@@ -180,6 +187,7 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
     EXPECT_EQ(index[3].fields, (std::vector<std::string>{"Silent", "127.0.0.46", "", "",
                                                          "No result within the unit's deadline of 2 s."}));
     EXPECT_EQ(index[4].fields[4], "Password is incorrect.");
+    EXPECT_EQ(index[5].fields[0], "'=Dropper") << "a name is no formula in a spreadsheet";
     EXPECT_EQ(index[5].fields[4], "Error.\nCODE:-1") << "the link dropped mid-transfer";
     EXPECT_EQ(index[6].fields[4], "Error.\nFailed to obtain the status.") << "an oversized status record";
 
@@ -240,9 +248,7 @@ TEST_F(FleetCommand, CtrlCEndsTheRunAtOnceAndLeavesOnlyWholeFiles)
     EXPECT_NE(ReadFile(err).find("4 unit(s), 1 succeeded, 0 failed, 3 cancelled"), std::string::npos)
         << ReadFile(err);
 
-    std::vector<CsvRecord> index;
-    std::string error;
-    ASSERT_TRUE(ReadCsv(ReadFile(dir + "/index.csv"), {}, index, error)) << error;
+    const std::vector<sheets::CsvRow> index = ReadIndex(dir);
     ASSERT_EQ(index.size(), 5u);
     EXPECT_EQ(index[1].fields[4], "ok");
     EXPECT_EQ(index[2].fields[4], "Cancelled.");
@@ -402,9 +408,7 @@ TEST_F(FleetCommand, PlainAndEncryptedUnitsShareARunEachWithItsProtocolDetected)
     const std::string dir = m_dir.File("mixed");
     const auto r = Fleet({"backup", dir, "--host", "127.0.0.81", "--host", "127.0.0.82", "--yes"});
     EXPECT_EQ(r.exitCode, 0) << r.err << r.out;
-    std::vector<CsvRecord> index;
-    std::string error;
-    ASSERT_TRUE(ReadCsv(ReadFile(dir + "/index.csv"), {}, index, error)) << error;
+    const std::vector<sheets::CsvRow> index = ReadIndex(dir);
     ASSERT_EQ(index.size(), 3u);
     EXPECT_TRUE(ReadFile(dir + "/" + index[1].fields[2]) == HeldDocument(plain));
     EXPECT_TRUE(ReadFile(dir + "/" + index[2].fields[2]) == HeldDocument(cipher));

@@ -6,13 +6,13 @@
 #include <memory>
 
 #include "core/common/FileIo.h"
-#include "core/fleet/FleetCsv.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
 #include "core/maintenance/MaintenanceFunctions.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/Gzlib.h"
+#include "core/sheets/Csv.h"
 
 namespace volmar {
 namespace {
@@ -189,8 +189,10 @@ bool WriteBackupIndex(const std::string& dir, const std::vector<FleetUnit>& unit
         const std::string* file = r.Field("file");
         const std::string* sha = r.Field("sha256");
         const bool ok = r.state == FleetState::Succeeded;
-        csv += CsvRow(
-            {units[i].name, units[i].Where(), ok && file ? *file : "", ok && sha ? *sha : "", ok ? "ok" : r.error});
+        // Text from the units file or the unit is no formula in a spreadsheet.
+        sheets::AppendCsvRow(csv, {sheets::GuardFormula(units[i].name), sheets::GuardFormula(units[i].Where()),
+                                   sheets::GuardFormula(ok && file ? *file : ""), ok && sha ? *sha : "",
+                                   ok ? "ok" : sheets::GuardFormula(r.error)});
     }
     return WriteFileAtomically(dir + "/index.csv", csv, error);
 }

@@ -42,7 +42,8 @@ FleetOperation FleetUploadOperation(std::shared_ptr<const SettingRecord> record,
 std::string BackupFileName(const std::string& unitName, std::time_t stamp);
 
 // dir/index.csv, atomically: name,address,file,sha256,result per unit, the
-// result "ok" or the unit's error. False with the reason in error.
+// result "ok" or the unit's error; a text a spreadsheet would take as a
+// formula gets a leading apostrophe. False with the reason in error.
 bool WriteBackupIndex(const std::string& dir, const std::vector<FleetUnit>& units,
                       const std::vector<FleetResult>& results, std::string* error);
 

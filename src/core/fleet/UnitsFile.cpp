@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "core/fleet/FleetCsv.h"
+#include "core/sheets/Csv.h"
 
 namespace volmar {
 namespace {
@@ -11,7 +11,7 @@ constexpr size_t kMaxNameBytes = 128;
 constexpr size_t kMaxAddressBytes = 255;
 constexpr size_t kMaxLoginBytes = 48;
 
-bool IsHeader(const CsvRecord& r)
+bool IsHeader(const sheets::CsvRow& r)
 {
     return r.fields.size() >= 2 && r.fields[0] == "name" && r.fields[1] == "address";
 }
@@ -44,7 +44,7 @@ bool ParseUnitAddress(const std::string& text, FleetUnit& unit, std::string& err
         error = "the address is empty";
         return false;
     }
-    if (address.size() > kMaxAddressBytes || address.find_first_of(" :/\\\"") != std::string::npos ||
+    if (address.size() > kMaxAddressBytes || address.find_first_of(" :,/\\\"") != std::string::npos ||
         HasControl(address)) {
         error = "'" + text + "' is not a host name or dotted address";
         return false;
@@ -60,19 +60,23 @@ bool ParseUnitsFile(std::string_view text, std::vector<FleetUnit>& units, std::s
         error = "the file is larger than 1 MiB";
         return false;
     }
-    std::vector<CsvRecord> records;
-    CsvLimits limits;
-    limits.maxRecords = kMaxFleetUnits + 1;
-    limits.maxFieldBytes = kMaxAddressBytes + 7;
-    if (!ReadCsv(text, limits, records, error)) return false;
+    sheets::CsvLimits limits;
+    limits.maxBytes = kMaxUnitsFile;
+    limits.maxRows = kMaxFleetUnits + 1;  // the header
+    limits.maxRowFields = 16;
+    limits.maxFieldBytes = kMaxAddressBytes + 7;  // ":PORT"
+    limits.strict = true;
+    sheets::CsvTable table;
+    if (!sheets::ReadCsv(text, table, error, limits)) return false;
+    const std::vector<sheets::CsvRow>& records = table.rows;
     std::set<std::string> names;
     std::vector<FleetUnit> read;
-    auto fail = [&](const CsvRecord& r, const std::string& what) {
+    auto fail = [&](const sheets::CsvRow& r, const std::string& what) {
         error = "line " + std::to_string(r.line) + ": " + what;
         return false;
     };
     for (size_t i = 0; i < records.size(); ++i) {
-        const CsvRecord& r = records[i];
+        const sheets::CsvRow& r = records[i];
         if (i == 0 && IsHeader(r)) continue;
         if (r.fields.size() < 2 || r.fields.size() > 3)
             return fail(r, "expected name,address[,login], found " + std::to_string(r.fields.size()) + " field(s)");

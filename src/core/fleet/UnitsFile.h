@@ -1,6 +1,7 @@
 #pragma once
-// A units file: CSV with the columns name,address[,login], one unit a
-// record; the address may carry ":PORT". A first record "name,address..."
+// A units file: CSV (RFC 4180, commas, with or without a byte-order mark)
+// with the columns name,address[,login], one unit a record; the address may
+// carry ":PORT". A first record "name,address..."
 // is a header. Names are unique; the password is never in the file.
 #include <string>
 #include <string_view>

@@ -21,37 +21,54 @@ char HeaderSeparator(std::string_view data)
 
 bool IsGuarded(char c) { return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\''; }
 
-}  // namespace
-
-bool ReadCsv(std::string_view data, CsvTable& table, std::string& error)
+// A line break at i: CR LF, LF or (unless strict) CR alone. Its length, 0
+// when there is none.
+size_t LineBreak(std::string_view data, size_t i)
 {
-    table = CsvTable{};
-    if (data.size() > kMaxCsvBytes) {
-        error = "the table is larger than " + std::to_string(kMaxCsvBytes) + " bytes";
+    if (i >= data.size()) return 0;
+    if (data[i] == '\n') return 1;
+    if (data[i] != '\r') return 0;
+    return i + 1 < data.size() && data[i + 1] == '\n' ? 2 : 1;
+}
+
+bool Read(std::string_view data, const CsvLimits& limits, CsvTable& table, std::string& error)
+{
+    if (data.size() > limits.maxBytes) {
+        error = "the table is larger than " + std::to_string(limits.maxBytes) + " bytes";
         return false;
     }
     if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom) data.remove_prefix(kUtf8Bom.size());
-    const char sep = HeaderSeparator(data);
+    const char sep = limits.strict ? ',' : HeaderSeparator(data);
     table.separator = sep;
 
     size_t line = 1, i = 0;
     const size_t n = data.size();
+    // Past a record or a blank line: its line break, false when it is a
+    // carriage return the strict reading refuses.
+    auto endLine = [&]() {
+        const size_t length = LineBreak(data, i);
+        if (limits.strict && length == 1 && data[i] == '\r') {
+            error = At(line, "a carriage return without a line feed");
+            return false;
+        }
+        i += length;
+        ++line;
+        return true;
+    };
     while (i < n) {
         // A blank line ends nothing and starts nothing.
         if (data[i] == '\n' || data[i] == '\r') {
-            if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
-            ++i;
-            ++line;
+            if (!endLine()) return false;
             continue;
         }
-        if (table.rows.size() >= kMaxRows) {
+        if (table.rows.size() >= limits.maxRows) {
             error = At(line, "too many rows");
             return false;
         }
         CsvRow row;
         row.line = line;
         for (;;) {  // one field per turn
-            if (row.fields.size() >= kMaxRowFields) {
+            if (row.fields.size() >= limits.maxRowFields) {
                 error = At(line, "too many fields in a row");
                 return false;
             }
@@ -71,17 +88,17 @@ bool ReadCsv(std::string_view data, CsvTable& table, std::string& error)
                         } else {
                             break;
                         }
-                    } else if (c == '\n' || (c == '\r' && !(i < n && data[i] == '\n'))) {
+                    } else if (c == '\n' || (!limits.strict && c == '\r' && !(i < n && data[i] == '\n'))) {
                         ++line;
                     }
-                    if (field.size() >= kMaxFieldBytes) {
+                    if (field.size() >= limits.maxFieldBytes) {
                         error = At(line, "a field is too long");
                         return false;
                     }
                     field += c;
                 }
                 if (i < n && data[i] != sep && data[i] != '\n' && data[i] != '\r') {
-                    error = At(line, "text after a closing quote");
+                    error = At(line, "text after a quoted field");
                     return false;
                 }
             } else {
@@ -90,7 +107,7 @@ bool ReadCsv(std::string_view data, CsvTable& table, std::string& error)
                         error = At(line, "a quote inside an unquoted field");
                         return false;
                     }
-                    if (field.size() >= kMaxFieldBytes) {
+                    if (field.size() >= limits.maxFieldBytes) {
                         error = At(line, "a field is too long");
                         return false;
                     }
@@ -104,14 +121,20 @@ bool ReadCsv(std::string_view data, CsvTable& table, std::string& error)
             }
             break;  // end of the record: a line break or the end of the text
         }
-        if (i < n) {
-            if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
-            ++i;
-            ++line;
-        }
+        if (i < n && !endLine()) return false;
         table.rows.push_back(std::move(row));
     }
     return true;
+}
+
+}  // namespace
+
+bool ReadCsv(std::string_view data, CsvTable& table, std::string& error, const CsvLimits& limits)
+{
+    table = CsvTable{};
+    if (Read(data, limits, table, error)) return true;
+    table = CsvTable{};  // nothing half-read
+    return false;
 }
 
 void AppendCsvRow(std::string& out, const std::vector<std::string>& fields, char separator)

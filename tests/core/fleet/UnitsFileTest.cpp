@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/fleet/FleetCsv.h"
 #include "core/fleet/UnitsFile.h"
+#include "core/sheets/Csv.h"
 
 namespace volmar {
 namespace {
@@ -34,6 +34,12 @@ TEST(UnitsFile, ReadsQuotedFieldsPortsAndLoginsAfterAHeader)
     EXPECT_EQ(units[2].name, "He said \"hi\"");
     EXPECT_EQ(units[2].port, 1);
     EXPECT_EQ(units[2].login, "");
+
+    // A spreadsheet program's byte-order mark is no part of the header.
+    ASSERT_TRUE(ParseUnitsFile(std::string(sheets::kUtf8Bom) + "name,address\r\nPump 1,10.0.0.5\r\n", units, error))
+        << error;
+    ASSERT_EQ(units.size(), 1u);
+    EXPECT_EQ(units[0].name, "Pump 1");
 }
 
 TEST(UnitsFile, RefusesUnusableRecordsWithTheirLineAndReturnsNothing)
@@ -47,6 +53,7 @@ TEST(UnitsFile, RefusesUnusableRecordsWithTheirLineAndReturnsNothing)
         {"a,10.0.0.1:65536\n", "line 1: the port of '10.0.0.1:65536' is not a number from 1 to 65535"},
         {"a,10.0.0.1:-5\n", "line 1: the port of '10.0.0.1:-5' is not a number from 1 to 65535"},
         {"a,10.0.0 1\n", "line 1: '10.0.0 1' is not a host name or dotted address"},
+        {"a,\"10.0.0.1,2\"\n", "line 1: '10.0.0.1,2' is not a host name or dotted address"},
         {"a,10.0.0.1\n\"b\n,10.0.0.2\n", "line 2: a quoted field is not closed"},
         {"a,10.0.0.1\n\"multi\nline\",10.0.0.2\nc\"d,1.2.3.4\n", "line 4: a quote inside an unquoted field"},
         {"\"a\"x,10.0.0.1\n", "line 1: text after a quoted field"},
@@ -73,12 +80,15 @@ TEST(UnitsFile, RefusesUnusableRecordsWithTheirLineAndReturnsNothing)
 TEST(UnitsFile, RowsWrittenForTheIndexReadBackAsTheyWere)
 {
     const std::vector<std::string> fields = {"plain", "with, comma", "with \"quotes\"", "two\r\nlines", ""};
-    std::vector<CsvRecord> records;
+    std::string csv;
+    sheets::AppendCsvRow(csv, fields);
+    sheets::AppendCsvRow(csv, {"next"});
+    sheets::CsvTable table;
     std::string error;
-    ASSERT_TRUE(ReadCsv(CsvRow(fields) + CsvRow({"next"}), {}, records, error)) << error;
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].fields, fields);
-    EXPECT_EQ(records[1].line, 3);
+    ASSERT_TRUE(sheets::ReadCsv(csv, table, error)) << error;
+    ASSERT_EQ(table.rows.size(), 2u);
+    EXPECT_EQ(table.rows[0].fields, fields);
+    EXPECT_EQ(table.rows[1].line, 3u);
 }
 
 }  // namespace

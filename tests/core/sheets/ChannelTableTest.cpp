@@ -161,7 +161,7 @@ TEST(Csv, RefusesBrokenAndOversizedTablesWithTheirLine)
     EXPECT_FALSE(sheets::ReadCsv("a,b\n1,\"open\n\n", table, error));
     EXPECT_EQ(error, "line 2: a quoted field is not closed");
     EXPECT_FALSE(sheets::ReadCsv("a\n\"x\"y\n", table, error));
-    EXPECT_EQ(error, "line 2: text after a closing quote");
+    EXPECT_EQ(error, "line 2: text after a quoted field");
     EXPECT_FALSE(sheets::ReadCsv("a\nb\"c\n", table, error));
     EXPECT_EQ(error, "line 2: a quote inside an unquoted field");
     EXPECT_FALSE(sheets::ReadCsv("a\n" + std::string(sheets::kMaxFieldBytes + 1, 'x') + "\n", table, error));
