@@ -7,6 +7,9 @@ set(VOLMAR_GUIDE_DIR "${CMAKE_BINARY_DIR}/guide" CACHE INTERNAL "The built guide
 set(VOLMAR_GUIDE_BUILT OFF CACHE INTERNAL "Whether the guide is built")
 
 find_program(CMARK_GFM cmark-gfm)
+if(Qt6Gui_DIR)
+  find_package(Qt6QOffscreenIntegrationPlugin QUIET PATHS ${Qt6Gui_DIR} NO_DEFAULT_PATH)
+endif()
 set(skip "")
 if(NOT TARGET volmar)
   set(skip "no volmar to render the windows")
