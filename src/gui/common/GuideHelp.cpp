@@ -25,8 +25,8 @@ QStringList GuideFolders()
         return folders;
     }
     // bin/volmar -> share/doc/volmar/guide under the same prefix.
-    folders << QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).absoluteFilePath(
-        QStringLiteral(VOLMAR_GUIDE_INSTALL_DIR));
+    folders << QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
+                   .absoluteFilePath(QStringLiteral(VOLMAR_GUIDE_INSTALL_DIR));
     folders << QStringLiteral("/usr/" VOLMAR_GUIDE_INSTALL_DIR);
     folders << QStringLiteral(VOLMAR_GUIDE_BUILD_DIR);
     folders.removeDuplicates();

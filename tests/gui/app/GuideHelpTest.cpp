@@ -86,17 +86,17 @@ TEST_F(GuideHelp, MainWindowAndHubOpenTheirOwnPagesAndKeepTheirButtonOrder)
     AddPages();
     CVolmarDlg main(app.ctx, MainWindowRoutes(app.ctx));
     ExpectBothOpen(main, kGuideMainPage);
-    EXPECT_EQ(ButtonOrder(main), (QStringList{"New setting", "Download from device", "Read file", "Maintenance",
-                                              "Terminal log", "VOLMAR via network", "Network", "Connect", "Quit",
-                                              "&About VOLMAR...", "Help"}));
+    EXPECT_EQ(ButtonOrder(main),
+              (QStringList{"New setting", "Download from device", "Read file", "Maintenance", "Terminal log",
+                           "VOLMAR via network", "Network", "Connect", "Quit", "&About VOLMAR...", "Help"}));
 
     auto record = std::make_unique<SettingRecord>();
     ResetSettingRecord(*record);
     CDlgSetMain hub(*record, "", app.ctx);
     ExpectBothOpen(hub, kGuideHubPage);
-    EXPECT_EQ(ButtonOrder(hub), (QStringList{"System", "Input/Output", "Communication", "E-mail", "Graph/Display",
-                                             "Record", "Upload to device", "Save file", "Compare...", "Report...",
-                                             "Help", "Back"}));
+    EXPECT_EQ(ButtonOrder(hub),
+              (QStringList{"System", "Input/Output", "Communication", "E-mail", "Graph/Display", "Record",
+                           "Upload to device", "Save file", "Compare...", "Report...", "Help", "Back"}));
     // Help left the hub open and asked nothing.
     EXPECT_TRUE(hub.isVisible());
     EXPECT_TRUE(app.ui.questions.empty());
