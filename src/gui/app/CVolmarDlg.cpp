@@ -13,6 +13,7 @@
 #include "gui/app/AppIcon.h"
 #include "core/common/FileIo.h"
 #include "gui/common/BackgroundJob.h"
+#include "gui/common/GuideHelp.h"
 #include "gui/link/EarlyLogin.h"
 #include "gui/link/LinkSelection.h"
 #include "core/link/session/SessionFactory.h"
@@ -81,6 +82,8 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
     quit->setDefault(true);
     auto* about = new QPushButton(QStringLiteral("&About VOLMAR..."), this);
     about->setAutoDefault(true);
+    QPushButton* help = AddGuideHelp(this, kGuideMainPage, m_ctx.ui);
+    help->setAutoDefault(true);
 
     auto* access = new QGroupBox(QStringLiteral("Access mode"), this);
     auto* accessLayout = new QGridLayout(access);
@@ -98,6 +101,7 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(about);
+    bottom->addWidget(help);
     bottom->addStretch(1);
     bottom->addWidget(quit);
 

@@ -18,6 +18,7 @@
 #include "gui/hub/ReportPreview.h"
 #include "gui/common/DialogKeys.h"
 #include "gui/common/EditorOpeners.h"
+#include "gui/common/GuideHelp.h"
 #include "gui/common/PreferenceBox.h"
 #include "gui/hub/ChangeSteps.h"
 #include "core/compare/SettingChanges.h"
@@ -112,6 +113,9 @@ CDlgSetMain::CDlgSetMain(SettingRecord& record, const std::string& currentFilePa
     }
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(linkBox, 1);
+    QPushButton* help = AddGuideHelp(this, kGuideHubPage, m_ctx.ui);
+    help->setMinimumHeight(30);
+    bottom->addWidget(help, 0, Qt::AlignBottom);
     bottom->addWidget(AddButton("back", "Back", [this] { OnLeave(); }), 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(this);

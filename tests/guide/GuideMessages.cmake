@@ -1,0 +1,38 @@
+# Every message the programs can show has a line in the guide's
+# troubleshooting table. cmake -DSRC=src -DGUIDE=build/guide -P ...
+# A message with a line break or a number filled in (%d, %s) is looked for
+# piece by piece.
+include(${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/GuideText.cmake)
+
+volmar_message_texts(${SRC} texts)
+list(LENGTH texts count)
+if(count LESS 150)
+  message(FATAL_ERROR "only ${count} message texts found in ${SRC}: the scan no longer sees them")
+endif()
+volmar_page_text(${GUIDE}/troubleshooting.html table)
+
+set(missing "")
+foreach(text IN LISTS texts)
+  string(REPLACE "\\x22" "\"" text "${text}")
+  string(REPLACE "\\n" "\n" pieces "${text}")
+  string(REGEX REPLACE "%[0-9]*[ds]" "\n" pieces "${pieces}")
+  string(REPLACE ";" "\\;" pieces "${pieces}")
+  string(REPLACE "\n" ";" pieces "${pieces}")
+  foreach(piece IN LISTS pieces)
+    string(STRIP "${piece}" piece)
+    if(piece STREQUAL "")
+      continue()
+    endif()
+    string(FIND "${table}" "${piece}" at)
+    if(at EQUAL -1)
+      list(APPEND missing "${piece}")
+      break()
+    endif()
+  endforeach()
+endforeach()
+if(missing)
+  list(JOIN missing "\n  " shown)
+  message(FATAL_ERROR "not in the troubleshooting table of the guide:\n  ${shown}")
+endif()
+message(STATUS "${count} message texts, each in the troubleshooting table")
