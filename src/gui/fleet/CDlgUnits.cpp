@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -80,7 +80,7 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     m_table->horizontalHeader()->setStretchLastSection(false);
     m_table->horizontalHeader()->setSectionResizeMode(kColResult, QHeaderView::Stretch);
     m_table->setItemDelegateForColumn(kColProgress, new ProgressDelegate(m_table));
-    m_table->setMinimumSize(720, 260);
+    m_table->setMinimumSize(860, 260);
 
     m_open = AddButton("Open units file...");
     m_status = AddButton("Status");
@@ -130,7 +130,9 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     m_table->setFocus();
 }
 
-CDlgUnits::~CDlgUnits() = default;
+// Going with the main window: the run is cancelled and waited for as when
+// this window is closed.
+CDlgUnits::~CDlgUnits() { StopRun(); }
 
 QPushButton* CDlgUnits::AddButton(const char* text)
 {

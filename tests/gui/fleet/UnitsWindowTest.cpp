@@ -75,7 +75,9 @@ struct UnitsWindow : ::testing::Test {
     {
         QTest::mouseClick(main->unitsButton(), Qt::LeftButton);
         auto* units = main->findChild<CDlgUnits*>();
-        if (units) EXPECT_TRUE(units->isVisible());
+        if (units) {
+            EXPECT_TRUE(units->isVisible());
+        }
         return units;
     }
 
@@ -152,7 +154,7 @@ TEST_F(UnitsWindow, BackupOfTheSelectedRowsAndClosingMidRunCancelsAndIndexesIt)
     ASSERT_EQ(::mkdir(backups.c_str(), 0700), 0);
     AnswerModal<QFileDialog>([&](QFileDialog* d) {
         d->setDirectory(QString::fromStdString(backups));
-        d->accept();
+        static_cast<QDialog*>(d)->accept();
     });
     app.ui.QueueLogin("kovan", "kovan");
     QTest::mouseClick(units->backupButton(), Qt::LeftButton);
