@@ -199,7 +199,10 @@ void CVolmarDlg::LoadFile(const QString& path)
     RefreshLink();
 }
 
-void CVolmarDlg::Units() { m_routes.openUnits(this); }
+void CVolmarDlg::Units()
+{
+    m_routes.openUnits(this);
+}
 
 void CVolmarDlg::Maintenance()
 {

@@ -97,9 +97,9 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     auto* side = new QVBoxLayout;
     side->addWidget(m_open);
     side->addSpacing(12);
-    for (QWidget* w : {static_cast<QWidget*>(m_status), static_cast<QWidget*>(m_backup),
-                       static_cast<QWidget*>(m_setTime), static_cast<QWidget*>(m_compare),
-                       static_cast<QWidget*>(m_upload), static_cast<QWidget*>(m_verify)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_status), static_cast<QWidget*>(m_backup), static_cast<QWidget*>(m_setTime),
+          static_cast<QWidget*>(m_compare), static_cast<QWidget*>(m_upload), static_cast<QWidget*>(m_verify)})
         side->addWidget(w);
     side->addStretch(1);
     side->addWidget(m_cancel);
@@ -132,7 +132,10 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
 
 // Going with the main window: the run is cancelled and waited for as when
 // this window is closed.
-CDlgUnits::~CDlgUnits() { StopRun(); }
+CDlgUnits::~CDlgUnits()
+{
+    StopRun();
+}
 
 QPushButton* CDlgUnits::AddButton(const char* text)
 {
@@ -211,9 +214,15 @@ void CDlgUnits::Upload()
     if (!file.isEmpty()) RunUpload(file);
 }
 
-void CDlgUnits::RunStatus() { Start(UnitsOperation::Status, FleetStatusOperation()); }
+void CDlgUnits::RunStatus()
+{
+    Start(UnitsOperation::Status, FleetStatusOperation());
+}
 
-void CDlgUnits::RunSetTime() { Start(UnitsOperation::SetTime, FleetTimeSyncOperation()); }
+void CDlgUnits::RunSetTime()
+{
+    Start(UnitsOperation::SetTime, FleetTimeSyncOperation());
+}
 
 void CDlgUnits::RunBackup(const QString& dir)
 {
@@ -222,8 +231,8 @@ void CDlgUnits::RunBackup(const QString& dir)
     for (int row : SelectedRows()) {
         const std::string& name = m_units[static_cast<size_t>(row)].name;
         if (!names.insert(name).second) {
-            m_ctx.ui.Show({MessageIcon::Warning, "Two of the selected units are named " + name +
-                                                     ": their backups would share one file."});
+            m_ctx.ui.Show({MessageIcon::Warning,
+                           "Two of the selected units are named " + name + ": their backups would share one file."});
             return;
         }
     }

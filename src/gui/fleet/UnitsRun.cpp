@@ -42,7 +42,10 @@ UnitsRun::UnitsRun(FleetSettings settings, std::vector<FleetUnit> units, FleetOp
     });
 }
 
-UnitsRun::~UnitsRun() { Stop(); }
+UnitsRun::~UnitsRun()
+{
+    Stop();
+}
 
 bool UnitsRun::Stop()
 {
@@ -62,9 +65,15 @@ bool UnitsRun::Stop()
     return m_ended;
 }
 
-const std::vector<FleetResult>& UnitsRun::Results() const { return m_shared->runner.Results(); }
+const std::vector<FleetResult>& UnitsRun::Results() const
+{
+    return m_shared->runner.Results();
+}
 
-void UnitsRun::Cancel() { m_shared->runner.Cancel(); }
+void UnitsRun::Cancel()
+{
+    m_shared->runner.Cancel();
+}
 
 bool UnitsRun::Working() const
 {
@@ -72,8 +81,14 @@ bool UnitsRun::Working() const
     return !m_shared->done;
 }
 
-FleetState UnitsRun::StateOf(size_t index) const { return m_shared->runner.StateOf(index); }
+FleetState UnitsRun::StateOf(size_t index) const
+{
+    return m_shared->runner.StateOf(index);
+}
 
-std::pair<int64_t, int64_t> UnitsRun::ProgressOf(size_t index) const { return m_shared->runner.ProgressOf(index); }
+std::pair<int64_t, int64_t> UnitsRun::ProgressOf(size_t index) const
+{
+    return m_shared->runner.ProgressOf(index);
+}
 
 }  // namespace volmar::gui

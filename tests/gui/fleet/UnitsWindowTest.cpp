@@ -128,8 +128,8 @@ TEST_F(UnitsWindow, StatusFillsEachRowAsItsUnitEndsAndCancelEndsTheRun)
     // runs until Cancel, which ends it at once.
     units->SetDeadline(std::chrono::milliseconds(60000));
     ClickStatus(units, app);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(units, 1, kColState) == "Done" && Cell(units, 2, kColState) == "Running"; },
-                                15000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Cell(units, 1, kColState) == "Done" && Cell(units, 2, kColState) == "Running"; }, 15000));
     const auto cancelled = Clock::now();
     QTest::mouseClick(units->cancelButton(), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !units->Running(); }, 10000));
@@ -138,6 +138,20 @@ TEST_F(UnitsWindow, StatusFillsEachRowAsItsUnitEndsAndCancelEndsTheRun)
     EXPECT_EQ(Cell(units, 2, kColState), "Cancelled");
     EXPECT_EQ(Cell(units, 2, kColResult), "Cancelled.");
     EXPECT_TRUE(units->statusButton()->isEnabled());
+
+    // A units file in place of the address book; one that does not read
+    // leaves the table as it was, with its reason.
+    const std::string where = "127.0.0.62:" + std::to_string(port);
+    WriteFile(dir.File("units.csv"), "name,address\r\nYard," + where + "\r\n");
+    WriteFile(dir.File("bad.csv"), "name,address\r\nYard,\r\n");
+    ASSERT_TRUE(units->LoadUnitsFile(QString::fromStdString(dir.File("units.csv"))));
+    EXPECT_FALSE(units->LoadUnitsFile(QString::fromStdString(dir.File("bad.csv"))));
+    EXPECT_EQ(app.ui.Only().text, dir.File("bad.csv") + ": line 2: the address is empty");
+    ASSERT_EQ(units->table()->rowCount(), 1);
+    EXPECT_EQ(Cell(units, 0, kColAddress), where);
+    ClickStatus(units, app);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !units->Running(); }, 15000));
+    EXPECT_EQ(Cell(units, 0, kColFirmware), "2.2.7");
 }
 
 TEST_F(UnitsWindow, BackupOfTheSelectedRowsAndClosingMidRunCancelsAndIndexesIt)
@@ -180,7 +194,8 @@ TEST_F(UnitsWindow, BackupOfTheSelectedRowsAndClosingMidRunCancelsAndIndexesIt)
     std::string error;
     ASSERT_TRUE(ReadCsv(ReadFile(backups + "/index.csv"), {}, index, error)) << error;
     ASSERT_EQ(index.size(), 3u);
-    EXPECT_EQ(index[1].fields, (std::vector<std::string>{"North", "127.0.0.61", file, Sha256Hex(ReadFile(backups + "/" + file)), "ok"}));
+    EXPECT_EQ(index[1].fields,
+              (std::vector<std::string>{"North", "127.0.0.61", file, Sha256Hex(ReadFile(backups + "/" + file)), "ok"}));
     EXPECT_EQ(index[2].fields, (std::vector<std::string>{"Silent", "127.0.0.63", "", "", "Cancelled."}));
 }
 
