@@ -68,6 +68,7 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
     m_newSetting = Button("New setting", this);
     m_download = Button("Download from device", this);
     m_readFile = Button("Read file", this);
+    m_units = Button("Units", this);
     m_maintenance = Button("Maintenance", this);
     m_terminalLog = Button("Terminal log", this);
     m_networkAccess = Button("VOLMAR via network", this);
@@ -94,7 +95,7 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
     accessLayout->setColumnStretch(0, 1);
 
     auto* groups = new QGridLayout;
-    groups->addWidget(Group("Configuration", {m_newSetting, m_download, m_readFile}, this), 0, 0, 2, 1);
+    groups->addWidget(Group("Configuration", {m_newSetting, m_download, m_readFile, m_units}, this), 0, 0, 2, 1);
     groups->addWidget(Group("Maintenance", {m_maintenance, m_terminalLog}, this), 0, 1);
     groups->addWidget(Group("General", {m_networkAccess, m_network}, this), 1, 1);
     groups->addWidget(access, 2, 0, 1, 2);
@@ -113,6 +114,7 @@ CVolmarDlg::CVolmarDlg(AppContext& ctx, MainRoutes routes, QWidget* parent)
     connect(m_newSetting, &QPushButton::clicked, this, &CVolmarDlg::NewSetting);
     connect(m_download, &QPushButton::clicked, this, &CVolmarDlg::DownloadFromDevice);
     connect(m_readFile, &QPushButton::clicked, this, &CVolmarDlg::ReadFile);
+    connect(m_units, &QPushButton::clicked, this, &CVolmarDlg::Units);
     connect(m_maintenance, &QPushButton::clicked, this, &CVolmarDlg::Maintenance);
     connect(m_terminalLog, &QPushButton::clicked, this, &CVolmarDlg::TerminalLog);
     connect(m_networkAccess, &QPushButton::clicked, this, &CVolmarDlg::NetworkAccess);
@@ -199,6 +201,11 @@ void CVolmarDlg::LoadFile(const QString& path)
     if (loaded.hasMessage) m_ctx.ui.Show(loaded.message);
     if (loaded.ok) m_routes.openHub(this, *m_record, m_filePath);
     RefreshLink();
+}
+
+void CVolmarDlg::Units()
+{
+    m_routes.openUnits(this);
 }
 
 void CVolmarDlg::Maintenance()

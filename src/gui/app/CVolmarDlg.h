@@ -1,7 +1,7 @@
 #pragma once
 // The main window: owns the current setting record and the path of the
 // current settings file, shows which unit the tool is connected to, and
-// routes every action (new setting, download, file read, maintenance,
+// routes every action (new setting, download, file read, units, maintenance,
 // terminal log, the two network editors, Connect).
 #include <QDialog>
 
@@ -32,6 +32,7 @@ public:
     QPushButton* newSettingButton() const { return m_newSetting; }
     QPushButton* downloadButton() const { return m_download; }
     QPushButton* readFileButton() const { return m_readFile; }
+    QPushButton* unitsButton() const { return m_units; }
     QPushButton* maintenanceButton() const { return m_maintenance; }
     QPushButton* terminalLogButton() const { return m_terminalLog; }
     QPushButton* networkAccessButton() const { return m_networkAccess; }
@@ -48,6 +49,8 @@ public slots:
     void ReadFile();
     // Reads a settings file into the record and opens the hub when usable.
     void LoadFile(const QString& path);
+    // The Units window (not modal).
+    void Units();
     void Maintenance();
     void TerminalLog();
     void NetworkAccess();
@@ -71,6 +74,7 @@ private:
     QPushButton* m_newSetting = nullptr;
     QPushButton* m_download = nullptr;
     QPushButton* m_readFile = nullptr;
+    QPushButton* m_units = nullptr;
     QPushButton* m_maintenance = nullptr;
     QPushButton* m_terminalLog = nullptr;
     QPushButton* m_networkAccess = nullptr;

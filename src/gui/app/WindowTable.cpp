@@ -2,6 +2,10 @@
 // hub and the menus opens, read top to bottom. A new window joins here.
 #include "gui/app/WindowTable.h"
 
+#include <QPointer>
+
+#include <memory>
+
 #include "core/link/transfer/SettingDownload.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CDlgBaseIpAddress.h"
@@ -21,6 +25,7 @@
 #include "gui/editors/io/CDlgSetIoOi.h"
 #include "gui/editors/io/CDlgSetIoPi.h"
 #include "gui/editors/io/CDlgSetSystem.h"
+#include "gui/fleet/CDlgUnits.h"
 #include "gui/hub/CDlgSetMain.h"
 #include "gui/link/CDlgComLog.h"
 #include "gui/link/LinkSelection.h"
@@ -109,6 +114,15 @@ MainRoutes MainWindowRoutes(AppContext& ctx)
         if (!DownloadForEditor(ctx, parent, record)) return;
         CDlgBaseIpAddress editor(record, ctx, parent);
         editor.exec();
+    };
+    routes.openUnits = [&ctx, open = std::make_shared<QPointer<CDlgUnits>>()](QWidget* parent) {
+        if (!*open) {
+            *open = new CDlgUnits(ctx, parent);
+            (*open)->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        (*open)->show();
+        (*open)->raise();
+        (*open)->activateWindow();
     };
     routes.openConnect = [&ctx](QWidget* parent) { ChangeLink(parent, ctx); };
     routes.openAbout = [](QWidget* parent) {

@@ -32,6 +32,9 @@ struct MainRoutes {
     std::function<void(QWidget* parent, SettingRecord& record)> openNetworkAccess;
     // "Network": the IP address editor on the record.
     std::function<void(QWidget* parent, SettingRecord& record)> openNetworkAddress;
+    // "Units": the Units window, one for the application, beside the main
+    // window (not modal: it runs on while the other windows are used).
+    std::function<void(QWidget* parent)> openUnits;
     // "Connect": the choice of the link.
     std::function<void(QWidget* parent)> openConnect;
     // "About VOLMAR...".

@@ -5,20 +5,17 @@
 
 #include "gui/common/AppContext.h"
 #include "gui/app/NetworkEditorFlow.h"
-#include "core/common/FileIo.h"
 #include "gui/hub/CDlgChanges.h"
 #include "core/compare/SettingChanges.h"
 #include "gui/common/BackgroundJob.h"
+#include "gui/common/SettingFileRead.h"
 #include "gui/link/GuiInteraction.h"
 #include "gui/common/WindowThread.h"
 #include "core/link/transfer/Login.h"
-#include "core/settings/DocumentReader.h"
 #include "core/settings/DocumentWriter.h"
 
 namespace volmar::gui {
 namespace {
-
-constexpr size_t kMaxSettingsFile = 16u << 20;
 
 // Opens the window above the running operation's window (or parent) and
 // returns whether the user chose "Upload".
@@ -62,17 +59,8 @@ void AddChangeSteps(UploadOptions& upload, AppContext& ctx, const std::string& d
 
 void CompareWithFile(const SettingRecord& edited, AppContext& ctx, QWidget* parent, const std::string& path)
 {
-    std::string bytes;
-    if (!ReadWholeFile(path, kMaxSettingsFile, bytes)) {
-        ctx.ui.Show({MessageIcon::Error, "Failed to Open File"});
-        return;
-    }
     auto file = std::make_unique<SettingRecord>();
-    ResetSettingRecord(*file);
-    const ConvertResult loaded = ConvertSettingDocument(*file, bytes.data(), bytes.size(),
-                                                        PrefOn(ctx, kPrefTagMessage));
-    if (loaded.hasMessage) ctx.ui.Show(loaded.message);
-    if (!loaded.ok) return;
+    if (!ReadSettingsFile(ctx, path, *file)) return;
     ChangesView view;
     view.leftTitle = QStringLiteral("In the file");
     view.rightTitle = QStringLiteral("Edited");

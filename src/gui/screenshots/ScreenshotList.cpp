@@ -12,7 +12,8 @@ std::vector<ScreenshotEntry> Screenshots()
     using Part = std::vector<ScreenshotEntry> (*)();
     const Part parts[] = {shots::AppWindows,           shots::LinkWindows,  shots::MaintenanceWindows,
                           shots::HubWindows,           shots::SystemSlaveAiWindows, shots::DiDoWindows,
-                          shots::PiOiWindows,          shots::ComDisplayRecordWindows, shots::MailWindows};
+                          shots::PiOiWindows,          shots::ComDisplayRecordWindows, shots::MailWindows,
+                          shots::FleetWindows};
     std::vector<ScreenshotEntry> all;
     for (Part part : parts) {
         std::vector<ScreenshotEntry> windows = part();

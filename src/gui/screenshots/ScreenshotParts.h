@@ -28,6 +28,8 @@ std::vector<ScreenshotEntry> PiOiWindows();
 std::vector<ScreenshotEntry> ComDisplayRecordWindows();
 // The e-mail report editors.
 std::vector<ScreenshotEntry> MailWindows();
+// The Units window, mid-run.
+std::vector<ScreenshotEntry> FleetWindows();
 
 // Two Modbus slaves, the second of another type: where every I/O sample
 // record starts.
