@@ -1,6 +1,6 @@
 # Every message the programs can show has a line in the guide's
 # troubleshooting table. cmake -DSRC=src -DGUIDE=build/guide -P ...
-# A message with a line break or a number filled in (%d, %s) is looked for
+# A message with a line break or a number filled in (%d, %s, %c) is looked for
 # piece by piece.
 include(${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/GuideText.cmake)
@@ -16,7 +16,7 @@ set(missing "")
 foreach(text IN LISTS texts)
   string(REPLACE "\\x22" "\"" text "${text}")
   string(REPLACE "\\n" "\n" pieces "${text}")
-  string(REGEX REPLACE "%[0-9]*[ds]" "\n" pieces "${pieces}")
+  string(REGEX REPLACE "%[0-9]*[dsc]" "\n" pieces "${pieces}")
   string(REPLACE ";" "\\;" pieces "${pieces}")
   string(REPLACE "\n" ";" pieces "${pieces}")
   foreach(piece IN LISTS pieces)

@@ -17,9 +17,9 @@
 #include "RecordFactory.h"
 #include "SilentListener.h"
 #include "SimProcess.h"
-#include "core/fleet/FleetCsv.h"
 #include "core/fleet/FleetOperations.h"
 #include "core/settings/DocumentWriter.h"
+#include "core/sheets/Csv.h"
 #include "gui/app/CVolmarDlg.h"
 #include "gui/fleet/CDlgUnits.h"
 #include "sim/unit/SettingFile.h"
@@ -190,9 +190,10 @@ TEST_F(UnitsWindow, BackupOfTheSelectedRowsAndClosingMidRunCancelsAndIndexesIt)
     QTest::mouseClick(units->closeButton(), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 10000));
     EXPECT_LT(Clock::now() - closed, std::chrono::seconds(5));
-    std::vector<CsvRecord> index;
+    sheets::CsvTable sheet;
     std::string error;
-    ASSERT_TRUE(ReadCsv(ReadFile(backups + "/index.csv"), {}, index, error)) << error;
+    ASSERT_TRUE(sheets::ReadCsv(ReadFile(backups + "/index.csv"), sheet, error)) << error;
+    const std::vector<sheets::CsvRow>& index = sheet.rows;
     ASSERT_EQ(index.size(), 3u);
     EXPECT_EQ(index[1].fields,
               (std::vector<std::string>{"North", "127.0.0.61", file, Sha256Hex(ReadFile(backups + "/" + file)), "ok"}));
