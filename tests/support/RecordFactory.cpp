@@ -188,6 +188,16 @@ std::pair<size_t, size_t> VerdictBytes(const std::string& path, bool wholeItem)
     return {offset, FieldWidth(*steps.back().node)};
 }
 
+void ResetSection(SettingRecord& record, const SettingRecord& defaults, const std::string& name)
+{
+    if (name == "SYSTEM") record.SYSTEM = defaults.SYSTEM;
+    if (name == "IO") record.IO = defaults.IO;
+    if (name == "COM") record.COM = defaults.COM;
+    if (name == "DISP") record.DISP = defaults.DISP;
+    if (name == "RECORD") record.RECORD = defaults.RECORD;
+    if (name == "MAIL_REPORT") record.MAIL_REPORT = defaults.MAIL_REPORT;
+}
+
 }  // namespace
 
 void KeepWithinRules(SettingRecord& record)
@@ -195,13 +205,17 @@ void KeepWithinRules(SettingRecord& record)
     // The field a rule names is set back; an editor names one fault of a
     // group at a time (the first bad zone), so this takes rounds. A
     // cross-field rule that still fails then takes its whole channel or slave
-    // back.
+    // back, and at last its whole section (a pen's limits follow its scale).
     const auto defaults = MakeDefaultRecord();
-    constexpr int kLeafRounds = 40, kRounds = 44;
+    constexpr int kLeafRounds = 40, kItemRounds = 42, kRounds = 44;
     for (int round = 0; round < kRounds; ++round) {
         const std::vector<RuleVerdict> verdicts = CheckSettingRules(record);
         if (verdicts.empty()) return;
         for (const RuleVerdict& v : verdicts) {
+            if (round >= kItemRounds) {
+                ResetSection(record, *defaults, v.path.substr(0, v.path.find('/')));
+                continue;
+            }
             const auto [offset, size] = VerdictBytes(v.path, round >= kLeafRounds);
             std::memcpy(reinterpret_cast<char*>(&record) + offset, reinterpret_cast<const char*>(defaults.get()) + offset,
                         size);

@@ -87,7 +87,7 @@ TEST_F(GuideHelp, MainWindowAndHubOpenTheirOwnPagesAndKeepTheirButtonOrder)
     CVolmarDlg main(app.ctx, MainWindowRoutes(app.ctx));
     ExpectBothOpen(main, kGuideMainPage);
     EXPECT_EQ(ButtonOrder(main),
-              (QStringList{"New setting", "Download from device", "Read file", "Maintenance", "Terminal log",
+              (QStringList{"New setting", "Download from device", "Read file", "Units", "Maintenance", "Terminal log",
                            "VOLMAR via network", "Network", "Connect", "Quit", "&About VOLMAR...", "Help"}));
 
     auto record = std::make_unique<SettingRecord>();
