@@ -9,31 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "ServedUnit.h"
 #include "core/fleet/FleetOperations.h"
 #include "core/fleet/FleetRunner.h"
-#include "sim/tcp/PlainTcpServer.h"
-#include "sim/unit/SimUnit.h"
 
 namespace {
 
 using namespace volmar;
 
-struct ServedUnit {
-    explicit ServedUnit(const std::string& address, uint16_t port)
-        : server(unit.Link(sim::UnitLink::Tcp), Options(address))
-    {
-        started = server.Start(port);
-    }
-    static sim::ServerOptions Options(const std::string& address)
-    {
-        sim::ServerOptions o;
-        o.address = address;
-        return o;
-    }
-    sim::SimUnit unit;
-    sim::PlainTcpServer server;
-    bool started = false;
-};
+using test::ServedUnit;
 
 void BM_FleetStatus(benchmark::State& state)
 {

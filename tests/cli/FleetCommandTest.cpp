@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "SilentListener.h"
 #include "CliRunner.h"
 #include "RecordFactory.h"
 #include "SimProcess.h"
@@ -44,20 +45,6 @@ using test::Runner;
 using test::SimProcess;
 using testing::ReadFile;
 using testing::WriteFile;
-
-UniqueFd SilentListener(const std::string& address, uint16_t port)
-{
-    UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    int on = 1;
-    setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_port = htons(port);
-    inet_pton(AF_INET, address.c_str(), &sa.sin_addr);
-    if (::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0 || ::listen(fd.Get(), 16) != 0)
-        return {};
-    return fd;
-}
 
 // The document the simulated unit started from the settings file holds.
 std::string HeldDocument(const std::string& settingsFile)
@@ -138,7 +125,7 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
     StartUnit("127.0.0.44", "Refuser", {"--refuse-login"});
     StartUnit("127.0.0.45", "Dropper", {"--short-reply"});
     StartUnit("127.0.0.49", "Garbler", {"--status-length", "40"});
-    const UniqueFd silent = SilentListener("127.0.0.46", m_port);
+    const UniqueFd silent = test::SilentListener("127.0.0.46", m_port);
     ASSERT_TRUE(silent.Valid());
     WriteFile(m_dir.File("units.csv"),
               "name,address,login\r\n"
@@ -204,8 +191,8 @@ TEST_F(FleetCommand, BackupKeepsEveryGoodUnitsSettingAndReportsEachFailure)
 TEST_F(FleetCommand, CtrlCEndsTheRunAtOnceAndLeavesOnlyWholeFiles)
 {
     StartUnit("127.0.0.51", "Quick");  // named by its address here
-    const UniqueFd silent = SilentListener("127.0.0.52", m_port);
-    const UniqueFd mute = SilentListener("127.0.0.53", m_port);
+    const UniqueFd silent = test::SilentListener("127.0.0.52", m_port);
+    const UniqueFd mute = test::SilentListener("127.0.0.53", m_port);
     ASSERT_TRUE(silent.Valid() && mute.Valid());
     const std::string dir = m_dir.File("backups"), out = m_dir.File("out.txt"), err = m_dir.File("err.txt");
 
@@ -277,7 +264,7 @@ std::string ReadTerminalUntil(int master, const std::string& text, std::string& 
 TEST_F(FleetCommand, OnATerminalOnePasswordPromptServesAllAndTheLiveLineShowsWhoRuns)
 {
     StartUnit("127.0.0.71", "Answers");
-    const UniqueFd silent = SilentListener("127.0.0.72", m_port);
+    const UniqueFd silent = test::SilentListener("127.0.0.72", m_port);
     ASSERT_TRUE(silent.Valid());
     int masterFd = -1, slaveFd = -1;
     ASSERT_EQ(::openpty(&masterFd, &slaveFd, nullptr, nullptr, nullptr), 0);

@@ -9,16 +9,7 @@
 
 namespace volmar::report {
 
-std::string Real(double value, bool exponent)
-{
-    std::string out;
-    if (exponent) {
-        AppendScientific(out, value, 3);
-    } else {
-        AppendFixed(out, value, 3);
-    }
-    return out;
-}
+std::string Real(double value, bool exponent) { return FormatChannelReal(value, exponent); }
 
 const char* Switch(int32_t value) { return entries::Switch.At(value == 1 ? 1 : 0); }
 

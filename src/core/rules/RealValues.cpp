@@ -4,16 +4,7 @@
 
 namespace volmar::rules {
 
-std::string FormatReal(double value, bool exponent)
-{
-    std::string out;
-    if (exponent) {
-        AppendScientific(out, value, 3);
-    } else {
-        AppendFixed(out, value, 3);
-    }
-    return out;
-}
+std::string FormatReal(double value, bool exponent) { return FormatChannelReal(value, exponent); }
 
 double ReadReal(std::string_view text)
 {

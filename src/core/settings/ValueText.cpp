@@ -85,6 +85,17 @@ void AppendFixed(std::string& out, double value, int precision)
     out.append(buf, res.ptr);
 }
 
+std::string FormatChannelReal(double value, bool exponent)
+{
+    std::string out;
+    if (exponent) {
+        AppendScientific(out, value, 3);
+    } else {
+        AppendFixed(out, value, 3);
+    }
+    return out;
+}
+
 void AppendScientific(std::string& out, double value, int precision)
 {
     char buf[64];

@@ -25,6 +25,9 @@ double ParseDouble(const char* text, size_t len, size_t* used = nullptr);
 void AppendFixed(std::string& out, double value, int precision);
 void AppendScientific(std::string& out, double value, int precision);
 std::string FormatFixed(double value, int precision);
+// A channel's real as its editors and the report show it: three decimals, or
+// "%.3e" on a channel shown with exponent.
+std::string FormatChannelReal(double value, bool exponent);
 
 // The editors' integer-text check: non-empty, an optional leading '+' or '-',
 // then only the digits 0 to 9. A lone sign passes and reads as 0.

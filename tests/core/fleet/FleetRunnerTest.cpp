@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "ServedUnit.h"
+#include "SilentListener.h"
 #include "core/common/UniqueFd.h"
 #include "core/fleet/FleetOperations.h"
 #include "core/fleet/FleetRunner.h"
@@ -28,38 +30,7 @@ namespace {
 using namespace std::chrono_literals;
 using SteadyClock = std::chrono::steady_clock;
 
-// A simulated unit on address:port over plain TCP.
-struct ServedUnit {
-    ServedUnit(const std::string& address, uint16_t port, sim::SimUnitOptions options = {})
-        : unit(std::move(options)), server(unit.Link(sim::UnitLink::Tcp), Options(address))
-    {
-        started = server.Start(port);
-    }
-    static sim::ServerOptions Options(const std::string& address)
-    {
-        sim::ServerOptions o;
-        o.address = address;
-        return o;
-    }
-    sim::SimUnit unit;
-    sim::PlainTcpServer server;
-    bool started = false;
-};
-
-// A unit that takes connections (the kernel's backlog) and never answers.
-UniqueFd SilentListener(const std::string& address, uint16_t port)
-{
-    UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    int on = 1;
-    setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_port = htons(port);
-    inet_pton(AF_INET, address.c_str(), &sa.sin_addr);
-    if (::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0 || ::listen(fd.Get(), 16) != 0)
-        return {};
-    return fd;
-}
+using test::ServedUnit;
 
 FleetSettings Settings(uint16_t port, int jobs, std::chrono::milliseconds deadline)
 {
@@ -81,7 +52,7 @@ TEST(FleetRunner, EachUnitEndsWithItsOwnResultAndASilentOneCostsOnlyItsDeadline)
     refusing.refuseLogin = true;
     ServedUnit second("127.0.0.32", port), third("127.0.0.34", port), refuser("127.0.0.33", port, refusing);
     ASSERT_TRUE(second.started && third.started && refuser.started);
-    const UniqueFd silent = SilentListener("127.0.0.35", port);
+    const UniqueFd silent = test::SilentListener("127.0.0.35", port);
     ASSERT_TRUE(silent.Valid());
 
     std::vector<FleetUnit> units = {{"a", "127.0.0.31"},
@@ -155,13 +126,13 @@ TEST(FleetRunner, UnitsOnOneSerialPortTakeTurns)
 
 TEST(FleetRunner, CancelStartsNothingNewAndEndsTheRunningUnitsAtOnce)
 {
-    const UniqueFd one = SilentListener("127.0.0.36", 0);
+    const UniqueFd one = test::SilentListener("127.0.0.36", 0);
     ASSERT_TRUE(one.Valid());
     sockaddr_in sa{};
     socklen_t len = sizeof sa;
     getsockname(one.Get(), reinterpret_cast<sockaddr*>(&sa), &len);
     const uint16_t port = ntohs(sa.sin_port);
-    const UniqueFd two = SilentListener("127.0.0.37", port);
+    const UniqueFd two = test::SilentListener("127.0.0.37", port);
     ASSERT_TRUE(two.Valid());
 
     std::vector<FleetUnit> units = {
