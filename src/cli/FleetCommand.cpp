@@ -130,7 +130,7 @@ bool PrepareDirectory(const std::string& dir, Console& console)
 }
 
 // Runs the operation on the units with Ctrl+C as Cancel, printing each
-// unit's line (or JSON object) as it ends, and the live line on a terminal.
+// unit's line (or JSON object) as it ends, and the live table on a terminal.
 std::vector<FleetResult> RunFleet(const FleetSettings& settings, const std::vector<FleetUnit>& units,
                                   const FleetOperation& operation, const std::string& name, const Args& args,
                                   Console& console)
@@ -141,9 +141,9 @@ std::vector<FleetResult> RunFleet(const FleetSettings& settings, const std::vect
         // Ctrl+C starts no unit more and ends the running ones; what has
         // been written stays, whole.
         InterruptWatch interrupt([&runner] { runner.Cancel(); });
-        LiveLine live(runner, name, console, console.errIsTerminal && !json && !args.Has("quiet"));
+        LiveTable live(runner, name, console, console.errIsTerminal && !json && !args.Has("quiet"));
         runner.Run(operation, [&](size_t index, const FleetResult& result) {
-            live.Print(json ? JsonLine(units[index], result) : TextLine(units[index], result));
+            live.Print(index, result, json ? JsonLine(units[index], result) : TextLine(units[index], result));
         });
     }
     return runner.Results();

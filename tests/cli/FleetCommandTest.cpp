@@ -261,7 +261,7 @@ std::string ReadTerminalUntil(int master, const std::string& text, std::string& 
     return seen;
 }
 
-TEST_F(FleetCommand, OnATerminalOnePasswordPromptServesAllAndTheLiveLineShowsWhoRuns)
+TEST_F(FleetCommand, OnATerminalOnePasswordPromptServesAllAndTheLiveTableShowsEachUnit)
 {
     StartUnit("127.0.0.71", "Answers");
     const UniqueFd silent = test::SilentListener("127.0.0.72", m_port);
@@ -297,6 +297,18 @@ TEST_F(FleetCommand, OnATerminalOnePasswordPromptServesAllAndTheLiveLineShowsWho
     ReadTerminalUntil(master.Get(), "ended; running: 127.0.0.72", seen, 10000);
     EXPECT_NE(seen.find("127.0.0.71  127.0.0.71  ok  device_code 0x29"), std::string::npos) << seen;
     EXPECT_NE(seen.find("fleet status: 2/3 ended; running: 127.0.0.72"), std::string::npos) << seen;
+    // The table below it: each unit on its own line with its state.
+    ReadTerminalUntil(master.Get(), "running  ", seen, 2000);
+    for (const auto& [unit, state] : {std::pair<std::string, std::string>{"127.0.0.71 ", "ok"},
+                                      {again + " ", "ok"},
+                                      {"127.0.0.72 ", "running"}}) {
+        bool found = false;
+        for (size_t at = 0; !found && (at = seen.find("\n" + unit, at)) != std::string::npos; ++at) {
+            const std::string line = seen.substr(at + 1, seen.find('\n', at + 1) - at - 1);
+            found = line.find("  " + state) != std::string::npos && line.find(unit, 1) == std::string::npos;
+        }
+        EXPECT_TRUE(found) << unit << state << "\n" << seen;
+    }
     const char ctrlC = 0x03;
     EXPECT_EQ(::write(master.Get(), &ctrlC, 1), 1);
     ReadTerminalUntil(master.Get(), "cancelled (", seen, 10000);
