@@ -60,6 +60,10 @@ public:
     QTableWidget* table() const { return m_table; }
     QPushButton* statusButton() const { return m_status; }
     QPushButton* backupButton() const { return m_backup; }
+    QPushButton* setTimeButton() const { return m_setTime; }
+    QPushButton* compareButton() const { return m_compare; }
+    QPushButton* uploadButton() const { return m_upload; }
+    QCheckBox* verifyBox() const { return m_verify; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* closeButton() const { return m_close; }
     QLabel* summaryLine() const { return m_summary; }

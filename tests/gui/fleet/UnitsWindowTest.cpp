@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 
 #include <QFileDialog>
+#include <QCheckBox>
 #include <QLabel>
 #include <QTableWidget>
 
 #include <chrono>
 #include <cstring>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,7 +65,8 @@ struct UnitsWindow : ::testing::Test {
         std::strncpy(record->SYSTEM.NAME1, name.c_str(), sizeof record->SYSTEM.NAME1 - 1);
         const std::string file = dir.File(name + ".xml");
         WriteFile(file, WriteSettingDocument(*record));
-        std::vector<std::string> args = {"--tcp", std::to_string(port), "--address", address, "--config", file};
+        std::vector<std::string> args = {"--tcp",    std::to_string(port), "--address", address, "--config", file,
+                                         "--journal", Journal(name)};
         args.insert(args.end(), extra.begin(), extra.end());
         sims.push_back(std::make_unique<volmar::test::SimProcess>(args));
         ASSERT_TRUE(sims.back()->WaitReady()) << sims.back()->Errors();
@@ -86,6 +89,31 @@ struct UnitsWindow : ::testing::Test {
     {
         app.ui.QueueLogin("kovan", "kovan");
         QTest::mouseClick(units->statusButton(), Qt::LeftButton);
+    }
+
+    std::string Journal(const std::string& name) const { return dir.File(name + ".journal"); }
+
+    // Whether the unit took a put of object ("put TIME 12 ... ok").
+    bool PutTaken(const std::string& name, const std::string& object) const
+    {
+        std::istringstream lines(ReadFile(Journal(name)));
+        for (std::string line; std::getline(lines, line);)
+            if (line.find(" put " + object + " ") != std::string::npos && line.ends_with(" ok")) return true;
+        return false;
+    }
+
+    // Clicks button with the run's login queued, the settings file chosen
+    // in the file dialog, and waits for the run's end.
+    void RunWithFile(CDlgUnits* units, QPushButton* button, const std::string& file)
+    {
+        AnswerModal<QFileDialog>([file](QFileDialog* d) {
+            d->selectFile(QString::fromStdString(file));
+            static_cast<QDialog*>(d)->accept();
+        });
+        app.ui.QueueLogin("kovan", "kovan");
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return units->Running(); }, 6000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !units->Running(); }, 20000));
     }
 
     static std::string Cell(CDlgUnits* units, int row, int column)
@@ -198,6 +226,50 @@ TEST_F(UnitsWindow, BackupOfTheSelectedRowsAndClosingMidRunCancelsAndIndexesIt)
     EXPECT_EQ(index[1].fields,
               (std::vector<std::string>{"North", "127.0.0.61", file, Sha256Hex(ReadFile(backups + "/" + file)), "ok"}));
     EXPECT_EQ(index[2].fields, (std::vector<std::string>{"Silent", "127.0.0.63", "", "", "Cancelled."}));
+}
+
+TEST_F(UnitsWindow, SetTimeCompareAndAVerifiedUploadReachBothSelectedUnits)
+{
+    CDlgUnits* units = OpenUnits();
+    ASSERT_TRUE(units);
+    QTableWidget* table = units->table();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(0, 0)).center());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      table->visualItemRect(table->item(1, 0)).center());
+
+    // Set time: both clocks are set with the PC's time.
+    app.ui.QueueLogin("kovan", "kovan");
+    QTest::mouseClick(units->setTimeButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !units->Running() && Cell(units, 1, kColState) != ""; }, 20000));
+    for (int row : {0, 1}) {
+        EXPECT_EQ(Cell(units, row, kColState), "Done") << Cell(units, row, kColResult);
+        EXPECT_TRUE(Cell(units, row, kColResult).starts_with("Clock set to ")) << Cell(units, row, kColResult);
+    }
+    EXPECT_TRUE(PutTaken("North", "TIME")) << ReadFile(Journal("North"));
+    EXPECT_TRUE(PutTaken("South", "TIME")) << ReadFile(Journal("South"));
+    EXPECT_EQ(Cell(units, 2, kColState), "");  // not selected, not run
+
+    // Compare with North's own setting: North holds it, South differs.
+    RunWithFile(units, units->compareButton(), dir.File("North.xml"));
+    EXPECT_EQ(Cell(units, 0, kColResult), "Same as the file");
+    const std::string south = Cell(units, 1, kColResult);
+    EXPECT_TRUE(south.ends_with(" value(s) differ from the file") && !south.starts_with("0 ")) << south;
+
+    // One setting uploaded to both and read back; a compare with it then
+    // finds it on both.
+    auto record = volmar::testing::MakeDefaultRecord();
+    std::strncpy(record->SYSTEM.NAME1, "Fleet", sizeof record->SYSTEM.NAME1 - 1);
+    const std::string fleet = dir.File("fleet.xml");
+    WriteFile(fleet, WriteSettingDocument(*record));
+    if (!units->verifyBox()->isChecked()) QTest::mouseClick(units->verifyBox(), Qt::LeftButton);
+    ASSERT_TRUE(units->verifyBox()->isChecked());
+    RunWithFile(units, units->uploadButton(), fleet);
+    for (int row : {0, 1}) EXPECT_EQ(Cell(units, row, kColResult), "Uploaded and verified");
+    EXPECT_TRUE(PutTaken("North", "CONFIG_P")) << ReadFile(Journal("North"));
+    EXPECT_TRUE(PutTaken("South", "CONFIG_P")) << ReadFile(Journal("South"));
+    RunWithFile(units, units->compareButton(), fleet);
+    for (int row : {0, 1}) EXPECT_EQ(Cell(units, row, kColResult), "Same as the file");
+    EXPECT_TRUE(app.ui.shown.empty());
 }
 
 }  // namespace
