@@ -422,9 +422,9 @@ TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
               "[DST2]\nNAME=Unused\nADDR=\n\n[DST3]\nNAME=Two\nADDR=127.0.0.48\n");
     const auto all = Fleet({"status", "--all"});
     EXPECT_EQ(all.exitCode, 0) << all.err;
-    EXPECT_NE(all.out.find("One  127.0.0.47  ok  device_code 0x29  firmware 2.1.300  flags 0x09  clock_offset "), std::string::npos)
+    EXPECT_NE(all.out.find("One  127.0.0.47  ok  device_code 0x29  firmware 2.1.300  flags 0x09\n"), std::string::npos)
         << all.out;
-    EXPECT_NE(all.out.find("Two  127.0.0.48  ok  device_code 0x29  firmware 2.2.7  flags 0x09  clock_offset "), std::string::npos);
+    EXPECT_NE(all.out.find("Two  127.0.0.48  ok  device_code 0x29  firmware 2.2.7  flags 0x09\n"), std::string::npos);
     EXPECT_NE(all.err.find("fleet status: 2 unit(s), 2 succeeded, 0 failed"), std::string::npos) << all.err;
 
     // The preferences' port when --port gives none.
@@ -439,7 +439,7 @@ TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
     EXPECT_EQ(one.exitCode, 0) << one.err;
     EXPECT_TRUE(
         one.out.starts_with("{\"name\":\"Two\",\"address\":\"127.0.0.48\",\"result\":\"ok\","
-                            "\"device_code\":\"0x29\",\"firmware\":\"2.2.7\",\"flags\":\"0x09\",\"clock_offset\":"))
+                            "\"device_code\":\"0x29\",\"firmware\":\"2.2.7\",\"flags\":\"0x09\",\"seconds\":"))
         << one.out;
 
     WriteFile(m_dir.File("bad.csv"), "a,127.0.0.1\nb,127.0.0.1:99999\n");

@@ -4,15 +4,11 @@
 
 #include <cstdio>
 #include <memory>
-#include <span>
-#include <string>
-#include <tuple>
 
 #include "core/common/FileIo.h"
 #include "core/link/transfer/SettingDownload.h"
 #include "core/link/transfer/SettingUpload.h"
 #include "core/maintenance/MaintenanceFunctions.h"
-#include "core/maintenance/MaintenanceTexts.h"
 #include "core/settings/DocumentWriter.h"
 #include "core/settings/DocumentReader.h"
 #include "core/settings/Gzlib.h"
@@ -28,30 +24,6 @@ std::string Hex2(unsigned v)
     char text[8];
     std::snprintf(text, sizeof text, "0x%02X", v & 0xFFu);
     return text;
-}
-
-// The unit's clock minus the PC's, in seconds ("+3 s", "-1 s"), from its
-// "TIME" reply; empty when the reply is no date and time.
-std::string ClockOffset(std::span<const uint8_t> reply, std::time_t now)
-{
-    if (reply.size() != std::tuple_size_v<TimePayload>) return {};
-    int v[6];
-    for (int i = 0; i < 6; ++i) v[i] = reply[2 * i] | (reply[2 * i + 1] << 8);
-    std::tm unit{};
-    unit.tm_year = v[0] - 1900;
-    unit.tm_mon = v[1] - 1;
-    unit.tm_mday = v[2];
-    unit.tm_hour = v[3];
-    unit.tm_min = v[4];
-    unit.tm_sec = v[5];
-    unit.tm_isdst = -1;
-    if (v[0] < 2010 || v[0] > 2059 || v[1] < 1 || v[1] > 12 || v[2] < 1 || v[2] > 31 || v[3] > 23 || v[4] > 59 ||
-        v[5] > 59)
-        return {};
-    const std::time_t at = std::mktime(&unit);
-    if (at == static_cast<std::time_t>(-1)) return {};
-    const long long offset = static_cast<long long>(at) - static_cast<long long>(now);
-    return (offset >= 0 ? "+" : "") + std::to_string(offset) + " s";
 }
 
 }  // namespace
@@ -76,12 +48,6 @@ FleetOperation FleetStatusOperation()
         UnitSession* session = job.Session();
         if (!session || !session->Open()) return false;
         const UnitStatus status = session->Status();
-        // The unit's clock on the same session, with no login or question
-        // more; a unit that does not give it keeps its status without it.
-        TimePayload clock{};
-        size_t length = 0;
-        const bool gotClock = !job.Cancelled() && session->GetObject(kObjTime, clock, length);
-        const std::time_t now = std::time(nullptr);
         session->Close();
         const int build = (status[3] << 8) | status[4];
         job.result.fields = {
@@ -89,9 +55,6 @@ FleetOperation FleetStatusOperation()
             {"firmware", std::to_string(status[1]) + "." + std::to_string(status[2]) + "." + std::to_string(build)},
             {"flags", Hex2(status[5])},
         };
-        const std::string offset =
-            gotClock ? ClockOffset(std::span<const uint8_t>(clock.data(), length), now) : std::string();
-        if (!offset.empty()) job.result.fields.emplace_back("clock_offset", offset);
         return true;
     };
 }

@@ -27,11 +27,7 @@ QString ResultText(UnitsOperation operation, const FleetResult& result)
         return value ? QString::fromStdString(*value) : QString();
     };
     switch (operation) {
-    case UnitsOperation::Status: {
-        const QString text = QStringLiteral("Device code ") + field("device_code");
-        const QString offset = field("clock_offset");
-        return offset.isEmpty() ? text : text + QStringLiteral(", clock ") + offset;
-    }
+    case UnitsOperation::Status: return QStringLiteral("Device code ") + field("device_code");
     case UnitsOperation::Backup: return field("file");
     case UnitsOperation::SetTime: return QStringLiteral("Clock set to ") + field("time");
     case UnitsOperation::Compare: {

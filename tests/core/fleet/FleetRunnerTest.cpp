@@ -8,7 +8,6 @@
 #include <sys/socket.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -114,15 +113,9 @@ TEST(FleetRunner, UnitsOnOneSerialPortTakeTurns)
         return ok;
     });
 
-    for (size_t i = 0; i < units.size(); ++i) {
+    for (size_t i = 0; i < units.size(); ++i)
         EXPECT_EQ(runner.Results()[i].state, FleetState::Succeeded)
             << units[i].name << ": " << runner.Results()[i].error;
-        // The simulator's clock runs on the PC's: the offset read after the
-        // status is a second or two at most, over serial and TCP alike.
-        const std::string* offset = runner.Results()[i].Field("clock_offset");
-        ASSERT_NE(offset, nullptr) << units[i].name;
-        EXPECT_LE(std::abs(std::stoi(*offset)), 2) << units[i].name << ": " << *offset;
-    }
     // The two serial units never overlap: the second starts after the first ended.
     std::vector<std::pair<std::string, bool>> serial;
     for (const auto& e : events)
