@@ -30,7 +30,8 @@ namespace volmar::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: volmar-cli fleet OPERATION (--all|--unit NAME...|--host ADDRESS[:PORT]...|--units FILE)\n"
+    "usage: volmar-cli fleet OPERATION\n"
+    "       (--all|--unit NAME...|--host ADDRESS[:PORT]...|--serial DEVICE...|--units FILE)\n"
     "       [--jobs N] [--deadline SECONDS] [--json] [LINK OPTIONS]\n"
     "OPERATION: status | backup DIR | time --sync | diff [--details [--labels]] FILE\n"
     "           | upload [--show-changes] [--verify] FILE\n";
@@ -45,7 +46,7 @@ int Usage(Console& console, const std::string& why)
 }
 
 // The units the options name, in the order: the units file, the address
-// book, --unit, --host. Empty with the reason in error.
+// book, --unit, --host, --serial. Empty with the reason in error.
 std::vector<FleetUnit> SelectUnits(const Args& args, Profile& profile, std::string& error)
 {
     std::vector<FleetUnit> units;
@@ -86,6 +87,18 @@ std::vector<FleetUnit> SelectUnits(const Args& args, Profile& profile, std::stri
             units.push_back(std::move(unit));
         }
     }
+    if (auto it = args.repeated.find("serial"); it != args.repeated.end()) {
+        for (const std::string& device : it->second) {
+            FleetUnit unit;
+            std::string why;
+            if (!ParseUnitDevice(device, unit, why)) {
+                error = "--serial: " + why;
+                return {};
+            }
+            unit.name = device;
+            units.push_back(std::move(unit));
+        }
+    }
     std::set<std::string> names;
     for (const FleetUnit& u : units)
         if (!names.insert(u.name).second) {
@@ -97,7 +110,7 @@ std::vector<FleetUnit> SelectUnits(const Args& args, Profile& profile, std::stri
         return {};
     }
     if (units.empty())
-        error = args.Has("all") ? "the address book names no unit" : "give --all, --unit, --host or --units";
+        error = args.Has("all") ? "the address book names no unit" : "give --all, --unit, --host, --serial or --units";
     return units;
 }
 
@@ -190,7 +203,6 @@ int CmdFleet(const Args& args, Console& console)
     if (operation != "status" && operation != "time" && !withFile)
         return Usage(console, "unknown operation '" + operation + "'");
     if (args.positional.size() != (withFile ? 2u : 1u)) return Usage(console, "");
-    if (args.Value("serial")) return Usage(console, "--serial reaches one unit; give network units");
     if ((operation == "time") != args.Has("sync")) return Usage(console, "--sync goes with time, and time needs it");
     if ((args.Has("verify") || args.Has("show-changes")) && operation != "upload")
         return Usage(console, "--verify and --show-changes go with upload");

@@ -413,6 +413,35 @@ TEST_F(FleetCommand, PlainAndEncryptedUnitsShareARunEachWithItsProtocolDetected)
     EXPECT_TRUE(ReadFile(dir + "/" + index[2].fields[2]) == HeldDocument(cipher));
 }
 
+TEST_F(FleetCommand, SerialUnitsRunBesideNetworkUnits)
+{
+    const std::string net = StartUnit("127.0.0.84", "Net");
+    // A unit on a serial port of its own (a pseudo-terminal), by --serial
+    // and by a path in the units file.
+    auto record = testing::MakeDefaultRecord();
+    std::strncpy(record->SYSTEM.NAME1, "Wired", sizeof record->SYSTEM.NAME1 - 1);
+    const std::string wired = m_dir.File("Wired.xml");
+    WriteFile(wired, WriteSettingDocument(*record));
+    m_sims.push_back(std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "--config", wired}));
+    ASSERT_TRUE(m_sims.back()->WaitReady()) << m_sims.back()->Errors();
+    const std::string device = m_sims.back()->Link("serial");
+    ASSERT_FALSE(device.empty());
+
+    const std::string dir = m_dir.File("wired");
+    const auto r = Fleet({"backup", dir, "--host", "127.0.0.84", "--serial", device, "--yes"});
+    EXPECT_EQ(r.exitCode, 0) << r.err << r.out;
+    const std::vector<sheets::CsvRow> index = ReadIndex(dir);
+    ASSERT_EQ(index.size(), 3u);
+    EXPECT_TRUE(ReadFile(dir + "/" + index[1].fields[2]) == HeldDocument(net));
+    EXPECT_EQ(index[2].fields[1], device);
+    EXPECT_TRUE(ReadFile(dir + "/" + index[2].fields[2]) == HeldDocument(wired)) << index[2].fields[4];
+
+    WriteFile(m_dir.File("wired.csv"), "name,address\nBench," + device + "\n");
+    const auto status = Fleet({"status", "--units", m_dir.File("wired.csv"), "--yes"});
+    EXPECT_EQ(status.exitCode, 0) << status.err;
+    EXPECT_NE(status.out.find("Bench  " + device + "  ok  device_code 0x29"), std::string::npos) << status.out;
+}
+
 TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
 {
     StartUnit("127.0.0.47", "One");
@@ -444,12 +473,12 @@ TEST_F(FleetCommand, StatusOfTheAddressBookAndUsageErrors)
 
     WriteFile(m_dir.File("bad.csv"), "a,127.0.0.1\nb,127.0.0.1:99999\n");
     const std::pair<std::vector<std::string>, std::string> usage[] = {
-        {{"status"}, "fleet: give --all, --unit, --host or --units"},
+        {{"status"}, "fleet: give --all, --unit, --host, --serial or --units"},
         {{"status", "--units", m_dir.File("bad.csv")}, "bad.csv: line 2: the port of '127.0.0.1:99999'"},
         {{"status", "--unit", "Nobody"}, "no unit named 'Nobody' in the address book"},
         {{"status", "--unit", "One", "--host", "One"}, "the unit 'One' is named twice"},
         {{"status", "--all", "--jobs", "0"}, "--jobs takes a number from 1 to 64"},
-        {{"status", "--all", "--serial", "/dev/null"}, "--serial reaches one unit"},
+        {{"status", "--serial", "ttyUSB0"}, "--serial: 'ttyUSB0' is not the path of a serial device"},
         {{"reboot", "--all"}, "unknown operation 'reboot'"},
         {{"backup", "--all"}, "usage: volmar-cli fleet"},
         {{"time", "--all"}, "--sync goes with time, and time needs it"},

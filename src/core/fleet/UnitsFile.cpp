@@ -25,10 +25,24 @@ bool HasControl(const std::string& text)
 
 }  // namespace
 
+bool ParseUnitDevice(const std::string& text, FleetUnit& unit, std::string& error)
+{
+    if (text.size() < 2 || text[0] != '/' || text.size() > kMaxAddressBytes || HasControl(text)) {
+        error = "'" + text + "' is not the path of a serial device";
+        return false;
+    }
+    unit.address.clear();
+    unit.port = 0;
+    unit.serialDevice = text;
+    return true;
+}
+
 bool ParseUnitAddress(const std::string& text, FleetUnit& unit, std::string& error)
 {
+    if (!text.empty() && text[0] == '/') return ParseUnitDevice(text, unit, error);
     std::string address = text;
     unit.port = 0;
+    unit.serialDevice.clear();
     if (const size_t colon = text.rfind(':'); colon != std::string::npos) {
         const std::string port = text.substr(colon + 1);
         address = text.substr(0, colon);

@@ -27,6 +27,7 @@
 #include "gui/common/PreferenceBox.h"
 #include "gui/common/SettingFileRead.h"
 #include "gui/fleet/UnitsRun.h"
+#include "gui/hub/CDlgChanges.h"
 
 namespace volmar::gui {
 namespace {
@@ -87,6 +88,7 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     m_backup = AddButton("Backup...");
     m_setTime = AddButton("Set time");
     m_compare = AddButton("Compare with file...");
+    m_differences = AddButton("Differences...");
     m_upload = AddButton("Upload...");
     m_verify = PreferenceCheckBox(QStringLiteral("Verify after upload"), m_ctx.profile, kPrefVerifyUpload, this);
     m_cancel = AddButton("Cancel");
@@ -99,7 +101,8 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     side->addSpacing(12);
     for (QWidget* w :
          {static_cast<QWidget*>(m_status), static_cast<QWidget*>(m_backup), static_cast<QWidget*>(m_setTime),
-          static_cast<QWidget*>(m_compare), static_cast<QWidget*>(m_upload), static_cast<QWidget*>(m_verify)})
+          static_cast<QWidget*>(m_compare), static_cast<QWidget*>(m_differences), static_cast<QWidget*>(m_upload),
+          static_cast<QWidget*>(m_verify)})
         side->addWidget(w);
     side->addStretch(1);
     side->addWidget(m_cancel);
@@ -118,10 +121,13 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     connect(m_backup, &QPushButton::clicked, this, &CDlgUnits::Backup);
     connect(m_setTime, &QPushButton::clicked, this, &CDlgUnits::RunSetTime);
     connect(m_compare, &QPushButton::clicked, this, &CDlgUnits::Compare);
+    connect(m_differences, &QPushButton::clicked, this, [this] { ShowDifferences(m_table->currentRow()); });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ShowDifferences(row); });
     connect(m_upload, &QPushButton::clicked, this, &CDlgUnits::Upload);
     connect(m_cancel, &QPushButton::clicked, this, &CDlgUnits::CancelRun);
     connect(m_close, &QPushButton::clicked, this, &CDlgUnits::close);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CDlgUnits::UpdateButtons);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CDlgUnits::UpdateButtons);
     m_poll = new QTimer(this);
     m_poll->setInterval(kPollMs);
     connect(m_poll, &QTimer::timeout, this, &CDlgUnits::PollProgress);
@@ -148,6 +154,7 @@ void CDlgUnits::SetUnits(std::vector<FleetUnit> units, const QString& source)
 {
     if (Running()) return;
     m_units = std::move(units);
+    m_rowDifferences.clear();
     m_source->setText(QStringLiteral("Units: ") + source);
     m_table->setRowCount(0);
     m_table->setRowCount(static_cast<int>(m_units.size()));
@@ -246,7 +253,7 @@ void CDlgUnits::RunCompare(const QString& settingsFile)
     auto file = std::make_shared<SettingRecord>();
     if (!ReadSettingsFile(m_ctx, settingsFile.toStdString(), *file)) return;
     auto differences = std::make_shared<std::vector<std::vector<SettingDifference>>>(m_units.size());
-    Start(UnitsOperation::Compare, FleetDiffOperation(file, differences));
+    if (Start(UnitsOperation::Compare, FleetDiffOperation(file, differences))) m_runDifferences = differences;
 }
 
 void CDlgUnits::RunUpload(const QString& settingsFile)
@@ -291,7 +298,9 @@ bool CDlgUnits::Start(UnitsOperation kind, FleetOperation operation)
     m_kind = kind;
     m_runRows = rows;
     m_runUnits.clear();
+    m_runDifferences.reset();
     for (int row : rows) {
+        m_rowDifferences.erase(row);
         m_runUnits.push_back(m_units[static_cast<size_t>(row)]);
         m_table->item(row, kColState)->setText(StateText(FleetState::Waiting));
         m_table->item(row, kColProgress)->setData(kProgressRole, -1);
@@ -328,6 +337,20 @@ void CDlgUnits::ShowRunning(int row, int64_t done, int64_t total)
     m_table->item(row, kColProgress)->setData(kProgressRole, Percent(done, total));
 }
 
+void CDlgUnits::ShowDifferences(int row)
+{
+    const auto it = m_rowDifferences.find(row);
+    if (Running() || it == m_rowDifferences.end() || it->second.empty()) return;
+    ChangesView view;
+    view.mode = ChangesMode::Compare;
+    view.differences = it->second;
+    view.rightTitle = QStringLiteral("In the file");
+    CDlgChanges changes(std::move(view), nullptr, this);
+    changes.setWindowTitle(QStringLiteral("Compare: ") + QString::fromStdString(m_units[static_cast<size_t>(row)].name));
+    changes.exec();
+    m_table->setFocus();
+}
+
 void CDlgUnits::Ended(size_t index, const FleetResult& result)
 {
     if (index >= m_runRows.size()) return;
@@ -361,6 +384,12 @@ void CDlgUnits::Finished(const std::vector<FleetResult>& results)
     if (cancelled > 0) summary += QStringLiteral(", %1 cancelled").arg(cancelled);
     m_summary->setText(summary + QStringLiteral(" (%1 s)").arg(seconds, 0, 'f', 1));
     m_run.reset();
+    if (m_kind == UnitsOperation::Compare && m_runDifferences) {
+        for (size_t i = 0; i < results.size() && i < m_runRows.size(); ++i)
+            if (results[i].state == FleetState::Succeeded)
+                m_rowDifferences[m_runRows[i]] = std::move((*m_runDifferences)[i]);
+        m_runDifferences.reset();
+    }
     UpdateButtons();
     std::string error;
     if (m_kind == UnitsOperation::Backup && !WriteBackupIndex(m_backupDir, m_runUnits, results, &error))
@@ -408,6 +437,8 @@ void CDlgUnits::UpdateButtons()
     m_open->setEnabled(idle);
     for (QPushButton* b : {m_status, m_backup, m_setTime, m_compare, m_upload}) b->setEnabled(any);
     m_cancel->setEnabled(!idle);
+    const auto compared = m_rowDifferences.find(m_table->currentRow());
+    m_differences->setEnabled(idle && compared != m_rowDifferences.end() && !compared->second.empty());
 }
 
 }  // namespace volmar::gui

@@ -9,11 +9,13 @@
 #include <QDialog>
 
 #include <chrono>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/fleet/FleetRunner.h"
+#include "core/settings/ElementLabels.h"
 #include "gui/fleet/UnitRows.h"
 
 class QCheckBox;
@@ -56,12 +58,18 @@ public:
     // bytes done of total (0 of 0: no transfer yet).
     void ShowEnded(int row, UnitsOperation operation, const FleetResult& result);
     void ShowRunning(int row, int64_t done, int64_t total);
+    // The Changes window on what the row's unit held other than the file of
+    // the last Compare (Differences..., or a double-click on the row);
+    // nothing when the row was not compared or held the file's setting.
+    void ShowDifferences(int row);
 
     QTableWidget* table() const { return m_table; }
+    QPushButton* openButton() const { return m_open; }
     QPushButton* statusButton() const { return m_status; }
     QPushButton* backupButton() const { return m_backup; }
     QPushButton* setTimeButton() const { return m_setTime; }
     QPushButton* compareButton() const { return m_compare; }
+    QPushButton* differencesButton() const { return m_differences; }
     QPushButton* uploadButton() const { return m_upload; }
     QCheckBox* verifyBox() const { return m_verify; }
     QPushButton* cancelButton() const { return m_cancel; }
@@ -103,6 +111,7 @@ private:
     QPushButton* m_backup = nullptr;
     QPushButton* m_setTime = nullptr;
     QPushButton* m_compare = nullptr;
+    QPushButton* m_differences = nullptr;
     QPushButton* m_upload = nullptr;
     QCheckBox* m_verify = nullptr;
     QPushButton* m_cancel = nullptr;
@@ -118,6 +127,11 @@ private:
     std::vector<bool> m_rowEnded;
     std::string m_backupDir;
     std::chrono::steady_clock::time_point m_started;
+    // What each unit of a Compare run holds other than the file, by run
+    // index (filled by the run's workers, read once it has ended), and
+    // what the rows compared last held.
+    std::shared_ptr<std::vector<std::vector<SettingDifference>>> m_runDifferences;
+    std::map<int, std::vector<SettingDifference>> m_rowDifferences;
     // Last: goes first, cancelling and waiting for the run.
     std::unique_ptr<UnitsRun> m_run;
 };

@@ -18,11 +18,12 @@ TEST(UnitsFile, ReadsQuotedFieldsPortsAndLoginsAfterAHeader)
         "Pump 1,10.0.0.5\r\n"
         "\r\n"
         "\"Tank, north\",unit-7.plant:30400,operator\n"
-        "\"He said \"\"hi\"\"\",127.0.0.9:1,\"\"\n";
+        "\"He said \"\"hi\"\"\",127.0.0.9:1,\"\"\n"
+        "Bench,/dev/serial/by-id/usb-unit:1\n";
     std::vector<FleetUnit> units;
     std::string error;
     ASSERT_TRUE(ParseUnitsFile(text, units, error)) << error;
-    ASSERT_EQ(units.size(), 3u);
+    ASSERT_EQ(units.size(), 4u);
     EXPECT_EQ(units[0].name, "Pump 1");
     EXPECT_EQ(units[0].address, "10.0.0.5");
     EXPECT_EQ(units[0].port, 0);
@@ -34,6 +35,11 @@ TEST(UnitsFile, ReadsQuotedFieldsPortsAndLoginsAfterAHeader)
     EXPECT_EQ(units[2].name, "He said \"hi\"");
     EXPECT_EQ(units[2].port, 1);
     EXPECT_EQ(units[2].login, "");
+    // A path is a serial device, colon and all.
+    EXPECT_EQ(units[3].serialDevice, "/dev/serial/by-id/usb-unit:1");
+    EXPECT_EQ(units[3].address, "");
+    EXPECT_EQ(units[3].port, 0);
+    EXPECT_EQ(units[3].Where(), "/dev/serial/by-id/usb-unit:1");
 
     // A spreadsheet program's byte-order mark is no part of the header.
     ASSERT_TRUE(ParseUnitsFile(std::string(sheets::kUtf8Bom) + "name,address\r\nPump 1,10.0.0.5\r\n", units, error))
@@ -53,6 +59,8 @@ TEST(UnitsFile, RefusesUnusableRecordsWithTheirLineAndReturnsNothing)
         {"a,10.0.0.1:65536\n", "line 1: the port of '10.0.0.1:65536' is not a number from 1 to 65535"},
         {"a,10.0.0.1:-5\n", "line 1: the port of '10.0.0.1:-5' is not a number from 1 to 65535"},
         {"a,10.0.0 1\n", "line 1: '10.0.0 1' is not a host name or dotted address"},
+        {"a,dev/ttyUSB0\n", "line 1: 'dev/ttyUSB0' is not a host name or dotted address"},
+        {"a,/\n", "line 1: '/' is not the path of a serial device"},
         {"a,\"10.0.0.1,2\"\n", "line 1: '10.0.0.1,2' is not a host name or dotted address"},
         {"a,10.0.0.1\n\"b\n,10.0.0.2\n", "line 2: a quoted field is not closed"},
         {"a,10.0.0.1\n\"multi\nline\",10.0.0.2\nc\"d,1.2.3.4\n", "line 4: a quote inside an unquoted field"},

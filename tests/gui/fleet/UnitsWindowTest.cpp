@@ -24,6 +24,8 @@
 #include "core/sheets/Csv.h"
 #include "gui/app/CVolmarDlg.h"
 #include "gui/fleet/CDlgUnits.h"
+#include "gui/hub/CDlgChanges.h"
+#include "gui/hub/ChangesModel.h"
 #include "sim/unit/SettingFile.h"
 #include "sim/unit/UnitDocument.h"
 
@@ -59,14 +61,16 @@ struct UnitsWindow : ::testing::Test {
         main->show();
     }
 
+    // A simulated unit holding a setting named name: on address over plain
+    // TCP, or with no address on the link extra gives ({"--serial"}).
     void StartUnit(const std::string& address, const std::string& name, std::vector<std::string> extra)
     {
         auto record = volmar::testing::MakeDefaultRecord();
         std::strncpy(record->SYSTEM.NAME1, name.c_str(), sizeof record->SYSTEM.NAME1 - 1);
         const std::string file = dir.File(name + ".xml");
         WriteFile(file, WriteSettingDocument(*record));
-        std::vector<std::string> args = {"--tcp",    std::to_string(port), "--address", address, "--config", file,
-                                         "--journal", Journal(name)};
+        std::vector<std::string> args = {"--config", file, "--journal", Journal(name)};
+        if (!address.empty()) args.insert(args.end(), {"--tcp", std::to_string(port), "--address", address});
         args.insert(args.end(), extra.begin(), extra.end());
         sims.push_back(std::make_unique<volmar::test::SimProcess>(args));
         ASSERT_TRUE(sims.back()->WaitReady()) << sims.back()->Errors();
@@ -92,6 +96,15 @@ struct UnitsWindow : ::testing::Test {
     }
 
     std::string Journal(const std::string& name) const { return dir.File(name + ".journal"); }
+
+    // What the unit started from name's settings file holds, as a backup has it.
+    std::string Held(const std::string& name) const
+    {
+        auto held = std::make_unique<SettingRecord>();
+        ResetSettingRecord(*held);
+        if (!sim::LoadSettingFile(dir.File(name + ".xml"), *held).ok) return {};
+        return sim::WriteUnitDocument(*held);
+    }
 
     // Whether the unit took a put of object ("put TIME 12 ... ok").
     bool PutTaken(const std::string& name, const std::string& object) const
@@ -206,10 +219,7 @@ TEST_F(UnitsWindow, BackupOfTheSelectedRowsAndClosingMidRunCancelsAndIndexesIt)
     // What North holds, byte for byte.
     const std::string file = Cell(units, 0, kColResult);
     EXPECT_EQ(file.rfind("North-", 0), 0u) << file;
-    auto held = std::make_unique<SettingRecord>();
-    ResetSettingRecord(*held);
-    ASSERT_TRUE(sim::LoadSettingFile(dir.File("North.xml"), *held).ok);
-    EXPECT_EQ(ReadFile(backups + "/" + file), sim::WriteUnitDocument(*held));
+    EXPECT_EQ(ReadFile(backups + "/" + file), Held("North"));
 
     // Closed while Silent still runs: the run is cancelled and waited for,
     // long before its deadline, the index written, and the window goes.
@@ -249,11 +259,26 @@ TEST_F(UnitsWindow, SetTimeCompareAndAVerifiedUploadReachBothSelectedUnits)
     EXPECT_TRUE(PutTaken("South", "TIME")) << ReadFile(Journal("South"));
     EXPECT_EQ(Cell(units, 2, kColState), "");  // not selected, not run
 
-    // Compare with North's own setting: North holds it, South differs.
+    // Compare with North's own setting: North holds it, South differs, and
+    // Differences... shows South's in the Changes window.
     RunWithFile(units, units->compareButton(), dir.File("North.xml"));
     EXPECT_EQ(Cell(units, 0, kColResult), "Same as the file");
     const std::string south = Cell(units, 1, kColResult);
     EXPECT_TRUE(south.ends_with(" value(s) differ from the file") && !south.starts_with("0 ")) << south;
+    table->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+    EXPECT_FALSE(units->differencesButton()->isEnabled()) << "North holds the file's setting";
+    table->setCurrentCell(1, 0, QItemSelectionModel::NoUpdate);
+    ASSERT_TRUE(units->differencesButton()->isEnabled());
+    QString title;
+    int shown = 0;
+    AnswerModal<CDlgChanges>([&](CDlgChanges* changes) {
+        title = changes->windowTitle();
+        shown = changes->Model().DifferenceCount();
+        changes->reject();
+    });
+    QTest::mouseClick(units->differencesButton(), Qt::LeftButton);
+    EXPECT_EQ(title.toStdString(), "Compare: South");
+    EXPECT_EQ(std::to_string(shown) + " value(s) differ from the file", south);
 
     // One setting uploaded to both and read back; a compare with it then
     // finds it on both.
@@ -269,6 +294,45 @@ TEST_F(UnitsWindow, SetTimeCompareAndAVerifiedUploadReachBothSelectedUnits)
     EXPECT_TRUE(PutTaken("South", "CONFIG_P")) << ReadFile(Journal("South"));
     RunWithFile(units, units->compareButton(), fleet);
     for (int row : {0, 1}) EXPECT_EQ(Cell(units, row, kColResult), "Same as the file");
+    EXPECT_TRUE(app.ui.shown.empty());
+}
+
+TEST_F(UnitsWindow, AUnitsFileReachesUnitsOverAllThreeLinks)
+{
+    // Secret encrypted on the fleet's port, Wired on a serial port of its own.
+    StartUnit("", "Secret", {"--cipher", std::to_string(port), "--address", "127.0.0.64"});
+    StartUnit("", "Wired", {"--serial"});
+    const std::string device = sims.back()->Link("serial");
+    ASSERT_FALSE(device.empty());
+    const std::string list = dir.File("three.csv");
+    WriteFile(list, "name,address\nNorth,127.0.0.61\nSecret,127.0.0.64\nWired," + device + "\n");
+
+    CDlgUnits* units = OpenUnits();
+    ASSERT_TRUE(units);
+    AnswerModal<QFileDialog>([&](QFileDialog* d) {
+        d->selectFile(QString::fromStdString(list));
+        static_cast<QDialog*>(d)->accept();
+    });
+    QTest::mouseClick(units->openButton(), Qt::LeftButton);
+    ASSERT_EQ(units->table()->rowCount(), 3);
+    EXPECT_EQ(Cell(units, 2, kColAddress), device);
+
+    const std::string backups = dir.File("three");
+    ASSERT_EQ(::mkdir(backups.c_str(), 0700), 0);
+    AnswerModal<QFileDialog>([&](QFileDialog* d) {
+        d->setDirectory(QString::fromStdString(backups));
+        static_cast<QDialog*>(d)->accept();
+    });
+    app.ui.QueueLogin("kovan", "kovan");
+    QTest::mouseClick(units->backupButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return units->Running(); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !units->Running(); }, 30000));
+    int row = 0;
+    for (const char* name : {"North", "Secret", "Wired"}) {
+        EXPECT_EQ(Cell(units, row, kColState), "Done") << name << ": " << Cell(units, row, kColResult);
+        EXPECT_EQ(ReadFile(backups + "/" + Cell(units, row, kColResult)), Held(name)) << name;
+        ++row;
+    }
     EXPECT_TRUE(app.ui.shown.empty());
 }
 
