@@ -299,6 +299,12 @@ TEST_F(FleetCommand, OnATerminalOnePasswordPromptServesAllAndTheLiveTableShowsEa
     EXPECT_NE(seen.find("fleet status: 2/3 ended; running: 127.0.0.72"), std::string::npos) << seen;
     // The table below it: each unit on its own line with its state.
     ReadTerminalUntil(master.Get(), "running  ", seen, 2000);
+    // The rest of that frame: the last unit's row follows the running one.
+    const auto frameRead = [&] {
+        const size_t at = seen.rfind("running  ");
+        return at != std::string::npos && seen.find("\n" + again + " ", at) != std::string::npos;
+    };
+    for (int i = 0; i < 100 && !frameRead(); ++i) ReadTerminalUntil(master.Get(), "\x01", seen, 20);
     for (const auto& [unit, state] : {std::pair<std::string, std::string>{"127.0.0.71 ", "ok"},
                                       {again + " ", "ok"},
                                       {"127.0.0.72 ", "running"}}) {

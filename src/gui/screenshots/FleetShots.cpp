@@ -2,6 +2,7 @@
 // the middle of its run.
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <memory>
 
@@ -36,7 +37,9 @@ std::unique_ptr<QWidget> UnitsMidRun(ScreenshotEnv& env)
     silent.error = "No result within the unit's deadline of 60 s.";
     window->ShowEnded(3, UnitsOperation::Backup, silent);
     window->ShowRunning(4, 0, 0);
-    // The buttons as a run leaves them: only Cancel and Close.
+    // The buttons as a run leaves them: only Cancel and Close (the current
+    // row set first, which would update them again).
+    window->table()->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
     for (QPushButton* b : window->findChildren<QPushButton*>())
         b->setEnabled(b == window->cancelButton() || b->text() == QStringLiteral("Close"));
     window->summaryLine()->setText(QStringLiteral("Backup: 5 unit(s) running..."));

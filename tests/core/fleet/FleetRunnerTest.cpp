@@ -5,6 +5,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <pty.h>
 #include <sys/socket.h>
 
 #include <chrono>
@@ -160,6 +161,35 @@ TEST(FleetRunner, CancelStartsNothingNewAndEndsTheRunningUnitsAtOnce)
         EXPECT_EQ(results[i].state, FleetState::Cancelled);
         EXPECT_EQ(results[i].error, "Cancelled before it started.");
     }
+}
+
+TEST(FleetRunner, ASilentSerialUnitEndsAtItsDeadlineOrOnCancel)
+{
+    // Two serial ports nobody answers on (pseudo-terminals held open), each
+    // its own lane: the line's retries would wait 15 s.
+    int masters[2] = {-1, -1}, slaves[2] = {-1, -1};
+    char names[2][64] = {};
+    for (int i = 0; i < 2; ++i) ASSERT_EQ(::openpty(&masters[i], &slaves[i], names[i], nullptr, nullptr), 0);
+    const UniqueFd m0(masters[0]), m1(masters[1]), s0(slaves[0]), s1(slaves[1]);
+    const std::vector<FleetUnit> units = {{"wired", "", 0, "", names[0]}, {"bench", "", 0, "", names[1]}};
+
+    FleetRunner expiring(Settings(0, 2, 1500ms), units);
+    auto start = SteadyClock::now();
+    expiring.Run(FleetStatusOperation());
+    EXPECT_LT(SteadyClock::now() - start, 2500ms) << "the deadline, not the line's retries";
+    for (const FleetResult& r : expiring.Results())
+        EXPECT_EQ(r.error, "No result within the unit's deadline of 1.5 s.");
+
+    FleetRunner cancelled(Settings(0, 2, 60s), units);
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(300ms);
+        cancelled.Cancel();
+    });
+    start = SteadyClock::now();
+    cancelled.Run(FleetStatusOperation());
+    canceller.join();
+    EXPECT_LT(SteadyClock::now() - start, 1500ms);
+    for (const FleetResult& r : cancelled.Results()) EXPECT_EQ(r.state, FleetState::Cancelled) << r.error;
 }
 
 }  // namespace

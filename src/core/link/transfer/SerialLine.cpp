@@ -39,14 +39,19 @@ public:
 bool SerialLine::Request(uint8_t command, std::span<const uint8_t> param, uint8_t reply,
                          std::span<uint8_t> out, size_t& received)
 {
-    return RequestTransaction(m_stream, m_clock, m_progress, command, param.data(), param.size(), reply,
+    return RequestTransaction(Stream(), TimeSource(), m_progress, command, param.data(), param.size(), reply,
                               out.data(), out.size(), received);
 }
 
 bool SerialLine::Send(std::string_view object, std::span<const uint8_t> data)
 {
-    return SendTransaction(m_stream, m_clock, m_progress, reinterpret_cast<const uint8_t*>(object.data()),
+    return SendTransaction(Stream(), TimeSource(), m_progress, reinterpret_cast<const uint8_t*>(object.data()),
                            object.size(), data.data(), data.size());
+}
+
+void SerialLine::SetStop(const SocketStop* stop)
+{
+    m_stop = stop ? std::make_unique<LineStop>(m_stream, m_clock, *stop) : nullptr;
 }
 
 SerialPortOpener& DevicePortOpener()

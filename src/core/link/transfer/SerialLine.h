@@ -11,6 +11,7 @@
 
 #include "core/link/ByteStream.h"
 #include "core/link/Clock.h"
+#include "core/link/transfer/LineStop.h"
 
 namespace volmar {
 
@@ -34,9 +35,18 @@ public:
     int32_t Progress() const { return m_progress.load(std::memory_order_relaxed); }
     void SetProgress(int32_t value) { m_progress.store(value, std::memory_order_relaxed); }
 
+    // From now on every wait and pause of the transactions ends at stop's
+    // deadline or soon after it is stopped (a unit's deadline in a fleet
+    // run, Cancel); null: none. stop outlives the line.
+    void SetStop(const SocketStop* stop);
+
 private:
+    ByteStream& Stream() { return m_stop ? m_stop->Stream() : m_stream; }
+    Clock& TimeSource() { return m_stop ? m_stop->TimeSource() : m_clock; }
+
     ByteStream& m_stream;
     Clock& m_clock;
+    std::unique_ptr<LineStop> m_stop;
     std::atomic<int32_t> m_progress{0};
 };
 

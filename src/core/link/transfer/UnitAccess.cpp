@@ -9,7 +9,11 @@ std::unique_ptr<SerialLine> OpenSerialPort(LinkContext& ctx)
 {
     int error = 0;
     auto line = ctx.Serial().Open(ctx.link, error);
-    if (!line) ctx.ui.Show(PortOpenMessage(ctx.link.comPort, ctx.link.comDevice, error));
+    if (!line) {
+        ctx.ui.Show(PortOpenMessage(ctx.link.comPort, ctx.link.comDevice, error));
+        return nullptr;
+    }
+    line->SetStop(ctx.options.timeouts.stop);
     return line;
 }
 
