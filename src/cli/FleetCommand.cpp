@@ -75,27 +75,20 @@ std::vector<FleetUnit> SelectUnits(const Args& args, Profile& profile, std::stri
             units.push_back({name, book[static_cast<size_t>(slot)].address, 0, "", ""});
         }
     }
-    if (auto it = args.repeated.find("host"); it != args.repeated.end()) {
-        for (const std::string& host : it->second) {
+    // A unit named as it is given, by its address or its serial device.
+    using Parse = bool (*)(const std::string&, FleetUnit&, std::string&);
+    for (const auto& [option, parse] : {std::pair<const char*, Parse>{"host", ParseUnitAddress},
+                                        std::pair<const char*, Parse>{"serial", ParseUnitDevice}}) {
+        const auto it = args.repeated.find(option);
+        if (it == args.repeated.end()) continue;
+        for (const std::string& where : it->second) {
             FleetUnit unit;
             std::string why;
-            if (!ParseUnitAddress(host, unit, why)) {
-                error = "--host: " + why;
+            if (!parse(where, unit, why)) {
+                error = std::string("--").append(option).append(": ").append(why);
                 return {};
             }
-            unit.name = host;
-            units.push_back(std::move(unit));
-        }
-    }
-    if (auto it = args.repeated.find("serial"); it != args.repeated.end()) {
-        for (const std::string& device : it->second) {
-            FleetUnit unit;
-            std::string why;
-            if (!ParseUnitDevice(device, unit, why)) {
-                error = "--serial: " + why;
-                return {};
-            }
-            unit.name = device;
+            unit.name = where;
             units.push_back(std::move(unit));
         }
     }

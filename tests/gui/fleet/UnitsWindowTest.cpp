@@ -95,6 +95,32 @@ struct UnitsWindow : ::testing::Test {
         QTest::mouseClick(units->statusButton(), Qt::LeftButton);
     }
 
+    // Clicks the rows: the first alone, the others added with Ctrl.
+    static void ClickRows(CDlgUnits* units, std::initializer_list<int> rows)
+    {
+        QTableWidget* table = units->table();
+        Qt::KeyboardModifiers modifiers;
+        for (int row : rows) {
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers,
+                              table->visualItemRect(table->item(row, 0)).center());
+            modifiers = Qt::ControlModifier;
+        }
+    }
+
+    // Clicks Backup... with the run's login queued and a new folder chosen
+    // in the folder dialog; returns once the run has started.
+    void ClickBackup(CDlgUnits* units, const std::string& folder)
+    {
+        ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+        AnswerModal<QFileDialog>([folder](QFileDialog* d) {
+            d->setDirectory(QString::fromStdString(folder));
+            static_cast<QDialog*>(d)->accept();
+        });
+        app.ui.QueueLogin("kovan", "kovan");
+        QTest::mouseClick(units->backupButton(), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return units->Running(); }, 6000));
+    }
+
     std::string Journal(const std::string& name) const { return dir.File(name + ".journal"); }
 
     // What the unit started from name's settings file holds, as a backup has it.
@@ -199,21 +225,11 @@ TEST_F(UnitsWindow, BackupOfTheSelectedRowsAndClosingMidRunCancelsAndIndexesIt)
 {
     CDlgUnits* units = OpenUnits();
     ASSERT_TRUE(units);
-    // North and Silent: North's row clicked, Silent's added with Ctrl; the
-    // folder chosen in the folder dialog.
-    QTableWidget* table = units->table();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(0, 0)).center());
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      table->visualItemRect(table->item(2, 0)).center());
+    // North and Silent.
+    ClickRows(units, {0, 2});
     const std::string backups = dir.File("backups");
-    ASSERT_EQ(::mkdir(backups.c_str(), 0700), 0);
-    AnswerModal<QFileDialog>([&](QFileDialog* d) {
-        d->setDirectory(QString::fromStdString(backups));
-        static_cast<QDialog*>(d)->accept();
-    });
-    app.ui.QueueLogin("kovan", "kovan");
-    QTest::mouseClick(units->backupButton(), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return units->Running(); }, 6000));
+    ClickBackup(units, backups);
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(units, 0, kColState) == "Done"; }, 15000));
     EXPECT_EQ(Cell(units, 1, kColState), "");  // not selected, not run
     // What North holds, byte for byte.
@@ -243,9 +259,7 @@ TEST_F(UnitsWindow, SetTimeCompareAndAVerifiedUploadReachBothSelectedUnits)
     CDlgUnits* units = OpenUnits();
     ASSERT_TRUE(units);
     QTableWidget* table = units->table();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(0, 0)).center());
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      table->visualItemRect(table->item(1, 0)).center());
+    ClickRows(units, {0, 1});
 
     // Set time: both clocks are set with the PC's time.
     app.ui.QueueLogin("kovan", "kovan");
@@ -318,14 +332,8 @@ TEST_F(UnitsWindow, AUnitsFileReachesUnitsOverAllThreeLinks)
     EXPECT_EQ(Cell(units, 2, kColAddress), device);
 
     const std::string backups = dir.File("three");
-    ASSERT_EQ(::mkdir(backups.c_str(), 0700), 0);
-    AnswerModal<QFileDialog>([&](QFileDialog* d) {
-        d->setDirectory(QString::fromStdString(backups));
-        static_cast<QDialog*>(d)->accept();
-    });
-    app.ui.QueueLogin("kovan", "kovan");
-    QTest::mouseClick(units->backupButton(), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return units->Running(); }, 6000));
+    ClickBackup(units, backups);
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !units->Running(); }, 30000));
     int row = 0;
     for (const char* name : {"North", "Secret", "Wired"}) {
