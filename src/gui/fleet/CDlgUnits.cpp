@@ -121,7 +121,7 @@ CDlgUnits::CDlgUnits(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     connect(m_backup, &QPushButton::clicked, this, &CDlgUnits::Backup);
     connect(m_setTime, &QPushButton::clicked, this, &CDlgUnits::RunSetTime);
     connect(m_compare, &QPushButton::clicked, this, &CDlgUnits::Compare);
-    connect(m_differences, &QPushButton::clicked, this, [this] { ShowDifferences(m_table->currentRow()); });
+    connect(m_differences, &QPushButton::clicked, this, [this] { ShowDifferences(DifferencesRow()); });
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ShowDifferences(row); });
     connect(m_upload, &QPushButton::clicked, this, &CDlgUnits::Upload);
     connect(m_cancel, &QPushButton::clicked, this, &CDlgUnits::CancelRun);
@@ -198,9 +198,9 @@ void CDlgUnits::OpenUnitsFile()
     if (!path.isEmpty()) LoadUnitsFile(path);
 }
 
-QString CDlgUnits::AskSettingsFile()
+QString CDlgUnits::AskSettingsFile(const QString& caption)
 {
-    return QFileDialog::getOpenFileName(this, {}, {}, QStringLiteral("QNSET File(*.xml)"));
+    return QFileDialog::getOpenFileName(this, caption, {}, QStringLiteral("QNSET File(*.xml)"));
 }
 
 void CDlgUnits::Backup()
@@ -211,13 +211,13 @@ void CDlgUnits::Backup()
 
 void CDlgUnits::Compare()
 {
-    const QString file = AskSettingsFile();
+    const QString file = AskSettingsFile(QStringLiteral("Compare with file"));
     if (!file.isEmpty()) RunCompare(file);
 }
 
 void CDlgUnits::Upload()
 {
-    const QString file = AskSettingsFile();
+    const QString file = AskSettingsFile(QStringLiteral("Upload"));
     if (!file.isEmpty()) RunUpload(file);
 }
 
@@ -337,6 +337,18 @@ void CDlgUnits::ShowRunning(int row, int64_t done, int64_t total)
     m_table->item(row, kColProgress)->setData(kProgressRole, Percent(done, total));
 }
 
+int CDlgUnits::DifferencesRow() const
+{
+    const auto differs = [this](int row) {
+        const auto it = m_rowDifferences.find(row);
+        return it != m_rowDifferences.end() && !it->second.empty();
+    };
+    if (differs(m_table->currentRow())) return m_table->currentRow();
+    for (int row : SelectedRows())
+        if (differs(row)) return row;
+    return -1;
+}
+
 void CDlgUnits::ShowDifferences(int row)
 {
     const auto it = m_rowDifferences.find(row);
@@ -437,8 +449,7 @@ void CDlgUnits::UpdateButtons()
     m_open->setEnabled(idle);
     for (QPushButton* b : {m_status, m_backup, m_setTime, m_compare, m_upload}) b->setEnabled(any);
     m_cancel->setEnabled(!idle);
-    const auto compared = m_rowDifferences.find(m_table->currentRow());
-    m_differences->setEnabled(idle && compared != m_rowDifferences.end() && !compared->second.empty());
+    m_differences->setEnabled(idle && DifferencesRow() >= 0);
 }
 
 }  // namespace volmar::gui

@@ -98,7 +98,11 @@ private:
     void PollProgress();
     void StopRun();
     void UpdateButtons();
-    QString AskSettingsFile();
+    QString AskSettingsFile(const QString& caption);
+    // The row Differences... shows: the current row when it differs from
+    // the file of the last Compare, else the first selected row that does;
+    // -1 when none.
+    int DifferencesRow() const;
 
     AppContext& m_ctx;
     std::vector<FleetUnit> m_units;

@@ -258,7 +258,6 @@ TEST_F(UnitsWindow, SetTimeCompareAndAVerifiedUploadReachBothSelectedUnits)
 {
     CDlgUnits* units = OpenUnits();
     ASSERT_TRUE(units);
-    QTableWidget* table = units->table();
     ClickRows(units, {0, 1});
 
     // Set time: both clocks are set with the PC's time.
@@ -279,10 +278,10 @@ TEST_F(UnitsWindow, SetTimeCompareAndAVerifiedUploadReachBothSelectedUnits)
     EXPECT_EQ(Cell(units, 0, kColResult), "Same as the file");
     const std::string south = Cell(units, 1, kColResult);
     EXPECT_TRUE(south.ends_with(" value(s) differ from the file") && !south.starts_with("0 ")) << south;
-    table->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+    ClickRows(units, {0});
     EXPECT_FALSE(units->differencesButton()->isEnabled()) << "North holds the file's setting";
-    table->setCurrentCell(1, 0, QItemSelectionModel::NoUpdate);
-    ASSERT_TRUE(units->differencesButton()->isEnabled());
+    ClickRows(units, {0, 1});
+    ASSERT_TRUE(units->differencesButton()->isEnabled()) << "South, selected, differs";
     QString title;
     int shown = 0;
     AnswerModal<CDlgChanges>([&](CDlgChanges* changes) {
