@@ -1,7 +1,8 @@
 // libFuzzer target: the units file reader. Any bytes either give units that
 // keep the reader's promises (names unique and not empty, an address
-// without spaces, a port 0 or within 1 to 65535, at most the limit of
-// units) or an error that names a line, and nothing half-read.
+// without spaces or else a serial device's absolute path, a port 0 or
+// within 1 to 65535, at most the limit of units) or an error that names a
+// line, and nothing half-read.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -28,7 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::set<std::string> names;
     for (const FleetUnit& u : units) {
         if (u.name.empty() || !names.insert(u.name).second) std::abort();
-        if (u.address.empty() || u.address.find_first_of(" :,\r\n") != std::string::npos) std::abort();
+        if (u.serialDevice.empty()) {
+            if (u.address.empty() || u.address.find_first_of(" :,\r\n") != std::string::npos) std::abort();
+        } else if (u.serialDevice[0] != '/' || !u.address.empty() || u.port != 0) {
+            std::abort();
+        }
     }
     // What the index writer makes of the units (a header, then the units
     // comma-separated, texts guarded against formulas) reads back as it was.
